@@ -1,0 +1,26 @@
+# rotamind_add_test(<name> SOURCES <files...> LIBS <targets...> [GUI])
+#
+# One test program, registered with CTest under <name>. Plain tests use
+# GoogleTest; GUI tests use Qt Test and run on the offscreen platform so that
+# they need no display.
+find_package(GTest REQUIRED)
+
+function(rotamind_add_test name)
+    cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE rotamind_common ${ARG_LIBS})
+    if(ARG_GUI)
+        target_link_libraries(${name} PRIVATE Qt6::Test Qt6::Widgets)
+        add_test(NAME ${name} COMMAND ${name})
+        set_tests_properties(${name} PROPERTIES
+            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+    else()
+        target_link_libraries(${name} PRIVATE GTest::gtest_main)
+        add_test(NAME ${name} COMMAND ${name})
+    endif()
+    set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT
+        "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0"
+        "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0"
+        "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+endfunction()

@@ -1,0 +1,3 @@
+#include "betting/BettingAid.h"
+
+// Not built yet.

@@ -1,0 +1,3 @@
+#include "stats/Fixed4.h"
+
+// Not built yet.

@@ -1,0 +1,3 @@
+#include "stats/SeriesStats.h"
+
+// Not built yet.

@@ -1,0 +1,3 @@
+#include "storage/SaveName.h"
+
+// Not built yet.

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+namespace rotamind {
+
+// "dd-MM-yyyy ore <time> <site> - <croupier><suffix>". The hour follows the
+// locale's short time format (leading zero, 12/24 hours, AM/PM marker and its
+// place); minutes and seconds always have two digits.
+QString saveName(const QDateTime& now, const QLocale& locale, const QString& site,
+                 const QString& croupier, const QString& suffix);
+
+// The time part alone, as saveName writes it ("14-05-33", "2-05-33 PM").
+QString saveNameTime(const QTime& time, const QLocale& locale);
+
+} // namespace rotamind

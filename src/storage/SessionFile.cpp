@@ -1,0 +1,3 @@
+#include "storage/SessionFile.h"
+
+// Not built yet.

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <span>
+#include <variant>
+
+// The session file: one class text per line, every line ended by CR LF.
+namespace rotamind {
+
+// Bytes of a session file for these items; zero bytes for no items.
+QByteArray sessionFileBytes(std::span<const QString> items);
+
+// Why a file was not read. line is 1-based; 0 when the file could not be opened.
+struct SessionReadError {
+    QString path;
+    qint64 line = 0;
+    QString lineText; // the refused line (shortened when very long)
+};
+
+// Reads a session file whole. Accepts CR LF, LF and a last line without an
+// end; skips blank lines. Any other line that is not a class text fails the
+// whole read, so nothing half-read reaches a series.
+std::variant<QStringList, SessionReadError> readSessionFile(const QString& path);
+std::variant<QStringList, SessionReadError> parseSessionBytes(const QByteArray& bytes);
+
+// Writes bytes so that the target is replaced whole or not at all. On failure
+// returns false and the target (if any) keeps its old content.
+bool writeFileAtomically(const QString& path, const QByteArray& bytes);
+
+inline bool writeSessionFile(const QString& path, std::span<const QString> items) {
+    return writeFileAtomically(path, sessionFileBytes(items));
+}
+
+} // namespace rotamind
