@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+#include <span>
+
+namespace rotamind {
+
+// Line chart of one spin list: one point per launch (x = index, y = class),
+// 25 launches a page, a fixed vertical range of -4..4. The whole series is kept
+// here; the drawing only ever holds the current page, so a long session costs
+// no more per launch than a short one.
+class DistanceChart final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(DistanceChart)
+
+public:
+    static constexpr int kPointsPerPage = 25;
+
+    struct Style {
+        QString title;        // e.g. "Rotamind Graph - spin in senso ORARIO"
+        QColor gradientEnd;   // bottom colour of the white-to-colour background
+        QColor pointColor;    // fill of the point markers
+        QString seriesName;   // objectName of the series ("Series1", "Series2")
+    };
+
+    explicit DistanceChart(const Style& style, QWidget* parent = nullptr);
+    ~DistanceChart() override;
+
+    void appendPoint(int value);                 // x is the next index
+    void deletePointAt(qsizetype index);         // out-of-range index: nothing happens
+    void clearPoints();
+    void setPoints(std::span<const int> values); // replaces every point at once
+    qsizetype pointCount() const;
+    int pointAt(qsizetype index) const;
+
+    int currentPage() const;                     // 1-based
+    void setCurrentPage(int page);               // clamped to 1..pageCount()
+    int pageCount() const;                       // ceil(points / 25), 1 when empty
+    void previousPage() { setCurrentPage(currentPage() - 1); }
+    void nextPage() { setCurrentPage(currentPage() + 1); }
+    void showLastPage() { setCurrentPage(pageCount()); }
+
+    // The current page drawn as on screen, at the chart's on-screen size over
+    // white; works while the chart's window is hidden.
+    QImage renderPage() const;
+
+signals:
+    void currentPageChanged(int page);
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace rotamind
