@@ -19,6 +19,12 @@ public:
     // the even count. denominator must not be 0.
     static Fixed4 fromQuotient(std::int64_t numerator, std::int64_t denominator);
 
+    // numerator * factor / denominator, rounded the same way from the exact
+    // product (no overflow for any 64-bit operands; a count beyond 64 bits
+    // saturates). denominator must not be 0.
+    static Fixed4 fromScaledQuotient(std::int64_t numerator, std::int64_t factor,
+                                     std::int64_t denominator);
+
     // Text form: sign, integer part, and only when the fraction is not zero the
     // separator and up to four digits without trailing zeros ("12,5", "0,0312").
     QString toText(QChar decimalSeparator) const;
