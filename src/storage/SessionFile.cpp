@@ -1,3 +1,158 @@
 #include "storage/SessionFile.h"
 
-// Not built yet.
+#include "wheel/Wheel.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+
+namespace rotamind {
+
+namespace {
+
+// A refused line is shown at most this long, so a megabyte of garbage on one
+// line never ends up whole in a message.
+constexpr qsizetype kShownLineChars = 40;
+
+// The class a line of one or two bytes names, without building a string.
+std::optional<int> classOfLine(const char* begin, qsizetype length) {
+    if (length < 1 || length > 2)
+        return std::nullopt;
+    char16_t text[2]{};
+    for (qsizetype i = 0; i < length; ++i)
+        text[i] = static_cast<unsigned char>(begin[i]);
+    return classFromText(QStringView(text, length));
+}
+
+// A refused line as it can be shown: its first characters, non-printable ones
+// replaced, "…" when something was cut off.
+QString shownLine(const char* begin, qsizetype length) {
+    // No character takes more than four bytes, so this prefix holds every
+    // character that can be shown plus one to tell whether there is more.
+    const qsizetype prefix = std::min(length, (kShownLineChars + 1) * 4);
+    QString text = QString::fromUtf8(begin, prefix);
+    bool cut = prefix < length;
+    if (text.size() > kShownLineChars) {
+        qsizetype keep = kShownLineChars;
+        if (text.at(keep - 1).isHighSurrogate())
+            --keep;
+        text.truncate(keep);
+        cut = true;
+    }
+    for (QChar& c : text)
+        if (!c.isPrint() && !c.isSurrogate())
+            c = QChar::ReplacementCharacter;
+    if (cut)
+        text += u'…';
+    return text;
+}
+
+} // namespace
+
+QByteArray sessionFileBytes(std::span<const QString> items) {
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(items.size()) * 4);
+    for (const QString& item : items) {
+        // Items are class texts, plain ASCII; anything else is kept as UTF-8
+        // rather than dropped.
+        bool ascii = true;
+        for (QChar c : item)
+            ascii = ascii && c.unicode() < 0x80;
+        if (ascii) {
+            for (QChar c : item)
+                bytes.append(static_cast<char>(c.unicode()));
+        } else {
+            bytes.append(item.toUtf8());
+        }
+        bytes.append("\r\n", 2);
+    }
+    return bytes;
+}
+
+std::variant<QStringList, SessionReadError> parseSessionBytes(const QByteArray& bytes) {
+    QStringList items;
+    // Class lines are at least two bytes ("1" LF), so this is never too little
+    // for a valid file and never twice too much.
+    items.reserve(bytes.size() / 3 + 1);
+    const char* const data = bytes.constData();
+    const qsizetype size = bytes.size();
+    qint64 lineNumber = 0;
+    for (qsizetype start = 0; start < size;) {
+        ++lineNumber;
+        const void* found = std::memchr(data + start, '\n', static_cast<size_t>(size - start));
+        const qsizetype end = found ? static_cast<const char*>(found) - data : size;
+        qsizetype length = end - start;
+        if (length > 0 && data[start + length - 1] == '\r')
+            --length;
+        if (length > 0) {
+            const auto distanceClass = classOfLine(data + start, length);
+            if (!distanceClass)
+                return SessionReadError{QString(), lineNumber, shownLine(data + start, length)};
+            items.append(classText(*distanceClass));
+        }
+        start = end + 1;
+    }
+    return items;
+}
+
+std::variant<QStringList, SessionReadError> readSessionFile(const QString& path) {
+    const auto cannotOpen = [&path](const QString& reason) {
+        return SessionReadError{path, 0, reason};
+    };
+    const QFileInfo info(path);
+    // Devices and pipes could stream forever or block; folders hold no lines.
+    if (info.exists() && !info.isFile())
+        return cannotOpen(QStringLiteral("not a regular file"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return cannotOpen(file.errorString());
+
+    // Read in chunks up to the limit, so a file that grows or lies about its
+    // size still cannot fill the memory.
+    QByteArray bytes;
+    bytes.reserve(std::min<qint64>(file.size(), kMaxSessionFileBytes) + 1);
+    constexpr qint64 kChunk = 1 << 20;
+    for (;;) {
+        const qsizetype old = bytes.size();
+        const qint64 want = std::min<qint64>(kChunk, kMaxSessionFileBytes + 1 - old);
+        bytes.resize(old + want);
+        const qint64 got = file.read(bytes.data() + old, want);
+        if (got < 0)
+            return cannotOpen(file.errorString());
+        bytes.resize(old + got);
+        if (got == 0)
+            break;
+        if (bytes.size() > kMaxSessionFileBytes)
+            return cannotOpen(
+                QStringLiteral("file larger than %1 bytes").arg(kMaxSessionFileBytes));
+    }
+
+    auto result = parseSessionBytes(bytes);
+    if (auto* error = std::get_if<SessionReadError>(&result))
+        error->path = path;
+    return result;
+}
+
+bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    const QFileInfo target(path);
+    // A save renames a new file over the target: over a device, a pipe or a
+    // folder that would replace the node itself (root may do that in /dev).
+    if (target.exists() && !target.isFile())
+        return false;
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    // commit() flushes, syncs and renames; a full disk shows up here at the latest.
+    return file.commit();
+}
+
+} // namespace rotamind

@@ -13,21 +13,29 @@ namespace rotamind {
 // Bytes of a session file for these items; zero bytes for no items.
 QByteArray sessionFileBytes(std::span<const QString> items);
 
-// Why a file was not read. line is 1-based; 0 when the file could not be opened.
+// Largest session file read, in bytes (about 16 million launches); a bigger
+// file is refused before it fills the memory.
+inline constexpr qint64 kMaxSessionFileBytes = qint64(64) << 20;
+
+// Why a file was not read. line is 1-based; 0 when the file could not be opened
+// or is too large, and lineText then says why in the system's words.
 struct SessionReadError {
     QString path;
     qint64 line = 0;
-    QString lineText; // the refused line (shortened when very long)
+    QString lineText; // the refused line (first 40 characters and "…" when longer)
 };
 
 // Reads a session file whole. Accepts CR LF, LF and a last line without an
 // end; skips blank lines. Any other line that is not a class text fails the
 // whole read, so nothing half-read reaches a series.
 std::variant<QStringList, SessionReadError> readSessionFile(const QString& path);
+// The items are the shared texts of classText(), so a long file costs no string
+// per line. parseSessionBytes leaves the error's path empty.
 std::variant<QStringList, SessionReadError> parseSessionBytes(const QByteArray& bytes);
 
 // Writes bytes so that the target is replaced whole or not at all. On failure
-// returns false and the target (if any) keeps its old content.
+// (missing folder, a folder or device at the path, a full disk) returns false
+// and the target (if any) keeps its old content.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes);
 
 inline bool writeSessionFile(const QString& path, std::span<const QString> items) {
