@@ -36,7 +36,7 @@ public:
     void clearPoints();
     void setPoints(std::span<const int> values); // replaces every point at once
     qsizetype pointCount() const;
-    int pointAt(qsizetype index) const;
+    int pointAt(qsizetype index) const;          // out-of-range index: 0
 
     int currentPage() const;                     // 1-based
     void setCurrentPage(int page);               // clamped to 1..pageCount()
@@ -44,6 +44,20 @@ public:
     void previousPage() { setCurrentPage(currentPage() - 1); }
     void nextPage() { setCurrentPage(currentPage() + 1); }
     void showLastPage() { setCurrentPage(pageCount()); }
+    // The page drawn: the current page, or the last page while deletes have
+    // left the current page beyond the page count. 1-based.
+    int displayedPage() const;
+
+    // Horizontal range drawn, in x units (launch indexes), panning included.
+    struct XRange {
+        double min = 0;
+        double max = 0;
+    };
+    XRange visibleXRange() const;
+    // Pixel centre of chart coordinate (x, y) in the widget and in renderPage().
+    QPointF mapToPixel(double x, double y) const;
+
+    QSize sizeHint() const override;
 
     // The current page drawn as on screen, at the chart's on-screen size over
     // white; works while the chart's window is hidden.
@@ -52,7 +66,15 @@ public:
 signals:
     void currentPageChanged(int page);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private:
+    void viewChanged();
+
     struct Private;
     std::unique_ptr<Private> d;
 };
