@@ -15,8 +15,8 @@ namespace {
 const QColor kSilver(192, 192, 192);
 constexpr int kFontPixels = 11;         // about 8 points at 96 dpi
 constexpr double kMarkerRadius = 3.5;
-constexpr int kRightMargin = 6;
-constexpr int kLabelGap = 3;            // between a label and the plot edge
+constexpr int kLabelGap = 3;            // between an x label and the plot
+constexpr int kYLabelGap = 6;           // clear of the markers on the plot's left edge
 constexpr QPointF kDepthOffset(3.0, -2.0); // the depth shadow sits behind and above
 
 QFont makeFont(const QStringList& families, bool underline) {
@@ -44,12 +44,14 @@ DistanceChartPainter::DistanceChartPainter(const DistanceChart::Style& style)
     m_labelHeight = labelMetrics.height();
     for (int y = kYMin; y <= kYMax; ++y)
         m_yLabelWidth = std::max(m_yLabelWidth, labelMetrics.horizontalAdvance(QString::number(y)));
+    // Narrow, yet wide enough for a two-digit label centred on the last grid line.
+    m_rightMargin = (labelMetrics.horizontalAdvance(QStringLiteral("00")) + 1) / 2 + 2;
 }
 
 QRectF DistanceChartPainter::plotRect(QSize size) const {
-    const double left = 2 + m_yLabelWidth + kLabelGap;
+    const double left = 2 + m_yLabelWidth + kYLabelGap;
     const double top = m_titleHeight + m_labelHeight / 2.0;
-    const double right = size.width() - kRightMargin;
+    const double right = size.width() - m_rightMargin;
     const double bottom = size.height() - m_labelHeight - kLabelGap - 1;
     return QRectF(QPointF(left, top), QPointF(std::max(left + 1, right), std::max(top + 1, bottom)));
 }
@@ -108,7 +110,7 @@ void DistanceChartPainter::paintHorizontalGrid(QPainter& painter, const QRectF& 
         painter.setPen(QPen(kSilver, 1, Qt::DashDotDotLine));
         painter.drawLine(QPointF(plot.left(), py), QPointF(plot.right(), py));
         painter.setPen(Qt::black);
-        const QRectF box(0, py - m_labelHeight / 2.0, plot.left() - kLabelGap, m_labelHeight);
+        const QRectF box(0, py - m_labelHeight / 2.0, plot.left() - kYLabelGap, m_labelHeight);
         painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, QString::number(y));
     }
 }
@@ -127,10 +129,13 @@ void DistanceChartPainter::paintVerticalGrid(QPainter& painter, const DistanceCh
         painter.drawLine(QPointF(px, plot.top()), QPointF(px, plot.bottom()));
         const QString text = QString::number(x);
         const int width = metrics.horizontalAdvance(text);
+        const QRectF box(px - width / 2.0 - 1, plot.bottom() + kLabelGap, width + 2, m_labelHeight);
+        // Long numbers at the right edge would be cut by the border: better no label
+        // than half of one.
+        if (box.right() > frame.size.width())
+            continue;
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(px - width / 2.0 - 1, plot.bottom() + kLabelGap, width + 2,
-                                m_labelHeight),
-                         Qt::AlignCenter, text);
+        painter.drawText(box, Qt::AlignCenter, text);
     }
 }
 

@@ -52,6 +52,7 @@ private:
     int m_titleHeight = 0;
     int m_labelHeight = 0;
     int m_yLabelWidth = 0;
+    int m_rightMargin = 0;
 };
 
 } // namespace rotamind
