@@ -1,0 +1,53 @@
+// Draws every picture that goes with Rotamind and writes it under the folder
+// given as the only argument. The results are committed, so the normal build
+// never runs this; after changing a drawing, rebuild and run it by hand:
+//
+//   cmake --build build/release --target rotamind_draw_artwork
+//   QT_QPA_PLATFORM=offscreen build/release/assets/rotamind_draw_artwork assets/pictures
+
+#include "WheelGeometry.h"
+#include "WheelPainter.h"
+#include "wheel/Wheel.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTextStream>
+
+namespace {
+
+using namespace rotamind::artwork;
+
+const QColor kLime(0, 255, 0);
+
+bool save(const QDir& root, const QString& path, const QImage& image)
+{
+    const QString file = root.filePath(path);
+    if (!QDir().mkpath(QFileInfo(file).path()))
+        return false;
+    // Photos go to JPEG; the small icons keep their transparency as PNG.
+    const bool photo = path.endsWith(QLatin1String(".jpg"));
+    const bool ok = image.save(file, photo ? "JPEG" : "PNG", photo ? 90 : -1);
+    if (!ok)
+        QTextStream(stderr) << "cannot write " << file << '\n';
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: rotamind_draw_artwork <output folder>\n";
+        return 2;
+    }
+    const QDir root(QString::fromLocal8Bit(argv[1]));
+    bool ok = save(root, QStringLiteral("wheel/BASE.jpg"), wheelImage(350, -1, kLime));
+    for (int position = 0; position < kPocketCount; ++position) {
+        const int pocket = rotamind::kWheelOrder[static_cast<std::size_t>(position)];
+        ok &= save(root, QStringLiteral("wheel/Image%1.jpg").arg(pocket), wheelImage(350, position, kLime));
+    }
+    ok &= save(root, QStringLiteral("wheel/plain.jpg"), wheelImage(390, -1, kLime));
+    return ok ? 0 : 1;
+}
