@@ -39,7 +39,9 @@ Int128 roundHalfEven(Int128 numerator, Int128 denominator) {
     return negative ? -Int128(quotient) : Int128(quotient);
 }
 
-bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 } // namespace
 

@@ -13,7 +13,9 @@ namespace rotamind {
 class Fixed4 final {
 public:
     constexpr Fixed4() = default;
-    static constexpr Fixed4 fromCount(std::int64_t tenThousandths) { return Fixed4(tenThousandths); }
+    static constexpr Fixed4 fromCount(std::int64_t tenThousandths) {
+        return Fixed4(tenThousandths);
+    }
 
     // numerator / denominator rounded to the nearest ten-thousandth, halves to
     // the even count. denominator must not be 0.

@@ -28,10 +28,14 @@ int classSlot(QStringView text) {
 }
 
 // Place of a class on the ordered scale -3 .. 3, 0..5.
-int scalePosition(int slot) { return 5 - slot; }
+int scalePosition(int slot) {
+    return 5 - slot;
+}
 
 // Slot of a length (-5..+5) in kLengths.
-int lengthSlot(int length) { return length >= 0 ? length : 5 - length; }
+int lengthSlot(int length) {
+    return length >= 0 ? length : 5 - length;
+}
 
 } // namespace
 
