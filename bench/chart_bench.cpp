@@ -1,0 +1,80 @@
+// Cost of one launch on a distance chart: the append, the turn to the last
+// page that a PRO registration makes, and the synchronous repaint, on a short
+// and on a very long session. Widgets need an application object, hence the
+// own main instead of benchmark_main's.
+#include "ui/DistanceChart.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
+
+using rotamind::DistanceChart;
+
+namespace {
+
+constexpr int kClasses[] = {3, 2, 1, -1, -2, -3};
+
+std::unique_ptr<DistanceChart> makeShownChart(int existingPoints) {
+    auto chart = std::make_unique<DistanceChart>(DistanceChart::Style{
+        QStringLiteral("Rotamind Graph - spin in senso ORARIO"), QColor(255, 255, 0),
+        QColor(Qt::red), QStringLiteral("Series1")});
+    std::vector<int> values(static_cast<std::size_t>(existingPoints));
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i] = kClasses[i % 6];
+    chart->setPoints(values);
+    chart->showLastPage();
+    chart->setAttribute(Qt::WA_DontShowOnScreen);
+    chart->show();
+    chart->repaint();
+    return chart;
+}
+
+// The series grows by one point per iteration, a few thousand at most: the
+// cost must not depend on the length, so that drift does not matter.
+void BM_appendTurnAndRepaint(benchmark::State& state) {
+    auto chart = makeShownChart(static_cast<int>(state.range(0)));
+    int i = 0;
+    for (auto _ : state) {
+        chart->appendPoint(kClasses[i++ % 6]);
+        chart->showLastPage();
+        chart->repaint();
+    }
+}
+BENCHMARK(BM_appendTurnAndRepaint)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// EASY keeps showing page 1 while launches go to later pages: no drawing at all.
+void BM_appendOffShownPage(benchmark::State& state) {
+    auto chart = makeShownChart(static_cast<int>(state.range(0)));
+    chart->setCurrentPage(1);
+    chart->repaint();
+    int i = 0;
+    for (auto _ : state) {
+        chart->appendPoint(kClasses[i++ % 6]);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_appendOffShownPage)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// The picture that the chart bitmap files are made from.
+void BM_renderPage(benchmark::State& state) {
+    auto chart = makeShownChart(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(chart->renderPage());
+}
+BENCHMARK(BM_renderPage)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
