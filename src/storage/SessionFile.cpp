@@ -103,6 +103,8 @@ std::variant<QStringList, SessionReadError> readSessionFile(const QString& path)
     const auto cannotOpen = [&path](const QString& reason) {
         return SessionReadError{path, 0, reason};
     };
+    if (path.isEmpty())
+        return cannotOpen(QStringLiteral("no file name"));
     const QFileInfo info(path);
     // Devices and pipes could stream forever or block; folders hold no lines.
     if (info.exists() && !info.isFile())
@@ -111,14 +113,18 @@ std::variant<QStringList, SessionReadError> readSessionFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return cannotOpen(file.errorString());
 
-    // Read in chunks up to the limit, so a file that grows or lies about its
-    // size still cannot fill the memory.
+    // The size is read first and then the file in chunks up to the limit, so a
+    // file that grows meanwhile, or reports no size, still cannot fill the memory.
+    const QString tooLarge = QStringLiteral("file larger than %1 bytes").arg(kMaxSessionFileBytes);
+    if (file.size() > kMaxSessionFileBytes)
+        return cannotOpen(tooLarge);
     QByteArray bytes;
-    bytes.reserve(std::min<qint64>(file.size(), kMaxSessionFileBytes) + 1);
+    bytes.reserve(file.size() + 1);
     constexpr qint64 kChunk = 1 << 20;
     for (;;) {
         const qsizetype old = bytes.size();
-        const qint64 want = std::min<qint64>(kChunk, kMaxSessionFileBytes + 1 - old);
+        const qint64 room = bytes.capacity() - old;
+        const qint64 want = std::min(room > 0 ? room : kChunk, kMaxSessionFileBytes + 1 - old);
         bytes.resize(old + want);
         const qint64 got = file.read(bytes.data() + old, want);
         if (got < 0)
@@ -127,8 +133,7 @@ std::variant<QStringList, SessionReadError> readSessionFile(const QString& path)
         if (got == 0)
             break;
         if (bytes.size() > kMaxSessionFileBytes)
-            return cannotOpen(
-                QStringLiteral("file larger than %1 bytes").arg(kMaxSessionFileBytes));
+            return cannotOpen(tooLarge);
     }
 
     auto result = parseSessionBytes(bytes);

@@ -1,0 +1,130 @@
+#include "storage/SessionFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace rotamind;
+
+namespace {
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<unreadable>";
+    return file.readAll();
+}
+
+void writeRaw(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QStringList entriesOf(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
+}
+
+// Files may grow only to `bytes` while it lives: the kernel then fails writes
+// with EFBIG, as a full disk fails them with ENOSPC.
+class FileSizeLimit final {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    bool active() const { return m_active; }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+    bool m_active = false;
+};
+
+} // namespace
+
+TEST(AtomicWrite, existingFile_replacedWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("s.txt"));
+    writeRaw(path, QByteArray(5000, '7'));
+    ASSERT_TRUE(writeFileAtomically(path, "1\r\n"));
+    EXPECT_EQ(contentOf(path), QByteArray("1\r\n"));
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{QStringLiteral("s.txt")});
+}
+
+TEST(AtomicWrite, missingFolderOrFileAsFolder_fails) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("file.txt"));
+    writeRaw(file, "old");
+    EXPECT_FALSE(writeFileAtomically(dir.filePath(QStringLiteral("manca/s.txt")), "1\r\n"));
+    EXPECT_FALSE(writeFileAtomically(file + QStringLiteral("/s.txt"), "1\r\n"));
+    EXPECT_FALSE(writeFileAtomically(QString(), "1\r\n"));
+    EXPECT_EQ(contentOf(file), QByteArray("old"));
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{QStringLiteral("file.txt")});
+}
+
+TEST(AtomicWrite, folderAtPath_failsAndFolderStays) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("cartella")));
+    const QString folder = dir.filePath(QStringLiteral("cartella"));
+    writeRaw(folder + QStringLiteral("/dentro.txt"), "kept");
+    EXPECT_FALSE(writeFileAtomically(folder, "1\r\n"));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_EQ(contentOf(folder + QStringLiteral("/dentro.txt")), QByteArray("kept"));
+}
+
+// A device such as /dev/full behaves like a pipe here: no regular file. The
+// test uses a pipe of its own, because a faulty save run as root would
+// replace the real device node.
+TEST(AtomicWrite, pipeAtPathOrBehindLink_failsAndNodeStays) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("tubo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString link = dir.filePath(QStringLiteral("collegamento"));
+    ASSERT_TRUE(QFile::link(pipe, link));
+
+    EXPECT_FALSE(writeFileAtomically(pipe, "1\r\n"));
+    EXPECT_FALSE(writeFileAtomically(link, "1\r\n"));
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(pipe).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(entriesOf(dir.path()).size(), 2);
+}
+
+TEST(AtomicWrite, fullDisk_failsAndOldContentStays) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("s.txt"));
+    writeRaw(path, "3\r\n-3\r\n");
+    const QByteArray big(1 << 20, '1');
+    bool written = true;
+    {
+        FileSizeLimit limit(64 * 1024);
+        ASSERT_TRUE(limit.active());
+        written = writeFileAtomically(path, big);
+    }
+    EXPECT_FALSE(written);
+    EXPECT_EQ(contentOf(path), QByteArray("3\r\n-3\r\n"));
+    // No half-written temporary file is left beside it.
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{QStringLiteral("s.txt")});
+    // The same write goes through once there is room again.
+    EXPECT_TRUE(writeFileAtomically(path, big));
+    EXPECT_EQ(contentOf(path), big);
+}
