@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QDateTime>
+#include <QDialog>
+#include <QImage>
+#include <QLocale>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QFileDialog;
+class QLineEdit;
+class QMessageBox;
+class QRadioButton;
+class QTimer;
+
+namespace rotamind {
+
+// What automatic saving reads of the PRO window at every tick. The window (or
+// an adapter over it) answers from its controls; a tick only reads.
+struct AutoSaveSource {
+    virtual ~AutoSaveSource() = default;
+    virtual QStringList clockwiseItems() const = 0;        // List1 items, oldest first
+    virtual QStringList counterClockwiseItems() const = 0; // List2 items, oldest first
+    virtual QImage clockwiseChart() const = 0;             // Chart1 current page
+    virtual QImage counterClockwiseChart() const = 0;      // Chart2 current page
+    virtual QString site() const = 0;                      // text of Edit1
+    virtual QString croupier() const = 0;                  // text of Edit2
+};
+
+// The automatic-save dialog: a folder, an interval in minutes, which of the
+// PRO window's four files to write, and an on/off switch. It lives for the
+// whole program; hiding it never stops the saving.
+class TSALVA final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TSALVA)
+
+public:
+    using Clock = std::function<QDateTime()>;
+
+    explicit TSALVA(QWidget* parent = nullptr);
+    ~TSALVA() override;
+
+    // Not owned; must outlive the dialog or be reset to nullptr. Without a
+    // source a tick writes nothing.
+    void setSource(const AutoSaveSource* source) { m_source = source; }
+    void setClock(Clock clock) { m_clock = std::move(clock); }
+    void setLocale(const QLocale& locale) { m_locale = locale; }
+    // Length of one interval minute; one minute except in tests.
+    void setMinuteLength(std::chrono::milliseconds length) { m_minuteLength = length; }
+
+    bool isSwitchedOn() const;
+
+    void Button1Click();
+    void SpeedButton1Click();
+    void BitBtn1Click();
+    void Timer1Timer();
+
+public slots:
+    // Escape must not hide the dialog: only "Esci" does.
+    void reject() override {}
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormShow();
+    void buildControls();
+    void paintFolderField();
+    void showFailure(const QString& path);
+    bool writeOne(const QString& suffix, const std::function<QByteArray()>& bytes);
+
+    const AutoSaveSource* m_source = nullptr;
+    Clock m_clock;
+    QLocale m_locale;
+    std::chrono::milliseconds m_minuteLength{60000};
+    QString m_lastName; // proposed in Save1: the last name chosen or written
+
+    QLineEdit* m_edit1 = nullptr;
+    QComboBox* m_combo1 = nullptr;
+    QRadioButton* m_radio1 = nullptr;
+    QRadioButton* m_radio2 = nullptr;
+    QCheckBox* m_so = nullptr;
+    QCheckBox* m_sa = nullptr;
+    QCheckBox* m_go = nullptr;
+    QCheckBox* m_ga = nullptr;
+    QFileDialog* m_save1 = nullptr;
+    QTimer* m_timer1 = nullptr;
+    // The one "Cannot create file" box of automatic saving that may be open.
+    QPointer<QMessageBox> m_failureBox;
+};
+
+} // namespace rotamind

@@ -1,0 +1,13 @@
+#pragma once
+
+class QCoreApplication;
+
+namespace rotamind {
+
+// Installs Qt's own Italian texts (qtbase_it from Qt's translations folder),
+// so the buttons and questions of the standard dialogs and message boxes read
+// in Italian like the rest of the program. False when the file is missing:
+// the program then goes on with Qt's English texts.
+bool installItalianTranslations(QCoreApplication& app);
+
+} // namespace rotamind
