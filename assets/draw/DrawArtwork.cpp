@@ -5,6 +5,9 @@
 //   cmake --build build/release --target rotamind_draw_artwork
 //   QT_QPA_PLATFORM=offscreen build/release/assets/rotamind_draw_artwork assets/pictures
 
+#include "DecorPainter.h"
+#include "IconPainter.h"
+#include "TitlePainter.h"
 #include "WheelGeometry.h"
 #include "WheelPainter.h"
 #include "wheel/Wheel.h"
@@ -49,5 +52,15 @@ int main(int argc, char** argv)
         ok &= save(root, QStringLiteral("wheel/Image%1.jpg").arg(pocket), wheelImage(350, position, kLime));
     }
     ok &= save(root, QStringLiteral("wheel/plain.jpg"), wheelImage(390, -1, kLime));
+    ok &= save(root, QStringLiteral("decor/horseshoe.jpg"), horseshoeImage());
+    ok &= save(root, QStringLiteral("decor/clover.jpg"), cloverImage());
+    ok &= save(root, QStringLiteral("decor/moneybag.jpg"), moneyBagImage());
+    ok &= save(root, QStringLiteral("decor/ladybird.jpg"), ladybirdImage());
+    ok &= save(root, QStringLiteral("intro/title.jpg"), titleImage());
+    ok &= save(root, QStringLiteral("reset/crossed-wheel.jpg"), crossedWheelImage());
+    ok &= save(root, QStringLiteral("misc/banner.jpg"), bannerImage());
+    ok &= save(root, QStringLiteral("misc/contact.jpg"), contactImage());
+    for (const QString& name : iconNames())
+        ok &= save(root, QStringLiteral("icons/%1.png").arg(name), iconImage(name));
     return ok ? 0 : 1;
 }
