@@ -38,6 +38,9 @@ DistanceChartPainter::DistanceChartPainter(const DistanceChart::Style& style)
       m_titleFont(makeFont({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, true)),
       m_labelFont(makeFont(
           {QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow")}, false)) {
+    const QColor& end = style.gradientEnd;
+    m_shadowColor = QColor((255 + end.red()) * 3 / 8, (255 + end.green()) * 3 / 8,
+                           (255 + end.blue()) * 3 / 8);
     const QFontMetrics titleMetrics(m_titleFont);
     const QFontMetrics labelMetrics(m_labelFont);
     m_titleHeight = titleMetrics.height() + 4;
@@ -81,8 +84,15 @@ int DistanceChartPainter::labelStep(const DistanceChartFrame& frame) const {
 void DistanceChartPainter::paint(QPainter& painter, const DistanceChartFrame& frame) const {
     painter.save();
     const QRectF plot = plotRect(frame.size);
-    paintBackground(painter, frame.size);
-    paintHorizontalGrid(painter, plot);
+    // Gradient, title and the fixed vertical axis never change with the data:
+    // drawn once, then copied, they cost a launch almost nothing.
+    if (m_background.size() != frame.size) {
+        m_background = QImage(frame.size, QImage::Format_RGB32);
+        QPainter backgroundPainter(&m_background);
+        paintBackground(backgroundPainter, frame.size);
+        paintHorizontalGrid(backgroundPainter, plot);
+    }
+    painter.drawImage(QPoint(0, 0), m_background);
     paintVerticalGrid(painter, frame, plot);
     paintSeries(painter, frame, plot);
     painter.restore();
@@ -123,6 +133,7 @@ void DistanceChartPainter::paintVerticalGrid(QPainter& painter, const DistanceCh
     // Launches are counted from 0, so a panned view shows no labels left of it.
     long long x = std::max(0LL, static_cast<long long>(std::ceil(frame.xMin / step)) * step);
     painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setFont(m_labelFont);
     for (; x <= frame.xMax + 1e-9; x += step) {
         const double px = std::round(plot.left() + (x - frame.xMin) / span * plot.width());
         painter.setPen(QPen(kSilver, 1, Qt::DotLine));
@@ -152,11 +163,15 @@ void DistanceChartPainter::paintSeries(QPainter& painter, const DistanceChartFra
     const double slack = kMarkerRadius + 1;
     painter.setClipRect(plot.adjusted(-slack, -slack, slack, slack));
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(0, 0, 0, 50), 2));
-    painter.drawPolyline(line.translated(kDepthOffset));
+    // Segment by segment: a wide antialiased polyline with sharp turns makes the
+    // raster engine fill big joins and costs ten times as much. Opaque colours
+    // for the same reason; the shadow's is a darkened middle of the gradient.
+    painter.setPen(QPen(m_shadowColor, 2));
+    for (qsizetype i = 1; i < line.size(); ++i)
+        painter.drawLine(line[i - 1] + kDepthOffset, line[i] + kDepthOffset);
     painter.setPen(QPen(Qt::black, 1.5));
-    painter.drawPolyline(line);
+    for (qsizetype i = 1; i < line.size(); ++i)
+        painter.drawLine(line[i - 1], line[i]);
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(m_style.pointColor);
     for (const QPointF& point : line)

@@ -3,6 +3,7 @@
 #include "ui/DistanceChart.h"
 
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QRectF>
 
@@ -47,12 +48,14 @@ private:
                      const QRectF& plot) const;
 
     DistanceChart::Style m_style;
+    QColor m_shadowColor;
     QFont m_titleFont;
     QFont m_labelFont;
     int m_titleHeight = 0;
     int m_labelHeight = 0;
     int m_yLabelWidth = 0;
     int m_rightMargin = 0;
+    mutable QImage m_background; // cache of what does not depend on the page
 };
 
 } // namespace rotamind

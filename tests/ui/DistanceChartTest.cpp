@@ -211,6 +211,17 @@ private slots:
         QVERIFY(qAbs(high.y() - grid[1]) <= 1); // one line below the highest
     }
 
+    void renderPage_matchesTheChartOnScreen() {
+        DistanceChart chart(proClockwise());
+        for (int i = 0; i < 33; ++i)
+            chart.appendPoint(i % 2 == 0 ? 2 : -1);
+        chart.showLastPage();
+        chart.setAttribute(Qt::WA_DontShowOnScreen);
+        chart.show();
+        const QImage onScreen = chart.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(onScreen, chart.renderPage());
+    }
+
     void renderOfSecondPage_drawsOnlyItsOwnPoints() {
         DistanceChart chart(proClockwise());
         for (int i = 0; i < 40; ++i)
