@@ -25,8 +25,12 @@ void SessionCommandsDialog::accept() {
         const QStringList files = selectedFiles();
         if (files.size() == 1) {
             const QFileInfo info(files.first());
-            if (!info.isDir() && !hasExtension(info.fileName()))
+            if (!info.isDir() && !hasExtension(info.fileName())) {
+                // The dialog leaves a name field that has the focus as typed.
+                if (QWidget* focused = focusWidget())
+                    focused->clearFocus();
                 selectFile(info.absoluteFilePath() + u'.' + defaultSuffix());
+            }
         }
     }
     QFileDialog::accept();
