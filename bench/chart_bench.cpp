@@ -18,9 +18,9 @@ namespace {
 constexpr int kClasses[] = {3, 2, 1, -1, -2, -3};
 
 std::unique_ptr<DistanceChart> makeShownChart(int existingPoints) {
-    auto chart = std::make_unique<DistanceChart>(DistanceChart::Style{
-        QStringLiteral("Rotamind Graph - spin in senso ORARIO"), QColor(255, 255, 0),
-        QColor(Qt::red), QStringLiteral("Series1")});
+    auto chart = std::make_unique<DistanceChart>(
+        DistanceChart::Style{QStringLiteral("Rotamind Graph - spin in senso ORARIO"),
+                             QColor(255, 255, 0), QColor(Qt::red), QStringLiteral("Series1")});
     std::vector<int> values(static_cast<std::size_t>(existingPoints));
     for (std::size_t i = 0; i < values.size(); ++i)
         values[i] = kClasses[i % 6];

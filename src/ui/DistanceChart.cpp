@@ -26,9 +26,9 @@ struct DistanceChart::Private {
     DistanceChartPainter painter;
     std::vector<int> points;
     int currentPage = 1;
-    double pan = 0;          // x units added to the page's range while dragged
+    double pan = 0; // x units added to the page's range while dragged
     bool dragging = false;
-    double dragStartX = 0;   // pixels
+    double dragStartX = 0; // pixels
     double dragStartPan = 0;
 };
 

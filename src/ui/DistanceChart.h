@@ -22,25 +22,25 @@ public:
     static constexpr int kPointsPerPage = 25;
 
     struct Style {
-        QString title;        // e.g. "Rotamind Graph - spin in senso ORARIO"
-        QColor gradientEnd;   // bottom colour of the white-to-colour background
-        QColor pointColor;    // fill of the point markers
-        QString seriesName;   // objectName of the series ("Series1", "Series2")
+        QString title;      // e.g. "Rotamind Graph - spin in senso ORARIO"
+        QColor gradientEnd; // bottom colour of the white-to-colour background
+        QColor pointColor;  // fill of the point markers
+        QString seriesName; // objectName of the series ("Series1", "Series2")
     };
 
     explicit DistanceChart(const Style& style, QWidget* parent = nullptr);
     ~DistanceChart() override;
 
-    void appendPoint(int value);                 // x is the next index
-    void deletePointAt(qsizetype index);         // out-of-range index: nothing happens
+    void appendPoint(int value);         // x is the next index
+    void deletePointAt(qsizetype index); // out-of-range index: nothing happens
     void clearPoints();
     void setPoints(std::span<const int> values); // replaces every point at once
     qsizetype pointCount() const;
-    int pointAt(qsizetype index) const;          // out-of-range index: 0
+    int pointAt(qsizetype index) const; // out-of-range index: 0
 
-    int currentPage() const;                     // 1-based
-    void setCurrentPage(int page);               // clamped to 1..pageCount()
-    int pageCount() const;                       // ceil(points / 25), 1 when empty
+    int currentPage() const;       // 1-based
+    void setCurrentPage(int page); // clamped to 1..pageCount()
+    int pageCount() const;         // ceil(points / 25), 1 when empty
     void previousPage() { setCurrentPage(currentPage() - 1); }
     void nextPage() { setCurrentPage(currentPage() + 1); }
     void showLastPage() { setCurrentPage(pageCount()); }

@@ -13,10 +13,10 @@ namespace rotamind {
 namespace {
 
 const QColor kSilver(192, 192, 192);
-constexpr int kFontPixels = 11;         // about 8 points at 96 dpi
+constexpr int kFontPixels = 11; // about 8 points at 96 dpi
 constexpr double kMarkerRadius = 3.5;
-constexpr int kLabelGap = 3;            // between an x label and the plot
-constexpr int kYLabelGap = 6;           // clear of the markers on the plot's left edge
+constexpr int kLabelGap = 3;               // between an x label and the plot
+constexpr int kYLabelGap = 6;              // clear of the markers on the plot's left edge
 constexpr QPointF kDepthOffset(3.0, -2.0); // the depth shadow sits behind and above
 
 QFont makeFont(const QStringList& families, bool underline) {
@@ -39,8 +39,8 @@ DistanceChartPainter::DistanceChartPainter(const DistanceChart::Style& style)
       m_labelFont(makeFont(
           {QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow")}, false)) {
     const QColor& end = style.gradientEnd;
-    m_shadowColor = QColor((255 + end.red()) * 3 / 8, (255 + end.green()) * 3 / 8,
-                           (255 + end.blue()) * 3 / 8);
+    m_shadowColor =
+        QColor((255 + end.red()) * 3 / 8, (255 + end.green()) * 3 / 8, (255 + end.blue()) * 3 / 8);
     const QFontMetrics titleMetrics(m_titleFont);
     const QFontMetrics labelMetrics(m_labelFont);
     m_titleHeight = titleMetrics.height() + 4;
@@ -56,7 +56,8 @@ QRectF DistanceChartPainter::plotRect(QSize size) const {
     const double top = m_titleHeight + m_labelHeight / 2.0;
     const double right = size.width() - m_rightMargin;
     const double bottom = size.height() - m_labelHeight - kLabelGap - 1;
-    return QRectF(QPointF(left, top), QPointF(std::max(left + 1, right), std::max(top + 1, bottom)));
+    return QRectF(QPointF(left, top),
+                  QPointF(std::max(left + 1, right), std::max(top + 1, bottom)));
 }
 
 QPointF DistanceChartPainter::map(const DistanceChartFrame& frame, double x, double y) const {

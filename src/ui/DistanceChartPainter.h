@@ -13,11 +13,11 @@ namespace rotamind {
 
 // Everything one drawing of a chart page needs; the painter keeps no data.
 struct DistanceChartFrame {
-    QSize size;                    // pixels of the whole chart
-    double xMin = 0;               // horizontal range shown, x units (panning included)
+    QSize size;      // pixels of the whole chart
+    double xMin = 0; // horizontal range shown, x units (panning included)
     double xMax = 1;
-    qsizetype firstIndex = 0;      // x of values[0]
-    std::span<const int> values;   // the points of the page shown, at most 25
+    qsizetype firstIndex = 0;    // x of values[0]
+    std::span<const int> values; // the points of the page shown, at most 25
 };
 
 // Draws a distance chart with QPainter: title, the fixed -4..4 grid, the x
@@ -44,8 +44,7 @@ private:
     void paintHorizontalGrid(QPainter& painter, const QRectF& plot) const;
     void paintVerticalGrid(QPainter& painter, const DistanceChartFrame& frame,
                            const QRectF& plot) const;
-    void paintSeries(QPainter& painter, const DistanceChartFrame& frame,
-                     const QRectF& plot) const;
+    void paintSeries(QPainter& painter, const DistanceChartFrame& frame, const QRectF& plot) const;
 
     DistanceChart::Style m_style;
     QColor m_shadowColor;

@@ -37,7 +37,8 @@ int countBlobs(const QImage& image, QColor colour) {
             while (!stack.empty()) {
                 const QPoint p = stack.back();
                 stack.pop_back();
-                for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                for (const QPoint step :
+                     {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
                     const QPoint n = p + step;
                     if (n.x() < 0 || n.y() < 0 || n.x() >= image.width() || n.y() >= image.height())
                         continue;
@@ -68,8 +69,8 @@ std::vector<int> horizontalGridRows(const QImage& image) {
 }
 
 void sendMouse(QWidget& widget, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons) {
-    QMouseEvent event(type, QPointF(pos), widget.mapToGlobal(QPointF(pos)), Qt::LeftButton,
-                      buttons, Qt::NoModifier);
+    QMouseEvent event(type, QPointF(pos), widget.mapToGlobal(QPointF(pos)), Qt::LeftButton, buttons,
+                      Qt::NoModifier);
     QCoreApplication::sendEvent(&widget, &event);
 }
 
