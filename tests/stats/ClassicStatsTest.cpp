@@ -151,3 +151,27 @@ TEST(Percentage, classThatNeverCameUp_isZero) {
     EXPECT_EQ(percentage(0, 1).count(), 0);
     EXPECT_EQ(percentage(0, 999).toText(u','), u"0");
 }
+
+TEST(ClassicStats, everyShortText_isCountedAsTheWheelClassifiesIt) {
+    // The scan recognises class texts without asking for each item; it must
+    // still agree with classFromText on every text that could be mistaken for one.
+    std::vector<QString> texts;
+    for (char16_t first = 0; first < 130; ++first) {
+        texts.push_back(QString(QChar(first)));
+        for (char16_t second = 0; second < 130; ++second) {
+            const QChar pair[] = {QChar(first), QChar(second)};
+            texts.push_back(QString(pair, 2));
+        }
+    }
+    for (const char16_t* other :
+         {u"\uFF13", u"-\uFF11", u"\u0661", u"-\u0663", u"--1", u"-10", u"\u012D1", u"\u0133"})
+        texts.push_back(QString::fromUtf16(other));
+    for (const QString& text : texts) {
+        const std::vector<QString> items{text};
+        const ClassicStats stats = computeClassicStats(items);
+        const std::optional<int> expected = classFromText(text);
+        for (std::size_t c = 0; c < 6; ++c)
+            ASSERT_EQ(stats.frequency[c], expected == kClasses[c] ? 1 : 0)
+                << "text of " << text.size() << " characters, first " << int(text[0].unicode());
+    }
+}
