@@ -1,0 +1,49 @@
+#pragma once
+
+#include "stats/SeriesStats.h"
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+class QLabel;
+class QWidget;
+
+namespace rotamind {
+
+// One table of the "Lunghezze" page: heading, column heads, eleven rows (0,
+// +1..+5, -1..-5) with frequency, absence and index labels named from the
+// prefix: "" gives LF0 LR0 ICL0 ... LFM5 LRM5 ICLM5, "Z" gives ZLF0 ... ZICLM5.
+struct LengthStatsGridSpec {
+    QString prefix{};
+    QString heading{};
+    QRect headingRect{};
+    QColor headingBackground{};
+    QColor headingForeground{};
+    int left = 4;           // the row labels; the value columns follow at fixed steps
+    std::array<int, 4> headLefts{12, 42, 70, 96};
+};
+
+class LengthStatsGrid final {
+public:
+    enum Column { Frequency, Absence, Index, ColumnCount };
+
+    LengthStatsGrid(QWidget* panel, const LengthStatsGridSpec& spec);
+
+    void showLengths(const LengthStats& stats);
+    // Index from the frequency and absence labels; red from 1 up, lime below. launches > 0.
+    void showIndex(std::int64_t launches);
+    void reset();
+
+    QLabel* value(Column column, int lengthIndex) const { return m_values[column][lengthIndex]; }
+
+    static QString labelName(const QString& prefix, Column column, int length);
+
+private:
+    std::array<std::array<QLabel*, 11>, ColumnCount> m_values{};
+};
+
+} // namespace rotamind

@@ -1,0 +1,124 @@
+#include "ui/SeriesBlock.h"
+
+#include "ui/Controls.h"
+#include "ui/Palette.h"
+#include "ui/SpinListModel.h"
+#include "wheel/Wheel.h"
+
+#include <QLabel>
+#include <QListView>
+#include <QToolButton>
+
+#include <vector>
+
+namespace rotamind {
+
+namespace {
+// The class a chart point stands for. Only a loaded file can bring an item
+// that is no class; it is read as an integer like any other, 0 when it is none.
+int pointValue(const QString& item) {
+    if (const auto distanceClass = classFromText(item))
+        return *distanceClass;
+    return item.toInt();
+}
+} // namespace
+
+SeriesBlock::SeriesBlock(QWidget* window, const SeriesBlockSpec& spec) : QObject(window) {
+    const int top = spec.top;
+    m_chart = new DistanceChart(spec.chartStyle, window);
+    m_chart->setObjectName(spec.chartName);
+    m_chart->setGeometry(5, top, 360, 240);
+
+    m_model = new SpinListModel(this);
+    m_list = new QListView(window);
+    m_list->setObjectName(spec.listName);
+    m_list->setModel(m_model);
+    m_list->setUniformItemSizes(true);  // keeps a list of 100,000 launches fast
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setFont(palette::windowFont());
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    palette::setBackground(m_list, spec.listBackground);
+    palette::setBackground(m_list->viewport(), spec.listBackground);
+    m_list->setGeometry(368, top, 33, 161);
+    connect(m_list, &QListView::doubleClicked, this, &SeriesBlock::itemDoubleClicked);
+
+    m_count = controls::makeLabel(window, {.name = spec.countName,
+                                           .text = QStringLiteral("0"),
+                                           .rect = {368, top + 166, 33, 13},
+                                           .background = spec.countBackground,
+                                           .foreground = spec.countForeground,
+                                           .bold = true,
+                                           .align = Qt::AlignCenter});
+
+    m_delete = controls::makeIconButton(window, spec.deleteName, spec.deleteIcon,
+                                        {368, top + 186, 33, 25}, spec.deleteHint);
+    m_previous = controls::makeIconButton(window, spec.previousName, QStringLiteral("page-previous"),
+                                          {368, top + 216, 16, 25},
+                                          QStringLiteral("Pagina del grafico precedente"));
+    m_next = controls::makeIconButton(window, spec.nextName, QStringLiteral("page-next"),
+                                      {385, top + 216, 16, 25},
+                                      QStringLiteral("Pagina del grafico successiva"));
+}
+
+void SeriesBlock::append(const QString& classText) {
+    m_chart->appendPoint(pointValue(classText));
+    m_model->append(classText);
+}
+
+void SeriesBlock::deleteLast() {
+    const qsizetype last = m_model->count() - 1;
+    if (last < 0)
+        return;
+    m_model->removeAt(last);
+    m_chart->deletePointAt(last);
+}
+
+void SeriesBlock::deleteAt(qsizetype row) {
+    m_model->removeAt(row);
+    rebuildChart();
+}
+
+void SeriesBlock::clear() {
+    m_chart->clearPoints();
+    m_model->clear();
+}
+
+void SeriesBlock::replaceAll(const QStringList& items) {
+    m_model->replaceAll(items);
+    rebuildChart();
+}
+
+std::span<const QString> SeriesBlock::items() const { return m_model->items(); }
+
+qsizetype SeriesBlock::count() const { return m_model->count(); }
+
+std::optional<qsizetype> SeriesBlock::selectedRow() const {
+    const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return selected.first().row();
+}
+
+void SeriesBlock::selectFirst() {
+    if (m_model->count() == 0)
+        return;
+    const QModelIndex first = m_model->index(0);
+    QItemSelectionModel* selection = m_list->selectionModel();
+    if (selection->currentIndex() == first && selection->isSelected(first))
+        return;
+    selection->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect);
+    m_list->scrollTo(first);
+}
+
+void SeriesBlock::showCount() { m_count->setText(QString::number(m_model->count())); }
+
+void SeriesBlock::rebuildChart() {
+    std::vector<int> values;
+    values.reserve(size_t(m_model->count()));
+    for (const QString& item : m_model->items())
+        values.push_back(pointValue(item));
+    m_chart->setPoints(values);
+}
+
+} // namespace rotamind

@@ -1,0 +1,52 @@
+#include "ui/SiteFields.h"
+
+#include "ui/Controls.h"
+#include "ui/Palette.h"
+
+#include <QEvent>
+#include <QLineEdit>
+
+namespace rotamind {
+
+namespace {
+QLineEdit* makeField(QWidget* window, const QString& name, const QString& text, const QRect& rect) {
+    auto* field = new QLineEdit(text, window);
+    field->setObjectName(name);
+    field->setFont(palette::windowFont());
+    field->setGeometry(rect);
+    return field;
+}
+} // namespace
+
+SiteFields::SiteFields(QWidget* window, const SiteFieldsSpec& spec) : QObject(window) {
+    controls::makeLabel(window, {.name = QStringLiteral("Label64"),
+                                 .text = QStringLiteral("Sito Gaming"),
+                                 .rect = {416, 140, 95, 13},
+                                 .background = spec.headingBackground,
+                                 .foreground = spec.headingForeground,
+                                 .bold = true,
+                                 .align = Qt::AlignCenter});
+    m_site = makeField(window, QStringLiteral("Edit1"), spec.site, {416, 155, 95, 21});
+    controls::makeLabel(window, {.name = QStringLiteral("Label63"),
+                                 .text = QStringLiteral("Nome Croupier"),
+                                 .rect = {560, 140, 95, 13},
+                                 .background = spec.headingBackground,
+                                 .foreground = spec.headingForeground,
+                                 .bold = true,
+                                 .align = Qt::AlignCenter});
+    m_croupier = makeField(window, QStringLiteral("Edit2"), spec.croupier, {560, 155, 95, 21});
+    m_site->installEventFilter(this);
+    m_croupier->installEventFilter(this);
+}
+
+bool SiteFields::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == m_site)
+            emit siteClicked();
+        else if (watched == m_croupier)
+            emit croupierClicked();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace rotamind

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QObject>
+#include <QString>
+
+class QLineEdit;
+
+namespace rotamind {
+
+// The gaming site (Edit1, under "Sito Gaming") and croupier (Edit2, under
+// "Nome Croupier") fields of a working window. Any click into a field empties
+// it; the fields' names go into the saved files' names.
+struct SiteFieldsSpec {
+    QString site{};
+    QString croupier{};
+    QColor headingBackground{};
+    QColor headingForeground{};
+};
+
+class SiteFields final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SiteFields)
+
+public:
+    SiteFields(QWidget* window, const SiteFieldsSpec& spec);
+
+    QLineEdit* site() const { return m_site; }
+    QLineEdit* croupier() const { return m_croupier; }
+
+signals:
+    void siteClicked();
+    void croupierClicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLineEdit* m_site = nullptr;
+    QLineEdit* m_croupier = nullptr;
+};
+
+} // namespace rotamind

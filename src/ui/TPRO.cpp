@@ -1,0 +1,279 @@
+#include "ui/TPRO.h"
+
+#include "ui/BettingAidPanel.h"
+#include "ui/ClassicStatsGrid.h"
+#include "ui/ClickableLabel.h"
+#include "ui/DirectionLock.h"
+#include "ui/EntryArea.h"
+#include "ui/LengthStatsGrid.h"
+#include "ui/Palette.h"
+#include "ui/SeriesBlock.h"
+#include "ui/SiteFields.h"
+#include "ui/SpinRecording.h"
+#include "ui/TAZZERAPRO.h"
+#include "ui/WebPages.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QIcon>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace rotamind {
+
+namespace {
+SeriesBlockSpec seriesSpec(Direction direction) {
+    const bool clockwise = direction == Direction::Clockwise;
+    return {
+        .listName = clockwise ? QStringLiteral("List1") : QStringLiteral("List2"),
+        .chartName = clockwise ? QStringLiteral("Chart1") : QStringLiteral("Chart2"),
+        .countName = clockwise ? QStringLiteral("boules") : QStringLiteral("BOULES2"),
+        .deleteName = clockwise ? QStringLiteral("SpeedButton1") : QStringLiteral("SpeedButton2"),
+        .deleteHint = QStringLiteral("Elimina ultimo inserimento"),
+        .deleteIcon = QStringLiteral("delete-last"),
+        .previousName = clockwise ? QStringLiteral("SpeedButton12") : QStringLiteral("SpeedButton14"),
+        .nextName = clockwise ? QStringLiteral("SpeedButton13") : QStringLiteral("SpeedButton15"),
+        .top = clockwise ? 128 : 376,
+        .listBackground = clockwise ? palette::kYellow : palette::kMoneyGreen,
+        .countForeground = palette::kRed,
+        .countBackground = palette::kYellow,
+        .chartStyle = {.title = clockwise ? QStringLiteral("Rotamind Graph - spin in senso ORARIO")
+                                          : QStringLiteral("Rotamind Graph - spin in senso ANTIORARIO"),
+                       .gradientEnd = clockwise ? QColor(255, 255, 0) : QColor(78, 205, 151),
+                       .pointColor = clockwise ? palette::kRed : palette::kYellow,
+                       .seriesName = clockwise ? QStringLiteral("Series1") : QStringLiteral("Series2")},
+    };
+}
+} // namespace
+
+TPRO::TPRO(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint) {
+    setObjectName(QStringLiteral("PRO"));
+    setWindowTitle(QStringLiteral("Rotamind PRO"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+    setFont(palette::windowFont());
+    palette::setBackground(this, palette::kMaroon);
+
+    m_entry = new EntryArea(this);
+    m_aid = new BettingAidPanel(this, {.pictureButtonName = QStringLiteral("SpeedButton4"),
+                                       .buttonTop = 32,
+                                       .windowRect = {8, 68, 193, 24},
+                                       .withOpposite = true});
+    m_clockwise = new SeriesBlock(this, seriesSpec(Direction::Clockwise));
+    m_counterClockwise = new SeriesBlock(this, seriesSpec(Direction::CounterClockwise));
+    m_picture = new WheelPicturePanel(this);
+    m_lock = new DirectionLock(m_entry->radio(Direction::Clockwise),
+                               m_entry->radio(Direction::CounterClockwise), this);
+    buildCommandColumn();
+    buildSessionArea();
+    buildStatisticsTabs();
+    buildHiddenCommands();
+    wire();
+    // FormCreate: the narrow layout, statistics out of sight.
+    setFixedSize(kNarrowWidth, kHeight);
+}
+
+TPRO::~TPRO() = default;
+
+void TPRO::setPictureSource(WheelPicturePanel::PictureSource source) {
+    m_picture->setPictureSource(std::move(source));
+}
+
+SeriesBlock& TPRO::series(Direction direction) const {
+    return direction == Direction::Clockwise ? *m_clockwise : *m_counterClockwise;
+}
+
+QLineEdit* TPRO::siteField() const { return m_site->site(); }
+QLineEdit* TPRO::croupierField() const { return m_site->croupier(); }
+bool TPRO::timer1On() const { return m_lock->timer1On(); }
+bool TPRO::timer2On() const { return m_lock->timer2On(); }
+
+void TPRO::wire() {
+    connect(m_entry->registerButton(), &QPushButton::clicked, this, &TPRO::Button11Click);
+    connect(m_clockwise->deleteButton(), &QToolButton::clicked, this, &TPRO::SpeedButton1Click);
+    connect(m_counterClockwise->deleteButton(), &QToolButton::clicked, this, &TPRO::SpeedButton2Click);
+    connect(m_clockwise, &SeriesBlock::itemDoubleClicked, this, &TPRO::List1DblClick);
+    connect(m_counterClockwise, &SeriesBlock::itemDoubleClicked, this, &TPRO::List2DblClick);
+    connect(m_clockwise->previousButton(), &QToolButton::clicked, this, &TPRO::SpeedButton12Click);
+    connect(m_clockwise->nextButton(), &QToolButton::clicked, this, &TPRO::SpeedButton13Click);
+    connect(m_counterClockwise->previousButton(), &QToolButton::clicked, this, &TPRO::SpeedButton14Click);
+    connect(m_counterClockwise->nextButton(), &QToolButton::clicked, this, &TPRO::SpeedButton15Click);
+    connect(m_aid->showButton(), &QPushButton::clicked, this, &TPRO::Button2Click);
+    connect(m_aid->pictureButton(), &QToolButton::clicked, this, &TPRO::SpeedButton4Click);
+    connect(m_aid, &BettingAidPanel::lastNumberEdited, this, &TPRO::PChange);
+    connect(m_picture, &WheelPicturePanel::clicked, this, &TPRO::Panel2Click);
+    connect(m_picture->picture(), &ClickableLabel::clicked, this, &TPRO::ImageXClick);
+    connect(m_site, &SiteFields::siteClicked, this, &TPRO::Edit1Click);
+    connect(m_site, &SiteFields::croupierClicked, this, &TPRO::Edit2Click);
+}
+
+// ---- recording ----
+
+void TPRO::Button11Click() {
+    recording::pressRegister(*m_entry, *m_aid, [this](Direction direction) {
+        direction == Direction::Clockwise ? Button6Click() : Button7Click();
+    });
+}
+
+void TPRO::Button6Click() {
+    if (recording::registerLaunch(*m_entry, *m_clockwise, Direction::Clockwise, recording::PageTurn::LastPage))
+        STATSClick();
+}
+
+void TPRO::Button7Click() {
+    if (recording::registerLaunch(*m_entry, *m_counterClockwise, Direction::CounterClockwise,
+                                  recording::PageTurn::LastPage))
+        stats2Click();
+}
+
+void TPRO::SpeedButton1Click() {
+    if (recording::deleteLast(*m_entry, *m_clockwise, Direction::Clockwise))
+        STATSClick();
+}
+
+void TPRO::SpeedButton2Click() {
+    if (recording::deleteLast(*m_entry, *m_counterClockwise, Direction::CounterClockwise))
+        stats2Click();
+}
+
+void TPRO::List1DblClick() {
+    if (recording::deleteSelected(*m_clockwise))
+        STATSClick();
+}
+
+void TPRO::List2DblClick() {
+    if (recording::deleteSelected(*m_counterClockwise))
+        stats2Click();
+}
+
+void TPRO::SpeedButton7Click() { m_lock->toggle(Direction::CounterClockwise); }
+void TPRO::SpeedButton8Click() { m_lock->toggle(Direction::Clockwise); }
+
+void TPRO::SpeedButton3Click() {
+    setFixedSize(width() == kWideWidth ? kNarrowWidth : kWideWidth, kHeight);
+}
+
+void TPRO::SpeedButton5Click() {
+    if (!m_confirmation)
+        return;
+    m_confirmation->move(geometry().center() - m_confirmation->rect().center());
+    m_confirmation->exec();
+}
+
+void TPRO::Button4Click() {
+    hide();
+    emit easyRequested();
+}
+
+// ---- statistics chain: classic, index, lengths, length index ----
+
+void TPRO::STATSClick() {
+    const qsizetype launches = m_clockwise->count();
+    if (launches == 0)
+        return;
+    m_clockwise->selectFirst();
+    m_classicClockwise->showClassic(computeClassicStats(m_clockwise->items()), launches);
+    ICClick();
+}
+
+void TPRO::ICClick() {
+    if (m_clockwise->count() == 0)
+        return;
+    m_classicClockwise->showIndex(m_clockwise->count());
+    LUNGOClick();
+}
+
+void TPRO::LUNGOClick() {
+    if (m_clockwise->count() == 0)
+        return;
+    m_clockwise->selectFirst();
+    m_lengthsClockwise->showLengths(computeLengthStats(m_clockwise->items()));
+    ICLOClick();
+}
+
+void TPRO::ICLOClick() {
+    if (m_clockwise->count() > 0)
+        m_lengthsClockwise->showIndex(m_clockwise->count());
+}
+
+void TPRO::stats2Click() {
+    const qsizetype launches = m_counterClockwise->count();
+    if (launches == 0)
+        return;
+    m_counterClockwise->selectFirst();
+    m_classicCounter->showClassic(computeClassicStats(m_counterClockwise->items()), launches);
+    ICAClick();
+}
+
+void TPRO::ICAClick() {
+    if (m_counterClockwise->count() == 0)
+        return;
+    m_classicCounter->showIndex(m_counterClockwise->count());
+    LUNGAClick();
+}
+
+void TPRO::LUNGAClick() {
+    if (m_counterClockwise->count() == 0)
+        return;
+    m_counterClockwise->selectFirst();
+    m_lengthsCounter->showLengths(computeLengthStats(m_counterClockwise->items()));
+    ICLAClick();
+}
+
+void TPRO::ICLAClick() {
+    if (m_counterClockwise->count() > 0)
+        m_lengthsCounter->showIndex(m_counterClockwise->count());
+}
+
+void TPRO::AZZERAClick() {
+    for (SeriesBlock* series : {m_clockwise, m_counterClockwise}) {
+        series->clear();
+        series->showCount();
+    }
+    m_classicClockwise->reset();
+    m_classicCounter->reset();
+    m_lengthsClockwise->reset();
+    m_lengthsCounter->reset();
+}
+
+// ---- betting aid and wheel picture ----
+
+void TPRO::Button2Click() {
+    m_aid->showNumbersToBet(m_entry->direction());
+    m_picture->refresh(m_aid->windowCaption());
+}
+
+void TPRO::PChange() { m_entry->n1()->setEditText(m_aid->lastNumber()); }
+
+void TPRO::SpeedButton4Click() {
+    m_picture->refresh(m_aid->windowCaption());
+    m_picture->toggle();
+}
+
+void TPRO::ImageXClick() { m_picture->toggle(); }
+void TPRO::Panel2Click() { m_picture->toggle(); }
+
+// ---- chart pages ----
+
+void TPRO::SpeedButton12Click() { m_clockwise->chart()->previousPage(); }
+void TPRO::SpeedButton13Click() { m_clockwise->chart()->nextPage(); }
+void TPRO::SpeedButton14Click() { m_counterClockwise->chart()->previousPage(); }
+void TPRO::SpeedButton15Click() { m_counterClockwise->chart()->nextPage(); }
+
+// ---- site, croupier and web pages ----
+
+void TPRO::Edit1Click() { m_site->site()->clear(); }
+void TPRO::Edit2Click() { m_site->croupier()->clear(); }
+void TPRO::SpeedButton6Click() { web::openContactPage(); }
+void TPRO::Image1Click() { web::openHomePage(); }
+
+void TPRO::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    emit formClosed();
+}
+
+} // namespace rotamind

@@ -1,0 +1,186 @@
+// The parts of the PRO layout that only the wide window shows, and the
+// hidden command buttons.
+#include "ui/Banner.h"
+#include "ui/ClassicStatsGrid.h"
+#include "ui/ClickableLabel.h"
+#include "ui/ContactPage.h"
+#include "ui/Controls.h"
+#include "ui/LengthStatsGrid.h"
+#include "ui/Palette.h"
+#include "ui/SiteFields.h"
+#include "ui/TPRO.h"
+
+#include <QAbstractButton>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace rotamind {
+
+namespace {
+
+struct SessionButton {
+    const char* name;
+    const char* caption;
+    const char* hint;
+    QRect rect;
+};
+
+// Loading and saving are wired by the session commands; here they only stand.
+const SessionButton kSessionButtons[] = {
+    {"Button8", "Carica sessione", "Carica sessione SPIN ORARI", {416, 45, 95, 25}},
+    {"Button5", "Salva sessione", "Salva sessione SPIN ORARI", {416, 75, 95, 25}},
+    {"Button3", "Salva grafico", "Salva grafico SPIN ORARI", {416, 105, 95, 25}},
+    {"Button1", "Carica sessione", "Carica sessione SPIN ANTIORARI", {560, 45, 95, 25}},
+    {"Button9", "Salva sessione", "Salva sessione SPIN ANTIORARI", {560, 75, 95, 25}},
+    {"Button10", "Salva grafico", "Salva grafico SPIN ANTIORARI", {560, 105, 95, 25}},
+};
+
+struct HiddenCommand {
+    const char* name;
+    const char* caption;
+    const char* hint;
+    const char* icon;  // icon buttons have no caption
+    void (TPRO::*handler)();
+};
+
+const HiddenCommand kHiddenCommands[] = {
+    {"Button6", "O", "Registra colpo in senso ORARIO", nullptr, &TPRO::Button6Click},
+    {"Button7", "A", "Registra colpo in senso ANTIORARIO", nullptr, &TPRO::Button7Click},
+    {"STATS", "Statistiche - o", nullptr, nullptr, &TPRO::STATSClick},
+    {"IC", "IC", nullptr, nullptr, &TPRO::ICClick},
+    {"stats2", "Statistiche - a", nullptr, nullptr, &TPRO::stats2Click},
+    {"ICA", "ICA", nullptr, nullptr, &TPRO::ICAClick},
+    {"LUNGO", "Lunghezze -o", nullptr, nullptr, &TPRO::LUNGOClick},
+    {"ICLO", "ICLO", nullptr, nullptr, &TPRO::ICLOClick},
+    {"LUNGA", "Lunghezze -a", nullptr, nullptr, &TPRO::LUNGAClick},
+    {"ICLA", "ICLA", nullptr, nullptr, &TPRO::ICLAClick},
+    {"AZZERA", nullptr, "Azzera sessione", "reset", &TPRO::AZZERAClick},
+    {"SpeedButton6", nullptr, "Supporto Online", "contact", &TPRO::SpeedButton6Click},
+};
+
+QString text(const char* latin1) { return latin1 ? QString::fromUtf8(latin1) : QString(); }
+
+QWidget* makePage(const QString& name, const QColor& background) {
+    auto* page = new QWidget;
+    page->setObjectName(name);
+    palette::setBackground(page, background);
+    return page;
+}
+
+} // namespace
+
+void TPRO::buildCommandColumn() {
+    const QString unlock = QStringLiteral("\npremere di nuovo il pulsante per sbloccare");
+    QToolButton* lockClockwise = controls::makeIconButton(
+        this, QStringLiteral("SpeedButton8"), QStringLiteral("lock-clockwise"), {153, 7, 16, 25},
+        QStringLiteral("Blocca la registrazione solo sui tiri ORARI") + unlock);
+    QToolButton* lockCounter = controls::makeIconButton(
+        this, QStringLiteral("SpeedButton7"), QStringLiteral("lock-counter"), {170, 7, 16, 25},
+        QStringLiteral("Blocca la registrazione solo sui tiri ANTIORARI") + unlock);
+    QToolButton* statistics = controls::makeIconButton(this, QStringLiteral("SpeedButton3"), QStringLiteral("statistics"),
+                                                       {153, 37, 33, 25}, QStringLiteral("Mostra/Nascondi Statistiche"));
+    QPushButton* easy = controls::makeButton(this, QStringLiteral("Button4"), QStringLiteral("Easy"), {153, 66, 33, 25},
+                                             QStringLiteral("Vai alla versione Easy"));
+    easy->setFocusPolicy(Qt::NoFocus);
+    QToolButton* reset = controls::makeIconButton(this, QStringLiteral("SpeedButton5"), QStringLiteral("reset"),
+                                                  {153, 97, 33, 25}, QStringLiteral("Azzera sessione"));
+    connect(lockClockwise, &QToolButton::clicked, this, &TPRO::SpeedButton8Click);
+    connect(lockCounter, &QToolButton::clicked, this, &TPRO::SpeedButton7Click);
+    connect(statistics, &QToolButton::clicked, this, &TPRO::SpeedButton3Click);
+    connect(easy, &QPushButton::clicked, this, &TPRO::Button4Click);
+    connect(reset, &QToolButton::clicked, this, &TPRO::SpeedButton5Click);
+}
+
+void TPRO::buildSessionArea() {
+    controls::makeLabel(this, {.name = QStringLiteral("Label60"),
+                               .text = QStringLiteral("GESTIONE SESSIONI"),
+                               .rect = {413, 6, 245, 13},
+                               .background = palette::kLime,
+                               .bold = true,
+                               .align = Qt::AlignCenter});
+    controls::makeLabel(this, {.name = QStringLiteral("Label62"),
+                               .text = QStringLiteral("ORARIO"),
+                               .rect = {416, 25, 95, 13},
+                               .background = palette::kYellow,
+                               .bold = true,
+                               .align = Qt::AlignCenter});
+    controls::makeLabel(this, {.name = QStringLiteral("Label61"),
+                               .text = QStringLiteral("ANTIORARIO"),
+                               .rect = {560, 25, 95, 13},
+                               .background = palette::kMoneyGreen,
+                               .bold = true,
+                               .align = Qt::AlignCenter});
+    for (const SessionButton& button : kSessionButtons)
+        controls::makeButton(this, text(button.name), text(button.caption), button.rect, text(button.hint));
+    controls::makeIconButton(this, QStringLiteral("SpeedButton10"), QStringLiteral("autosave"),
+                             {519, 75, 33, 25}, QStringLiteral("Gestione salvataggi automatici"));
+    m_site = new SiteFields(this, {.site = QStringLiteral("Bet365"),
+                                   .croupier = QStringLiteral("Ormilda"),
+                                   .headingBackground = palette::kFuchsia,
+                                   .headingForeground = palette::kBlack});
+    ClickableLabel* banner = makeBanner(this, 610);
+    connect(banner, &ClickableLabel::clicked, this, &TPRO::Image1Click);
+}
+
+void TPRO::buildStatisticsTabs() {
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("PageControl1"));
+    m_tabs->setFont(palette::boldFont());
+    m_tabs->setGeometry(405, 184, 260, 377);
+
+    QWidget* classic = makePage(QStringLiteral("Classiche"), palette::kYellow);
+    m_classicClockwise = std::make_unique<ClassicStatsGrid>(
+        classic, ClassicStatsGridSpec{.prefix = {},
+                                      .heading = QStringLiteral("Stats su colpi ORARI"),
+                                      .headingRect = {4, 6, 245, 16},
+                                      .headTop = 34,
+                                      .firstRowTop = 56});
+    m_classicCounter = std::make_unique<ClassicStatsGrid>(
+        classic, ClassicStatsGridSpec{.prefix = QStringLiteral("A"),
+                                      .heading = QStringLiteral("Stats su colpi ANTIORARI"),
+                                      .headingRect = {7, 176, 234, 16},
+                                      .headTop = 200,
+                                      .firstRowTop = 224});
+    m_tabs->addTab(classic, QStringLiteral("Statistiche Classiche"));
+
+    QWidget* lengths = makePage(QStringLiteral("TabSheet2"), palette::kYellow);
+    m_lengthsClockwise = std::make_unique<LengthStatsGrid>(
+        lengths, LengthStatsGridSpec{.prefix = {},
+                                     .heading = QStringLiteral("Spin ORARI"),
+                                     .headingRect = {4, 14, 112, 16},
+                                     .headingBackground = palette::kGreen,
+                                     .headingForeground = palette::kLime,
+                                     .left = 4,
+                                     .headLefts = {12, 42, 70, 96}});
+    m_lengthsCounter = std::make_unique<LengthStatsGrid>(
+        lengths, LengthStatsGridSpec{.prefix = QStringLiteral("Z"),
+                                     .heading = QStringLiteral("Spin ANTIORARI"),
+                                     .headingRect = {130, 14, 118, 16},
+                                     .headingBackground = palette::kMaroon,
+                                     .headingForeground = palette::kYellow,
+                                     .left = 130,
+                                     .headLefts = {138, 167, 197, 222}});
+    m_tabs->addTab(lengths, QStringLiteral("Lunghezze"));
+
+    auto* contact = new ContactPage;
+    connect(contact->messageButton(), &QToolButton::clicked, this, &TPRO::SpeedButton6Click);
+    m_tabs->addTab(contact, QStringLiteral(" ???"));
+    m_tabs->setCurrentIndex(0);
+}
+
+void TPRO::buildHiddenCommands() {
+    for (const HiddenCommand& command : kHiddenCommands) {
+        QAbstractButton* button = nullptr;
+        if (command.icon)
+            button = controls::makeIconButton(this, text(command.name), text(command.icon), {700, 0, 33, 25},
+                                              text(command.hint));
+        else
+            button = controls::makeButton(this, text(command.name), text(command.caption), {700, 0, 75, 25},
+                                          text(command.hint));
+        button->setVisible(false);
+        connect(button, &QAbstractButton::clicked, this, command.handler);
+    }
+}
+
+} // namespace rotamind
