@@ -21,6 +21,7 @@ struct ClassicStats {
     std::array<std::int64_t, 6> maxAbsence{}; // longest run without it (RMAX)
 };
 
+// F, RIT and RMAX of the six classes over any number of items (none gives zeros).
 ClassicStats computeClassicStats(std::span<const QString> items);
 
 // 100 * frequency / launches as Fixed4. A class that never came up gets 0.
@@ -45,6 +46,8 @@ struct LengthStats {
     std::array<std::int64_t, 11> absence{};   // steps after its last occurrence
 };
 
+// F and RIT of the eleven lengths over the items.size() - 1 steps; a step with
+// a text that is no class has no length but counts. Under two items: zeros.
 LengthStats computeLengthStats(std::span<const QString> items);
 
 } // namespace rotamind
