@@ -31,7 +31,6 @@ const QColor kLime(0, 255, 0);
 void setTextColor(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::Text, color);
     widget->setPalette(palette);
 }
 
@@ -83,8 +82,10 @@ TSALVA::TSALVA(QWidget* parent)
     palette.setColor(QPalette::Window, Qt::blue);
     setPalette(palette);
     setAutoFillBackground(true);
-    // The layout's pixel positions were laid out for an 11-pixel font.
+    // The pixel positions were laid out for an 11-pixel MS Sans Serif, which a
+    // Linux desktop lacks; these are fonts of the same widths.
     QFont font = this->font();
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("MS Sans Serif")});
     font.setPixelSize(11);
     setFont(font);
 
@@ -190,10 +191,11 @@ void TSALVA::closeEvent(QCloseEvent* event) {
     // The title bar offers no close button, but the window manager may still
     // ask: only "Esci" hides the dialog. A close from the program (at exit) is
     // let through.
+    // QDialog's own close would go through reject(), which does nothing here.
     if (event->spontaneous())
         event->ignore();
     else
-        QDialog::closeEvent(event);
+        QWidget::closeEvent(event);
 }
 
 void TSALVA::Button1Click() {
@@ -287,7 +289,7 @@ bool TSALVA::writeOne(const QString& suffix, const std::function<QByteArray()>& 
 void TSALVA::showFailure(const QString& path) {
     // Ticks go on while the box is open; one box is enough to tell the user,
     // a pile of them would bury the windows.
-    if (m_failureBox)
+    if (m_failureBox && m_failureBox->isVisible())
         return;
     auto* box = new QMessageBox(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
                                 cannotCreateFileMessage(path), QMessageBox::Ok, this);
