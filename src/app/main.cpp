@@ -1,5 +1,6 @@
+#include "app/Windows.h"
+
 #include <QApplication>
-#include <QLabel>
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,7 +12,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rotamind Pro"));
-    QLabel label(QStringLiteral("Rotamind: the windows are not built yet."));
-    label.show();
+    rotamind::Windows windows;
+    windows.start();
     return app.exec();
 }

@@ -1,0 +1,71 @@
+#include "app/TINTRO.h"
+
+#include "ui/Controls.h"
+#include "ui/Palette.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace rotamind {
+
+namespace {
+QPushButton* makeChoice(QWidget* window, const QString& name, const QString& caption, const QRect& rect,
+                        const QString& hint) {
+    QPushButton* button = controls::makeButton(window, name, caption, rect, hint);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
+    palette::setForeground(button, palette::kBlack);
+    return button;
+}
+} // namespace
+
+TINTRO::TINTRO(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("INTRO"));
+    setWindowTitle(QStringLiteral("Rotamind PRO"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+    setFont(palette::windowFont());
+    setFixedSize(400, 400);
+
+    auto* title = new QLabel(this);
+    title->setObjectName(QStringLiteral("Image1"));
+    title->setGeometry(0, 0, 400, 400);
+    title->setScaledContents(true);
+    title->setPixmap(QPixmap(QStringLiteral(":/intro/title.jpg")));
+
+    auto* question = new QLabel(QStringLiteral("?"), this);
+    question->setObjectName(QStringLiteral("Label1"));
+    question->setFont(palette::narrowBoldFont(40));
+    question->setAttribute(Qt::WA_TranslucentBackground);
+    question->setAutoFillBackground(false);
+    question->move(204, 256);
+    question->adjustSize();
+
+    QPushButton* easy = makeChoice(this, QStringLiteral("Button2"), QStringLiteral("Easy"), {174, 296, 35, 21},
+                                   QStringLiteral("Metodo Rotamind originale"));
+    QPushButton* pro = makeChoice(this, QStringLiteral("Button1"), QStringLiteral("Pro"), {220, 296, 35, 21},
+                                  QStringLiteral("Versione Professional"));
+    connect(easy, &QPushButton::clicked, this, &TINTRO::Button2Click);
+    connect(pro, &QPushButton::clicked, this, &TINTRO::Button1Click);
+}
+
+void TINTRO::Button1Click() {
+    hide();
+    emit proChosen();
+}
+
+void TINTRO::Button2Click() {
+    // The EASY window is not there yet: until it is, the launcher stays up
+    // rather than leave the user with no window at all.
+    emit easyChosen();
+}
+
+void TINTRO::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    emit closed();
+}
+
+} // namespace rotamind

@@ -1,0 +1,312 @@
+// Registering launches in the PRO window, deleting them, the direction lock,
+// the chart pages: driven through the window's named controls.
+#include "ProDriver.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace rotamind;
+using rotamind::testing::numberFor;
+using rotamind::testing::ProDriver;
+
+namespace {
+constexpr auto O = Direction::Clockwise;
+constexpr auto A = Direction::CounterClockwise;
+} // namespace
+
+class ProRecordingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstRegister_withNoDirection_registersNothingAndSelectsO() {
+        TPRO window;
+        ProDriver pro(window);
+        pro.click("Button11");
+        QVERIFY(pro.items("List1").isEmpty());
+        QVERIFY(pro.items("List2").isEmpty());
+        QCOMPARE(pro.text("n1"), QStringLiteral("21"));
+        QCOMPARE(pro.text("n2"), QStringLiteral("17"));
+        QVERIFY(pro.checked(O));
+        QCOMPARE(pro.text("P"), QStringLiteral("18"));
+        QCOMPARE(pro.text("Combo1"), QStringLiteral("??"));
+    }
+
+    void register18After21Clockwise_appendsMinusOneAndFlipsToA() {
+        TPRO window;
+        ProDriver pro(window);
+        pro.registerLaunch(QStringLiteral("18"), O);
+        QCOMPARE(pro.text("n2"), QStringLiteral("21"));
+        QCOMPARE(pro.text("n1"), QStringLiteral("18"));
+        QCOMPARE(pro.items("List1"), QStringList{QStringLiteral("-1")});
+        QCOMPARE(pro.points("Chart1"), QList<int>{-1});
+        QCOMPARE(pro.text("boules"), QStringLiteral("1"));
+        QVERIFY(pro.items("List2").isEmpty());
+        QVERIFY(pro.checked(A));
+        QCOMPARE(pro.text("P"), QStringLiteral("18"));
+        QCOMPARE(pro.text("Combo1"), QStringLiteral("??"));
+        // The counter-clockwise launch that follows is classified against 18.
+        pro.type("Combo1", QStringLiteral("21"));
+        pro.click("Button11");
+        QCOMPARE(pro.items("List2"), QStringList{classText(*classifyPair(A, u"18", u"21"))});
+        QCOMPARE(pro.text("BOULES2"), QStringLiteral("1"));
+        QVERIFY(pro.checked(O));
+    }
+
+    void enterInTheEntryField_pressesRegister() {
+        TPRO window;
+        ProDriver pro(window);
+        pro.select(O);
+        pro.type("Combo1", QStringLiteral("18"));
+        QTest::keyClick(pro.control<QComboBox>("Combo1")->lineEdit(), Qt::Key_Return);
+        QCOMPARE(pro.items("List1"), QStringList{QStringLiteral("-1")});
+        QCOMPARE(pro.text("Combo1"), QStringLiteral("??"));
+    }
+
+    void repeatedNumber_appendsNothingButShifts() {
+        TPRO window;
+        ProDriver pro(window);
+        pro.registerLaunch(QStringLiteral("5"), O);
+        pro.registerLaunch(QStringLiteral("5"), O);
+        QCOMPARE(pro.items("List1").size(), 1);
+        QCOMPARE(pro.text("boules"), QStringLiteral("1"));
+        QCOMPARE(pro.text("n1"), QStringLiteral("5"));
+        QCOMPARE(pro.text("n2"), QStringLiteral("5"));
+    }
+
+    void foreignEntry_isShiftedButGetsNoClass_andNeitherDoesTheNext() {
+        TPRO window;
+        ProDriver pro(window);
+        pro.registerLaunch(QStringLiteral("07"), O);
+        QCOMPARE(pro.text("n1"), QStringLiteral("07"));
+        QVERIFY(pro.items("List1").isEmpty());
+        QCOMPARE(pro.text("boules"), QStringLiteral("0"));
+        QVERIFY(pro.checked(A));  // it was registered, so the selector flips
+        pro.registerLaunch(QStringLiteral("5"), O);
+        QVERIFY(pro.items("List1").isEmpty());
+        pro.registerLaunch(QStringLiteral("10"), O);
+        QCOMPARE(pro.items("List1"), QStringList{classText(*classifyPair(O, u"5", u"10"))});
+    }
+
+    void noNumberEntry_keepsEverythingAndCopiesQuestionMarksIntoP() {
+        TPRO window;
+        ProDriver pro(window);
+        pro.registerLaunch(QStringLiteral("18"), O);
+        pro.type("Combo1", QStringLiteral("??"));
+        pro.select(A);
+        pro.click("Button11");
+        QVERIFY(pro.items("List2").isEmpty());
+        QCOMPARE(pro.text("n1"), QStringLiteral("18"));
+        QCOMPARE(pro.text("P"), QStringLiteral("??"));
+        QVERIFY(pro.checked(O));
+        // The program's own copy into P is not the user's change: n1 keeps 18.
+        QCOMPARE(pro.text("n1"), QStringLiteral("18"));
+    }
+
+    void userChangeOfP_isCopiedIntoN1() {
+        TPRO window;
+        ProDriver pro(window);
+        pro.type("P", QStringLiteral("7"));
+        QCOMPARE(pro.text("n1"), QStringLiteral("7"));
+        pro.type("P", QStringLiteral("x9"));
+        QCOMPARE(pro.text("n1"), QStringLiteral("x9"));
+        QComboBox* p = pro.control<QComboBox>("P");
+        p->setCurrentIndex(p->findText(QStringLiteral("33")));  // picking an item
+        QCOMPARE(pro.text("n1"), QStringLiteral("33"));
+        // The next launch is classified against the number put in P.
+        pro.registerLaunch(QStringLiteral("0"), A);
+        QCOMPARE(pro.items("List2"), QStringList{classText(*classifyPair(A, u"33", u"0"))});
+    }
+
+    void deleteLast_keepsTheOnlyItem_andSelectsTheListsDirection() {
+        TPRO window;
+        ProDriver pro(window);
+        pro.registerLaunch(QStringLiteral("18"), O);
+        pro.click("SpeedButton1");
+        QCOMPARE(pro.items("List1").size(), 1);
+        QCOMPARE(pro.points("Chart1").size(), 1);
+        QCOMPARE(pro.text("n1"), QStringLiteral("18"));
+        QCOMPARE(pro.text("n2"), QStringLiteral("21"));
+        QVERIFY(pro.checked(O));
+        QCOMPARE(pro.text("boules"), QStringLiteral("1"));
+        pro.click("SpeedButton2");  // empty counter-clockwise list
+        QVERIFY(pro.checked(A));
+        QCOMPARE(pro.text("BOULES2"), QStringLiteral("0"));
+    }
+
+    void deleteLastTwice_leavesNoPreviousNumber_soOneLaunchGetsNoClass() {
+        TPRO window;
+        ProDriver pro(window);
+        pro.click("SpeedButton8");  // lock O: every launch clockwise
+        for (const char* number : {"0", "32", "15", "10"})
+            pro.registerLaunch(QString::fromLatin1(number), O);
+        QCOMPARE(pro.items("List1").size(), 4);
+        pro.click("SpeedButton1");
+        QCOMPARE(pro.text("n1"), QStringLiteral("15"));
+        QCOMPARE(pro.text("n2"), QStringLiteral("??"));
+        pro.click("SpeedButton1");
+        QCOMPARE(pro.text("n1"), QStringLiteral("??"));
+        QCOMPARE(pro.items("List1").size(), 2);
+        QCOMPARE(pro.points("Chart1").size(), 2);
+        QCOMPARE(pro.text("boules"), QStringLiteral("2"));
+        pro.registerLaunch(QStringLiteral("4"), O);
+        QCOMPARE(pro.items("List1").size(), 2);
+        pro.registerLaunch(QStringLiteral("21"), O);
+        QCOMPARE(pro.items("List1").size(), 3);
+        QCOMPARE(pro.items("List1").last(), classText(*classifyPair(O, u"4", u"21")));
+    }
+
+    void deleteLast_rerunsTheStatistics() {
+        TPRO window;
+        ProDriver pro(window);
+        pro.click("SpeedButton8");
+        QString previous = QStringLiteral("21");
+        for (const int distanceClass : {3, 3}) {
+            previous = numberFor(previous.toInt(), O, distanceClass);
+            pro.registerLaunch(previous, O);
+        }
+        QCOMPARE(pro.text("F3"), QStringLiteral("2"));
+        pro.click("SpeedButton1");
+        QCOMPARE(pro.text("F3"), QStringLiteral("1"));
+        QCOMPARE(pro.text("p3"), QStringLiteral("100"));
+    }
+
+    void doubleClickOnMiddleOfFive_removesIt_showsFourAndRecomputes() {
+        TPRO window;
+        ProDriver pro(window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        pro.click("SpeedButton8");
+        QString previous = QStringLiteral("21");
+        for (const int distanceClass : {1, 2, 3, -1, -2}) {
+            previous = numberFor(previous.toInt(), O, distanceClass);
+            pro.registerLaunch(previous, O);
+        }
+        QCOMPARE(pro.items("List1"), (QStringList{"1", "2", "3", "-1", "-2"}));
+        QListView* list = pro.control<QListView>("List1");
+        const QRect middle = list->visualRect(list->model()->index(2, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, middle.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, middle.center());
+        QCOMPARE(pro.items("List1"), (QStringList{"1", "2", "-1", "-2"}));
+        QCOMPARE(pro.points("Chart1"), (QList<int>{1, 2, -1, -2}));
+        QCOMPARE(pro.text("boules"), QStringLiteral("4"));
+        QCOMPARE(pro.text("F3"), QStringLiteral("0"));
+        QCOMPARE(pro.text("FM1"), QStringLiteral("1"));
+        QCOMPARE(pro.text("RM1"), QStringLiteral("1"));
+        QCOMPARE(list->selectionModel()->selectedRows().value(0).row(), 0);
+    }
+
+    void doubleClickOnTheOnlyItemOrAnEmptyList_changesNothing() {
+        TPRO window;
+        ProDriver pro(window);
+        window.List2DblClick();
+        QVERIFY(pro.points("Chart2").isEmpty());
+        QCOMPARE(pro.text("BOULES2"), QStringLiteral("0"));
+        pro.registerLaunch(QStringLiteral("18"), O);
+        window.List1DblClick();
+        QCOMPARE(pro.items("List1").size(), 1);
+        QCOMPARE(pro.points("Chart1").size(), 1);
+    }
+
+    void lockA_registersEveryLaunchCounterClockwise() {
+        TPRO window;
+        ProDriver pro(window);
+        pro.click("SpeedButton7");
+        QVERIFY(window.timer1On());
+        QVERIFY(pro.checked(A));
+        for (const char* number : {"0", "32", "15", "19"}) {
+            pro.type("Combo1", QString::fromLatin1(number));
+            pro.click("Button11");
+            QVERIFY(pro.checked(A));
+        }
+        QCOMPARE(pro.items("List2").size(), 4);
+        QVERIFY(pro.items("List1").isEmpty());
+        // A click of the user on "O" does not hold either.
+        pro.select(O);
+        QVERIFY(pro.checked(A));
+        QVERIFY(!pro.checked(O));
+    }
+
+    void lockButtons_moveAndRelease_theOneLock() {
+        TPRO window;
+        ProDriver pro(window);
+        pro.click("SpeedButton8");
+        QVERIFY(window.timer2On());
+        QVERIFY(!window.timer1On());
+        QVERIFY(pro.checked(O));
+        pro.click("SpeedButton7");  // moves the lock to A
+        QVERIFY(window.timer1On());
+        QVERIFY(!window.timer2On());
+        QVERIFY(pro.checked(A));
+        pro.click("SpeedButton7");  // releases it
+        QVERIFY(!window.timer1On());
+        QVERIFY(!window.timer2On());
+        pro.registerLaunch(QStringLiteral("5"), A);
+        QVERIFY(pro.checked(O));  // free again: REGISTRA flips
+        // A delete selects its list's direction, and a lock wins over it.
+        pro.click("SpeedButton8");
+        pro.click("SpeedButton2");
+        QVERIFY(pro.checked(O));
+    }
+
+    void clockwiseChart_turnsToTheLastPage_atThe26thPoint() {
+        TPRO window;
+        ProDriver pro(window);
+        auto* chart = pro.control<DistanceChart>("Chart1");
+        pro.click("SpeedButton8");
+        QString previous = QStringLiteral("21");
+        for (int i = 0; i < 25; ++i) {
+            previous = numberFor(previous.toInt(), O, i % 2 ? 2 : -3);
+            pro.registerLaunch(previous, O);
+        }
+        QCOMPARE(chart->pointCount(), 25);
+        QCOMPARE(chart->currentPage(), 1);
+        pro.registerLaunch(numberFor(previous.toInt(), O, 1), O);
+        QCOMPARE(chart->currentPage(), 2);
+        pro.click("SpeedButton12");
+        QCOMPARE(chart->currentPage(), 1);
+        pro.click("SpeedButton12");
+        QCOMPARE(chart->currentPage(), 1);
+        pro.click("SpeedButton13");
+        pro.click("SpeedButton13");
+        QCOMPARE(chart->currentPage(), 2);
+        // The other chart pages on its own buttons.
+        QCOMPARE(pro.control<DistanceChart>("Chart2")->currentPage(), 1);
+    }
+
+    void listAndChart_stayEqual_throughMixedOperations() {
+        TPRO window;
+        ProDriver pro(window);
+        quint32 seed = 12345;
+        auto next = [&seed](quint32 bound) {
+            seed = seed * 1103515245u + 12345u;
+            return (seed >> 16) % bound;
+        };
+        for (int step = 0; step < 300; ++step) {
+            switch (next(10)) {
+            case 0:
+                pro.click(next(2) ? "SpeedButton1" : "SpeedButton2");
+                break;
+            case 1: {
+                QListView* list = pro.control<QListView>(next(2) ? "List1" : "List2");
+                if (list->model()->rowCount() > 0)
+                    list->setCurrentIndex(list->model()->index(int(next(quint32(list->model()->rowCount()))), 0));
+                (list->objectName() == QLatin1String("List1")) ? window.List1DblClick() : window.List2DblClick();
+                break;
+            }
+            default:
+                pro.registerLaunch(QString::number(next(37)), next(2) ? O : A);
+            }
+            for (const auto& [listName, chartName, countName] :
+                 {std::tuple{"List1", "Chart1", "boules"}, std::tuple{"List2", "Chart2", "BOULES2"}}) {
+                QList<int> fromList;
+                for (const QString& item : pro.items(listName))
+                    fromList << item.toInt();
+                QCOMPARE(pro.points(chartName), fromList);
+                QCOMPARE(pro.text(countName), QString::number(fromList.size()));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(ProRecordingTest)
+#include "ProRecordingTest.moc"
