@@ -116,35 +116,39 @@ SessionCommands::SaveOutcome SessionCommands::saveChart(QWidget* parent, QFileDi
     return saveChart(parent, dialog, request, [&chart] { return chart.renderPage(); });
 }
 
-SessionCommands::SaveOutcome SessionCommands::saveChart(QWidget* parent, QFileDialog& dialog,
-                                                        const SaveRequest& request,
-                                                        const std::function<QImage()>& picture) const {
+SessionCommands::SaveOutcome
+SessionCommands::saveChart(QWidget* parent, QFileDialog& dialog, const SaveRequest& request,
+                           const std::function<QImage()>& picture) const {
     return save(parent, dialog, request, [&picture] { return chartBitmapBytes(picture()); });
 }
 
-std::optional<QStringList> SessionCommands::loadSession(QWidget* parent, QFileDialog& dialog) const {
+std::optional<QStringList> SessionCommands::loadSession(QWidget* parent,
+                                                        QFileDialog& dialog) const {
     const std::optional<QString> path = m_runDialog(dialog);
     if (!path)
         return std::nullopt;
     return loadSessionFrom(parent, *path);
 }
 
-std::optional<QStringList> SessionCommands::loadSessionFrom(QWidget* parent, const QString& path) const {
+std::optional<QStringList> SessionCommands::loadSessionFrom(QWidget* parent,
+                                                            const QString& path) const {
     auto result = readSessionFile(path);
     if (auto* items = std::get_if<QStringList>(&result))
         return std::move(*items);
     const auto& error = std::get<SessionReadError>(result);
     const QString shownPath = QDir::toNativeSeparators(path);
     if (error.line > 0) {
-        m_showMessage(parent, QStringLiteral("Impossibile caricare la sessione %1: la riga %2 non è una "
-                                             "distanza valida.")
-                                  .arg(shownPath)
-                                  .arg(error.line));
+        m_showMessage(parent,
+                      QStringLiteral("Impossibile caricare la sessione %1: la riga %2 non è una "
+                                     "distanza valida.")
+                          .arg(shownPath)
+                          .arg(error.line));
     } else if (error.lineText.isEmpty()) {
         m_showMessage(parent, QStringLiteral("Impossibile aprire il file %1.").arg(shownPath));
     } else {
-        m_showMessage(parent,
-                      QStringLiteral("Impossibile aprire il file %1 (%2).").arg(shownPath, error.lineText));
+        m_showMessage(
+            parent,
+            QStringLiteral("Impossibile aprire il file %1 (%2).").arg(shownPath, error.lineText));
     }
     return std::nullopt;
 }

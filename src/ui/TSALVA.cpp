@@ -50,7 +50,8 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QPoint
     return label;
 }
 
-QCheckBox* makeCheckBox(QGroupBox* frame, const char* name, const QString& text, int top, bool checked) {
+QCheckBox* makeCheckBox(QGroupBox* frame, const char* name, const QString& text, int top,
+                        bool checked) {
     auto* box = new QCheckBox(text, frame);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(8, top, 225, 17);
@@ -85,7 +86,8 @@ TSALVA::TSALVA(QWidget* parent)
     // The pixel positions were laid out for an 11-pixel MS Sans Serif, which a
     // Linux desktop lacks; these are fonts of the same widths.
     QFont font = this->font();
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("MS Sans Serif")});
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("MS Sans Serif")});
     font.setPixelSize(11);
     setFont(font);
 
@@ -128,9 +130,10 @@ void TSALVA::buildControls() {
     m_combo1->setGeometry(112, 108, 41, 21);
     m_combo1->setEditable(true);
     m_combo1->setInsertPolicy(QComboBox::NoInsert);
-    m_combo1->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
-                        QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("20"),
-                        QStringLiteral("25"), QStringLiteral("30"), QStringLiteral("45"), QStringLiteral("60")});
+    m_combo1->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                        QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("10"),
+                        QStringLiteral("15"), QStringLiteral("20"), QStringLiteral("25"),
+                        QStringLiteral("30"), QStringLiteral("45"), QStringLiteral("60")});
     m_combo1->lineEdit()->setMaxLength(2);
     m_combo1->setCurrentText(QStringLiteral("5"));
     m_combo1->setToolTip(QStringLiteral("Seleziona l'intervallo dei salvataggi automatici"));
@@ -158,7 +161,8 @@ void TSALVA::buildControls() {
     m_go = makeCheckBox(frame, "GO", QStringLiteral("Grafico ORARIO"), 72, false);
     m_ga = makeCheckBox(frame, "GA", QStringLiteral("Grafico ANTIORARIO"), 96, false);
 
-    auto* onOff = makeButton(this, "SpeedButton1", QStringLiteral("ON/OFF"), QRect(24, 280, 81, 25));
+    auto* onOff =
+        makeButton(this, "SpeedButton1", QStringLiteral("ON/OFF"), QRect(24, 280, 81, 25));
     onOff->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     setBold(onOff);
     connect(onOff, &QPushButton::clicked, this, &TSALVA::SpeedButton1Click);
@@ -218,9 +222,9 @@ void TSALVA::SpeedButton1Click() {
     bool valid = false;
     const qint64 minutes = text.toInt(&valid);
     if (!valid) {
-        auto* box = new QMessageBox(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
-                                    QStringLiteral("'%1' is not a valid integer value").arg(text),
-                                    QMessageBox::Ok, this);
+        auto* box = new QMessageBox(
+            QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
+            QStringLiteral("'%1' is not a valid integer value").arg(text), QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
         return;
@@ -250,21 +254,18 @@ void TSALVA::Timer1Timer() {
         return;
     const AutoSaveSource& source = *m_source;
     // In writing order; the first failure ends the tick.
-    if (m_so->isChecked() &&
-        !writeOne(QStringLiteral(" - Spin ORARI.txt"), [&] {
+    if (m_so->isChecked() && !writeOne(QStringLiteral(" - Spin ORARI.txt"), [&] {
             const QStringList items = source.clockwiseItems();
             return sessionFileBytes(items);
         }))
         return;
-    if (m_sa->isChecked() &&
-        !writeOne(QStringLiteral(" - Spin ANTIORARI.txt"), [&] {
+    if (m_sa->isChecked() && !writeOne(QStringLiteral(" - Spin ANTIORARI.txt"), [&] {
             const QStringList items = source.counterClockwiseItems();
             return sessionFileBytes(items);
         }))
         return;
-    if (m_go->isChecked() &&
-        !writeOne(QStringLiteral(" - GRAFICO Spin ORARI.bmp"),
-                  [&] { return chartBitmapBytes(source.clockwiseChart()); }))
+    if (m_go->isChecked() && !writeOne(QStringLiteral(" - GRAFICO Spin ORARI.bmp"),
+                                       [&] { return chartBitmapBytes(source.clockwiseChart()); }))
         return;
     if (m_ga->isChecked())
         writeOne(QStringLiteral(" - GRAFICO Spin ANTIORARI.bmp"),
@@ -273,7 +274,8 @@ void TSALVA::Timer1Timer() {
 
 bool TSALVA::writeOne(const QString& suffix, const std::function<QByteArray()>& bytes) {
     // The clock is read per file: a file written a second later carries it.
-    const QString name = saveName(m_clock(), m_locale, m_source->site(), m_source->croupier(), suffix);
+    const QString name =
+        saveName(m_clock(), m_locale, m_source->site(), m_source->croupier(), suffix);
     const QString path = m_edit1->text() + name;
     // A separator in the site or croupier would put the file outside the
     // chosen folder; such a name cannot be created here.

@@ -1,5 +1,5 @@
-#include "ui/DistanceChart.h"
 #include "ui/SessionCommands.h"
+#include "ui/DistanceChart.h"
 #include "ui/Translations.h"
 
 #include <QAbstractButton>
@@ -21,8 +21,7 @@ namespace {
 
 // Runs action on the modal widget of type T as soon as one is shown, the way a
 // user answers a dialog that blocks the test in exec().
-template <typename T>
-void whenModal(std::function<void(T*)> action, int triesLeft = 300) {
+template <typename T> void whenModal(std::function<void(T*)> action, int triesLeft = 300) {
     QTimer::singleShot(10, qApp, [action, triesLeft] {
         auto* widget = qobject_cast<T*>(QApplication::activeModalWidget());
         if (widget && widget->isVisible())
@@ -84,10 +83,11 @@ private:
     QWidget m_window;
     SessionCommands m_commands;
     QStringList m_messages;
-    const SessionCommands::SaveRequest m_clockwise{QStringLiteral("Rotamind Pro - Salva sessione SPIN ORARI"),
-                                                    QStringLiteral(" - Spin ORARI"), QStringLiteral("Bet365"),
-                                                    QStringLiteral("Ormilda")};
-    const QString m_clockwiseName = QStringLiteral("08-12-2024 ore 14-05-33 Bet365 - Ormilda - Spin ORARI");
+    const SessionCommands::SaveRequest m_clockwise{
+        QStringLiteral("Rotamind Pro - Salva sessione SPIN ORARI"), QStringLiteral(" - Spin ORARI"),
+        QStringLiteral("Bet365"), QStringLiteral("Ormilda")};
+    const QString m_clockwiseName =
+        QStringLiteral("08-12-2024 ore 14-05-33 Bet365 - Ormilda - Spin ORARI");
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QFileDialog* sessionDialog() {
@@ -96,7 +96,8 @@ private:
     }
     // Saves through a runner that picks target without a dialog.
     Outcome saveDirectly(const QString& target, std::span<const QString> items) {
-        m_commands.setDialogRunner([target](QFileDialog&) { return std::optional<QString>(target); });
+        m_commands.setDialogRunner(
+            [target](QFileDialog&) { return std::optional<QString>(target); });
         QFileDialog dialog;
         const Outcome outcome = m_commands.saveSession(&m_window, dialog, m_clockwise, items);
         m_commands.setDialogRunner([](QFileDialog& dialog) -> std::optional<QString> {
@@ -112,7 +113,8 @@ private slots:
         QVERIFY(m_dir.isValid());
         m_commands.setClock([] { return QDateTime(QDate(2024, 12, 8), QTime(14, 5, 33)); });
         m_commands.setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-        m_commands.setMessageSink([this](QWidget*, const QString& text) { m_messages.append(text); });
+        m_commands.setMessageSink(
+            [this](QWidget*, const QString& text) { m_messages.append(text); });
     }
     void init() { m_messages.clear(); }
 
@@ -169,8 +171,10 @@ private slots:
         answerFileDialog(&seen, m_dir.path());
         QCOMPARE(m_commands.saveSession(&m_window, *save, request, std::span<const QString>()),
                  Outcome::Written);
-        QCOMPARE(seen.proposedName, QStringLiteral("08-12-2024 ore 14-05-33 Bet.365 - Ormilda - Spin ORARI"));
-        QVERIFY2(QFileInfo::exists(path(seen.proposedName + QStringLiteral(".txt"))), qPrintable(QDir(m_dir.path()).entryList().join(u'|')));
+        QCOMPARE(seen.proposedName,
+                 QStringLiteral("08-12-2024 ore 14-05-33 Bet.365 - Ormilda - Spin ORARI"));
+        QVERIFY2(QFileInfo::exists(path(seen.proposedName + QStringLiteral(".txt"))),
+                 qPrintable(QDir(m_dir.path()).entryList().join(u'|')));
         QVERIFY(!QFileInfo::exists(path(seen.proposedName)));
 
         // A name the user gives a real extension keeps it.
@@ -207,10 +211,11 @@ private slots:
         save->setDirectory(empty.path());
         answerFileDialog(nullptr, {});
         int drawn = 0;
-        QCOMPARE(m_commands.saveChart(&m_window, *save, m_clockwise, [&drawn] {
-            ++drawn;
-            return QImage(360, 240, QImage::Format_RGB32);
-        }),
+        QCOMPARE(m_commands.saveChart(&m_window, *save, m_clockwise,
+                                      [&drawn] {
+                                          ++drawn;
+                                          return QImage(360, 240, QImage::Format_RGB32);
+                                      }),
                  Outcome::Cancelled);
         QCOMPARE(drawn, 0);
         QVERIFY(QDir(empty.path()).isEmpty());
@@ -246,15 +251,17 @@ private slots:
         if (auto loaded = m_commands.loadSessionFrom(&m_window, target))
             series = *loaded;
         QCOMPARE(series, (QStringList{QStringLiteral("-1"), QStringLiteral("2")}));
-        QCOMPARE(m_messages, QStringList{QStringLiteral("Impossibile caricare la sessione ") + target +
-                                         QStringLiteral(": la riga 4 non è una distanza valida.")});
+        QCOMPARE(m_messages,
+                 QStringList{QStringLiteral("Impossibile caricare la sessione ") + target +
+                             QStringLiteral(": la riga 4 non è una distanza valida.")});
 
         m_messages.clear();
         const QString missing = path(QStringLiteral("mai-salvato.txt"));
         QVERIFY(!m_commands.loadSessionFrom(&m_window, missing));
         QCOMPARE(m_messages.size(), 1);
-        QVERIFY2(m_messages.first().startsWith(QStringLiteral("Impossibile aprire il file ") + missing),
-                 qPrintable(m_messages.first()));
+        QVERIFY2(
+            m_messages.first().startsWith(QStringLiteral("Impossibile aprire il file ") + missing),
+            qPrintable(m_messages.first()));
 
         // Line ends of other systems and a last line without one are accepted.
         writeBytes(target, "3\n-1\r\n-3");
@@ -263,19 +270,20 @@ private slots:
     }
 
     void chart_savesItsOnScreenSizeAsBitmap() {
-        DistanceChart chart({QStringLiteral("Rotamind Graph - spin in senso ANTIORARIO"), Qt::red, Qt::yellow,
-                             QStringLiteral("Series2")});
+        DistanceChart chart({QStringLiteral("Rotamind Graph - spin in senso ANTIORARIO"), Qt::red,
+                             Qt::yellow, QStringLiteral("Series2")});
         chart.resize(360, 240);
         for (int value : {1, -2, 3, -1})
             chart.appendPoint(value);
-        std::unique_ptr<QFileDialog> save(createSaveDialog(&m_window, QStringLiteral("Save4"),
-                                                           QStringLiteral("Immagine bitmap"),
-                                                           QStringLiteral("*.bmp"), QStringLiteral("bmp")));
+        std::unique_ptr<QFileDialog> save(
+            createSaveDialog(&m_window, QStringLiteral("Save4"), QStringLiteral("Immagine bitmap"),
+                             QStringLiteral("*.bmp"), QStringLiteral("bmp")));
         // This command's name carries no "GRAFICO" and no extension: the
         // dialog's default suffix still makes the file a bitmap.
-        const SessionCommands::SaveRequest request{QStringLiteral("Rotamind Pro - Salva GRAFICO SPIN ANTIORARI"),
-                                                   QStringLiteral(" - Spin ANTIORARI"), QStringLiteral("Bet365"),
-                                                   QStringLiteral("Ormilda")};
+        const SessionCommands::SaveRequest request{
+            QStringLiteral("Rotamind Pro - Salva GRAFICO SPIN ANTIORARI"),
+            QStringLiteral(" - Spin ANTIORARI"), QStringLiteral("Bet365"),
+            QStringLiteral("Ormilda")};
         SeenInDialog seen;
         answerFileDialog(&seen, m_dir.path());
         QCOMPARE(m_commands.saveChart(&m_window, *save, request, chart), Outcome::Written);

@@ -23,8 +23,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-template <typename T>
-void whenModal(std::function<void(T*)> action, int triesLeft = 300) {
+template <typename T> void whenModal(std::function<void(T*)> action, int triesLeft = 300) {
     QTimer::singleShot(10, qApp, [action, triesLeft] {
         auto* widget = qobject_cast<T*>(QApplication::activeModalWidget());
         if (widget && widget->isVisible())
@@ -87,8 +86,7 @@ private:
     FakeSource m_source;
     std::unique_ptr<QTemporaryDir> m_dir;
 
-    template <typename T>
-    T* control(const char* name) {
+    template <typename T> T* control(const char* name) {
         auto* widget = m_dialog->findChild<T*>(QLatin1String(name));
         if (!widget)
             qFatal("no control %s", name);
@@ -138,7 +136,8 @@ private slots:
         QCOMPARE(m_dialog->minimumSize(), m_dialog->maximumSize());
         QVERIFY(!m_dialog->isModal());
         const Qt::WindowFlags flags = m_dialog->windowFlags();
-        QVERIFY(!(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(!(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowMaximizeButtonHint)));
         QCOMPARE(m_dialog->palette().color(QPalette::Window), QColor(Qt::blue));
 
         auto* label1 = control<QLabel>("Label1");
@@ -181,7 +180,8 @@ private slots:
         for (int i = 0; i < combo1->count(); ++i)
             items.append(combo1->itemText(i));
         QCOMPARE(items.join(u','), QStringLiteral("1,2,3,4,5,10,15,20,25,30,45,60"));
-        QCOMPARE(combo1->toolTip(), QStringLiteral("Seleziona l'intervallo dei salvataggi automatici"));
+        QCOMPARE(combo1->toolTip(),
+                 QStringLiteral("Seleziona l'intervallo dei salvataggi automatici"));
         QTest::keyClicks(combo1, QStringLiteral("123"));
         QCOMPARE(combo1->currentText().size(), 2);
 
@@ -238,7 +238,8 @@ private slots:
             pressOnOff();
             const QList<QMessageBox*> shown = openBoxes(*m_dialog);
             QCOMPARE(shown.size(), 1);
-            QCOMPARE(shown.first()->text(), QStringLiteral("'%1' is not a valid integer value").arg(text));
+            QCOMPARE(shown.first()->text(),
+                     QStringLiteral("'%1' is not a valid integer value").arg(text));
             shown.first()->accept();
             QVERIFY(control<QRadioButton>("Radio2")->isChecked());
             QVERIFY(!control<QRadioButton>("Radio1")->isChecked());
@@ -273,9 +274,10 @@ private slots:
     void folderChoice_keepsTheFolderAndProposesTheLastName() {
         m_dialog->show();
         QStringList seen = chooseFolder(m_dir->path(), QStringLiteral("qualsiasi.txt"));
-        QCOMPARE(seen, (QStringList{QStringLiteral("Save1"),
-                                    QStringLiteral("Rotamind Pro - Scelta cartella salvataggi automatici"),
-                                    QStringLiteral("cartella salvataggio")}));
+        QCOMPARE(seen, (QStringList{
+                           QStringLiteral("Save1"),
+                           QStringLiteral("Rotamind Pro - Scelta cartella salvataggi automatici"),
+                           QStringLiteral("cartella salvataggio")}));
         auto* edit1 = control<QLineEdit>("Edit1");
         QCOMPARE(edit1->text(), folder());
         QCOMPARE(edit1->palette().color(QPalette::Disabled, QPalette::Base), QColor(0, 255, 0));
@@ -321,13 +323,15 @@ private slots:
     void failedTick_skipsTheRestShowsOneBoxAndGoesOn() {
         chooseFolder(m_dir->path(), QStringLiteral("x"));
         const QString clockwise = folder() + kStamp + QStringLiteral(" - Spin ORARI.txt");
-        const QString counterClockwise = folder() + kStamp + QStringLiteral(" - Spin ANTIORARI.txt");
+        const QString counterClockwise =
+            folder() + kStamp + QStringLiteral(" - Spin ANTIORARI.txt");
         // A folder where the first file should go makes it fail.
         QVERIFY(QDir().mkdir(clockwise));
         setInterval(QStringLiteral("1"));
         pressOnOff();
         QTRY_COMPARE(openBoxes(*m_dialog).size(), 1);
-        QCOMPARE(openBoxes(*m_dialog).first()->text(), QStringLiteral("Cannot create file ") + clockwise);
+        QCOMPARE(openBoxes(*m_dialog).first()->text(),
+                 QStringLiteral("Cannot create file ") + clockwise);
         // Later ticks still try, but open no second box; the rest of each
         // failing tick is skipped.
         const int reads = m_source.reads;
@@ -350,7 +354,8 @@ private slots:
         for (const QString& croupier : {QStringLiteral("Orm/ilda"), QStringLiteral("Orm\\ilda")}) {
             m_source.croupierText = croupier;
             // Where the file would land if the separator were followed.
-            QVERIFY(QDir().mkpath(folder() + QStringLiteral("08-12-2024 ore 14-05-33 Bet365 - Orm")));
+            QVERIFY(
+                QDir().mkpath(folder() + QStringLiteral("08-12-2024 ore 14-05-33 Bet365 - Orm")));
             m_dialog->Timer1Timer();
             const QList<QMessageBox*> shown = openBoxes(*m_dialog);
             QCOMPARE(shown.size(), 1);
@@ -386,7 +391,8 @@ private slots:
         m_dialog->Timer1Timer();
         QDir::setCurrent(previous);
         QCOMPARE(QFileInfo(folder() + kStamp + QStringLiteral(" - Spin ORARI.txt")).size(), 0);
-        QCOMPARE(contentOf(folder() + kStamp + QStringLiteral(" - Spin ANTIORARI.txt")), QByteArray("-3\r\n"));
+        QCOMPARE(contentOf(folder() + kStamp + QStringLiteral(" - Spin ANTIORARI.txt")),
+                 QByteArray("-3\r\n"));
     }
 
     void escape_doesNotHideButTheProgramCanClose() {
