@@ -39,7 +39,6 @@ WheelPicturePanel::WheelPicturePanel(QWidget* window) : QFrame(window) {
     m_picture->setCursor(Qt::PointingHandCursor);
     m_picture->setToolTip(QStringLiteral("Nascondi"));
     m_picture->setPixmap(QPixmap(QStringLiteral(":/wheel/plain.jpg")));
-    connect(m_picture, &ClickableLabel::clicked, this, &WheelPicturePanel::clicked);
 
     for (const Decoration& decoration : kDecorations) {
         auto* label = new QLabel(this);

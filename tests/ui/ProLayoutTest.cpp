@@ -1,0 +1,309 @@
+// The PRO window's controls by name, place, caption and hint; its width
+// toggle, the site fields, the betting aid and the wheel picture panel.
+#include "ProDriver.h"
+
+#include "ui/ClassicStatsGrid.h"
+#include "ui/LengthStatsGrid.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+using namespace rotamind;
+using rotamind::testing::ProDriver;
+
+namespace {
+constexpr auto O = Direction::Clockwise;
+constexpr auto A = Direction::CounterClockwise;
+
+struct Expected {
+    const char* name;
+    const char* kind;
+    QRect rect;           // relative to the parent; empty: not checked
+    const char* caption;  // nullptr: not checked
+    const char* hint;     // nullptr: not checked
+};
+
+const Expected kControls[] = {
+    {"Combo1", "QComboBox", {8, 6, 65, 45}, "18", nullptr},
+    {"Radio1", "QRadioButton", {76, 7, 33, 17}, "O", "spin senso orario"},
+    {"Radio2", "QRadioButton", {113, 7, 33, 17}, "A", "spin senso antiorario"},
+    {"Button11", "QPushButton", {76, 32, 71, 20}, "REGISTRA", nullptr},
+    {"SpeedButton8", "QToolButton", {153, 7, 16, 25}, nullptr,
+     "Blocca la registrazione solo sui tiri ORARI\npremere di nuovo il pulsante per sbloccare"},
+    {"SpeedButton7", "QToolButton", {170, 7, 16, 25}, nullptr,
+     "Blocca la registrazione solo sui tiri ANTIORARI\npremere di nuovo il pulsante per sbloccare"},
+    {"SpeedButton3", "QToolButton", {153, 37, 33, 25}, nullptr, "Mostra/Nascondi Statistiche"},
+    {"Button4", "QPushButton", {153, 66, 33, 25}, "Easy", "Vai alla versione Easy"},
+    {"SpeedButton5", "QToolButton", {153, 97, 33, 25}, nullptr, "Azzera sessione"},
+    {"Label43", "QLabel", {8, 58, 137, 13}, "Ultimi 2 numeri sortiti", nullptr},
+    {"n1", "QComboBox", {8, 76, 65, 45}, "21", nullptr},
+    {"n2", "QComboBox", {80, 76, 65, 45}, "17", nullptr},
+    {"Panel1", "QFrame", {192, 7, 209, 114}, nullptr, nullptr},
+    {"Label16", "QLabel", {}, "Ultimo:", nullptr},
+    {"P", "QComboBox", {56, 8, 41, 21}, "18", nullptr},
+    {"Label17", "QLabel", {}, "Distanza:", nullptr},
+    {"D", "QComboBox", {168, 8, 33, 21}, "1", nullptr},
+    {"SpeedButton4", "QToolButton", {8, 32, 33, 33}, nullptr, ""},
+    {"Button2", "QPushButton", {48, 32, 153, 33}, "Mostra numeri da puntare", nullptr},
+    {"N", "QLabel", {8, 68, 193, 24}, "??-??-??-??-??-??", nullptr},
+    {"OPPO", "QLabel", {8, 94, 193, 16}, "??-??-??-??-??-??", nullptr},
+    {"Chart1", "rotamind::DistanceChart", {5, 128, 360, 240}, nullptr, nullptr},
+    {"Chart2", "rotamind::DistanceChart", {5, 376, 360, 240}, nullptr, nullptr},
+    {"List1", "QListView", {368, 128, 33, 161}, nullptr, nullptr},
+    {"List2", "QListView", {368, 376, 33, 161}, nullptr, nullptr},
+    {"boules", "QLabel", {368, 294, 33, 13}, "0", nullptr},
+    {"BOULES2", "QLabel", {368, 542, 33, 13}, "0", nullptr},
+    {"SpeedButton1", "QToolButton", {368, 314, 33, 25}, nullptr, "Elimina ultimo inserimento"},
+    {"SpeedButton2", "QToolButton", {368, 562, 33, 25}, nullptr, "Elimina ultimo inserimento"},
+    {"SpeedButton12", "QToolButton", {368, 344, 16, 25}, nullptr, "Pagina del grafico precedente"},
+    {"SpeedButton13", "QToolButton", {385, 344, 16, 25}, nullptr, "Pagina del grafico successiva"},
+    {"SpeedButton14", "QToolButton", {368, 592, 16, 25}, nullptr, "Pagina del grafico precedente"},
+    {"SpeedButton15", "QToolButton", {385, 592, 16, 25}, nullptr, "Pagina del grafico successiva"},
+    {"Panel2", "QFrame", {5, 128, 360, 489}, nullptr, "Nascondi"},
+    {"ImageX", "QLabel", {5, 80, 350, 350}, nullptr, "Nascondi"},
+    {"Image5", "QLabel", {2, 0, 57, 73}, nullptr, nullptr},
+    {"Image3", "QLabel", {294, 6, 61, 61}, nullptr, nullptr},
+    {"Image2", "QLabel", {0, 408, 55, 80}, nullptr, nullptr},
+    {"Image4", "QLabel", {302, 408, 65, 89}, nullptr, nullptr},
+    {"Label60", "QLabel", {413, 6, 245, 13}, "GESTIONE SESSIONI", nullptr},
+    {"Label62", "QLabel", {416, 25, 95, 13}, "ORARIO", nullptr},
+    {"Label61", "QLabel", {560, 25, 95, 13}, "ANTIORARIO", nullptr},
+    {"Button8", "QPushButton", {416, 45, 95, 25}, "Carica sessione", "Carica sessione SPIN ORARI"},
+    {"Button5", "QPushButton", {416, 75, 95, 25}, "Salva sessione", "Salva sessione SPIN ORARI"},
+    {"Button3", "QPushButton", {416, 105, 95, 25}, "Salva grafico", "Salva grafico SPIN ORARI"},
+    {"Button1", "QPushButton", {560, 45, 95, 25}, "Carica sessione", "Carica sessione SPIN ANTIORARI"},
+    {"Button9", "QPushButton", {560, 75, 95, 25}, "Salva sessione", "Salva sessione SPIN ANTIORARI"},
+    {"Button10", "QPushButton", {560, 105, 95, 25}, "Salva grafico", "Salva grafico SPIN ANTIORARI"},
+    {"SpeedButton10", "QToolButton", {519, 75, 33, 25}, nullptr, "Gestione salvataggi automatici"},
+    {"Label64", "QLabel", {416, 140, 95, 13}, "Sito Gaming", nullptr},
+    {"Edit1", "QLineEdit", {416, 155, 95, 21}, "Bet365", nullptr},
+    {"Label63", "QLabel", {560, 140, 95, 13}, "Nome Croupier", nullptr},
+    {"Edit2", "QLineEdit", {560, 155, 95, 21}, "Ormilda", nullptr},
+    {"PageControl1", "QTabWidget", {405, 184, 260, 377}, nullptr, nullptr},
+    {"Classiche", "QWidget", {}, nullptr, nullptr},
+    {"TabSheet2", "QWidget", {}, nullptr, nullptr},
+    {"TabSheet1", "rotamind::ContactPage", {}, nullptr, nullptr},
+    {"Image6", "QLabel", {16, 32, 220, 177}, nullptr, nullptr},
+    {"SpeedButton9", "QToolButton", {81, 312, 96, 24}, "Messaggio", "Link al modulo di contatto"},
+    {"Image1", "rotamind::ClickableLabel", {415, 564, 241, 44}, nullptr, nullptr},
+    {"Button6", "QPushButton", {}, "O", "Registra colpo in senso ORARIO"},
+    {"Button7", "QPushButton", {}, "A", "Registra colpo in senso ANTIORARIO"},
+    {"STATS", "QPushButton", {}, "Statistiche - o", nullptr},
+    {"IC", "QPushButton", {}, "IC", nullptr},
+    {"stats2", "QPushButton", {}, "Statistiche - a", nullptr},
+    {"ICA", "QPushButton", {}, "ICA", nullptr},
+    {"LUNGO", "QPushButton", {}, "Lunghezze -o", nullptr},
+    {"ICLO", "QPushButton", {}, "ICLO", nullptr},
+    {"LUNGA", "QPushButton", {}, "Lunghezze -a", nullptr},
+    {"ICLA", "QPushButton", {}, "ICLA", nullptr},
+    {"AZZERA", "QToolButton", {}, nullptr, "Azzera sessione"},
+    {"SpeedButton6", "QToolButton", {}, nullptr, "Supporto Online"},
+};
+
+const char* const kHiddenCommands[] = {"Button6", "Button7", "STATS", "IC", "stats2", "ICA",
+                                       "LUNGO", "ICLO", "LUNGA", "ICLA", "AZZERA", "SpeedButton6"};
+
+QString captionOf(QWidget* widget) {
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        return button->text();
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        return combo->currentText();
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        return edit->text();
+    return {};
+}
+} // namespace
+
+class ProLayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyControl_hasItsNamePlaceCaptionAndHint() {
+        TPRO window;
+        for (const Expected& expected : kControls) {
+            const QList<QWidget*> found = window.findChildren<QWidget*>(QString::fromLatin1(expected.name));
+            QVERIFY2(found.size() == 1, expected.name);
+            QWidget* widget = found.first();
+            QVERIFY2(widget->inherits(expected.kind), expected.name);
+            if (!expected.rect.isEmpty())
+                QCOMPARE(widget->geometry(), expected.rect);
+            if (expected.caption)
+                QCOMPARE(captionOf(widget), QString::fromUtf8(expected.caption));
+            if (expected.hint)
+                QCOMPARE(widget->toolTip(), QString::fromUtf8(expected.hint));
+        }
+    }
+
+    void everyStatisticsLabel_existsOnceAndStartsAtZeroOnItsColour() {
+        TPRO window;
+        int labels = 0;
+        for (const QString& prefix : {QString(), QStringLiteral("A")})
+            for (int column = 0; column < ClassicStatsGrid::ColumnCount; ++column)
+                for (const int c : kClasses) {
+                    const auto found = window.findChildren<QLabel*>(
+                        ClassicStatsGrid::labelName(prefix, ClassicStatsGrid::Column(column), c));
+                    QCOMPARE(found.size(), 1);
+                    QCOMPARE(found.first()->text(), QStringLiteral("0"));
+                    ++labels;
+                }
+        for (const QString& prefix : {QString(), QStringLiteral("Z")})
+            for (int column = 0; column < LengthStatsGrid::ColumnCount; ++column)
+                for (const int l : kLengths) {
+                    const auto found = window.findChildren<QLabel*>(
+                        LengthStatsGrid::labelName(prefix, LengthStatsGrid::Column(column), l));
+                    QCOMPARE(found.size(), 1);
+                    QCOMPARE(found.first()->text(), QStringLiteral("0"));
+                    ++labels;
+                }
+        QCOMPARE(labels, 126);
+        ProDriver pro(window);
+        for (const char* index : {"IC3", "AICM3", "ICL0", "ZICLM5"})
+            QCOMPARE(pro.background(index), QColor(0, 255, 0));
+        QCOMPARE(pro.background("F3"), QColor(0, 0, 128));
+        QCOMPARE(pro.background("p3"), QColor(0, 128, 0));
+        QCOMPARE(pro.background("R3"), QColor(0, 255, 255));
+        QCOMPARE(pro.background("RX3"), QColor(192, 192, 192));
+        QCOMPARE(pro.background("Radio2"), QColor(0xC0, 0xDC, 0xC0));
+        QCOMPARE(pro.background("List2"), QColor(0xC0, 0xDC, 0xC0));
+        QCOMPARE(pro.background("Combo1"), QColor(255, 255, 0));
+        QCOMPARE(pro.background("n1"), QColor(0, 128, 0));
+        QCOMPARE(pro.background("OPPO"), QColor(255, 0, 0));
+        QCOMPARE(window.palette().color(QPalette::Window), QColor(128, 0, 0));
+    }
+
+    void window_startsNarrowAndTheStatisticsButtonToggles410And674() {
+        TPRO window;
+        QCOMPARE(window.windowTitle(), QStringLiteral("Rotamind PRO"));
+        QCOMPARE(window.size(), QSize(410, 624));
+        ProDriver pro(window);
+        pro.click("SpeedButton3");
+        QCOMPARE(window.width(), 674);
+        pro.click("SpeedButton3");
+        QCOMPARE(window.width(), 410);
+        QCOMPARE(window.height(), 624);
+        auto* tabs = pro.control<QTabWidget>("PageControl1");
+        QCOMPARE(tabs->currentIndex(), 0);
+        QCOMPARE(tabs->tabText(0), QStringLiteral("Statistiche Classiche"));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("Lunghezze"));
+        QCOMPARE(tabs->tabText(2), QStringLiteral(" ???"));
+    }
+
+    void hiddenCommands_areNeverVisible_andRunTheirHandlers() {
+        TPRO window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        ProDriver pro(window);
+        for (const char* name : kHiddenCommands)
+            QVERIFY2(!pro.control(name)->isVisible(), name);
+        pro.type("Combo1", QStringLiteral("18"));
+        pro.click("Button6");  // register clockwise, without the flip of REGISTRA
+        QCOMPARE(pro.items("List1"), QStringList{QStringLiteral("-1")});
+        QCOMPARE(pro.text("F1") + pro.text("FM1"), QStringLiteral("01"));
+        pro.click("AZZERA");
+        QVERIFY(pro.items("List1").isEmpty());
+        QCOMPARE(pro.text("FM1"), QStringLiteral("0"));
+    }
+
+    void clickIntoSiteOrCroupier_emptiesIt() {
+        TPRO window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        ProDriver pro(window);
+        QTest::mouseClick(pro.control<QLineEdit>("Edit1"), Qt::LeftButton);
+        QCOMPARE(pro.text("Edit1"), QString());
+        QCOMPARE(pro.text("Edit2"), QStringLiteral("Ormilda"));
+        QTest::keyClicks(pro.control<QLineEdit>("Edit1"), QStringLiteral("Snai"));
+        QTest::mouseClick(pro.control<QLineEdit>("Edit2"), Qt::LeftButton);
+        QCOMPARE(pro.text("Edit2"), QString());
+        QCOMPARE(pro.text("Edit1"), QStringLiteral("Snai"));
+    }
+
+    void numbersToBet_fillNAndOppo_forTheSelectedDirection() {
+        struct Row {
+            const char* p;
+            Direction direction;
+            const char* d;
+            const char* n;
+            const char* oppo;
+        };
+        const Row rows[] = {
+            {"0", O, "1", "02-04-15-19-21-32", "01-05-16-20-24-33"},
+            {"0", O, "3", "08-10-11-23-30-36", "03-07-12-26-28-35"},
+            {"0", O, "-2", "09-14-18-22-29-31", "06-13-17-25-27-34"},
+            {"0", A, "1", "03-07-12-26-28-35", "08-10-11-23-30-36"},
+            {"0", A, "-3", "02-04-15-19-21-32", "01-05-16-20-24-33"},
+            {"26", O, "1", "00-04-15-19-21-32", "01-05-10-16-24-33"},
+            {"26", A, "3", "01-05-10-16-24-33", "00-04-15-19-21-32"},
+            {"17", O, "2", "05-08-10-23-24-30", "00-03-12-26-32-35"},
+            {"17", A, "2", "00-03-12-26-32-35", "05-08-10-23-24-30"},
+        };
+        TPRO window;
+        ProDriver pro(window);
+        for (const Row& row : rows) {
+            pro.type("P", QString::fromLatin1(row.p));
+            pro.type("D", QString::fromLatin1(row.d));
+            pro.select(row.direction);
+            pro.click("Button2");
+            QCOMPARE(pro.text("N"), QString::fromLatin1(row.n));
+            QCOMPARE(pro.text("OPPO"), QString::fromLatin1(row.oppo));
+        }
+        // Texts that are no number or no class leave both labels as they were.
+        for (const auto& [p, d] : {std::pair{"05", "1"}, std::pair{" 5", "1"}, std::pair{"5", "+1"},
+                                   std::pair{"5", "01"}}) {
+            pro.type("P", QString::fromLatin1(p));
+            pro.type("D", QString::fromLatin1(d));
+            pro.click("Button2");
+            QCOMPARE(pro.text("N"), QStringLiteral("00-03-12-26-32-35"));
+            QCOMPARE(pro.text("OPPO"), QStringLiteral("05-08-10-23-24-30"));
+        }
+    }
+
+    void numbersToBet_withNoDirection_keepTheQuestionMarks() {
+        TPRO window;
+        ProDriver pro(window);
+        pro.click("Button2");
+        QCOMPARE(pro.text("N"), QStringLiteral("??-??-??-??-??-??"));
+        QCOMPARE(pro.text("OPPO"), QStringLiteral("??-??-??-??-??-??"));
+    }
+
+    void wheelPicture_followsN_andTheToggleShowsAndHidesIt() {
+        TPRO window;
+        QStringList asked;
+        window.setPictureSource([&asked](const QString& name) {
+            asked << name;
+            QPixmap pixmap(350, 350);
+            pixmap.fill(Qt::white);
+            return pixmap;
+        });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        ProDriver pro(window);
+        auto* panel = pro.control<WheelPicturePanel>("Panel2");
+        QVERIFY(!panel->isVisible());
+        pro.click("SpeedButton4");
+        QVERIFY(panel->isVisible());
+        QCOMPARE(asked, QStringList{QStringLiteral("BASE")});
+        pro.type("P", QStringLiteral("26"));
+        pro.type("D", QStringLiteral("1"));
+        pro.select(O);
+        pro.click("Button2");
+        QCOMPARE(panel->pictureName(), QStringLiteral("Image0"));
+        QVERIFY(panel->isVisible());
+        // A click on a decoration does nothing; one on the picture hides the panel.
+        QTest::mouseClick(pro.control("Image3"), Qt::LeftButton);
+        QVERIFY(panel->isVisible());
+        QTest::mouseClick(pro.control("ImageX"), Qt::LeftButton);
+        QVERIFY(!panel->isVisible());
+        pro.click("SpeedButton4");
+        QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(180, 40));
+        QVERIFY(!panel->isVisible());
+    }
+};
+
+QTEST_MAIN(ProLayoutTest)
+#include "ProLayoutTest.moc"
