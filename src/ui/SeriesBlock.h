@@ -11,7 +11,7 @@
 #include <span>
 
 class QLabel;
-class QListView;
+class QTableView;
 class QToolButton;
 class QWidget;
 
@@ -60,7 +60,7 @@ public:
     // Writes the item count into the count label.
     void showCount();
 
-    QListView* list() const { return m_list; }
+    QTableView* list() const { return m_list; }
     SpinListModel* model() const { return m_model; }
     DistanceChart* chart() const { return m_chart; }
     QLabel* countLabel() const { return m_count; }
@@ -75,7 +75,7 @@ private:
     void rebuildChart();
 
     SpinListModel* m_model = nullptr;
-    QListView* m_list = nullptr;
+    QTableView* m_list = nullptr;
     DistanceChart* m_chart = nullptr;
     QLabel* m_count = nullptr;
     QToolButton* m_delete = nullptr;

@@ -17,7 +17,6 @@
 #include <QComboBox>
 #include <QIcon>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>

@@ -9,7 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
+#include <QAbstractItemView>
 #include <QRadioButton>
 #include <QStringList>
 #include <QTest>
@@ -66,7 +66,7 @@ public:
     }
 
     QStringList items(const char* listName) const {
-        QListView* list = control<QListView>(listName);
+        QAbstractItemView* list = control<QAbstractItemView>(listName);
         QStringList texts;
         for (int row = 0; row < list->model()->rowCount(); ++row)
             texts << list->model()->index(row, 0).data().toString();

@@ -182,7 +182,7 @@ private slots:
             pro.registerLaunch(previous, O);
         }
         QCOMPARE(pro.items("List1"), (QStringList{"1", "2", "3", "-1", "-2"}));
-        QListView* list = pro.control<QListView>("List1");
+        QAbstractItemView* list = pro.control<QAbstractItemView>("List1");
         const QRect middle = list->visualRect(list->model()->index(2, 0));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, middle.center());
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, middle.center());
@@ -287,7 +287,7 @@ private slots:
                 pro.click(next(2) ? "SpeedButton1" : "SpeedButton2");
                 break;
             case 1: {
-                QListView* list = pro.control<QListView>(next(2) ? "List1" : "List2");
+                QAbstractItemView* list = pro.control<QAbstractItemView>(next(2) ? "List1" : "List2");
                 if (list->model()->rowCount() > 0)
                     list->setCurrentIndex(list->model()->index(int(next(quint32(list->model()->rowCount()))), 0));
                 (list->objectName() == QLatin1String("List1")) ? window.List1DblClick() : window.List2DblClick();

@@ -1,0 +1,89 @@
+// One "REGISTRA" in the PRO window, from the click to the end of the
+// statistics chain with the list and the chart repainted, on long series; and
+// the CPU an idle window takes while a direction lock is on.
+#include "ui/SeriesBlock.h"
+#include "ui/TPRO.h"
+#include "wheel/Wheel.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QFile>
+#include <QPushButton>
+#include <QTimer>
+
+#include <unistd.h>
+
+using namespace rotamind;
+
+namespace {
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "registra_bench";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// utime + stime of this process, in clock ticks.
+long long cpuTicks() {
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray line = stat.readAll();
+    // Fields after the command name, which is in parentheses and may hold blanks.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    return fields.value(11).toLongLong() + fields.value(12).toLongLong();
+}
+
+void BM_Registra(benchmark::State& state) {
+    application();
+    TPRO window;
+    window.show();
+    QStringList items;
+    items.reserve(state.range(0));
+    for (qsizetype i = 0; i < state.range(0); ++i)
+        items << classText(kClasses[size_t(i % 6)]);
+    window.series(Direction::Clockwise).replaceAll(items);
+    window.SpeedButton8Click();  // every launch clockwise
+    auto* entry = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
+    auto* registra = window.findChild<QPushButton*>(QStringLiteral("Button11"));
+    QCoreApplication::processEvents();
+    const QString numbers[] = {QStringLiteral("0"), QStringLiteral("32")};
+    int turn = 0;
+    for (auto _ : state) {
+        entry->setEditText(numbers[turn ^= 1]);
+        registra->click();
+        QCoreApplication::processEvents();  // the list's and the chart's repaint
+    }
+    state.counters["launches"] = double(window.series(Direction::Clockwise).count());
+}
+BENCHMARK(BM_Registra)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void BM_IdleWithLockOn(benchmark::State& state) {
+    application();
+    TPRO window;
+    window.show();
+    window.SpeedButton7Click();  // lock "A"
+    QCoreApplication::processEvents();
+    const long ticksPerSecond = sysconf(_SC_CLK_TCK);
+    double percent = 0;
+    for (auto _ : state) {
+        const long long before = cpuTicks();
+        QEventLoop loop;
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        loop.exec();
+        const long long used = cpuTicks() - before;
+        percent = 100.0 * double(used) / double(ticksPerSecond) / 10.0;
+    }
+    state.counters["cpu_percent_of_a_core"] = percent;
+}
+BENCHMARK(BM_IdleWithLockOn)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+} // namespace
