@@ -18,7 +18,7 @@ BettingAidPanel::BettingAidPanel(QWidget* window, const BettingAidSpec& spec) : 
     m_panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_panel->setLineWidth(1);
     m_panel->setGeometry(192, 7, 209, 114);
-    palette::setBackground(m_panel, palette::kSilver);
+    palette::setWindowColour(m_panel, palette::kSilver);
 
     controls::makeLabel(m_panel, {.name = QStringLiteral("Label16"),
                                   .text = QStringLiteral("Ultimo:"),

@@ -11,7 +11,7 @@ namespace rotamind {
 
 ContactPage::ContactPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TabSheet1"));
-    palette::setBackground(this, palette::kWhite);
+    palette::setWindowColour(this, palette::kWhite);
 
     controls::makeLabel(this, {.text = QStringLiteral("Hai bisogno di aiuto?"),
                                .rect = {8, 8, 236, 18},

@@ -14,6 +14,13 @@ void setBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
+void setWindowColour(QWidget* widget, const QColor& colour) {
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, colour);
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
+}
+
 void setForeground(QWidget* widget, const QColor& colour) {
     QPalette pal = widget->palette();
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})

@@ -28,6 +28,9 @@ inline const QColor kMoneyGreen{0xC0, 0xDC, 0xC0};
 
 // Background of a label, panel, field or list (Window, Base and Button roles).
 void setBackground(QWidget* widget, const QColor& colour);
+// Background of a window, panel or page only: the fields and buttons on it
+// keep their own colours.
+void setWindowColour(QWidget* widget, const QColor& colour);
 // Text colour (WindowText, Text and ButtonText roles).
 void setForeground(QWidget* widget, const QColor& colour);
 // Index labels: red from 1 upwards, lime below; only touches the palette on a change.

@@ -14,7 +14,7 @@ TAZZERAPRO::TAZZERAPRO(QWidget* parent)
     setObjectName(QStringLiteral("AZZERAPRO"));
     setWindowTitle(QStringLiteral("ATTENZIONE!"));
     setFont(palette::windowFont());
-    palette::setBackground(this, palette::kWhite);
+    palette::setWindowColour(this, palette::kWhite);
     setFixedSize(169, 174);
 
     controls::makeLabel(this, {.name = QStringLiteral("Label1"),

@@ -55,7 +55,7 @@ TPRO::TPRO(QWidget* parent)
     setWindowTitle(QStringLiteral("Rotamind PRO"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
     setFont(palette::windowFont());
-    palette::setBackground(this, palette::kMaroon);
+    palette::setWindowColour(this, palette::kMaroon);
 
     m_entry = new EntryArea(this);
     m_aid = new BettingAidPanel(this, {.pictureButtonName = QStringLiteral("SpeedButton4"),

@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -64,7 +65,7 @@ QString text(const char* latin1) { return latin1 ? QString::fromUtf8(latin1) : Q
 QWidget* makePage(const QString& name, const QColor& background) {
     auto* page = new QWidget;
     page->setObjectName(name);
-    palette::setBackground(page, background);
+    palette::setWindowColour(page, background);
     return page;
 }
 
@@ -128,6 +129,8 @@ void TPRO::buildStatisticsTabs() {
     m_tabs->setObjectName(QStringLiteral("PageControl1"));
     m_tabs->setFont(palette::boldFont());
     m_tabs->setGeometry(405, 184, 260, 377);
+    // The three bold captions must fit the 260 pixels without scroll arrows.
+    m_tabs->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 6px; }"));
 
     QWidget* classic = makePage(QStringLiteral("Classiche"), palette::kYellow);
     m_classicClockwise = std::make_unique<ClassicStatsGrid>(

@@ -29,7 +29,7 @@ WheelPicturePanel::WheelPicturePanel(QWidget* window) : QFrame(window) {
     setObjectName(QStringLiteral("Panel2"));
     setFrameStyle(QFrame::NoFrame);
     setGeometry(5, 128, 360, 489);
-    palette::setBackground(this, palette::kLime);
+    palette::setWindowColour(this, palette::kLime);
     setToolTip(QStringLiteral("Nascondi"));
 
     m_picture = new ClickableLabel(this);
