@@ -1,4 +1,5 @@
 #include "app/Windows.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 
@@ -12,6 +13,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rotamind Pro"));
+    // Qt's own dialogs and message boxes speak Italian like the rest of the program.
+    rotamind::installItalianTranslations(app);
     rotamind::Windows windows;
     windows.start();
     return app.exec();
