@@ -50,7 +50,7 @@ void BM_Registra(benchmark::State& state) {
     for (qsizetype i = 0; i < state.range(0); ++i)
         items << classText(kClasses[size_t(i % 6)]);
     window.series(Direction::Clockwise).replaceAll(items);
-    window.SpeedButton8Click();  // every launch clockwise
+    window.SpeedButton8Click(); // every launch clockwise
     auto* entry = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
     auto* registra = window.findChild<QPushButton*>(QStringLiteral("Button11"));
     QCoreApplication::processEvents();
@@ -59,18 +59,22 @@ void BM_Registra(benchmark::State& state) {
     for (auto _ : state) {
         entry->setEditText(numbers[turn ^= 1]);
         registra->click();
-        QCoreApplication::processEvents();  // the list's and the chart's repaint
+        QCoreApplication::processEvents(); // the list's and the chart's repaint
     }
     state.counters["launches"] = double(window.series(Direction::Clockwise).count());
 }
-BENCHMARK(BM_Registra)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->Repetitions(5)
+BENCHMARK(BM_Registra)
+    ->Arg(1000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 void BM_IdleWithLockOn(benchmark::State& state) {
     application();
     TPRO window;
     window.show();
-    window.SpeedButton7Click();  // lock "A"
+    window.SpeedButton7Click(); // lock "A"
     QCoreApplication::processEvents();
     const long ticksPerSecond = sysconf(_SC_CLK_TCK);
     double percent = 0;

@@ -12,8 +12,8 @@
 namespace rotamind {
 
 namespace {
-QPushButton* makeChoice(QWidget* window, const QString& name, const QString& caption, const QRect& rect,
-                        const QString& hint) {
+QPushButton* makeChoice(QWidget* window, const QString& name, const QString& caption,
+                        const QRect& rect, const QString& hint) {
     QPushButton* button = controls::makeButton(window, name, caption, rect, hint);
     button->setCursor(Qt::PointingHandCursor);
     button->setFocusPolicy(Qt::NoFocus);
@@ -23,7 +23,8 @@ QPushButton* makeChoice(QWidget* window, const QString& name, const QString& cap
 } // namespace
 
 TINTRO::TINTRO(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("INTRO"));
     setWindowTitle(QStringLiteral("Rotamind PRO"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
@@ -44,10 +45,10 @@ TINTRO::TINTRO(QWidget* parent)
     question->move(204, 256);
     question->adjustSize();
 
-    QPushButton* easy = makeChoice(this, QStringLiteral("Button2"), QStringLiteral("Easy"), {174, 296, 35, 21},
-                                   QStringLiteral("Metodo Rotamind originale"));
-    QPushButton* pro = makeChoice(this, QStringLiteral("Button1"), QStringLiteral("Pro"), {220, 296, 35, 21},
-                                  QStringLiteral("Versione Professional"));
+    QPushButton* easy = makeChoice(this, QStringLiteral("Button2"), QStringLiteral("Easy"),
+                                   {174, 296, 35, 21}, QStringLiteral("Metodo Rotamind originale"));
+    QPushButton* pro = makeChoice(this, QStringLiteral("Button1"), QStringLiteral("Pro"),
+                                  {220, 296, 35, 21}, QStringLiteral("Versione Professional"));
     connect(easy, &QPushButton::clicked, this, &TINTRO::Button2Click);
     connect(pro, &QPushButton::clicked, this, &TINTRO::Button1Click);
 }

@@ -14,8 +14,8 @@ public:
     explicit TINTRO(QWidget* parent = nullptr);
 
 public slots:
-    void Button1Click();  // "Pro"
-    void Button2Click();  // "Easy"
+    void Button1Click(); // "Pro"
+    void Button2Click(); // "Easy"
 
 signals:
     void proChosen();

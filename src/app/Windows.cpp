@@ -12,21 +12,23 @@
 namespace rotamind {
 
 Windows::Windows()
-    : m_intro(std::make_unique<TINTRO>()),
-      m_resources(std::make_unique<TRISORSE>()),
+    : m_intro(std::make_unique<TINTRO>()), m_resources(std::make_unique<TRISORSE>()),
       m_pro(std::make_unique<TPRO>()),
       m_resetConfirmation(std::make_unique<TAZZERAPRO>(m_pro.get())) {
     TRISORSE* resources = m_resources.get();
     m_pro->setPictureSource([resources](const QString& name) { return resources->picture(name); });
     m_pro->setResetConfirmation(m_resetConfirmation.get());
 
-    QObject::connect(m_resetConfirmation.get(), &TAZZERAPRO::confirmed, m_pro.get(), &TPRO::AZZERAClick);
-    QObject::connect(m_intro.get(), &TINTRO::proChosen, m_pro.get(), [this] { showWorkingWindow(*m_pro); });
+    QObject::connect(m_resetConfirmation.get(), &TAZZERAPRO::confirmed, m_pro.get(),
+                     &TPRO::AZZERAClick);
+    QObject::connect(m_intro.get(), &TINTRO::proChosen, m_pro.get(),
+                     [this] { showWorkingWindow(*m_pro); });
     // "Easy" in PRO: the EASY window shows itself here once it exists; until
     // then PRO stays where it is rather than leave no window open.
     QObject::connect(m_pro.get(), &TPRO::easyRequested, m_pro.get(), [this] { m_pro->show(); });
     QObject::connect(m_pro.get(), &TPRO::formClosed, m_intro.get(), [this] { end(); });
-    QObject::connect(m_intro.get(), &TINTRO::closed, m_intro.get(), [] { QCoreApplication::quit(); });
+    QObject::connect(m_intro.get(), &TINTRO::closed, m_intro.get(),
+                     [] { QCoreApplication::quit(); });
 }
 
 Windows::~Windows() = default;

@@ -7,7 +7,8 @@
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM")) {
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
+        !std::getenv("QT_QPA_PLATFORM")) {
         std::fputs("Rotamind needs a display. Without one, try: xvfb-run -a rotamind\n", stderr);
         return 1;
     }

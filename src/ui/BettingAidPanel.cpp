@@ -39,12 +39,14 @@ BettingAidPanel::BettingAidPanel(QWidget* window, const BettingAidSpec& spec) : 
                                             .background = palette::kLime});
 
     // Its hint is never shown as a tooltip; it stays as the accessible description.
-    m_picture = controls::makeIconButton(m_panel, spec.pictureButtonName, QStringLiteral("magnifier"),
-                                         {8, spec.buttonTop, 33, 33}, {});
+    m_picture =
+        controls::makeIconButton(m_panel, spec.pictureButtonName, QStringLiteral("magnifier"),
+                                 {8, spec.buttonTop, 33, 33}, {});
     m_picture->setAccessibleDescription(QStringLiteral("Mostra/Nascondi Roulette"));
     m_picture->setIconSize({16, 16});
     m_picture->setCursor(Qt::PointingHandCursor);
-    m_show = controls::makeButton(m_panel, QStringLiteral("Button2"), QStringLiteral("Mostra numeri da puntare"),
+    m_show = controls::makeButton(m_panel, QStringLiteral("Button2"),
+                                  QStringLiteral("Mostra numeri da puntare"),
                                   {48, spec.buttonTop, 153, 33});
 
     const QString none = QString::fromUtf16(kNoWindowLabel);
@@ -57,13 +59,14 @@ BettingAidPanel::BettingAidPanel(QWidget* window, const BettingAidSpec& spec) : 
                                              .align = Qt::AlignCenter});
     if (spec.withOpposite) {
         const QRect& n = spec.windowRect;
-        m_opposite = controls::makeLabel(m_panel, {.name = QStringLiteral("OPPO"),
-                                                   .text = none,
-                                                   .rect = {n.left(), n.bottom() + 3, n.width(), 16},
-                                                   .background = palette::kRed,
-                                                   .bold = true,
-                                                   .pixelSize = 13,
-                                                   .align = Qt::AlignCenter});
+        m_opposite =
+            controls::makeLabel(m_panel, {.name = QStringLiteral("OPPO"),
+                                          .text = none,
+                                          .rect = {n.left(), n.bottom() + 3, n.width(), 16},
+                                          .background = palette::kRed,
+                                          .bold = true,
+                                          .pixelSize = 13,
+                                          .align = Qt::AlignCenter});
     }
 
     // currentTextChanged covers both typing and picking an item; the program's
@@ -74,9 +77,13 @@ BettingAidPanel::BettingAidPanel(QWidget* window, const BettingAidSpec& spec) : 
     });
 }
 
-QString BettingAidPanel::lastNumber() const { return m_last->currentText(); }
+QString BettingAidPanel::lastNumber() const {
+    return m_last->currentText();
+}
 
-QString BettingAidPanel::distanceClass() const { return m_class->currentText(); }
+QString BettingAidPanel::distanceClass() const {
+    return m_class->currentText();
+}
 
 void BettingAidPanel::setLastNumberByProgram(const QString& text) {
     m_writingLastNumber = true;
@@ -93,6 +100,8 @@ void BettingAidPanel::showNumbersToBet(std::optional<Direction> direction) {
         m_opposite->setText(windows->opposite);
 }
 
-QString BettingAidPanel::windowCaption() const { return m_window->text(); }
+QString BettingAidPanel::windowCaption() const {
+    return m_window->text();
+}
 
 } // namespace rotamind

@@ -22,10 +22,10 @@ namespace rotamind {
 // PRO, the opposite window OPPO. The two windows place some controls
 // differently; the spec below carries those differences.
 struct BettingAidSpec {
-    QString pictureButtonName{};  // "SpeedButton4" in PRO, "SpeedButton7" in EASY
-    int buttonTop = 32;         // the picture toggle and Button2, inside the panel
+    QString pictureButtonName{}; // "SpeedButton4" in PRO, "SpeedButton7" in EASY
+    int buttonTop = 32;          // the picture toggle and Button2, inside the panel
     QRect windowRect{8, 68, 193, 24};
-    bool withOpposite = true;   // OPPO below N
+    bool withOpposite = true; // OPPO below N
 };
 
 class BettingAidPanel final : public QObject {
@@ -49,7 +49,7 @@ public:
     QToolButton* pictureButton() const { return m_picture; }
     QPushButton* showButton() const { return m_show; }
     QLabel* windowLabel() const { return m_window; }
-    QLabel* oppositeLabel() const { return m_opposite; }  // null in EASY
+    QLabel* oppositeLabel() const { return m_opposite; } // null in EASY
 
 signals:
     // The user typed into P or picked one of its items.

@@ -12,7 +12,7 @@ namespace rotamind {
 namespace {
 
 struct ColumnLook {
-    const char* letters;  // after the prefix, before the class suffix
+    const char* letters; // after the prefix, before the class suffix
     int left;
     int width;
     QColor background;
@@ -34,9 +34,12 @@ struct Head {
     const char* text;
     int left;
 };
-constexpr std::array<Head, 5> kHeads{{{"D", 7}, {"Frequenza e %", 29}, {"RIT", 126}, {"RMAX", 160}, {"I.C.", 203}}};
+constexpr std::array<Head, 5> kHeads{
+    {{"D", 7}, {"Frequenza e %", 29}, {"RIT", 126}, {"RMAX", 160}, {"I.C.", 203}}};
 
-QChar decimalSeparator() { return QLocale().decimalPoint().at(0); }
+QChar decimalSeparator() {
+    return QLocale().decimalPoint().at(0);
+}
 
 } // namespace
 
@@ -94,7 +97,8 @@ void ClassicStatsGrid::showClassic(const ClassicStats& stats, std::int64_t launc
     for (size_t row = 0; row < 6; ++row) {
         // A class that never came up keeps the last percentage written for it.
         if (stats.frequency[row] > 0)
-            m_values[Percentage][row]->setText(percentage(stats.frequency[row], launches).toText(separator));
+            m_values[Percentage][row]->setText(
+                percentage(stats.frequency[row], launches).toText(separator));
     }
 }
 

@@ -21,8 +21,8 @@ struct ClassicStatsGridSpec {
     QString prefix{};
     QString heading{};
     QRect headingRect{};
-    int headTop = 34;       // column heads
-    int firstRowTop = 56;   // first class row; rows are 16 pixels apart
+    int headTop = 34;     // column heads
+    int firstRowTop = 56; // first class row; rows are 16 pixels apart
 };
 
 class ClassicStatsGrid final {

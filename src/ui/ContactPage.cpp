@@ -26,17 +26,20 @@ ContactPage::ContactPage(QWidget* parent) : QWidget(parent) {
     picture->setAlignment(Qt::AlignCenter);
     const QPixmap pixmap(QStringLiteral(":/misc/contact.jpg"));
     if (!pixmap.isNull())
-        picture->setPixmap(pixmap.scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        picture->setPixmap(
+            pixmap.scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
     QLabel* words = controls::makeLabel(
-        this, {.text = QStringLiteral("Scrivici per una domanda sul metodo Rotamind, per segnalare "
-                                      "un problema o per proporre un'idea: ti risponderemo al più presto."),
+        this, {.text = QStringLiteral(
+                   "Scrivici per una domanda sul metodo Rotamind, per segnalare "
+                   "un problema o per proporre un'idea: ti risponderemo al più presto."),
                .rect = {12, 218, 228, 84},
                .align = Qt::AlignHCenter | Qt::AlignTop});
     words->setWordWrap(true);
 
-    m_message = controls::makeIconButton(this, QStringLiteral("SpeedButton9"), QStringLiteral("contact"),
-                                         {81, 312, 96, 24}, QStringLiteral("Link al modulo di contatto"));
+    m_message =
+        controls::makeIconButton(this, QStringLiteral("SpeedButton9"), QStringLiteral("contact"),
+                                 {81, 312, 96, 24}, QStringLiteral("Link al modulo di contatto"));
     m_message->setText(QStringLiteral("Messaggio"));
     m_message->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_message->setFont(palette::boldFont());

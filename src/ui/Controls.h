@@ -23,8 +23,8 @@ namespace rotamind::controls {
 struct LabelSpec {
     QString name{};
     QString text{};
-    QRect rect{};                        // an empty size means "sized to the text"
-    std::optional<QColor> background{};  // none: transparent over the parent
+    QRect rect{};                       // an empty size means "sized to the text"
+    std::optional<QColor> background{}; // none: transparent over the parent
     QColor foreground = palette::kBlack;
     bool bold = false;
     int pixelSize = 11;

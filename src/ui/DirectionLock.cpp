@@ -4,7 +4,8 @@
 
 namespace rotamind {
 
-DirectionLock::DirectionLock(QRadioButton* clockwise, QRadioButton* counterClockwise, QObject* parent)
+DirectionLock::DirectionLock(QRadioButton* clockwise, QRadioButton* counterClockwise,
+                             QObject* parent)
     : QObject(parent), m_clockwise(clockwise), m_counterClockwise(counterClockwise) {
     // toggled(true) comes after the button's exclusive partner has been
     // unchecked, so selecting the locked one from here leaves a consistent pair.

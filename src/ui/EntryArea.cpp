@@ -35,10 +35,11 @@ EntryArea::EntryArea(QWidget* window) : QObject(window) {
                                            .background = palette::kYellow});
     m_clockwise = makeRadio(window, QStringLiteral("Radio1"), QStringLiteral("O"), {76, 7, 33, 17},
                             palette::kYellow, QStringLiteral("spin senso orario"));
-    m_counterClockwise = makeRadio(window, QStringLiteral("Radio2"), QStringLiteral("A"), {113, 7, 33, 17},
-                                   palette::kMoneyGreen, QStringLiteral("spin senso antiorario"));
-    m_register = controls::makeButton(window, QStringLiteral("Button11"), QStringLiteral("REGISTRA"),
-                                      {76, 32, 71, 20});
+    m_counterClockwise =
+        makeRadio(window, QStringLiteral("Radio2"), QStringLiteral("A"), {113, 7, 33, 17},
+                  palette::kMoneyGreen, QStringLiteral("spin senso antiorario"));
+    m_register = controls::makeButton(window, QStringLiteral("Button11"),
+                                      QStringLiteral("REGISTRA"), {76, 32, 71, 20});
     controls::makeLabel(window, {.name = QStringLiteral("Label43"),
                                  .text = QStringLiteral("Ultimi 2 numeri sortiti"),
                                  .rect = {8, 58, 137, 13},
@@ -62,13 +63,21 @@ EntryArea::EntryArea(QWidget* window) : QObject(window) {
     connect(m_entry->lineEdit(), &QLineEdit::returnPressed, m_register, &QPushButton::click);
 }
 
-QString EntryArea::entryText() const { return m_entry->currentText(); }
+QString EntryArea::entryText() const {
+    return m_entry->currentText();
+}
 
-void EntryArea::setEntryText(const QString& text) { m_entry->setEditText(text); }
+void EntryArea::setEntryText(const QString& text) {
+    m_entry->setEditText(text);
+}
 
-QString EntryArea::n1Text() const { return m_n1->currentText(); }
+QString EntryArea::n1Text() const {
+    return m_n1->currentText();
+}
 
-QString EntryArea::n2Text() const { return m_n2->currentText(); }
+QString EntryArea::n2Text() const {
+    return m_n2->currentText();
+}
 
 void EntryArea::setLastTwo(const QString& n1, const QString& n2) {
     m_n2->setEditText(n2);
@@ -83,7 +92,9 @@ std::optional<Direction> EntryArea::direction() const {
     return std::nullopt;
 }
 
-void EntryArea::select(Direction direction) { radio(direction)->setChecked(true); }
+void EntryArea::select(Direction direction) {
+    radio(direction)->setChecked(true);
+}
 
 QRadioButton* EntryArea::radio(Direction direction) const {
     return direction == Direction::Clockwise ? m_clockwise : m_counterClockwise;

@@ -18,7 +18,8 @@ constexpr int kNarrowIndexWidth = 19;
 QString rowText(int length) {
     if (length == 0)
         return QStringLiteral("0");
-    return (length > 0 ? QStringLiteral("+ ") : QStringLiteral("- ")) + QString::number(std::abs(length));
+    return (length > 0 ? QStringLiteral("+ ") : QStringLiteral("- ")) +
+           QString::number(std::abs(length));
 }
 
 // An index label grows with its text, like the auto-sized labels it copies,
@@ -34,7 +35,8 @@ void setIndexText(QLabel* label, const QString& text) {
 
 QString LengthStatsGrid::labelName(const QString& prefix, Column column, int length) {
     static constexpr std::array<const char*, ColumnCount> letters{"LF", "LR", "ICL"};
-    const QString suffix = length >= 0 ? QString::number(length) : QStringLiteral("M") + QString::number(-length);
+    const QString suffix =
+        length >= 0 ? QString::number(length) : QStringLiteral("M") + QString::number(-length);
     return prefix + QString::fromLatin1(letters[column]) + suffix;
 }
 

@@ -23,7 +23,7 @@ struct LengthStatsGridSpec {
     QRect headingRect{};
     QColor headingBackground{};
     QColor headingForeground{};
-    int left = 4;           // the row labels; the value columns follow at fixed steps
+    int left = 4; // the row labels; the value columns follow at fixed steps
     std::array<int, 4> headLefts{12, 42, 70, 96};
 };
 

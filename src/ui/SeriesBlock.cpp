@@ -5,8 +5,8 @@
 #include "ui/SpinListModel.h"
 #include "wheel/Wheel.h"
 
-#include <QLabel>
 #include <QHeaderView>
+#include <QLabel>
 #include <QTableView>
 #include <QToolButton>
 
@@ -65,8 +65,8 @@ SeriesBlock::SeriesBlock(QWidget* window, const SeriesBlockSpec& spec) : QObject
 
     m_delete = controls::makeIconButton(window, spec.deleteName, spec.deleteIcon,
                                         {368, top + 186, 33, 25}, spec.deleteHint);
-    m_previous = controls::makeIconButton(window, spec.previousName, QStringLiteral("page-previous"),
-                                          {368, top + 216, 16, 25},
+    m_previous = controls::makeIconButton(window, spec.previousName,
+                                          QStringLiteral("page-previous"), {368, top + 216, 16, 25},
                                           QStringLiteral("Pagina del grafico precedente"));
     m_next = controls::makeIconButton(window, spec.nextName, QStringLiteral("page-next"),
                                       {385, top + 216, 16, 25},
@@ -101,9 +101,13 @@ void SeriesBlock::replaceAll(const QStringList& items) {
     rebuildChart();
 }
 
-std::span<const QString> SeriesBlock::items() const { return m_model->items(); }
+std::span<const QString> SeriesBlock::items() const {
+    return m_model->items();
+}
 
-qsizetype SeriesBlock::count() const { return m_model->count(); }
+qsizetype SeriesBlock::count() const {
+    return m_model->count();
+}
 
 std::optional<qsizetype> SeriesBlock::selectedRow() const {
     const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
@@ -123,7 +127,9 @@ void SeriesBlock::selectFirst() {
     m_list->scrollTo(first);
 }
 
-void SeriesBlock::showCount() { m_count->setText(QString::number(m_model->count())); }
+void SeriesBlock::showCount() {
+    m_count->setText(QString::number(m_model->count()));
+}
 
 void SeriesBlock::rebuildChart() {
     std::vector<int> values;

@@ -22,15 +22,15 @@ class SpinListModel;
 // One series of a working window: its spin list, distance chart, launch count,
 // delete-last button and the two paging buttons, placed in a column at `top`.
 struct SeriesBlockSpec {
-    QString listName{};      // "List1"
-    QString chartName{};     // "Chart1"
-    QString countName{};     // "boules"
-    QString deleteName{};    // "SpeedButton1"
-    QString deleteHint{};    // "Elimina ultimo inserimento"
-    QString deleteIcon{};    // icon set name, e.g. "delete-last"
-    QString previousName{};  // "SpeedButton12"
-    QString nextName{};      // "SpeedButton13"
-    int top = 128;         // client y of the chart and the list
+    QString listName{};     // "List1"
+    QString chartName{};    // "Chart1"
+    QString countName{};    // "boules"
+    QString deleteName{};   // "SpeedButton1"
+    QString deleteHint{};   // "Elimina ultimo inserimento"
+    QString deleteIcon{};   // icon set name, e.g. "delete-last"
+    QString previousName{}; // "SpeedButton12"
+    QString nextName{};     // "SpeedButton13"
+    int top = 128;          // client y of the chart and the list
     QColor listBackground{};
     QColor countForeground{};
     QColor countBackground{};
@@ -46,9 +46,9 @@ class SeriesBlock final : public QObject {
 public:
     SeriesBlock(QWidget* window, const SeriesBlockSpec& spec);
 
-    void append(const QString& classText);  // a point and an item
-    void deleteLast();                      // empty list: nothing happens
-    void deleteAt(qsizetype row);           // the chart is rebuilt from the list
+    void append(const QString& classText); // a point and an item
+    void deleteLast();                     // empty list: nothing happens
+    void deleteAt(qsizetype row);          // the chart is rebuilt from the list
     void clear();
     void replaceAll(const QStringList& items);
 

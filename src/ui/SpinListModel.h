@@ -20,7 +20,7 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     void append(const QString& text);
-    void removeAt(qsizetype row);  // out of range: nothing happens
+    void removeAt(qsizetype row); // out of range: nothing happens
     void clear();
     void replaceAll(const QStringList& texts);
 

@@ -45,6 +45,8 @@ void TAZZERAPRO::Button1Click() {
     accept();
 }
 
-void TAZZERAPRO::Button2Click() { reject(); }
+void TAZZERAPRO::Button2Click() {
+    reject();
+}
 
 } // namespace rotamind

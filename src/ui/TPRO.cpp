@@ -33,17 +33,20 @@ SeriesBlockSpec seriesSpec(Direction direction) {
         .deleteName = clockwise ? QStringLiteral("SpeedButton1") : QStringLiteral("SpeedButton2"),
         .deleteHint = QStringLiteral("Elimina ultimo inserimento"),
         .deleteIcon = QStringLiteral("delete-last"),
-        .previousName = clockwise ? QStringLiteral("SpeedButton12") : QStringLiteral("SpeedButton14"),
+        .previousName =
+            clockwise ? QStringLiteral("SpeedButton12") : QStringLiteral("SpeedButton14"),
         .nextName = clockwise ? QStringLiteral("SpeedButton13") : QStringLiteral("SpeedButton15"),
         .top = clockwise ? 128 : 376,
         .listBackground = clockwise ? palette::kYellow : palette::kMoneyGreen,
         .countForeground = palette::kRed,
         .countBackground = palette::kYellow,
-        .chartStyle = {.title = clockwise ? QStringLiteral("Rotamind Graph - spin in senso ORARIO")
-                                          : QStringLiteral("Rotamind Graph - spin in senso ANTIORARIO"),
+        .chartStyle = {.title = clockwise
+                                    ? QStringLiteral("Rotamind Graph - spin in senso ORARIO")
+                                    : QStringLiteral("Rotamind Graph - spin in senso ANTIORARIO"),
                        .gradientEnd = clockwise ? QColor(255, 255, 0) : QColor(78, 205, 151),
                        .pointColor = clockwise ? palette::kRed : palette::kYellow,
-                       .seriesName = clockwise ? QStringLiteral("Series1") : QStringLiteral("Series2")},
+                       .seriesName =
+                           clockwise ? QStringLiteral("Series1") : QStringLiteral("Series2")},
     };
 }
 } // namespace
@@ -86,21 +89,32 @@ SeriesBlock& TPRO::series(Direction direction) const {
     return direction == Direction::Clockwise ? *m_clockwise : *m_counterClockwise;
 }
 
-QLineEdit* TPRO::siteField() const { return m_site->site(); }
-QLineEdit* TPRO::croupierField() const { return m_site->croupier(); }
-bool TPRO::timer1On() const { return m_lock->timer1On(); }
-bool TPRO::timer2On() const { return m_lock->timer2On(); }
+QLineEdit* TPRO::siteField() const {
+    return m_site->site();
+}
+QLineEdit* TPRO::croupierField() const {
+    return m_site->croupier();
+}
+bool TPRO::timer1On() const {
+    return m_lock->timer1On();
+}
+bool TPRO::timer2On() const {
+    return m_lock->timer2On();
+}
 
 void TPRO::wire() {
     connect(m_entry->registerButton(), &QPushButton::clicked, this, &TPRO::Button11Click);
     connect(m_clockwise->deleteButton(), &QToolButton::clicked, this, &TPRO::SpeedButton1Click);
-    connect(m_counterClockwise->deleteButton(), &QToolButton::clicked, this, &TPRO::SpeedButton2Click);
+    connect(m_counterClockwise->deleteButton(), &QToolButton::clicked, this,
+            &TPRO::SpeedButton2Click);
     connect(m_clockwise, &SeriesBlock::itemDoubleClicked, this, &TPRO::List1DblClick);
     connect(m_counterClockwise, &SeriesBlock::itemDoubleClicked, this, &TPRO::List2DblClick);
     connect(m_clockwise->previousButton(), &QToolButton::clicked, this, &TPRO::SpeedButton12Click);
     connect(m_clockwise->nextButton(), &QToolButton::clicked, this, &TPRO::SpeedButton13Click);
-    connect(m_counterClockwise->previousButton(), &QToolButton::clicked, this, &TPRO::SpeedButton14Click);
-    connect(m_counterClockwise->nextButton(), &QToolButton::clicked, this, &TPRO::SpeedButton15Click);
+    connect(m_counterClockwise->previousButton(), &QToolButton::clicked, this,
+            &TPRO::SpeedButton14Click);
+    connect(m_counterClockwise->nextButton(), &QToolButton::clicked, this,
+            &TPRO::SpeedButton15Click);
     connect(m_aid->showButton(), &QPushButton::clicked, this, &TPRO::Button2Click);
     connect(m_aid->pictureButton(), &QToolButton::clicked, this, &TPRO::SpeedButton4Click);
     connect(m_aid, &BettingAidPanel::lastNumberEdited, this, &TPRO::PChange);
@@ -119,7 +133,8 @@ void TPRO::Button11Click() {
 }
 
 void TPRO::Button6Click() {
-    if (recording::registerLaunch(*m_entry, *m_clockwise, Direction::Clockwise, recording::PageTurn::LastPage))
+    if (recording::registerLaunch(*m_entry, *m_clockwise, Direction::Clockwise,
+                                  recording::PageTurn::LastPage))
         STATSClick();
 }
 
@@ -149,8 +164,12 @@ void TPRO::List2DblClick() {
         stats2Click();
 }
 
-void TPRO::SpeedButton7Click() { m_lock->toggle(Direction::CounterClockwise); }
-void TPRO::SpeedButton8Click() { m_lock->toggle(Direction::Clockwise); }
+void TPRO::SpeedButton7Click() {
+    m_lock->toggle(Direction::CounterClockwise);
+}
+void TPRO::SpeedButton8Click() {
+    m_lock->toggle(Direction::Clockwise);
+}
 
 void TPRO::SpeedButton3Click() {
     setFixedSize(width() == kWideWidth ? kNarrowWidth : kWideWidth, kHeight);
@@ -246,29 +265,51 @@ void TPRO::Button2Click() {
     m_picture->refresh(m_aid->windowCaption());
 }
 
-void TPRO::PChange() { m_entry->n1()->setEditText(m_aid->lastNumber()); }
+void TPRO::PChange() {
+    m_entry->n1()->setEditText(m_aid->lastNumber());
+}
 
 void TPRO::SpeedButton4Click() {
     m_picture->refresh(m_aid->windowCaption());
     m_picture->toggle();
 }
 
-void TPRO::ImageXClick() { m_picture->toggle(); }
-void TPRO::Panel2Click() { m_picture->toggle(); }
+void TPRO::ImageXClick() {
+    m_picture->toggle();
+}
+void TPRO::Panel2Click() {
+    m_picture->toggle();
+}
 
 // ---- chart pages ----
 
-void TPRO::SpeedButton12Click() { m_clockwise->chart()->previousPage(); }
-void TPRO::SpeedButton13Click() { m_clockwise->chart()->nextPage(); }
-void TPRO::SpeedButton14Click() { m_counterClockwise->chart()->previousPage(); }
-void TPRO::SpeedButton15Click() { m_counterClockwise->chart()->nextPage(); }
+void TPRO::SpeedButton12Click() {
+    m_clockwise->chart()->previousPage();
+}
+void TPRO::SpeedButton13Click() {
+    m_clockwise->chart()->nextPage();
+}
+void TPRO::SpeedButton14Click() {
+    m_counterClockwise->chart()->previousPage();
+}
+void TPRO::SpeedButton15Click() {
+    m_counterClockwise->chart()->nextPage();
+}
 
 // ---- site, croupier and web pages ----
 
-void TPRO::Edit1Click() { m_site->site()->clear(); }
-void TPRO::Edit2Click() { m_site->croupier()->clear(); }
-void TPRO::SpeedButton6Click() { web::openContactPage(); }
-void TPRO::Image1Click() { web::openHomePage(); }
+void TPRO::Edit1Click() {
+    m_site->site()->clear();
+}
+void TPRO::Edit2Click() {
+    m_site->croupier()->clear();
+}
+void TPRO::SpeedButton6Click() {
+    web::openContactPage();
+}
+void TPRO::Image1Click() {
+    web::openHomePage();
+}
 
 void TPRO::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);

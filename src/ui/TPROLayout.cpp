@@ -41,7 +41,7 @@ struct HiddenCommand {
     const char* name;
     const char* caption;
     const char* hint;
-    const char* icon;  // icon buttons have no caption
+    const char* icon; // icon buttons have no caption
     void (TPRO::*handler)();
 };
 
@@ -60,7 +60,9 @@ const HiddenCommand kHiddenCommands[] = {
     {"SpeedButton6", nullptr, "Supporto Online", "contact", &TPRO::SpeedButton6Click},
 };
 
-QString text(const char* latin1) { return latin1 ? QString::fromUtf8(latin1) : QString(); }
+QString text(const char* latin1) {
+    return latin1 ? QString::fromUtf8(latin1) : QString();
+}
 
 QWidget* makePage(const QString& name, const QColor& background) {
     auto* page = new QWidget;
@@ -79,13 +81,16 @@ void TPRO::buildCommandColumn() {
     QToolButton* lockCounter = controls::makeIconButton(
         this, QStringLiteral("SpeedButton7"), QStringLiteral("lock-counter"), {170, 7, 16, 25},
         QStringLiteral("Blocca la registrazione solo sui tiri ANTIORARI") + unlock);
-    QToolButton* statistics = controls::makeIconButton(this, QStringLiteral("SpeedButton3"), QStringLiteral("statistics"),
-                                                       {153, 37, 33, 25}, QStringLiteral("Mostra/Nascondi Statistiche"));
-    QPushButton* easy = controls::makeButton(this, QStringLiteral("Button4"), QStringLiteral("Easy"), {153, 66, 33, 25},
-                                             QStringLiteral("Vai alla versione Easy"));
+    QToolButton* statistics =
+        controls::makeIconButton(this, QStringLiteral("SpeedButton3"), QStringLiteral("statistics"),
+                                 {153, 37, 33, 25}, QStringLiteral("Mostra/Nascondi Statistiche"));
+    QPushButton* easy =
+        controls::makeButton(this, QStringLiteral("Button4"), QStringLiteral("Easy"),
+                             {153, 66, 33, 25}, QStringLiteral("Vai alla versione Easy"));
     easy->setFocusPolicy(Qt::NoFocus);
-    QToolButton* reset = controls::makeIconButton(this, QStringLiteral("SpeedButton5"), QStringLiteral("reset"),
-                                                  {153, 97, 33, 25}, QStringLiteral("Azzera sessione"));
+    QToolButton* reset =
+        controls::makeIconButton(this, QStringLiteral("SpeedButton5"), QStringLiteral("reset"),
+                                 {153, 97, 33, 25}, QStringLiteral("Azzera sessione"));
     connect(lockClockwise, &QToolButton::clicked, this, &TPRO::SpeedButton8Click);
     connect(lockCounter, &QToolButton::clicked, this, &TPRO::SpeedButton7Click);
     connect(statistics, &QToolButton::clicked, this, &TPRO::SpeedButton3Click);
@@ -113,7 +118,8 @@ void TPRO::buildSessionArea() {
                                .bold = true,
                                .align = Qt::AlignCenter});
     for (const SessionButton& button : kSessionButtons)
-        controls::makeButton(this, text(button.name), text(button.caption), button.rect, text(button.hint));
+        controls::makeButton(this, text(button.name), text(button.caption), button.rect,
+                             text(button.hint));
     controls::makeIconButton(this, QStringLiteral("SpeedButton10"), QStringLiteral("autosave"),
                              {519, 75, 33, 25}, QStringLiteral("Gestione salvataggi automatici"));
     m_site = new SiteFields(this, {.site = QStringLiteral("Bet365"),
@@ -176,11 +182,11 @@ void TPRO::buildHiddenCommands() {
     for (const HiddenCommand& command : kHiddenCommands) {
         QAbstractButton* button = nullptr;
         if (command.icon)
-            button = controls::makeIconButton(this, text(command.name), text(command.icon), {700, 0, 33, 25},
-                                              text(command.hint));
+            button = controls::makeIconButton(this, text(command.name), text(command.icon),
+                                              {700, 0, 33, 25}, text(command.hint));
         else
-            button = controls::makeButton(this, text(command.name), text(command.caption), {700, 0, 75, 25},
-                                          text(command.hint));
+            button = controls::makeButton(this, text(command.name), text(command.caption),
+                                          {700, 0, 75, 25}, text(command.hint));
         button->setVisible(false);
         connect(button, &QAbstractButton::clicked, this, command.handler);
     }

@@ -11,7 +11,11 @@ namespace rotamind::web {
 inline const QString kContactPage = QStringLiteral("https://example.org/rotamind/contatti");
 inline const QString kHomePage = QStringLiteral("https://example.org/rotamind/");
 
-inline void openContactPage() { QDesktopServices::openUrl(QUrl(kContactPage)); }
-inline void openHomePage() { QDesktopServices::openUrl(QUrl(kHomePage)); }
+inline void openContactPage() {
+    QDesktopServices::openUrl(QUrl(kContactPage));
+}
+inline void openHomePage() {
+    QDesktopServices::openUrl(QUrl(kHomePage));
+}
 
 } // namespace rotamind::web

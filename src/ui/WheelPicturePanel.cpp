@@ -46,7 +46,8 @@ WheelPicturePanel::WheelPicturePanel(QWidget* window) : QFrame(window) {
         label->setGeometry(decoration.rect);
         QPixmap pixmap(QString::fromLatin1(decoration.resource));
         if (decoration.keepProportions && !pixmap.isNull())
-            pixmap = pixmap.scaled(decoration.rect.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            pixmap = pixmap.scaled(decoration.rect.size(), Qt::KeepAspectRatio,
+                                   Qt::SmoothTransformation);
         label->setPixmap(pixmap);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->installEventFilter(this);
@@ -67,7 +68,9 @@ void WheelPicturePanel::refresh(const QString& windowCaption) {
 }
 
 // isHidden, not isVisible: the panel keeps its state while its window is hidden.
-void WheelPicturePanel::toggle() { setVisible(isHidden()); }
+void WheelPicturePanel::toggle() {
+    setVisible(isHidden());
+}
 
 void WheelPicturePanel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)

@@ -38,7 +38,8 @@ void fillSession(ProDriver& pro) {
           std::tuple{A, "SpeedButton7", std::vector<int>{-3, 3, 3, 3, 3, 1, 2}}}) {
         pro.click(lock);
         for (const int distanceClass : classes)
-            pro.registerLaunch(numberFor(pro.text("n1").toInt(), direction, distanceClass), direction);
+            pro.registerLaunch(numberFor(pro.text("n1").toInt(), direction, distanceClass),
+                               direction);
         pro.click(lock);
     }
 }
@@ -77,14 +78,16 @@ private slots:
         QCOMPARE(pro->text(), QStringLiteral("Pro"));
         QCOMPARE(pro->toolTip(), QStringLiteral("Versione Professional"));
         QCOMPARE(pro->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(windows.intro().findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("?"));
+        QCOMPARE(windows.intro().findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+                 QStringLiteral("?"));
     }
 
     void pro_hidesTheLauncherAndShowsProNarrow() {
         Windows windows;
         windows.start();
         QVERIFY(QTest::qWaitForWindowExposed(&windows.intro()));
-        QTest::mouseClick(windows.intro().findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+        QTest::mouseClick(windows.intro().findChild<QPushButton*>(QStringLiteral("Button1")),
+                          Qt::LeftButton);
         QVERIFY(QTest::qWaitForWindowExposed(&windows.pro()));
         QVERIFY(!windows.intro().isVisible());
         QCOMPARE(windows.pro().width(), 410);
@@ -133,9 +136,10 @@ private slots:
         pro.type("D", QStringLiteral("-2"));
         pro.select(A);
         pro.click("Button2");
-        pro.click("SpeedButton8");  // a lock on, to see it survives
-        const QStringList kept{pro.text("Combo1"), pro.text("n1"), pro.text("n2"), pro.text("P"),
-                               pro.text("D"), pro.text("N"), pro.text("OPPO"), pro.text("Edit1")};
+        pro.click("SpeedButton8"); // a lock on, to see it survives
+        const QStringList kept{pro.text("Combo1"), pro.text("n1"),   pro.text("n2"),
+                               pro.text("P"),      pro.text("D"),    pro.text("N"),
+                               pro.text("OPPO"),   pro.text("Edit1")};
         QVERIFY(pro.text("N") != QStringLiteral("??-??-??-??-??-??"));
 
         answerResetQuestion("Button1");
@@ -154,8 +158,8 @@ private slots:
             QVERIFY(pro.items(list).isEmpty());
         for (const char* chart : {"Chart1", "Chart2"})
             QVERIFY(pro.points(chart).isEmpty());
-        QCOMPARE((QStringList{pro.text("Combo1"), pro.text("n1"), pro.text("n2"), pro.text("P"), pro.text("D"),
-                              pro.text("N"), pro.text("OPPO"), pro.text("Edit1")}),
+        QCOMPARE((QStringList{pro.text("Combo1"), pro.text("n1"), pro.text("n2"), pro.text("P"),
+                              pro.text("D"), pro.text("N"), pro.text("OPPO"), pro.text("Edit1")}),
                  kept);
         QVERIFY(windows.pro().timer2On());
         // n1 kept the last number, so the first launch of the new session has a class.

@@ -6,10 +6,10 @@
 #include "wheel/Wheel.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QAbstractItemView>
 #include <QRadioButton>
 #include <QStringList>
 #include <QTest>
@@ -20,8 +20,7 @@ class ProDriver {
 public:
     explicit ProDriver(TPRO& window) : m_window(window) {}
 
-    template <typename T = QWidget>
-    T* control(const char* name) const {
+    template <typename T = QWidget> T* control(const char* name) const {
         T* found = m_window.findChild<T*>(QString::fromLatin1(name));
         if (!found)
             qFatal("no control %s", name);
@@ -36,7 +35,9 @@ public:
         return control<QLabel>(name)->text();
     }
 
-    QColor background(const char* name) const { return control(name)->palette().color(QPalette::Window); }
+    QColor background(const char* name) const {
+        return control(name)->palette().color(QPalette::Window);
+    }
 
     void click(const char* name) { control<QAbstractButton>(name)->click(); }
 
@@ -62,7 +63,8 @@ public:
     }
 
     bool checked(Direction direction) const {
-        return control<QRadioButton>(direction == Direction::Clockwise ? "Radio1" : "Radio2")->isChecked();
+        return control<QRadioButton>(direction == Direction::Clockwise ? "Radio1" : "Radio2")
+            ->isChecked();
     }
 
     QStringList items(const char* listName) const {

@@ -21,9 +21,9 @@ constexpr auto A = Direction::CounterClockwise;
 struct Expected {
     const char* name;
     const char* kind;
-    QRect rect;           // relative to the parent; empty: not checked
-    const char* caption;  // nullptr: not checked
-    const char* hint;     // nullptr: not checked
+    QRect rect;          // relative to the parent; empty: not checked
+    const char* caption; // nullptr: not checked
+    const char* hint;    // nullptr: not checked
 };
 
 const Expected kControls[] = {
@@ -31,9 +31,15 @@ const Expected kControls[] = {
     {"Radio1", "QRadioButton", {76, 7, 33, 17}, "O", "spin senso orario"},
     {"Radio2", "QRadioButton", {113, 7, 33, 17}, "A", "spin senso antiorario"},
     {"Button11", "QPushButton", {76, 32, 71, 20}, "REGISTRA", nullptr},
-    {"SpeedButton8", "QToolButton", {153, 7, 16, 25}, nullptr,
+    {"SpeedButton8",
+     "QToolButton",
+     {153, 7, 16, 25},
+     nullptr,
      "Blocca la registrazione solo sui tiri ORARI\npremere di nuovo il pulsante per sbloccare"},
-    {"SpeedButton7", "QToolButton", {170, 7, 16, 25}, nullptr,
+    {"SpeedButton7",
+     "QToolButton",
+     {170, 7, 16, 25},
+     nullptr,
      "Blocca la registrazione solo sui tiri ANTIORARI\npremere di nuovo il pulsante per sbloccare"},
     {"SpeedButton3", "QToolButton", {153, 37, 33, 25}, nullptr, "Mostra/Nascondi Statistiche"},
     {"Button4", "QPushButton", {153, 66, 33, 25}, "Easy", "Vai alla versione Easy"},
@@ -74,9 +80,21 @@ const Expected kControls[] = {
     {"Button8", "QPushButton", {416, 45, 95, 25}, "Carica sessione", "Carica sessione SPIN ORARI"},
     {"Button5", "QPushButton", {416, 75, 95, 25}, "Salva sessione", "Salva sessione SPIN ORARI"},
     {"Button3", "QPushButton", {416, 105, 95, 25}, "Salva grafico", "Salva grafico SPIN ORARI"},
-    {"Button1", "QPushButton", {560, 45, 95, 25}, "Carica sessione", "Carica sessione SPIN ANTIORARI"},
-    {"Button9", "QPushButton", {560, 75, 95, 25}, "Salva sessione", "Salva sessione SPIN ANTIORARI"},
-    {"Button10", "QPushButton", {560, 105, 95, 25}, "Salva grafico", "Salva grafico SPIN ANTIORARI"},
+    {"Button1",
+     "QPushButton",
+     {560, 45, 95, 25},
+     "Carica sessione",
+     "Carica sessione SPIN ANTIORARI"},
+    {"Button9",
+     "QPushButton",
+     {560, 75, 95, 25},
+     "Salva sessione",
+     "Salva sessione SPIN ANTIORARI"},
+    {"Button10",
+     "QPushButton",
+     {560, 105, 95, 25},
+     "Salva grafico",
+     "Salva grafico SPIN ANTIORARI"},
     {"SpeedButton10", "QToolButton", {519, 75, 33, 25}, nullptr, "Gestione salvataggi automatici"},
     {"Label64", "QLabel", {416, 140, 95, 13}, "Sito Gaming", nullptr},
     {"Edit1", "QLineEdit", {416, 155, 95, 21}, "Bet365", nullptr},
@@ -103,8 +121,9 @@ const Expected kControls[] = {
     {"SpeedButton6", "QToolButton", {}, nullptr, "Supporto Online"},
 };
 
-const char* const kHiddenCommands[] = {"Button6", "Button7", "STATS", "IC", "stats2", "ICA",
-                                       "LUNGO", "ICLO", "LUNGA", "ICLA", "AZZERA", "SpeedButton6"};
+const char* const kHiddenCommands[] = {"Button6", "Button7", "STATS",  "IC",
+                                       "stats2",  "ICA",     "LUNGO",  "ICLO",
+                                       "LUNGA",   "ICLA",    "AZZERA", "SpeedButton6"};
 
 QString captionOf(QWidget* widget) {
     if (auto* label = qobject_cast<QLabel*>(widget))
@@ -126,7 +145,8 @@ private slots:
     void everyControl_hasItsNamePlaceCaptionAndHint() {
         TPRO window;
         for (const Expected& expected : kControls) {
-            const QList<QWidget*> found = window.findChildren<QWidget*>(QString::fromLatin1(expected.name));
+            const QList<QWidget*> found =
+                window.findChildren<QWidget*>(QString::fromLatin1(expected.name));
             QVERIFY2(found.size() == 1, expected.name);
             QWidget* widget = found.first();
             QVERIFY2(widget->inherits(expected.kind), expected.name);
@@ -201,7 +221,7 @@ private slots:
         for (const char* name : kHiddenCommands)
             QVERIFY2(!pro.control(name)->isVisible(), name);
         pro.type("Combo1", QStringLiteral("18"));
-        pro.click("Button6");  // register clockwise, without the flip of REGISTRA
+        pro.click("Button6"); // register clockwise, without the flip of REGISTRA
         QCOMPARE(pro.items("List1"), QStringList{QStringLiteral("-1")});
         QCOMPARE(pro.text("F1") + pro.text("FM1"), QStringLiteral("01"));
         pro.click("AZZERA");

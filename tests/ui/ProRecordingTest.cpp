@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(pro.text("n1"), QStringLiteral("07"));
         QVERIFY(pro.items("List1").isEmpty());
         QCOMPARE(pro.text("boules"), QStringLiteral("0"));
-        QVERIFY(pro.checked(A));  // it was registered, so the selector flips
+        QVERIFY(pro.checked(A)); // it was registered, so the selector flips
         pro.registerLaunch(QStringLiteral("5"), O);
         QVERIFY(pro.items("List1").isEmpty());
         pro.registerLaunch(QStringLiteral("10"), O);
@@ -110,7 +110,7 @@ private slots:
         pro.type("P", QStringLiteral("x9"));
         QCOMPARE(pro.text("n1"), QStringLiteral("x9"));
         QComboBox* p = pro.control<QComboBox>("P");
-        p->setCurrentIndex(p->findText(QStringLiteral("33")));  // picking an item
+        p->setCurrentIndex(p->findText(QStringLiteral("33"))); // picking an item
         QCOMPARE(pro.text("n1"), QStringLiteral("33"));
         // The next launch is classified against the number put in P.
         pro.registerLaunch(QStringLiteral("0"), A);
@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(pro.text("n2"), QStringLiteral("21"));
         QVERIFY(pro.checked(O));
         QCOMPARE(pro.text("boules"), QStringLiteral("1"));
-        pro.click("SpeedButton2");  // empty counter-clockwise list
+        pro.click("SpeedButton2"); // empty counter-clockwise list
         QVERIFY(pro.checked(A));
         QCOMPARE(pro.text("BOULES2"), QStringLiteral("0"));
     }
@@ -136,7 +136,7 @@ private slots:
     void deleteLastTwice_leavesNoPreviousNumber_soOneLaunchGetsNoClass() {
         TPRO window;
         ProDriver pro(window);
-        pro.click("SpeedButton8");  // lock O: every launch clockwise
+        pro.click("SpeedButton8"); // lock O: every launch clockwise
         for (const char* number : {"0", "32", "15", "10"})
             pro.registerLaunch(QString::fromLatin1(number), O);
         QCOMPARE(pro.items("List1").size(), 4);
@@ -233,15 +233,15 @@ private slots:
         QVERIFY(window.timer2On());
         QVERIFY(!window.timer1On());
         QVERIFY(pro.checked(O));
-        pro.click("SpeedButton7");  // moves the lock to A
+        pro.click("SpeedButton7"); // moves the lock to A
         QVERIFY(window.timer1On());
         QVERIFY(!window.timer2On());
         QVERIFY(pro.checked(A));
-        pro.click("SpeedButton7");  // releases it
+        pro.click("SpeedButton7"); // releases it
         QVERIFY(!window.timer1On());
         QVERIFY(!window.timer2On());
         pro.registerLaunch(QStringLiteral("5"), A);
-        QVERIFY(pro.checked(O));  // free again: REGISTRA flips
+        QVERIFY(pro.checked(O)); // free again: REGISTRA flips
         // A delete selects its list's direction, and a lock wins over it.
         pro.click("SpeedButton8");
         pro.click("SpeedButton2");
@@ -287,17 +287,21 @@ private slots:
                 pro.click(next(2) ? "SpeedButton1" : "SpeedButton2");
                 break;
             case 1: {
-                QAbstractItemView* list = pro.control<QAbstractItemView>(next(2) ? "List1" : "List2");
+                QAbstractItemView* list =
+                    pro.control<QAbstractItemView>(next(2) ? "List1" : "List2");
                 if (list->model()->rowCount() > 0)
-                    list->setCurrentIndex(list->model()->index(int(next(quint32(list->model()->rowCount()))), 0));
-                (list->objectName() == QLatin1String("List1")) ? window.List1DblClick() : window.List2DblClick();
+                    list->setCurrentIndex(
+                        list->model()->index(int(next(quint32(list->model()->rowCount()))), 0));
+                (list->objectName() == QLatin1String("List1")) ? window.List1DblClick()
+                                                               : window.List2DblClick();
                 break;
             }
             default:
                 pro.registerLaunch(QString::number(next(37)), next(2) ? O : A);
             }
             for (const auto& [listName, chartName, countName] :
-                 {std::tuple{"List1", "Chart1", "boules"}, std::tuple{"List2", "Chart2", "BOULES2"}}) {
+                 {std::tuple{"List1", "Chart1", "boules"},
+                  std::tuple{"List2", "Chart2", "BOULES2"}}) {
                 QList<int> fromList;
                 for (const QString& item : pro.items(listName))
                     fromList << item.toInt();

@@ -31,7 +31,9 @@ void registerClasses(ProDriver& pro, Direction direction, std::initializer_list<
     pro.click(direction == O ? "SpeedButton8" : "SpeedButton7");
 }
 
-QByteArray name(const QString& text) { return text.toLatin1(); }
+QByteArray name(const QString& text) {
+    return text.toLatin1();
+}
 } // namespace
 
 class ProStatisticsTest : public QObject {
@@ -45,13 +47,16 @@ private slots:
         ProDriver pro(window);
         registerClasses(pro, O, {3, 2, 2, 1, 3, -1});
         QCOMPARE(pro.text("boules"), QStringLiteral("6"));
-        const char* expected[6][5] = {
-            {"2", "33,3333", "1", "3", "0,3333"}, {"2", "33,3333", "3", "3", "1"},
-            {"1", "16,6667", "2", "3", "0,3333"}, {"1", "16,6667", "0", "5", "0"},
-            {"0", "0", "6", "6", "0"},           {"0", "0", "6", "6", "0"}};
+        const char* expected[6][5] = {{"2", "33,3333", "1", "3", "0,3333"},
+                                      {"2", "33,3333", "3", "3", "1"},
+                                      {"1", "16,6667", "2", "3", "0,3333"},
+                                      {"1", "16,6667", "0", "5", "0"},
+                                      {"0", "0", "6", "6", "0"},
+                                      {"0", "0", "6", "6", "0"}};
         for (int row = 0; row < 6; ++row)
             for (int column = 0; column < ClassicStatsGrid::ColumnCount; ++column) {
-                const QString label = ClassicStatsGrid::labelName({}, ClassicStatsGrid::Column(column), kClasses[size_t(row)]);
+                const QString label = ClassicStatsGrid::labelName(
+                    {}, ClassicStatsGrid::Column(column), kClasses[size_t(row)]);
                 QCOMPARE(pro.text(name(label)), QString::fromLatin1(expected[row][column]));
             }
         QCOMPARE(pro.background("IC2"), kRed);
@@ -74,7 +79,12 @@ private slots:
         QCOMPARE(pro.text("AF3"), QStringLiteral("0"));
         QCOMPARE(pro.text("ZLF0"), QStringLiteral("0"));
         // After every computation the oldest item is the selected one.
-        QCOMPARE(pro.control<QAbstractItemView>("List1")->selectionModel()->selectedRows().value(0).row(), 0);
+        QCOMPARE(pro.control<QAbstractItemView>("List1")
+                     ->selectionModel()
+                     ->selectedRows()
+                     .value(0)
+                     .row(),
+                 0);
     }
 
     void percentageOfAClassThatIsGone_keepsItsLastText() {
@@ -95,15 +105,15 @@ private slots:
         registerClasses(pro, A, {-3, 3, 3, 3, 3, 3});
         QCOMPARE(pro.text("ZICL5"), QStringLiteral("0,6667"));
         QCOMPARE(pro.background("ZICL5"), kLime);
-        registerClasses(pro, A, {3, 3});  // 1 x 6 / 8
+        registerClasses(pro, A, {3, 3}); // 1 x 6 / 8
         QCOMPARE(pro.text("ZICL5"), QStringLiteral("0,75"));
-        registerClasses(pro, A, {-1});  // a step of -3; index(0) = 6 x 1 / 9
+        registerClasses(pro, A, {-1}); // a step of -3; index(0) = 6 x 1 / 9
         QCOMPARE(pro.text("ZICL0"), QStringLiteral("0,6667"));
-        registerClasses(pro, A, {-1, 2});  // steps 0, +2; index(0) = 7 x 1 / 11
+        registerClasses(pro, A, {-1, 2}); // steps 0, +2; index(0) = 7 x 1 / 11
         QCOMPARE(pro.text("ZICL0"), QStringLiteral("0,6364"));
-        registerClasses(pro, A, {-3, -3});  // steps -4, 0; index(0) = 8 x 0 / 13
+        registerClasses(pro, A, {-3, -3}); // steps -4, 0; index(0) = 8 x 0 / 13
         QCOMPARE(pro.text("ZICL0"), QStringLiteral("0"));
-        registerClasses(pro, A, {1, 2});  // steps +3, +1; index(0) = 8 x 2 / 15
+        registerClasses(pro, A, {1, 2}); // steps +3, +1; index(0) = 8 x 2 / 15
         QCOMPARE(pro.text("ZICL0"), QStringLiteral("1,0667"));
         QCOMPARE(pro.background("ZICL0"), kRed);
     }
@@ -133,34 +143,44 @@ private slots:
             if (items.isEmpty())
                 continue;
             const QString prefix = side ? QStringLiteral("A") : QString();
-            const ClassicStats classic = computeClassicStats({items.constData(), size_t(items.size())});
+            const ClassicStats classic =
+                computeClassicStats({items.constData(), size_t(items.size())});
             const auto n = items.size();
             for (size_t row = 0; row < 6; ++row) {
                 const int c = kClasses[row];
                 auto label = [&](ClassicStatsGrid::Column column) {
                     return pro.text(name(ClassicStatsGrid::labelName(prefix, column, c)));
                 };
-                QCOMPARE(label(ClassicStatsGrid::Frequency), QString::number(classic.frequency[row]));
+                QCOMPARE(label(ClassicStatsGrid::Frequency),
+                         QString::number(classic.frequency[row]));
                 QCOMPARE(label(ClassicStatsGrid::Absence), QString::number(classic.absence[row]));
-                QCOMPARE(label(ClassicStatsGrid::MaxAbsence), QString::number(classic.maxAbsence[row]));
+                QCOMPARE(label(ClassicStatsGrid::MaxAbsence),
+                         QString::number(classic.maxAbsence[row]));
                 if (classic.frequency[row] > 0)
                     percentages[side][row] = percentage(classic.frequency[row], n).toText(comma);
                 QCOMPARE(label(ClassicStatsGrid::Percentage), percentages[side][row]);
-                const Fixed4 index = convenienceIndex(classic.frequency[row], classic.absence[row], n);
+                const Fixed4 index =
+                    convenienceIndex(classic.frequency[row], classic.absence[row], n);
                 QCOMPARE(label(ClassicStatsGrid::Index), index.toText(comma));
-                QCOMPARE(pro.background(name(ClassicStatsGrid::labelName(prefix, ClassicStatsGrid::Index, c))),
+                QCOMPARE(pro.background(
+                             name(ClassicStatsGrid::labelName(prefix, ClassicStatsGrid::Index, c))),
                          index.isOneOrMore() ? kRed : kLime);
             }
             const QString lengthPrefix = side ? QStringLiteral("Z") : QString();
-            const LengthStats lengths = computeLengthStats({items.constData(), size_t(items.size())});
+            const LengthStats lengths =
+                computeLengthStats({items.constData(), size_t(items.size())});
             for (size_t row = 0; row < kLengths.size(); ++row) {
                 const int l = kLengths[row];
-                QCOMPARE(pro.text(name(LengthStatsGrid::labelName(lengthPrefix, LengthStatsGrid::Frequency, l))),
+                QCOMPARE(pro.text(name(LengthStatsGrid::labelName(lengthPrefix,
+                                                                  LengthStatsGrid::Frequency, l))),
                          QString::number(lengths.frequency[row]));
-                QCOMPARE(pro.text(name(LengthStatsGrid::labelName(lengthPrefix, LengthStatsGrid::Absence, l))),
+                QCOMPARE(pro.text(name(LengthStatsGrid::labelName(lengthPrefix,
+                                                                  LengthStatsGrid::Absence, l))),
                          QString::number(lengths.absence[row]));
-                const Fixed4 index = convenienceIndex(lengths.frequency[row], lengths.absence[row], n);
-                const QByteArray indexName = name(LengthStatsGrid::labelName(lengthPrefix, LengthStatsGrid::Index, l));
+                const Fixed4 index =
+                    convenienceIndex(lengths.frequency[row], lengths.absence[row], n);
+                const QByteArray indexName =
+                    name(LengthStatsGrid::labelName(lengthPrefix, LengthStatsGrid::Index, l));
                 QCOMPARE(pro.text(indexName), index.toText(comma));
                 QCOMPARE(pro.background(indexName), index.isOneOrMore() ? kRed : kLime);
             }
