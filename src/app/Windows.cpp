@@ -23,6 +23,8 @@ Windows::Windows()
                      &TPRO::AZZERAClick);
     QObject::connect(m_intro.get(), &TINTRO::proChosen, m_pro.get(),
                      [this] { showWorkingWindow(*m_pro); });
+    // TINTRO::easyChosen stays unconnected until TEASY joins: then it hides
+    // the launcher and shows EASY, as proChosen does for PRO.
     // "Easy" in PRO: the EASY window shows itself here once it exists; until
     // then PRO stays where it is rather than leave no window open.
     QObject::connect(m_pro.get(), &TPRO::easyRequested, m_pro.get(), [this] { m_pro->show(); });
