@@ -54,8 +54,10 @@ QString ClassicStatsGrid::labelName(const QString& prefix, Column column, int di
 }
 
 ClassicStatsGrid::ClassicStatsGrid(QWidget* panel, const ClassicStatsGridSpec& spec) {
+    // Black on yellow on its own: the EASY page under it is black.
     controls::makeLabel(panel, {.text = spec.heading,
                                 .rect = spec.headingRect,
+                                .background = palette::kYellow,
                                 .bold = true,
                                 .pixelSize = 13,
                                 .align = Qt::AlignCenter});

@@ -1,0 +1,324 @@
+#include "ui/TEASY.h"
+
+#include "ui/BettingAidPanel.h"
+#include "ui/ClassicStatsGrid.h"
+#include "ui/ClickableLabel.h"
+#include "ui/EntryArea.h"
+#include "ui/Palette.h"
+#include "ui/SeriesBlock.h"
+#include "ui/SiteFields.h"
+#include "ui/SpinRecording.h"
+#include "ui/WebPages.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QIcon>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace rotamind {
+
+namespace {
+SeriesBlockSpec currentSpec() {
+    return {
+        .listName = QStringLiteral("List1"),
+        .chartName = QStringLiteral("Chart1"),
+        .countName = QStringLiteral("boules"),
+        .deleteName = QStringLiteral("SpeedButton1"),
+        .deleteHint = QStringLiteral("Elimina ultimo inserimento"),
+        .deleteIcon = QStringLiteral("delete-last"),
+        .previousName = QStringLiteral("SpeedButton14"),
+        .nextName = QStringLiteral("SpeedButton15"),
+        .top = 128,
+        .listBackground = palette::kSilver,
+        .countForeground = palette::kRed,
+        .countBackground = palette::kYellow,
+        .chartStyle = {.title = QStringLiteral("Rotamind Graph - sessione attuale"),
+                       .gradientEnd = palette::kSilver,
+                       .pointColor = palette::kRed,
+                       .seriesName = QStringLiteral("Series1")},
+    };
+}
+
+// The saved session has no delete-last button: its button in that place
+// clears the whole saved session.
+SeriesBlockSpec savedSpec() {
+    return {
+        .listName = QStringLiteral("List2"),
+        .chartName = QStringLiteral("Chart2"),
+        .countName = QStringLiteral("boules2"),
+        .deleteName = QStringLiteral("SpeedButton8"),
+        .deleteHint = QStringLiteral("Azzera sessione salvata"),
+        .deleteIcon = QStringLiteral("reset"),
+        .previousName = QStringLiteral("SpeedButton2"),
+        .nextName = QStringLiteral("SpeedButton4"),
+        .top = 376,
+        .listBackground = palette::kFuchsia,
+        .countForeground = palette::kPurple,
+        .countBackground = palette::kFuchsia,
+        .chartStyle = {.title = QStringLiteral("Rotamind Graph - sessione salvata"),
+                       .gradientEnd = QColor(255, 0, 128),
+                       .pointColor = palette::kYellow,
+                       .seriesName = QStringLiteral("Series2")},
+    };
+}
+} // namespace
+
+TEASY::TEASY(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint) {
+    setObjectName(QStringLiteral("EASY"));
+    setWindowTitle(QStringLiteral("Rotamind EASY"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+    setFont(palette::windowFont());
+    palette::setWindowColour(this, palette::kGray);
+
+    m_entry = new EntryArea(this);
+    m_aid = new BettingAidPanel(this, {.pictureButtonName = QStringLiteral("SpeedButton7"),
+                                       .buttonTop = 36,
+                                       .windowRect = {8, 76, 193, 29},
+                                       .withOpposite = false});
+    m_current = new SeriesBlock(this, currentSpec());
+    m_saved = new SeriesBlock(this, savedSpec());
+    // Created after the charts so that it lies above them when shown.
+    m_picture = new WheelPicturePanel(this);
+    buildCommandColumn();
+    buildSessionArea();
+    buildStatisticsTabs();
+    buildHiddenCommands();
+    wire();
+    // FormCreate: the narrow layout, statistics out of sight.
+    setFixedSize(kNarrowWidth, kHeight);
+}
+
+TEASY::~TEASY() = default;
+
+void TEASY::setPictureSource(WheelPicturePanel::PictureSource source) {
+    m_picture->setPictureSource(std::move(source));
+}
+
+QLineEdit* TEASY::siteField() const {
+    return m_site->site();
+}
+QLineEdit* TEASY::croupierField() const {
+    return m_site->croupier();
+}
+
+void TEASY::wire() {
+    connect(m_entry->registerButton(), &QPushButton::clicked, this, &TEASY::Button11Click);
+    connect(m_current->deleteButton(), &QToolButton::clicked, this, &TEASY::SpeedButton1Click);
+    connect(m_saved->deleteButton(), &QToolButton::clicked, this, &TEASY::SpeedButton8Click);
+    // List2 has no double-click action: the saved session is only ever loaded or cleared.
+    connect(m_current, &SeriesBlock::itemDoubleClicked, this, &TEASY::List1DblClick);
+    connect(m_current->previousButton(), &QToolButton::clicked, this, &TEASY::SpeedButton14Click);
+    connect(m_current->nextButton(), &QToolButton::clicked, this, &TEASY::SpeedButton15Click);
+    connect(m_saved->previousButton(), &QToolButton::clicked, this, &TEASY::SpeedButton2Click);
+    connect(m_saved->nextButton(), &QToolButton::clicked, this, &TEASY::SpeedButton4Click);
+    connect(m_aid->showButton(), &QPushButton::clicked, this, &TEASY::Button2Click);
+    connect(m_aid->pictureButton(), &QToolButton::clicked, this, &TEASY::SpeedButton7Click);
+    connect(m_aid, &BettingAidPanel::lastNumberEdited, this, &TEASY::PChange);
+    connect(m_picture, &WheelPicturePanel::clicked, this, &TEASY::Panel2Click);
+    connect(m_picture->picture(), &ClickableLabel::clicked, this, &TEASY::ImageXClick);
+    connect(m_site, &SiteFields::siteClicked, this, &TEASY::Edit1Click);
+    connect(m_site, &SiteFields::croupierClicked, this, &TEASY::Edit2Click);
+}
+
+// ---- recording: both directions feed the one current session ----
+
+void TEASY::Button11Click() {
+    recording::pressRegister(*m_entry, *m_aid, [this](Direction direction) {
+        direction == Direction::Clockwise ? Button6Click() : Button7Click();
+    });
+}
+
+void TEASY::Button6Click() {
+    if (recording::registerLaunch(*m_entry, *m_current, Direction::Clockwise,
+                                  recording::PageTurn::Keep))
+        STATSClick();
+}
+
+void TEASY::Button7Click() {
+    if (recording::registerLaunch(*m_entry, *m_current, Direction::CounterClockwise,
+                                  recording::PageTurn::Keep))
+        STATSClick();
+}
+
+void TEASY::SpeedButton1Click() {
+    if (recording::deleteLast(*m_entry, *m_current, Direction::Clockwise))
+        STATSClick();
+}
+
+void TEASY::List1DblClick() {
+    if (recording::deleteSelected(*m_current))
+        STATSClick();
+}
+
+void TEASY::SpeedButton3Click() {
+    setFixedSize(width() == kWideWidth ? kNarrowWidth : kWideWidth, kHeight);
+}
+
+void TEASY::Button1Click() {
+    hide();
+    emit proRequested();
+}
+
+// ---- statistics: classic and index, per session ----
+
+void TEASY::STATSClick() {
+    const qsizetype launches = m_current->count();
+    if (launches == 0)
+        return;
+    m_current->selectFirst();
+    m_classicCurrent->showClassic(computeClassicStats(m_current->items()), launches);
+    ICClick();
+}
+
+void TEASY::ICClick() {
+    if (m_current->count() > 0)
+        m_classicCurrent->showIndex(m_current->count());
+}
+
+void TEASY::STATS2Click() {
+    const qsizetype launches = m_saved->count();
+    if (launches == 0)
+        return;
+    m_saved->selectFirst();
+    m_classicSaved->showClassic(computeClassicStats(m_saved->items()), launches);
+    ICAClick();
+}
+
+void TEASY::ICAClick() {
+    if (m_saved->count() > 0)
+        m_classicSaved->showIndex(m_saved->count());
+}
+
+// ---- resets: each clears one session and leaves the other alone ----
+
+void TEASY::SpeedButton5Click() {
+    AZZERAClick();
+}
+
+void TEASY::AZZERAClick() {
+    m_current->clear();
+    m_current->showCount();
+    m_classicCurrent->reset();
+}
+
+void TEASY::SpeedButton8Click() {
+    m_saved->clear();
+    m_saved->showCount();
+    m_classicSaved->reset();
+}
+
+// ---- betting aid and wheel picture ----
+
+void TEASY::Button2Click() {
+    m_aid->showNumbersToBet(m_entry->direction());
+    m_picture->refresh(m_aid->windowCaption());
+}
+
+void TEASY::PChange() {
+    m_entry->n1()->setEditText(m_aid->lastNumber());
+}
+
+void TEASY::SpeedButton7Click() {
+    m_picture->refresh(m_aid->windowCaption());
+    m_picture->toggle();
+}
+
+void TEASY::ImageXClick() {
+    m_picture->toggle();
+}
+void TEASY::Panel2Click() {
+    m_picture->toggle();
+}
+
+// ---- chart pages ----
+
+void TEASY::SpeedButton14Click() {
+    m_current->chart()->previousPage();
+}
+void TEASY::SpeedButton15Click() {
+    m_current->chart()->nextPage();
+}
+void TEASY::SpeedButton2Click() {
+    m_saved->chart()->previousPage();
+}
+void TEASY::SpeedButton4Click() {
+    m_saved->chart()->nextPage();
+}
+
+// ---- session files: only the current session is ever saved ----
+
+SessionCommands::SaveRequest TEASY::saveRequest(const QString& title, const QString& suffix) const {
+    return {.title = title,
+            .suffix = suffix,
+            .site = m_site->site()->text(),
+            .croupier = m_site->croupier()->text()};
+}
+
+void TEASY::Button5Click() {
+    m_commands.saveSession(this, *m_saveSession,
+                           saveRequest(QStringLiteral("Rotamind Easy - Salva sessione"),
+                                       QStringLiteral(" - Spin TOTALI")),
+                           m_current->items());
+}
+
+void TEASY::Button3Click() {
+    m_commands.saveChart(this, *m_saveChart,
+                         saveRequest(QStringLiteral("Rotamind Easy - Salva grafico"),
+                                     QStringLiteral(" - GRAFICO Spin TOTALI")),
+                         *m_current->chart());
+}
+
+void TEASY::Button4Click() {
+    if (loadInto(*m_current, *m_classicCurrent, *m_openCurrent))
+        STATSClick();
+}
+
+void TEASY::Button8Click() {
+    if (loadInto(*m_saved, *m_classicSaved, *m_openSaved))
+        STATS2Click();
+}
+
+bool TEASY::loadInto(SeriesBlock& series, ClassicStatsGrid& statistics, QFileDialog& dialog) {
+    // A cancelled dialog or a refused file leaves the series exactly as it was.
+    const std::optional<QStringList> items = m_commands.loadSession(this, dialog);
+    if (!items)
+        return false;
+    series.replaceAll(*items);
+    series.showCount();
+    // A loaded session is read from its beginning.
+    series.chart()->setCurrentPage(1);
+    // An empty file runs no statistics; the old ones must not stand beside an empty list.
+    if (items->isEmpty())
+        statistics.reset();
+    return true;
+}
+
+// ---- site, croupier and web pages ----
+
+void TEASY::Edit1Click() {
+    m_site->site()->clear();
+}
+void TEASY::Edit2Click() {
+    m_site->croupier()->clear();
+}
+void TEASY::SpeedButton6Click() {
+    web::openContactPage();
+}
+void TEASY::SpeedButton9Click() {
+    web::openContactPage();
+}
+void TEASY::Image1Click() {
+    web::openHomePage();
+}
+
+void TEASY::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    emit formClosed();
+}
+
+} // namespace rotamind

@@ -1,0 +1,182 @@
+// The command column, the parts of the EASY layout that only the wide window
+// shows, and the hidden command buttons.
+#include "ui/Banner.h"
+#include "ui/ClassicStatsGrid.h"
+#include "ui/ClickableLabel.h"
+#include "ui/ContactPage.h"
+#include "ui/Controls.h"
+#include "ui/Palette.h"
+#include "ui/SessionCommands.h"
+#include "ui/SiteFields.h"
+#include "ui/TEASY.h"
+
+#include <QAbstractButton>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace rotamind {
+
+namespace {
+
+struct SessionButton {
+    const char* name;
+    const char* caption;
+    const char* hint;
+    QRect rect;
+    void (TEASY::*handler)();
+};
+
+// The saved-session column has only its load button: that session is never saved from here.
+const SessionButton kSessionButtons[] = {
+    {"Button4",
+     "Carica sessione",
+     "Carica sessione salvata",
+     {416, 45, 95, 25},
+     &TEASY::Button4Click},
+    {"Button5",
+     "Salva sessione",
+     "Salva sessione corrente",
+     {416, 75, 95, 25},
+     &TEASY::Button5Click},
+    {"Button3",
+     "Salva grafico",
+     "Salva grafico della sessione corrente",
+     {416, 105, 95, 25},
+     &TEASY::Button3Click},
+    {"Button8",
+     "Carica sessione",
+     "Carica sessione salvata",
+     {560, 45, 95, 25},
+     &TEASY::Button8Click},
+};
+
+struct HiddenCommand {
+    const char* name;
+    const char* caption;
+    const char* hint;
+    const char* icon; // icon buttons have no caption
+    void (TEASY::*handler)();
+};
+
+const HiddenCommand kHiddenCommands[] = {
+    {"Button6", "O", "Registra colpo in senso ORARIO", nullptr, &TEASY::Button6Click},
+    {"Button7", "A", "Registra colpo in senso ANTIORARIO", nullptr, &TEASY::Button7Click},
+    {"STATS", "Statistiche - o", nullptr, nullptr, &TEASY::STATSClick},
+    {"IC", "IC", nullptr, nullptr, &TEASY::ICClick},
+    {"STATS2", "STATS2", nullptr, nullptr, &TEASY::STATS2Click},
+    {"ICA", "ICA", nullptr, nullptr, &TEASY::ICAClick},
+    {"AZZERA", nullptr, "Azzera sessione", "reset", &TEASY::AZZERAClick},
+};
+
+QString text(const char* utf8) {
+    return utf8 ? QString::fromUtf8(utf8) : QString();
+}
+
+} // namespace
+
+void TEASY::buildCommandColumn() {
+    QToolButton* contact =
+        controls::makeIconButton(this, QStringLiteral("SpeedButton6"), QStringLiteral("contact"),
+                                 {153, 7, 33, 25}, QStringLiteral("Supporto Online"));
+    QToolButton* statistics =
+        controls::makeIconButton(this, QStringLiteral("SpeedButton3"), QStringLiteral("statistics"),
+                                 {153, 37, 33, 25}, QStringLiteral("Mostra/Nascondi Statistiche"));
+    QPushButton* pro =
+        controls::makeButton(this, QStringLiteral("Button1"), QStringLiteral("PRO"),
+                             {153, 66, 33, 25}, QStringLiteral("Vai alla versione PRO"));
+    pro->setFocusPolicy(Qt::NoFocus);
+    QToolButton* reset =
+        controls::makeIconButton(this, QStringLiteral("SpeedButton5"), QStringLiteral("reset"),
+                                 {153, 97, 33, 25}, QStringLiteral("Azzera sessione corrente"));
+    connect(contact, &QToolButton::clicked, this, &TEASY::SpeedButton6Click);
+    connect(statistics, &QToolButton::clicked, this, &TEASY::SpeedButton3Click);
+    connect(pro, &QPushButton::clicked, this, &TEASY::Button1Click);
+    connect(reset, &QToolButton::clicked, this, &TEASY::SpeedButton5Click);
+}
+
+void TEASY::buildSessionArea() {
+    controls::makeLabel(this, {.name = QStringLiteral("Label60"),
+                               .text = QStringLiteral("GESTIONE SESSIONI"),
+                               .rect = {413, 6, 245, 13},
+                               .background = palette::kLime,
+                               .bold = true,
+                               .align = Qt::AlignCenter});
+    controls::makeLabel(this, {.name = QStringLiteral("Label62"),
+                               .text = QStringLiteral("ATTUALE"),
+                               .rect = {416, 25, 95, 13},
+                               .background = palette::kYellow,
+                               .bold = true,
+                               .align = Qt::AlignCenter});
+    controls::makeLabel(this, {.name = QStringLiteral("Label2"),
+                               .text = QStringLiteral("SALVATA"),
+                               .rect = {560, 25, 95, 13},
+                               .background = palette::kYellow,
+                               .bold = true,
+                               .align = Qt::AlignCenter});
+    for (const SessionButton& button : kSessionButtons) {
+        QPushButton* made = controls::makeButton(this, text(button.name), text(button.caption),
+                                                 button.rect, text(button.hint));
+        connect(made, &QPushButton::clicked, this, button.handler);
+    }
+    m_saveChart = createSaveDialog(this, QStringLiteral("Save1"), QStringLiteral("Immagine bitmap"),
+                                   QStringLiteral("*.bmp"), QStringLiteral("bmp"));
+    m_saveSession = createSaveDialog(this, QStringLiteral("Save2"), QStringLiteral("File di testo"),
+                                     QStringLiteral("*.txt"), QStringLiteral("txt"));
+    m_openCurrent = createOpenDialog(this, QStringLiteral("Open1"));
+    m_openSaved = createOpenDialog(this, QStringLiteral("Open2"));
+
+    m_site = new SiteFields(this, {.site = QStringLiteral("William Hill"),
+                                   .croupier = QStringLiteral("Tavors"),
+                                   .headingBackground = palette::kGreen,
+                                   .headingForeground = palette::kLime});
+    ClickableLabel* banner = makeBanner(this, 609);
+    connect(banner, &ClickableLabel::clicked, this, &TEASY::Image1Click);
+}
+
+void TEASY::buildStatisticsTabs() {
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("PageControl1"));
+    m_tabs->setFont(palette::boldFont());
+    m_tabs->setGeometry(405, 184, 260, 377);
+    m_tabs->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 6px; }"));
+
+    auto* classic = new QWidget;
+    classic->setObjectName(QStringLiteral("Classiche"));
+    palette::setWindowColour(classic, palette::kBlack);
+    m_classicCurrent = std::make_unique<ClassicStatsGrid>(
+        classic, ClassicStatsGridSpec{.prefix = {},
+                                      .heading = QStringLiteral("Stats sessione attuale"),
+                                      .headingRect = {4, 6, 245, 16},
+                                      .headTop = 34,
+                                      .firstRowTop = 56});
+    m_classicSaved = std::make_unique<ClassicStatsGrid>(
+        classic, ClassicStatsGridSpec{.prefix = QStringLiteral("A"),
+                                      .heading = QStringLiteral("Stats sessione salvata"),
+                                      .headingRect = {7, 176, 234, 16},
+                                      .headTop = 200,
+                                      .firstRowTop = 224});
+    m_tabs->addTab(classic, QStringLiteral("Statistiche Classiche"));
+
+    auto* contact = new ContactPage;
+    connect(contact->messageButton(), &QToolButton::clicked, this, &TEASY::SpeedButton9Click);
+    m_tabs->addTab(contact, QStringLiteral(" ???"));
+    m_tabs->setCurrentIndex(0);
+}
+
+void TEASY::buildHiddenCommands() {
+    for (const HiddenCommand& command : kHiddenCommands) {
+        QAbstractButton* button = nullptr;
+        if (command.icon)
+            button = controls::makeIconButton(this, text(command.name), text(command.icon),
+                                              {700, 0, 33, 25}, text(command.hint));
+        else
+            button = controls::makeButton(this, text(command.name), text(command.caption),
+                                          {700, 0, 75, 25}, text(command.hint));
+        button->setVisible(false);
+        connect(button, &QAbstractButton::clicked, this, command.handler);
+    }
+}
+
+} // namespace rotamind
