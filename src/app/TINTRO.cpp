@@ -59,8 +59,7 @@ void TINTRO::Button1Click() {
 }
 
 void TINTRO::Button2Click() {
-    // The EASY window is not there yet: until it is, the launcher stays up
-    // rather than leave the user with no window at all.
+    hide();
     emit easyChosen();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/TINTRO.h"
 #include "ui/TAZZERAPRO.h"
+#include "ui/TEASY.h"
 #include "ui/TPRO.h"
 #include "ui/TRISORSE.h"
 
@@ -14,21 +15,27 @@ namespace rotamind {
 Windows::Windows()
     : m_intro(std::make_unique<TINTRO>()), m_resources(std::make_unique<TRISORSE>()),
       m_pro(std::make_unique<TPRO>()),
-      m_resetConfirmation(std::make_unique<TAZZERAPRO>(m_pro.get())) {
+      m_resetConfirmation(std::make_unique<TAZZERAPRO>(m_pro.get())),
+      m_easy(std::make_unique<TEASY>()), m_proShown{m_pro.get()}, m_easyShown{m_easy.get()} {
     TRISORSE* resources = m_resources.get();
-    m_pro->setPictureSource([resources](const QString& name) { return resources->picture(name); });
+    const auto pictures = [resources](const QString& name) { return resources->picture(name); };
+    m_pro->setPictureSource(pictures);
+    m_easy->setPictureSource(pictures);
     m_pro->setResetConfirmation(m_resetConfirmation.get());
-
     QObject::connect(m_resetConfirmation.get(), &TAZZERAPRO::confirmed, m_pro.get(),
                      &TPRO::AZZERAClick);
-    QObject::connect(m_intro.get(), &TINTRO::proChosen, m_pro.get(),
-                     [this] { showWorkingWindow(*m_pro); });
-    // TINTRO::easyChosen stays unconnected until TEASY joins: then it hides
-    // the launcher and shows EASY, as proChosen does for PRO.
-    // "Easy" in PRO: the EASY window shows itself here once it exists; until
-    // then PRO stays where it is rather than leave no window open.
-    QObject::connect(m_pro.get(), &TPRO::easyRequested, m_pro.get(), [this] { m_pro->show(); });
+
+    // The launcher hides itself for good before it asks for a mode; each
+    // working window hides itself before it asks for the other.
+    QObject::connect(m_intro.get(), &TINTRO::proChosen, m_pro.get(), [this] { show(m_proShown); });
+    QObject::connect(m_intro.get(), &TINTRO::easyChosen, m_easy.get(),
+                     [this] { show(m_easyShown); });
+    QObject::connect(m_pro.get(), &TPRO::easyRequested, m_easy.get(),
+                     [this] { show(m_easyShown); });
+    QObject::connect(m_easy.get(), &TEASY::proRequested, m_pro.get(), [this] { show(m_proShown); });
+
     QObject::connect(m_pro.get(), &TPRO::formClosed, m_intro.get(), [this] { end(); });
+    QObject::connect(m_easy.get(), &TEASY::formClosed, m_intro.get(), [this] { end(); });
     QObject::connect(m_intro.get(), &TINTRO::closed, m_intro.get(),
                      [] { QCoreApplication::quit(); });
 }
@@ -41,13 +48,15 @@ void Windows::start() {
     m_intro->show();
 }
 
-void Windows::showWorkingWindow(TPRO& window) {
-    // The first showing is centred over the launcher; later it comes back where it was.
-    if (!m_proShownBefore) {
+void Windows::show(WorkingWindow& working) {
+    QWidget& window = *working.window;
+    if (!working.shownBefore) {
         window.move(m_intro->geometry().center() - window.rect().center());
-        m_proShownBefore = true;
+        working.shownBefore = true;
     }
     window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 void Windows::end() {

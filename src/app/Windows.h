@@ -2,9 +2,12 @@
 
 #include <memory>
 
+class QWidget;
+
 namespace rotamind {
 
 class TAZZERAPRO;
+class TEASY;
 class TINTRO;
 class TPRO;
 class TRISORSE;
@@ -25,17 +28,27 @@ public:
     TRISORSE& resources() const { return *m_resources; }
     TPRO& pro() const { return *m_pro; }
     TAZZERAPRO& resetConfirmation() const { return *m_resetConfirmation; }
+    TEASY& easy() const { return *m_easy; }
 
 private:
-    void showWorkingWindow(TPRO& window);
+    // A working window shown for the first time is centred over the launcher;
+    // later it comes back where it was left.
+    struct WorkingWindow {
+        QWidget* window = nullptr;
+        bool shownBefore = false;
+    };
+    void show(WorkingWindow& working);
     void end();
 
+    // Declared, hence created, in the order of start-up.
     std::unique_ptr<TINTRO> m_intro;
     std::unique_ptr<TRISORSE> m_resources;
     std::unique_ptr<TPRO> m_pro;
     std::unique_ptr<TAZZERAPRO> m_resetConfirmation;
-    // TEASY and TSALVA follow here, in that order, when they join.
-    bool m_proShownBefore = false;
+    std::unique_ptr<TEASY> m_easy;
+    // The automatic-save dialog TSALVA follows here.
+    WorkingWindow m_proShown;
+    WorkingWindow m_easyShown;
 };
 
 } // namespace rotamind
