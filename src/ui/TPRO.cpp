@@ -7,10 +7,13 @@
 #include "ui/EntryArea.h"
 #include "ui/LengthStatsGrid.h"
 #include "ui/Palette.h"
+#include "ui/ProAutoSaveSource.h"
 #include "ui/SeriesBlock.h"
+#include "ui/SessionCommands.h"
 #include "ui/SiteFields.h"
 #include "ui/SpinRecording.h"
 #include "ui/TAZZERAPRO.h"
+#include "ui/TSALVA.h"
 #include "ui/WebPages.h"
 
 #include <QCloseEvent>
@@ -72,6 +75,7 @@ TPRO::TPRO(QWidget* parent)
                                m_entry->radio(Direction::CounterClockwise), this);
     buildCommandColumn();
     buildSessionArea();
+    buildSessionDialogs();
     buildStatisticsTabs();
     buildHiddenCommands();
     wire();
@@ -79,7 +83,11 @@ TPRO::TPRO(QWidget* parent)
     setFixedSize(kNarrowWidth, kHeight);
 }
 
-TPRO::~TPRO() = default;
+TPRO::~TPRO() {
+    // The dialog may outlive the window; its next tick must not read a dead one.
+    if (m_autoSave)
+        m_autoSave->setSource(nullptr);
+}
 
 void TPRO::setPictureSource(WheelPicturePanel::PictureSource source) {
     m_picture->setPictureSource(std::move(source));

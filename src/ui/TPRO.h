@@ -3,10 +3,12 @@
 #include "ui/WheelPicturePanel.h"
 #include "wheel/Wheel.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
 
+class QFileDialog;
 class QLineEdit;
 class QTabWidget;
 
@@ -17,9 +19,13 @@ class ClassicStatsGrid;
 class DirectionLock;
 class EntryArea;
 class LengthStatsGrid;
+class ProAutoSaveSource;
 class SeriesBlock;
+class SessionCommands;
 class SiteFields;
 class TAZZERAPRO;
+class TSALVA;
+struct AutoSaveSource;
 
 // The PRO working window: clockwise launches in List1/Chart1, counter-clockwise
 // ones in List2/Chart2, each with classic and length statistics; the entry, the
@@ -40,6 +46,13 @@ public:
     // The confirmation asked by "Azzera sessione"; without one the button does nothing.
     void setResetConfirmation(TAZZERAPRO* dialog) { m_confirmation = dialog; }
     void setPictureSource(WheelPicturePanel::PictureSource source);
+    // The automatic-save dialog shown by "Gestione salvataggi automatici"; not
+    // owned. Without one the button does nothing.
+    void setAutoSaveDialog(TSALVA* dialog);
+    // What automatic saving reads of this window; lives as long as the window.
+    const AutoSaveSource& autoSaveSource() const;
+    // The save and load commands, with their clock, dialog run and message box.
+    SessionCommands& sessionCommands() const { return *m_commands; }
 
     SeriesBlock& series(Direction direction) const;
     EntryArea& entryArea() const { return *m_entry; }
@@ -85,6 +98,14 @@ public slots:
     void SpeedButton14Click();
     void SpeedButton15Click();
 
+    void Button8Click();
+    void Button5Click();
+    void Button3Click();
+    void Button1Click();
+    void Button9Click();
+    void Button10Click();
+    void SpeedButton10Click();
+
     void Edit1Click();
     void Edit2Click();
     void SpeedButton6Click();
@@ -102,10 +123,11 @@ protected:
 private:
     void buildCommandColumn();
     void buildSessionArea();
+    void buildSessionDialogs();
     void buildStatisticsTabs();
     void buildHiddenCommands();
     void wire();
-    void runChain(Direction direction);
+    void loadSeries(Direction direction, QFileDialog& dialog);
 
     EntryArea* m_entry = nullptr;
     BettingAidPanel* m_aid = nullptr;
@@ -120,6 +142,18 @@ private:
     std::unique_ptr<LengthStatsGrid> m_lengthsClockwise;
     std::unique_ptr<LengthStatsGrid> m_lengthsCounter;
     TAZZERAPRO* m_confirmation = nullptr;
+
+    std::unique_ptr<SessionCommands> m_commands;
+    std::unique_ptr<ProAutoSaveSource> m_autoSaveSource;
+    QPointer<TSALVA> m_autoSave;
+    // One dialog per command, kept for the window's life so that each opens
+    // where it was last left.
+    QFileDialog* m_save1 = nullptr; // chart, clockwise
+    QFileDialog* m_save2 = nullptr; // session, clockwise
+    QFileDialog* m_save3 = nullptr; // session, counter-clockwise
+    QFileDialog* m_save4 = nullptr; // chart, counter-clockwise
+    QFileDialog* m_open1 = nullptr; // load, clockwise
+    QFileDialog* m_open2 = nullptr; // load, counter-clockwise
 };
 
 } // namespace rotamind

@@ -25,16 +25,40 @@ struct SessionButton {
     const char* caption;
     const char* hint;
     QRect rect;
+    void (TPRO::*handler)();
 };
 
-// Loading and saving are wired by the session commands; here they only stand.
 const SessionButton kSessionButtons[] = {
-    {"Button8", "Carica sessione", "Carica sessione SPIN ORARI", {416, 45, 95, 25}},
-    {"Button5", "Salva sessione", "Salva sessione SPIN ORARI", {416, 75, 95, 25}},
-    {"Button3", "Salva grafico", "Salva grafico SPIN ORARI", {416, 105, 95, 25}},
-    {"Button1", "Carica sessione", "Carica sessione SPIN ANTIORARI", {560, 45, 95, 25}},
-    {"Button9", "Salva sessione", "Salva sessione SPIN ANTIORARI", {560, 75, 95, 25}},
-    {"Button10", "Salva grafico", "Salva grafico SPIN ANTIORARI", {560, 105, 95, 25}},
+    {"Button8",
+     "Carica sessione",
+     "Carica sessione SPIN ORARI",
+     {416, 45, 95, 25},
+     &TPRO::Button8Click},
+    {"Button5",
+     "Salva sessione",
+     "Salva sessione SPIN ORARI",
+     {416, 75, 95, 25},
+     &TPRO::Button5Click},
+    {"Button3",
+     "Salva grafico",
+     "Salva grafico SPIN ORARI",
+     {416, 105, 95, 25},
+     &TPRO::Button3Click},
+    {"Button1",
+     "Carica sessione",
+     "Carica sessione SPIN ANTIORARI",
+     {560, 45, 95, 25},
+     &TPRO::Button1Click},
+    {"Button9",
+     "Salva sessione",
+     "Salva sessione SPIN ANTIORARI",
+     {560, 75, 95, 25},
+     &TPRO::Button9Click},
+    {"Button10",
+     "Salva grafico",
+     "Salva grafico SPIN ANTIORARI",
+     {560, 105, 95, 25},
+     &TPRO::Button10Click},
 };
 
 struct HiddenCommand {
@@ -117,11 +141,15 @@ void TPRO::buildSessionArea() {
                                .background = palette::kMoneyGreen,
                                .bold = true,
                                .align = Qt::AlignCenter});
-    for (const SessionButton& button : kSessionButtons)
-        controls::makeButton(this, text(button.name), text(button.caption), button.rect,
-                             text(button.hint));
-    controls::makeIconButton(this, QStringLiteral("SpeedButton10"), QStringLiteral("autosave"),
-                             {519, 75, 33, 25}, QStringLiteral("Gestione salvataggi automatici"));
+    for (const SessionButton& button : kSessionButtons) {
+        QPushButton* pushButton = controls::makeButton(
+            this, text(button.name), text(button.caption), button.rect, text(button.hint));
+        connect(pushButton, &QPushButton::clicked, this, button.handler);
+    }
+    QToolButton* autoSave = controls::makeIconButton(
+        this, QStringLiteral("SpeedButton10"), QStringLiteral("autosave"), {519, 75, 33, 25},
+        QStringLiteral("Gestione salvataggi automatici"));
+    connect(autoSave, &QToolButton::clicked, this, &TPRO::SpeedButton10Click);
     m_site = new SiteFields(this, {.site = QStringLiteral("Bet365"),
                                    .croupier = QStringLiteral("Ormilda"),
                                    .headingBackground = palette::kFuchsia,
