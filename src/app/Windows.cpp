@@ -51,7 +51,10 @@ void Windows::start() {
 void Windows::show(WorkingWindow& working) {
     QWidget& window = *working.window;
     if (!working.shownBefore) {
-        window.move(m_intro->geometry().center() - window.rect().center());
+        // move() places the frame, whose size a window never shown does not
+        // know yet; the launcher's frame, drawn by the same desktop, stands in.
+        const QPoint frame = m_intro->geometry().topLeft() - m_intro->pos();
+        window.move(m_intro->geometry().center() - window.rect().center() - frame);
         working.shownBefore = true;
     }
     window.show();

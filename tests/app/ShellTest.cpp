@@ -1,4 +1,5 @@
 // Start-up, the launcher and the confirmed reset, through the real windows.
+#include "../ui/EasyDriver.h"
 #include "../ui/ProDriver.h"
 
 #include "app/TINTRO.h"
@@ -6,6 +7,7 @@
 #include "ui/ClassicStatsGrid.h"
 #include "ui/LengthStatsGrid.h"
 #include "ui/TAZZERAPRO.h"
+#include "ui/TEASY.h"
 #include "ui/TRISORSE.h"
 
 #include <QApplication>
@@ -14,6 +16,7 @@
 #include <QTimer>
 
 using namespace rotamind;
+using rotamind::testing::EasyDriver;
 using rotamind::testing::numberFor;
 using rotamind::testing::ProDriver;
 
@@ -69,6 +72,7 @@ private slots:
         QVERIFY(!windows.pro().isVisible());
         QVERIFY(!windows.resources().isVisible());
         QVERIFY(!windows.resetConfirmation().isVisible());
+        QVERIFY(!windows.easy().isVisible());
         QCOMPARE(windows.intro().size(), QSize(400, 400));
         QCOMPARE(windows.intro().windowTitle(), QStringLiteral("Rotamind PRO"));
         auto* easy = windows.intro().findChild<QPushButton*>(QStringLiteral("Button2"));
@@ -91,6 +95,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&windows.pro()));
         QVERIFY(!windows.intro().isVisible());
         QCOMPARE(windows.pro().width(), 410);
+        QCOMPARE(windows.pro().geometry().center(), windows.intro().geometry().center());
     }
 
     void closingPro_closesTheLauncherAndEndsTheProgram() {
@@ -104,6 +109,132 @@ private slots:
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(!windows.intro().isVisible());
         QVERIFY(!windows.pro().isVisible());
+    }
+
+    void easy_hidesTheLauncherAndShowsEasyNarrow_centredOverTheLauncher() {
+        Windows windows;
+        windows.start();
+        QVERIFY(QTest::qWaitForWindowExposed(&windows.intro()));
+        const QPoint launcherCentre = windows.intro().geometry().center();
+        QTest::mouseClick(windows.intro().findChild<QPushButton*>(QStringLiteral("Button2")),
+                          Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowExposed(&windows.easy()));
+        QVERIFY(!windows.intro().isVisible());
+        QVERIFY(!windows.pro().isVisible());
+        QCOMPARE(windows.easy().size(), QSize(410, 622));
+        QCOMPARE(windows.easy().geometry().center(), launcherCentre);
+    }
+
+    void switchingBackAndForth_keepsEachWindowAsItWasLeft_andNeverBringsBackTheLauncher() {
+        Windows windows;
+        windows.start();
+        EasyDriver easy(windows.easy());
+        ProDriver pro(windows.pro());
+        windows.intro().Button2Click();
+        QVERIFY(QTest::qWaitForWindowExposed(&windows.easy()));
+        easy.registerLaunch(QStringLiteral("18"), O);
+        easy.registerLaunch(QStringLiteral("0"), A);
+        easy.type("Combo1", QStringLiteral("7"));
+        easy.click("SpeedButton3");
+        windows.easy().move(windows.easy().pos() + QPoint(40, 30));
+        const QPoint easyPlace = windows.easy().pos();
+        const QStringList easyItems = easy.items("List1");
+        QCOMPARE(easyItems.size(), 2);
+
+        easy.click("Button1"); // "PRO"
+        QVERIFY(QTest::qWaitForWindowExposed(&windows.pro()));
+        QVERIFY(!windows.easy().isVisible());
+        QCOMPARE(windows.pro().width(), 410);
+        // The modes never exchange data: PRO starts from its own defaults.
+        QVERIFY(pro.items("List1").isEmpty());
+        QCOMPARE(pro.text("Combo1"), QStringLiteral("18"));
+        QCOMPARE(pro.text("n1"), QStringLiteral("21"));
+        pro.registerLaunch(QStringLiteral("18"), O);
+        pro.type("Combo1", QStringLiteral("33"));
+        pro.select(A);
+        const QPoint proPlace = windows.pro().pos();
+
+        pro.click("Button4"); // "Easy"
+        QVERIFY(QTest::qWaitForWindowExposed(&windows.easy()));
+        QVERIFY(!windows.pro().isVisible());
+        QCOMPARE(easy.text("Combo1"), QStringLiteral("7"));
+        QVERIFY(easy.checked(O));
+        QCOMPARE(windows.easy().width(), 674);
+        QCOMPARE(easy.items("List1"), easyItems);
+        QCOMPARE(easy.text("boules"), QStringLiteral("2"));
+        QCOMPARE(windows.easy().pos(), easyPlace);
+
+        easy.click("Button1");
+        QVERIFY(QTest::qWaitForWindowExposed(&windows.pro()));
+        QCOMPARE(pro.text("Combo1"), QStringLiteral("33"));
+        QVERIFY(pro.checked(A));
+        QCOMPARE(pro.items("List1"), QStringList{QStringLiteral("-1")});
+        QCOMPARE(windows.pro().pos(), proPlace);
+        QVERIFY(!windows.intro().isVisible());
+    }
+
+    void closingEasy_closesTheLauncherAndEndsTheProgram() {
+        Windows windows;
+        windows.start();
+        windows.intro().Button2Click();
+        QVERIFY(QTest::qWaitForWindowExposed(&windows.easy()));
+        QTimer::singleShot(0, &windows.easy(), [&windows] { windows.easy().close(); });
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(7); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!windows.intro().isVisible());
+        QVERIFY(!windows.easy().isVisible());
+    }
+
+    void closingPro_whileEasyHoldsASession_endsTheProgram() {
+        Windows windows;
+        windows.start();
+        windows.intro().Button2Click();
+        EasyDriver easy(windows.easy());
+        easy.registerLaunch(QStringLiteral("18"), O);
+        easy.click("Button1");
+        QVERIFY(QTest::qWaitForWindowExposed(&windows.pro()));
+        QTimer::singleShot(0, &windows.pro(), [&windows] { windows.pro().close(); });
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(7); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!windows.intro().isVisible());
+    }
+
+    void easyAndPro_showTheSameNumbersAndWheelPicture_forTheSameInputs() {
+        Windows windows;
+        EasyDriver easy(windows.easy());
+        ProDriver pro(windows.pro());
+        const QImage base = windows.resources().picture(QStringLiteral("BASE")).toImage();
+        auto shown = [](QWidget& window) {
+            return window.findChild<QLabel*>(QStringLiteral("ImageX"))->pixmap().toImage();
+        };
+        int pictured = 0;
+        for (const Direction direction : {O, A})
+            for (const int last : {0, 3, 17, 26, 36})
+                for (const int distanceClass : kClasses) {
+                    for (auto* field : {"P", "D"}) {
+                        const QString value = QString::number(*field == 'P' ? last : distanceClass);
+                        easy.type(field, value);
+                        pro.type(field, value);
+                    }
+                    easy.select(direction);
+                    pro.select(direction);
+                    easy.click("Button2");
+                    pro.click("Button2");
+                    QCOMPARE(easy.text("N"), pro.text("N"));
+                    QVERIFY(easy.text("N") != QStringLiteral("??-??-??-??-??-??"));
+                    QCOMPARE(shown(windows.easy()), shown(windows.pro()));
+                    QVERIFY(shown(windows.easy()) != base);
+                    ++pictured;
+                }
+        QCOMPARE(pictured, 60);
+        // The same look-up gives each window the picture of N's window start.
+        easy.type("P", QStringLiteral("3"));
+        easy.type("D", QStringLiteral("1"));
+        easy.select(O);
+        easy.click("Button2");
+        QCOMPARE(easy.text("N"), QStringLiteral("00-04-15-19-26-32"));
+        QCOMPARE(shown(windows.easy()),
+                 windows.resources().picture(QStringLiteral("Image26")).toImage());
     }
 
     void resetAnsweredNo_changesNothing() {
