@@ -93,7 +93,7 @@ QStringList statistics(const TPRO& window, Direction direction) {
 
 // The whole session as the window's own controls hold it (the file dialogs'
 // insides left out).
-QMap<QString, QString> snapshot(const TPRO& window) {
+QMap<QString, QString> snapshot(TPRO& window) {
     QMap<QString, QString> state;
     for (QWidget* widget : window.findChildren<QWidget*>()) {
         const QString name = widget->objectName();
@@ -114,7 +114,7 @@ QMap<QString, QString> snapshot(const TPRO& window) {
             state[name] = points.join(u',') + u'@' + QString::number(chart->currentPage());
         }
     }
-    ProDriver pro(const_cast<TPRO&>(window));
+    ProDriver pro(window);
     state[QStringLiteral("List1")] = pro.items("List1").join(u',');
     state[QStringLiteral("List2")] = pro.items("List2").join(u',');
     return state;
