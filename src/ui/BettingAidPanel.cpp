@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
@@ -44,6 +45,10 @@ BettingAidPanel::BettingAidPanel(QWidget* window, const BettingAidSpec& spec) : 
                                  {8, spec.buttonTop, 33, 33}, {});
     m_picture->setAccessibleDescription(QStringLiteral("Mostra/Nascondi Roulette"));
     m_picture->setIconSize({16, 16});
+    // The drawn greyed magnifier rather than Qt's generated one.
+    QIcon magnifier = m_picture->icon();
+    magnifier.addFile(QStringLiteral(":/icons/magnifier-disabled.png"), {}, QIcon::Disabled);
+    m_picture->setIcon(magnifier);
     m_picture->setCursor(Qt::PointingHandCursor);
     m_show = controls::makeButton(m_panel, QStringLiteral("Button2"),
                                   QStringLiteral("Mostra numeri da puntare"),
