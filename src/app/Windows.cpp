@@ -5,6 +5,7 @@
 #include "ui/TEASY.h"
 #include "ui/TPRO.h"
 #include "ui/TRISORSE.h"
+#include "ui/TSALVA.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -16,12 +17,16 @@ Windows::Windows()
     : m_intro(std::make_unique<TINTRO>()), m_resources(std::make_unique<TRISORSE>()),
       m_pro(std::make_unique<TPRO>()),
       m_resetConfirmation(std::make_unique<TAZZERAPRO>(m_pro.get())),
-      m_easy(std::make_unique<TEASY>()), m_proShown{m_pro.get()}, m_easyShown{m_easy.get()} {
+      m_easy(std::make_unique<TEASY>()),
+      m_autoSave(std::make_unique<TSALVA>(m_intro.get())), m_proShown{m_pro.get()}, m_easyShown{m_easy.get()} {
     TRISORSE* resources = m_resources.get();
     const auto pictures = [resources](const QString& name) { return resources->picture(name); };
     m_pro->setPictureSource(pictures);
     m_easy->setPictureSource(pictures);
     m_pro->setResetConfirmation(m_resetConfirmation.get());
+    // Automatic saving reads PRO whether it is shown or not.
+    m_autoSave->setSource(&m_pro->autoSaveSource());
+    m_pro->setAutoSaveDialog(m_autoSave.get());
     QObject::connect(m_resetConfirmation.get(), &TAZZERAPRO::confirmed, m_pro.get(),
                      &TPRO::AZZERAClick);
 

@@ -11,6 +11,7 @@ class TEASY;
 class TINTRO;
 class TPRO;
 class TRISORSE;
+class TSALVA;
 
 // Every window of the program, created once at start in a fixed order and
 // kept until the end; through it one window shows, hides or reads another.
@@ -29,6 +30,7 @@ public:
     TPRO& pro() const { return *m_pro; }
     TAZZERAPRO& resetConfirmation() const { return *m_resetConfirmation; }
     TEASY& easy() const { return *m_easy; }
+    TSALVA& autoSave() const { return *m_autoSave; }
 
 private:
     // A working window shown for the first time is centred over the launcher;
@@ -46,7 +48,7 @@ private:
     std::unique_ptr<TPRO> m_pro;
     std::unique_ptr<TAZZERAPRO> m_resetConfirmation;
     std::unique_ptr<TEASY> m_easy;
-    // The automatic-save dialog TSALVA follows here.
+    std::unique_ptr<TSALVA> m_autoSave;
     WorkingWindow m_proShown;
     WorkingWindow m_easyShown;
 };
