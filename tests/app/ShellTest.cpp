@@ -9,6 +9,14 @@
 #include "ui/TAZZERAPRO.h"
 #include "ui/TEASY.h"
 #include "ui/TRISORSE.h"
+#include "ui/TSALVA.h"
+
+#include <QDir>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QToolButton>
 
 #include <QApplication>
 #include <QPushButton>
@@ -235,6 +243,36 @@ private slots:
         QCOMPARE(easy.text("N"), QStringLiteral("00-04-15-19-26-32"));
         QCOMPARE(shown(windows.easy()),
                  windows.resources().picture(QStringLiteral("Image26")).toImage());
+    }
+
+    void autoSaveDialog_createdHidden_shownFromPro_savesProWhileEasyIsInUse() {
+        Windows windows;
+        windows.start();
+        TSALVA& autoSave = windows.autoSave();
+        QVERIFY(!autoSave.isVisible());
+        QTest::mouseClick(windows.intro().findChild<QPushButton*>(QStringLiteral("Button1")),
+                          Qt::LeftButton);
+        ProDriver pro(windows.pro());
+        pro.registerLaunch(QStringLiteral("18"), O);
+        pro.registerLaunch(QStringLiteral("0"), O);
+        windows.pro().findChild<QToolButton*>(QStringLiteral("SpeedButton10"))->click();
+        QVERIFY(autoSave.isVisible());
+
+        // The dialog writes PRO's series into its folder while EASY is on screen.
+        QTemporaryDir folder;
+        autoSave.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(folder.path() + u'/');
+        autoSave.setMinuteLength(std::chrono::milliseconds(20));
+        autoSave.findChild<QComboBox*>(QStringLiteral("Combo1"))->setEditText(QStringLiteral("1"));
+        autoSave.SpeedButton1Click();
+        windows.pro().findChild<QPushButton*>(QStringLiteral("Button4"))->click();
+        QVERIFY(windows.easy().isVisible());
+        QTRY_COMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 2);
+        autoSave.SpeedButton1Click();
+        const QStringList files = QDir(folder.path()).entryList({QStringLiteral("* - Spin ORARI.txt")});
+        QCOMPARE(files.size(), 1);
+        QFile clockwise(folder.filePath(files.first()));
+        QVERIFY(clockwise.open(QIODevice::ReadOnly));
+        QCOMPARE(clockwise.readAll(), QByteArray("-1\r\n2\r\n"));
     }
 
     void resetAnsweredNo_changesNothing() {
