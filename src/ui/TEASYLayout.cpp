@@ -3,6 +3,7 @@
 #include "ui/Banner.h"
 #include "ui/ClassicStatsGrid.h"
 #include "ui/ClickableLabel.h"
+#include "ui/CommandTable.h"
 #include "ui/ContactPage.h"
 #include "ui/Controls.h"
 #include "ui/Palette.h"
@@ -10,7 +11,6 @@
 #include "ui/SiteFields.h"
 #include "ui/TEASY.h"
 
-#include <QAbstractButton>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -20,16 +20,8 @@ namespace rotamind {
 
 namespace {
 
-struct SessionButton {
-    const char* name;
-    const char* caption;
-    const char* hint;
-    QRect rect;
-    void (TEASY::*handler)();
-};
-
 // The saved-session column has only its load button: that session is never saved from here.
-const SessionButton kSessionButtons[] = {
+const commands::SessionButton<TEASY> kSessionButtons[] = {
     {"Button4",
      "Carica sessione",
      "Carica sessione salvata",
@@ -52,15 +44,7 @@ const SessionButton kSessionButtons[] = {
      &TEASY::Button8Click},
 };
 
-struct HiddenCommand {
-    const char* name;
-    const char* caption;
-    const char* hint;
-    const char* icon; // icon buttons have no caption
-    void (TEASY::*handler)();
-};
-
-const HiddenCommand kHiddenCommands[] = {
+const commands::HiddenCommand<TEASY> kHiddenCommands[] = {
     {"Button6", "O", "Registra colpo in senso ORARIO", nullptr, &TEASY::Button6Click},
     {"Button7", "A", "Registra colpo in senso ANTIORARIO", nullptr, &TEASY::Button7Click},
     {"STATS", "Statistiche - o", nullptr, nullptr, &TEASY::STATSClick},
@@ -69,10 +53,6 @@ const HiddenCommand kHiddenCommands[] = {
     {"ICA", "ICA", nullptr, nullptr, &TEASY::ICAClick},
     {"AZZERA", nullptr, "Azzera sessione", "reset", &TEASY::AZZERAClick},
 };
-
-QString text(const char* utf8) {
-    return utf8 ? QString::fromUtf8(utf8) : QString();
-}
 
 } // namespace
 
@@ -115,11 +95,7 @@ void TEASY::buildSessionArea() {
                                .background = palette::kYellow,
                                .bold = true,
                                .align = Qt::AlignCenter});
-    for (const SessionButton& button : kSessionButtons) {
-        QPushButton* made = controls::makeButton(this, text(button.name), text(button.caption),
-                                                 button.rect, text(button.hint));
-        connect(made, &QPushButton::clicked, this, button.handler);
-    }
+    commands::buildSessionButtons<TEASY>(this, kSessionButtons);
     m_saveChart = createSaveDialog(this, QStringLiteral("Save1"), QStringLiteral("Immagine bitmap"),
                                    QStringLiteral("*.bmp"), QStringLiteral("bmp"));
     m_saveSession = createSaveDialog(this, QStringLiteral("Save2"), QStringLiteral("File di testo"),
@@ -166,17 +142,7 @@ void TEASY::buildStatisticsTabs() {
 }
 
 void TEASY::buildHiddenCommands() {
-    for (const HiddenCommand& command : kHiddenCommands) {
-        QAbstractButton* button = nullptr;
-        if (command.icon)
-            button = controls::makeIconButton(this, text(command.name), text(command.icon),
-                                              {700, 0, 33, 25}, text(command.hint));
-        else
-            button = controls::makeButton(this, text(command.name), text(command.caption),
-                                          {700, 0, 75, 25}, text(command.hint));
-        button->setVisible(false);
-        connect(button, &QAbstractButton::clicked, this, command.handler);
-    }
+    commands::buildHiddenCommands<TEASY>(this, kHiddenCommands);
 }
 
 } // namespace rotamind

@@ -3,6 +3,7 @@
 #include "ui/Banner.h"
 #include "ui/ClassicStatsGrid.h"
 #include "ui/ClickableLabel.h"
+#include "ui/CommandTable.h"
 #include "ui/ContactPage.h"
 #include "ui/Controls.h"
 #include "ui/LengthStatsGrid.h"
@@ -10,7 +11,6 @@
 #include "ui/SiteFields.h"
 #include "ui/TPRO.h"
 
-#include <QAbstractButton>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -20,15 +20,7 @@ namespace rotamind {
 
 namespace {
 
-struct SessionButton {
-    const char* name;
-    const char* caption;
-    const char* hint;
-    QRect rect;
-    void (TPRO::*handler)();
-};
-
-const SessionButton kSessionButtons[] = {
+const commands::SessionButton<TPRO> kSessionButtons[] = {
     {"Button8",
      "Carica sessione",
      "Carica sessione SPIN ORARI",
@@ -61,15 +53,7 @@ const SessionButton kSessionButtons[] = {
      &TPRO::Button10Click},
 };
 
-struct HiddenCommand {
-    const char* name;
-    const char* caption;
-    const char* hint;
-    const char* icon; // icon buttons have no caption
-    void (TPRO::*handler)();
-};
-
-const HiddenCommand kHiddenCommands[] = {
+const commands::HiddenCommand<TPRO> kHiddenCommands[] = {
     {"Button6", "O", "Registra colpo in senso ORARIO", nullptr, &TPRO::Button6Click},
     {"Button7", "A", "Registra colpo in senso ANTIORARIO", nullptr, &TPRO::Button7Click},
     {"STATS", "Statistiche - o", nullptr, nullptr, &TPRO::STATSClick},
@@ -83,10 +67,6 @@ const HiddenCommand kHiddenCommands[] = {
     {"AZZERA", nullptr, "Azzera sessione", "reset", &TPRO::AZZERAClick},
     {"SpeedButton6", nullptr, "Supporto Online", "contact", &TPRO::SpeedButton6Click},
 };
-
-QString text(const char* latin1) {
-    return latin1 ? QString::fromUtf8(latin1) : QString();
-}
 
 QWidget* makePage(const QString& name, const QColor& background) {
     auto* page = new QWidget;
@@ -141,11 +121,7 @@ void TPRO::buildSessionArea() {
                                .background = palette::kMoneyGreen,
                                .bold = true,
                                .align = Qt::AlignCenter});
-    for (const SessionButton& button : kSessionButtons) {
-        QPushButton* pushButton = controls::makeButton(
-            this, text(button.name), text(button.caption), button.rect, text(button.hint));
-        connect(pushButton, &QPushButton::clicked, this, button.handler);
-    }
+    commands::buildSessionButtons<TPRO>(this, kSessionButtons);
     QToolButton* autoSave = controls::makeIconButton(
         this, QStringLiteral("SpeedButton10"), QStringLiteral("autosave"), {519, 75, 33, 25},
         QStringLiteral("Gestione salvataggi automatici"));
@@ -207,17 +183,7 @@ void TPRO::buildStatisticsTabs() {
 }
 
 void TPRO::buildHiddenCommands() {
-    for (const HiddenCommand& command : kHiddenCommands) {
-        QAbstractButton* button = nullptr;
-        if (command.icon)
-            button = controls::makeIconButton(this, text(command.name), text(command.icon),
-                                              {700, 0, 33, 25}, text(command.hint));
-        else
-            button = controls::makeButton(this, text(command.name), text(command.caption),
-                                          {700, 0, 75, 25}, text(command.hint));
-        button->setVisible(false);
-        connect(button, &QAbstractButton::clicked, this, command.handler);
-    }
+    commands::buildHiddenCommands<TPRO>(this, kHiddenCommands);
 }
 
 } // namespace rotamind
