@@ -1,6 +1,5 @@
 // Start-up, the launcher and the confirmed reset, through the real windows.
-#include "../ui/EasyDriver.h"
-#include "../ui/ProDriver.h"
+#include "../ui/WindowDriver.h"
 
 #include "app/TINTRO.h"
 #include "app/Windows.h"
@@ -8,6 +7,7 @@
 #include "ui/LengthStatsGrid.h"
 #include "ui/TAZZERAPRO.h"
 #include "ui/TEASY.h"
+#include "ui/TPRO.h"
 #include "ui/TRISORSE.h"
 #include "ui/TSALVA.h"
 
@@ -24,9 +24,8 @@
 #include <QTimer>
 
 using namespace rotamind;
-using rotamind::testing::EasyDriver;
 using rotamind::testing::numberFor;
-using rotamind::testing::ProDriver;
+using rotamind::testing::WindowDriver;
 
 namespace {
 constexpr auto O = Direction::Clockwise;
@@ -43,7 +42,7 @@ void answerResetQuestion(const char* buttonName) {
 }
 
 // Both series with launches, every kind of statistics label written, one index red.
-void fillSession(ProDriver& pro) {
+void fillSession(WindowDriver& pro) {
     for (const auto& [direction, lock, classes] :
          {std::tuple{O, "SpeedButton8", std::vector<int>{3, 2, 2, 1, 3, -1}},
           std::tuple{A, "SpeedButton7", std::vector<int>{-3, 3, 3, 3, 3, 1, 2}}}) {
@@ -136,8 +135,8 @@ private slots:
     void switchingBackAndForth_keepsEachWindowAsItWasLeft_andNeverBringsBackTheLauncher() {
         Windows windows;
         windows.start();
-        EasyDriver easy(windows.easy());
-        ProDriver pro(windows.pro());
+        WindowDriver easy(windows.easy());
+        WindowDriver pro(windows.pro());
         windows.intro().Button2Click();
         QVERIFY(QTest::qWaitForWindowExposed(&windows.easy()));
         easy.registerLaunch(QStringLiteral("18"), O);
@@ -197,7 +196,7 @@ private slots:
         Windows windows;
         windows.start();
         windows.intro().Button2Click();
-        EasyDriver easy(windows.easy());
+        WindowDriver easy(windows.easy());
         easy.registerLaunch(QStringLiteral("18"), O);
         easy.click("Button1");
         QVERIFY(QTest::qWaitForWindowExposed(&windows.pro()));
@@ -209,8 +208,8 @@ private slots:
 
     void easyAndPro_showTheSameNumbersAndWheelPicture_forTheSameInputs() {
         Windows windows;
-        EasyDriver easy(windows.easy());
-        ProDriver pro(windows.pro());
+        WindowDriver easy(windows.easy());
+        WindowDriver pro(windows.pro());
         const QImage base = windows.resources().picture(QStringLiteral("BASE")).toImage();
         auto shown = [](QWidget& window) {
             return window.findChild<QLabel*>(QStringLiteral("ImageX"))->pixmap().toImage();
@@ -252,7 +251,7 @@ private slots:
         QVERIFY(!autoSave.isVisible());
         QTest::mouseClick(windows.intro().findChild<QPushButton*>(QStringLiteral("Button1")),
                           Qt::LeftButton);
-        ProDriver pro(windows.pro());
+        WindowDriver pro(windows.pro());
         pro.registerLaunch(QStringLiteral("18"), O);
         pro.registerLaunch(QStringLiteral("0"), O);
         windows.pro().findChild<QToolButton*>(QStringLiteral("SpeedButton10"))->click();
@@ -277,7 +276,7 @@ private slots:
 
     void resetAnsweredNo_changesNothing() {
         Windows windows;
-        ProDriver pro(windows.pro());
+        WindowDriver pro(windows.pro());
         windows.pro().show();
         fillSession(pro);
         const QStringList names = countAndStatisticsLabels();
@@ -297,7 +296,7 @@ private slots:
 
     void resetAnsweredYes_clearsEveryLabelListAndChart_butNotTheEntry() {
         Windows windows;
-        ProDriver pro(windows.pro());
+        WindowDriver pro(windows.pro());
         windows.pro().show();
         fillSession(pro);
         QCOMPARE(pro.background("IC2"), QColor(255, 0, 0));

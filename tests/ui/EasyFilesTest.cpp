@@ -1,8 +1,9 @@
 // The EASY window's session files: saving the current session and its chart,
 // loading into either session, refused and cancelled loads.
-#include "EasyDriver.h"
+#include "WindowDriver.h"
 
 #include "ui/SessionCommands.h"
+#include "ui/TEASY.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -12,7 +13,7 @@
 #include <QTest>
 
 using namespace rotamind;
-using rotamind::testing::EasyDriver;
+using rotamind::testing::WindowDriver;
 
 namespace {
 constexpr auto O = Direction::Clockwise;
@@ -56,7 +57,7 @@ class EasyFilesTest : public QObject {
     }
 
     // A current session of -1, 2 and a saved one of 3, 3 with their statistics.
-    void fillBoth(TEASY& window, EasyDriver& easy) {
+    void fillBoth(TEASY& window, WindowDriver& easy) {
         answerDialogs(window, writeFile(QStringLiteral("saved.txt"), "3\r\n3\r\n"));
         easy.click("Button8");
         for (const int c : {-1, 2})
@@ -73,7 +74,7 @@ private slots:
 
     void loadIntoTheSavedSession_fillsListChartCountAndStatistics_throughOpen2() {
         TEASY window;
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         easy.registerClass(1, A);
         const QStringList currentBefore = easy.texts(sessionLabels({}, "boules"));
         const QStringList keptBefore = easy.texts(kUntouched);
@@ -99,7 +100,7 @@ private slots:
 
     void loadIntoTheCurrentSession_replacesIt_throughOpen1_andRegistrationGoesOn() {
         TEASY window;
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         fillBoth(window, easy);
         const QStringList savedBefore = easy.texts(sessionLabels(QStringLiteral("A"), "boules2"));
         const QStringList keptBefore = easy.texts(kUntouched);
@@ -123,7 +124,7 @@ private slots:
 
     void refusedOrCancelledLoad_leavesBothSessionsAsTheyWere() {
         TEASY window;
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         fillBoth(window, easy);
         const QStringList labels =
             sessionLabels({}, "boules") + sessionLabels(QStringLiteral("A"), "boules2");
@@ -152,7 +153,7 @@ private slots:
 
     void loadingAnEmptyFile_emptiesTheSession_andItsStatistics() {
         TEASY window;
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         fillBoth(window, easy);
         answerDialogs(window, writeFile(QStringLiteral("empty.txt"), {}));
         easy.click("Button8");
@@ -166,7 +167,7 @@ private slots:
 
     void aLongLoadedSession_showsItsFirstPage() {
         TEASY window;
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         answerDialogs(window,
                       writeFile(QStringLiteral("long.txt"), QByteArray("1\r\n").repeated(60)));
         auto* chart = easy.control<DistanceChart>("Chart2");
@@ -181,7 +182,7 @@ private slots:
 
     void saveSession_writesOnlyTheCurrentSession_underItsTitleAndName() {
         TEASY window;
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         fillBoth(window, easy);
         window.sessionCommands().setClock(
             [] { return QDateTime(QDate(2024, 12, 8), QTime(14, 5, 33)); });
@@ -208,7 +209,7 @@ private slots:
 
     void saveChart_writesChart1sCurrentPageAsABitmap() {
         TEASY window;
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         fillBoth(window, easy);
         const QString path = m_dir.filePath(QStringLiteral("chart.bmp"));
         answerDialogs(window, path);

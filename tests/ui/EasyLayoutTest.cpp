@@ -1,8 +1,9 @@
 // The EASY window's controls by name, place, caption, hint and colour; its
 // tabs and hidden commands; the wheel picture panel with the real pictures.
-#include "EasyDriver.h"
+#include "WindowDriver.h"
 
 #include "ui/ClassicStatsGrid.h"
+#include "ui/TEASY.h"
 #include "ui/TRISORSE.h"
 
 #include <QLabel>
@@ -12,7 +13,7 @@
 #include <QToolButton>
 
 using namespace rotamind;
-using rotamind::testing::EasyDriver;
+using rotamind::testing::WindowDriver;
 
 namespace {
 constexpr auto O = Direction::Clockwise;
@@ -118,7 +119,7 @@ QString captionOf(QWidget* widget) {
     return {};
 }
 
-QImage shownPicture(EasyDriver& easy) {
+QImage shownPicture(WindowDriver& easy) {
     return easy.control<QLabel>("ImageX")->pixmap().toImage();
 }
 } // namespace
@@ -150,7 +151,7 @@ private slots:
 
     void window_isGrayAndNarrow_withTwoTabs_andTheLayoutsColours() {
         TEASY window;
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         QCOMPARE(window.windowTitle(), QStringLiteral("Rotamind EASY"));
         QCOMPARE(window.size(), QSize(410, 622));
         QCOMPARE(window.palette().color(QPalette::Window), QColor(128, 128, 128));
@@ -187,7 +188,7 @@ private slots:
         TEASY window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         easy.click("SpeedButton3");
         for (const char* name : kHiddenCommands) {
             QVERIFY2(!easy.control(name)->isVisible(), name);
@@ -199,7 +200,7 @@ private slots:
         TEASY window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         QTest::mouseClick(easy.control<QLineEdit>("Edit2"), Qt::LeftButton);
         QCOMPARE(easy.text("Edit2"), QString());
         QCOMPARE(easy.text("Edit1"), QStringLiteral("William Hill"));
@@ -214,7 +215,7 @@ private slots:
             [&pictures](const QString& name) { return pictures.picture(name); });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         auto* panel = easy.control("Panel2");
         const QImage base = pictures.picture(QStringLiteral("BASE")).toImage();
         const QImage image26 = pictures.picture(QStringLiteral("Image26")).toImage();

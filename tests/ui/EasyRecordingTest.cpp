@@ -1,14 +1,15 @@
 // Registering launches in the EASY window, deleting them, the chart page and
 // the two resets, driven through the window's named controls.
-#include "EasyDriver.h"
+#include "WindowDriver.h"
 
 #include "ui/ClassicStatsGrid.h"
 #include "ui/SeriesBlock.h"
+#include "ui/TEASY.h"
 
 #include <QTest>
 
 using namespace rotamind;
-using rotamind::testing::EasyDriver;
+using rotamind::testing::WindowDriver;
 
 namespace {
 constexpr auto O = Direction::Clockwise;
@@ -40,7 +41,7 @@ class EasyRecordingTest : public QObject {
 private slots:
     void firstRegister_withNoDirection_registersNothingAndSelectsO() {
         TEASY window;
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         QVERIFY(!easy.checked(O) && !easy.checked(A));
         easy.click("Button11");
         QVERIFY(easy.items("List1").isEmpty());
@@ -52,7 +53,7 @@ private slots:
 
     void samePairBothWays_goesIntoTheOneList_withMirroredClasses() {
         TEASY window;
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         easy.type("n1", QStringLiteral("0"));
         easy.registerLaunch(QStringLiteral("15"), O);
         QVERIFY(easy.checked(A));
@@ -76,7 +77,7 @@ private slots:
 
     void launchesOfBothDirections_keepTheirOrder_andTheHiddenButtonsRegisterToo() {
         TEASY window;
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         const QList<std::pair<int, Direction>> launches{{3, O}, {-2, A}, {2, A}, {-1, O}, {1, A}};
         QStringList expected;
         for (const auto& [distanceClass, direction] : launches) {
@@ -97,7 +98,7 @@ private slots:
 
     void the26thPoint_goesToPage2_whileTheChartStaysOnPage1() {
         TEASY window;
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         auto* chart = easy.control<DistanceChart>("Chart1");
         for (int launch = 0; launch < 26; ++launch)
             easy.registerClass(kClasses[size_t(launch % 6)], launch % 2 ? A : O);
@@ -117,7 +118,7 @@ private slots:
 
     void deleteLast_keepsTheOnlyItem_thenRemovesTheLast_andRerunsTheStatistics() {
         TEASY window;
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         easy.registerClass(3, O);
         easy.select(A);
         easy.click("SpeedButton1");
@@ -142,7 +143,7 @@ private slots:
         TEASY window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         for (const int c : {1, 2, 3, -1, -2})
             easy.registerClass(c, O);
         QAbstractItemView* list = easy.control<QAbstractItemView>("List1");
@@ -165,7 +166,7 @@ private slots:
 
     void resetCurrent_clearsItAtOnce_andLeavesTheSavedSessionAndTheEntryAlone() {
         TEASY window;
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         window.savedSession().replaceAll({QStringLiteral("3"), QStringLiteral("3")});
         window.savedSession().showCount();
         easy.click("STATS2");
@@ -203,7 +204,7 @@ private slots:
 
     void resetSaved_clearsOnlyTheSavedSession_andTheHiddenResetOnlyTheCurrent() {
         TEASY window;
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         window.savedSession().replaceAll({QStringLiteral("-3"), QStringLiteral("1")});
         window.savedSession().showCount();
         easy.click("STATS2");
@@ -232,7 +233,7 @@ private slots:
 
     void showHideStatistics_switches410And674() {
         TEASY window;
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         QCOMPARE(window.size(), QSize(410, 622));
         easy.click("SpeedButton3");
         QCOMPARE(window.size(), QSize(674, 622));
@@ -242,7 +243,7 @@ private slots:
 
     void enterInTheEntryField_pressesRegister() {
         TEASY window;
-        EasyDriver easy(window);
+        WindowDriver easy(window);
         easy.select(O);
         easy.type("Combo1", QStringLiteral("18"));
         QTest::keyClick(easy.control<QComboBox>("Combo1")->lineEdit(), Qt::Key_Return);

@@ -1,10 +1,11 @@
 // Saving and loading the PRO series through the session area's buttons, and
 // automatic saving of a hidden PRO window.
-#include "ProDriver.h"
+#include "WindowDriver.h"
 
 #include "ui/ClassicStatsGrid.h"
 #include "ui/LengthStatsGrid.h"
 #include "ui/SessionCommands.h"
+#include "ui/TPRO.h"
 #include "ui/TSALVA.h"
 
 #include <QApplication>
@@ -27,25 +28,14 @@
 using namespace rotamind;
 using namespace std::chrono_literals;
 using rotamind::testing::numberFor;
-using rotamind::testing::ProDriver;
+using rotamind::testing::registerClassesUnderLock;
+using rotamind::testing::WindowDriver;
 
 namespace {
 
 constexpr auto O = Direction::Clockwise;
 constexpr auto A = Direction::CounterClockwise;
 const QString kStamp = QStringLiteral("08-12-2024 ore 14-05-33 Bet365 - Ormilda");
-
-// Registers launches that give exactly these classes in `direction`, under its lock.
-void registerClasses(ProDriver& pro, Direction direction, const QList<int>& classes) {
-    pro.click(direction == O ? "SpeedButton8" : "SpeedButton7");
-    int previous = pro.text("n1").toInt();
-    for (const int distanceClass : classes) {
-        const QString number = numberFor(previous, direction, distanceClass);
-        pro.registerLaunch(number, direction);
-        previous = number.toInt();
-    }
-    pro.click(direction == O ? "SpeedButton8" : "SpeedButton7");
-}
 
 QList<int> someClasses(int count, int seed) {
     QList<int> classes;
@@ -114,7 +104,7 @@ QMap<QString, QString> snapshot(TPRO& window) {
             state[name] = points.join(u',') + u'@' + QString::number(chart->currentPage());
         }
     }
-    ProDriver pro(window);
+    WindowDriver pro(window);
     state[QStringLiteral("List1")] = pro.items("List1").join(u',');
     state[QStringLiteral("List2")] = pro.items("List2").join(u',');
     return state;
@@ -178,7 +168,7 @@ class ProFilesTest final : public QObject {
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TPRO> m_window;
-    std::unique_ptr<ProDriver> m_pro;
+    std::unique_ptr<WindowDriver> m_pro;
     QStringList m_messages;
     QList<Seen> m_seen;
     QStringList m_answers;
@@ -203,7 +193,7 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
         m_window = std::make_unique<TPRO>();
-        m_pro = std::make_unique<ProDriver>(*m_window);
+        m_pro = std::make_unique<WindowDriver>(*m_window);
         m_messages.clear();
         m_seen.clear();
         m_answers.clear();
@@ -229,8 +219,8 @@ private slots:
     void saveThenLoad_roundTripOfBothSeries() {
         const QList<int> clockwise = someClasses(30, 1);
         const QList<int> counter = someClasses(12, 4);
-        registerClasses(*m_pro, O, clockwise);
-        registerClasses(*m_pro, A, counter);
+        registerClassesUnderLock(*m_pro, O, clockwise);
+        registerClassesUnderLock(*m_pro, A, counter);
         QCOMPARE(m_pro->items("List1"), texts(clockwise));
         const QStringList clockwiseStats = statistics(*m_window, O);
         const QStringList counterStats = statistics(*m_window, A);
@@ -274,8 +264,8 @@ private slots:
     }
 
     void load_replacesOnlyItsSeries() {
-        registerClasses(*m_pro, O, someClasses(8, 2));
-        registerClasses(*m_pro, A, someClasses(6, 3));
+        registerClassesUnderLock(*m_pro, O, someClasses(8, 2));
+        registerClassesUnderLock(*m_pro, A, someClasses(6, 3));
         m_pro->type("Combo1", QStringLiteral("17"));
         m_pro->type("P", QStringLiteral("5"));
         QMap<QString, QString> before = snapshot(*m_window);
@@ -319,8 +309,8 @@ private slots:
     }
 
     void refusedFile_leavesTheSessionAsItWas() {
-        registerClasses(*m_pro, O, someClasses(9, 5));
-        registerClasses(*m_pro, A, someClasses(4, 0));
+        registerClassesUnderLock(*m_pro, O, someClasses(9, 5));
+        registerClassesUnderLock(*m_pro, A, someClasses(4, 0));
         const QMap<QString, QString> before = snapshot(*m_window);
         const QString file = path(QStringLiteral("rotta.txt"));
         writeBytes(file, "1\r\n7\r\n-1\r\n");
@@ -377,7 +367,7 @@ private slots:
     }
 
     void counterClockwiseChart_isSavedAsBmpThroughTheRealDialog() {
-        registerClasses(*m_pro, A, someClasses(5, 2));
+        registerClassesUnderLock(*m_pro, A, someClasses(5, 2));
         useRealDialogs();
         QStringList seen;
         confirmFileDialog(m_dir->path(), &seen);
@@ -397,7 +387,7 @@ private slots:
     }
 
     void unwritablePath_reportsCannotCreateFile() {
-        registerClasses(*m_pro, O, someClasses(6, 1));
+        registerClassesUnderLock(*m_pro, O, someClasses(6, 1));
         const QMap<QString, QString> before = snapshot(*m_window);
         const QString missing = path(QStringLiteral("manca/orari.txt"));
         const QString folder = path(QStringLiteral("cartella.bmp"));
@@ -416,7 +406,7 @@ private slots:
     }
 
     void chartBitmap_isTheCurrentPageOnly() {
-        registerClasses(*m_pro, O, someClasses(40, 3));
+        registerClassesUnderLock(*m_pro, O, someClasses(40, 3));
         auto* chart = m_pro->control<DistanceChart>("Chart1");
         QCOMPARE(chart->currentPage(), 2);
         const QString file = path(QStringLiteral("grafico.bmp"));
@@ -446,8 +436,8 @@ private slots:
     }
 
     void autoSave_writesTheHiddenProSeries() {
-        registerClasses(*m_pro, O, someClasses(27, 4));
-        registerClasses(*m_pro, A, someClasses(3, 1));
+        registerClassesUnderLock(*m_pro, O, someClasses(27, 4));
+        registerClassesUnderLock(*m_pro, A, someClasses(3, 1));
         QVERIFY(!m_window->isVisible());
         auto dialog = std::make_unique<TSALVA>();
         dialog->setSource(&m_window->autoSaveSource());

@@ -1,9 +1,10 @@
 // The PRO window's controls by name, place, caption and hint; its width
 // toggle, the site fields, the betting aid and the wheel picture panel.
-#include "ProDriver.h"
+#include "WindowDriver.h"
 
 #include "ui/ClassicStatsGrid.h"
 #include "ui/LengthStatsGrid.h"
+#include "ui/TPRO.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,7 +13,7 @@
 #include <QToolButton>
 
 using namespace rotamind;
-using rotamind::testing::ProDriver;
+using rotamind::testing::WindowDriver;
 
 namespace {
 constexpr auto O = Direction::Clockwise;
@@ -181,7 +182,7 @@ private slots:
                     ++labels;
                 }
         QCOMPARE(labels, 126);
-        ProDriver pro(window);
+        WindowDriver pro(window);
         for (const char* index : {"IC3", "AICM3", "ICL0", "ZICLM5"})
             QCOMPARE(pro.background(index), QColor(0, 255, 0));
         QCOMPARE(pro.background("F3"), QColor(0, 0, 128));
@@ -200,7 +201,7 @@ private slots:
         TPRO window;
         QCOMPARE(window.windowTitle(), QStringLiteral("Rotamind PRO"));
         QCOMPARE(window.size(), QSize(410, 624));
-        ProDriver pro(window);
+        WindowDriver pro(window);
         pro.click("SpeedButton3");
         QCOMPARE(window.width(), 674);
         pro.click("SpeedButton3");
@@ -217,7 +218,7 @@ private slots:
         TPRO window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        ProDriver pro(window);
+        WindowDriver pro(window);
         for (const char* name : kHiddenCommands)
             QVERIFY2(!pro.control(name)->isVisible(), name);
         pro.type("Combo1", QStringLiteral("18"));
@@ -233,7 +234,7 @@ private slots:
         TPRO window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        ProDriver pro(window);
+        WindowDriver pro(window);
         QTest::mouseClick(pro.control<QLineEdit>("Edit1"), Qt::LeftButton);
         QCOMPARE(pro.text("Edit1"), QString());
         QCOMPARE(pro.text("Edit2"), QStringLiteral("Ormilda"));
@@ -263,7 +264,7 @@ private slots:
             {"17", A, "2", "00-03-12-26-32-35", "05-08-10-23-24-30"},
         };
         TPRO window;
-        ProDriver pro(window);
+        WindowDriver pro(window);
         for (const Row& row : rows) {
             pro.type("P", QString::fromLatin1(row.p));
             pro.type("D", QString::fromLatin1(row.d));
@@ -285,7 +286,7 @@ private slots:
 
     void numbersToBet_withNoDirection_keepTheQuestionMarks() {
         TPRO window;
-        ProDriver pro(window);
+        WindowDriver pro(window);
         pro.click("Button2");
         QCOMPARE(pro.text("N"), QStringLiteral("??-??-??-??-??-??"));
         QCOMPARE(pro.text("OPPO"), QStringLiteral("??-??-??-??-??-??"));
@@ -302,7 +303,7 @@ private slots:
         });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        ProDriver pro(window);
+        WindowDriver pro(window);
         auto* panel = pro.control<WheelPicturePanel>("Panel2");
         QVERIFY(!panel->isVisible());
         pro.click("SpeedButton4");

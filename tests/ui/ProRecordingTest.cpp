@@ -1,13 +1,15 @@
 // Registering launches in the PRO window, deleting them, the direction lock,
 // the chart pages: driven through the window's named controls.
-#include "ProDriver.h"
+#include "WindowDriver.h"
+
+#include "ui/TPRO.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace rotamind;
 using rotamind::testing::numberFor;
-using rotamind::testing::ProDriver;
+using rotamind::testing::WindowDriver;
 
 namespace {
 constexpr auto O = Direction::Clockwise;
@@ -20,7 +22,7 @@ class ProRecordingTest : public QObject {
 private slots:
     void firstRegister_withNoDirection_registersNothingAndSelectsO() {
         TPRO window;
-        ProDriver pro(window);
+        WindowDriver pro(window);
         pro.click("Button11");
         QVERIFY(pro.items("List1").isEmpty());
         QVERIFY(pro.items("List2").isEmpty());
@@ -33,7 +35,7 @@ private slots:
 
     void register18After21Clockwise_appendsMinusOneAndFlipsToA() {
         TPRO window;
-        ProDriver pro(window);
+        WindowDriver pro(window);
         pro.registerLaunch(QStringLiteral("18"), O);
         QCOMPARE(pro.text("n2"), QStringLiteral("21"));
         QCOMPARE(pro.text("n1"), QStringLiteral("18"));
@@ -54,7 +56,7 @@ private slots:
 
     void enterInTheEntryField_pressesRegister() {
         TPRO window;
-        ProDriver pro(window);
+        WindowDriver pro(window);
         pro.select(O);
         pro.type("Combo1", QStringLiteral("18"));
         QTest::keyClick(pro.control<QComboBox>("Combo1")->lineEdit(), Qt::Key_Return);
@@ -64,7 +66,7 @@ private slots:
 
     void repeatedNumber_appendsNothingButShifts() {
         TPRO window;
-        ProDriver pro(window);
+        WindowDriver pro(window);
         pro.registerLaunch(QStringLiteral("5"), O);
         pro.registerLaunch(QStringLiteral("5"), O);
         QCOMPARE(pro.items("List1").size(), 1);
@@ -75,7 +77,7 @@ private slots:
 
     void foreignEntry_isShiftedButGetsNoClass_andNeitherDoesTheNext() {
         TPRO window;
-        ProDriver pro(window);
+        WindowDriver pro(window);
         pro.registerLaunch(QStringLiteral("07"), O);
         QCOMPARE(pro.text("n1"), QStringLiteral("07"));
         QVERIFY(pro.items("List1").isEmpty());
@@ -89,7 +91,7 @@ private slots:
 
     void noNumberEntry_keepsEverythingAndCopiesQuestionMarksIntoP() {
         TPRO window;
-        ProDriver pro(window);
+        WindowDriver pro(window);
         pro.registerLaunch(QStringLiteral("18"), O);
         pro.type("Combo1", QStringLiteral("??"));
         pro.select(A);
@@ -104,7 +106,7 @@ private slots:
 
     void userChangeOfP_isCopiedIntoN1() {
         TPRO window;
-        ProDriver pro(window);
+        WindowDriver pro(window);
         pro.type("P", QStringLiteral("7"));
         QCOMPARE(pro.text("n1"), QStringLiteral("7"));
         pro.type("P", QStringLiteral("x9"));
@@ -119,7 +121,7 @@ private slots:
 
     void deleteLast_keepsTheOnlyItem_andSelectsTheListsDirection() {
         TPRO window;
-        ProDriver pro(window);
+        WindowDriver pro(window);
         pro.registerLaunch(QStringLiteral("18"), O);
         pro.click("SpeedButton1");
         QCOMPARE(pro.items("List1").size(), 1);
@@ -135,7 +137,7 @@ private slots:
 
     void deleteLastTwice_leavesNoPreviousNumber_soOneLaunchGetsNoClass() {
         TPRO window;
-        ProDriver pro(window);
+        WindowDriver pro(window);
         pro.click("SpeedButton8"); // lock O: every launch clockwise
         for (const char* number : {"0", "32", "15", "10"})
             pro.registerLaunch(QString::fromLatin1(number), O);
@@ -157,7 +159,7 @@ private slots:
 
     void deleteLast_rerunsTheStatistics() {
         TPRO window;
-        ProDriver pro(window);
+        WindowDriver pro(window);
         pro.click("SpeedButton8");
         QString previous = QStringLiteral("21");
         for (const int distanceClass : {3, 3}) {
@@ -172,7 +174,7 @@ private slots:
 
     void doubleClickOnMiddleOfFive_removesIt_showsFourAndRecomputes() {
         TPRO window;
-        ProDriver pro(window);
+        WindowDriver pro(window);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         pro.click("SpeedButton8");
@@ -197,7 +199,7 @@ private slots:
 
     void doubleClickOnTheOnlyItemOrAnEmptyList_changesNothing() {
         TPRO window;
-        ProDriver pro(window);
+        WindowDriver pro(window);
         window.List2DblClick();
         QVERIFY(pro.points("Chart2").isEmpty());
         QCOMPARE(pro.text("BOULES2"), QStringLiteral("0"));
@@ -209,7 +211,7 @@ private slots:
 
     void lockA_registersEveryLaunchCounterClockwise() {
         TPRO window;
-        ProDriver pro(window);
+        WindowDriver pro(window);
         pro.click("SpeedButton7");
         QVERIFY(window.timer1On());
         QVERIFY(pro.checked(A));
@@ -228,7 +230,7 @@ private slots:
 
     void lockButtons_moveAndRelease_theOneLock() {
         TPRO window;
-        ProDriver pro(window);
+        WindowDriver pro(window);
         pro.click("SpeedButton8");
         QVERIFY(window.timer2On());
         QVERIFY(!window.timer1On());
@@ -250,7 +252,7 @@ private slots:
 
     void clockwiseChart_turnsToTheLastPage_atThe26thPoint() {
         TPRO window;
-        ProDriver pro(window);
+        WindowDriver pro(window);
         auto* chart = pro.control<DistanceChart>("Chart1");
         pro.click("SpeedButton8");
         QString previous = QStringLiteral("21");
@@ -275,7 +277,7 @@ private slots:
 
     void listAndChart_stayEqual_throughMixedOperations() {
         TPRO window;
-        ProDriver pro(window);
+        WindowDriver pro(window);
         quint32 seed = 12345;
         auto next = [&seed](quint32 bound) {
             seed = seed * 1103515245u + 12345u;

@@ -1,35 +1,25 @@
 // The statistics chain of the PRO window after each launch, read from its
 // labels and their colours.
-#include "ProDriver.h"
+#include "WindowDriver.h"
 
 #include "stats/SeriesStats.h"
 #include "ui/ClassicStatsGrid.h"
 #include "ui/LengthStatsGrid.h"
+#include "ui/TPRO.h"
 
 #include <QLocale>
 #include <QTest>
 
 using namespace rotamind;
 using rotamind::testing::numberFor;
-using rotamind::testing::ProDriver;
+using rotamind::testing::registerClassesUnderLock;
+using rotamind::testing::WindowDriver;
 
 namespace {
 constexpr auto O = Direction::Clockwise;
 constexpr auto A = Direction::CounterClockwise;
 const QColor kRed(255, 0, 0);
 const QColor kLime(0, 255, 0);
-
-// Registers launches that give exactly these classes in `direction`, under its lock.
-void registerClasses(ProDriver& pro, Direction direction, std::initializer_list<int> classes) {
-    pro.click(direction == O ? "SpeedButton8" : "SpeedButton7");
-    int previous = pro.text("n1").toInt();
-    for (const int distanceClass : classes) {
-        const QString number = numberFor(previous, direction, distanceClass);
-        pro.registerLaunch(number, direction);
-        previous = number.toInt();
-    }
-    pro.click(direction == O ? "SpeedButton8" : "SpeedButton7");
-}
 
 QByteArray name(const QString& text) {
     return text.toLatin1();
@@ -44,8 +34,8 @@ private slots:
 
     void workedSeries_clockwise_fillsClassicAndLengthLabels() {
         TPRO window;
-        ProDriver pro(window);
-        registerClasses(pro, O, {3, 2, 2, 1, 3, -1});
+        WindowDriver pro(window);
+        registerClassesUnderLock(pro, O, {3, 2, 2, 1, 3, -1});
         QCOMPARE(pro.text("boules"), QStringLiteral("6"));
         const char* expected[6][5] = {{"2", "33,3333", "1", "3", "0,3333"},
                                       {"2", "33,3333", "3", "3", "1"},
@@ -89,8 +79,8 @@ private slots:
 
     void percentageOfAClassThatIsGone_keepsItsLastText() {
         TPRO window;
-        ProDriver pro(window);
-        registerClasses(pro, A, {2, 1});
+        WindowDriver pro(window);
+        registerClassesUnderLock(pro, A, {2, 1});
         QCOMPARE(pro.text("AP1"), QStringLiteral("50"));
         pro.click("SpeedButton2");
         QCOMPARE(pro.text("AF1"), QStringLiteral("0"));
@@ -100,27 +90,27 @@ private slots:
 
     void lengthIndex_reachingOne_turnsRed() {
         TPRO window;
-        ProDriver pro(window);
+        WindowDriver pro(window);
         // Steps +5, 0, 0, 0, 0 over 6 launches: index(+5) = 1 x 4 / 6.
-        registerClasses(pro, A, {-3, 3, 3, 3, 3, 3});
+        registerClassesUnderLock(pro, A, {-3, 3, 3, 3, 3, 3});
         QCOMPARE(pro.text("ZICL5"), QStringLiteral("0,6667"));
         QCOMPARE(pro.background("ZICL5"), kLime);
-        registerClasses(pro, A, {3, 3}); // 1 x 6 / 8
+        registerClassesUnderLock(pro, A, {3, 3}); // 1 x 6 / 8
         QCOMPARE(pro.text("ZICL5"), QStringLiteral("0,75"));
-        registerClasses(pro, A, {-1}); // a step of -3; index(0) = 6 x 1 / 9
+        registerClassesUnderLock(pro, A, {-1}); // a step of -3; index(0) = 6 x 1 / 9
         QCOMPARE(pro.text("ZICL0"), QStringLiteral("0,6667"));
-        registerClasses(pro, A, {-1, 2}); // steps 0, +2; index(0) = 7 x 1 / 11
+        registerClassesUnderLock(pro, A, {-1, 2}); // steps 0, +2; index(0) = 7 x 1 / 11
         QCOMPARE(pro.text("ZICL0"), QStringLiteral("0,6364"));
-        registerClasses(pro, A, {-3, -3}); // steps -4, 0; index(0) = 8 x 0 / 13
+        registerClassesUnderLock(pro, A, {-3, -3}); // steps -4, 0; index(0) = 8 x 0 / 13
         QCOMPARE(pro.text("ZICL0"), QStringLiteral("0"));
-        registerClasses(pro, A, {1, 2}); // steps +3, +1; index(0) = 8 x 2 / 15
+        registerClassesUnderLock(pro, A, {1, 2}); // steps +3, +1; index(0) = 8 x 2 / 15
         QCOMPARE(pro.text("ZICL0"), QStringLiteral("1,0667"));
         QCOMPARE(pro.background("ZICL0"), kRed);
     }
 
     void longSequence_everyLabelAgreesWithTheStatistics() {
         TPRO window;
-        ProDriver pro(window);
+        WindowDriver pro(window);
         const QChar comma(u',');
         QStringList expected[2];
         QString percentages[2][6];

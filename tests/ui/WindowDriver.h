@@ -1,14 +1,31 @@
 #pragma once
 
-// Drives an EASY window through its named controls, as a user would.
-#include "ProDriver.h"
-#include "ui/TEASY.h"
+// Drives a working window (PRO or EASY) through its named controls, as a
+// user would; both windows give their controls the same names.
+#include "ui/DistanceChart.h"
+#include "wheel/Wheel.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
 
 namespace rotamind::testing {
 
-class EasyDriver {
+// The number whose launch in `direction` after `previous` has `distanceClass`.
+inline QString numberFor(int previous, Direction direction, int distanceClass) {
+    const int position = (wheelPosition(previous) + classBlock(direction, distanceClass)) % 37;
+    return QString::number(kWheelOrder[size_t(position)]);
+}
+
+class WindowDriver {
 public:
-    explicit EasyDriver(TEASY& window) : m_window(window) {}
+    explicit WindowDriver(QWidget& window) : m_window(window) {}
 
     template <typename T = QWidget> T* control(const char* name) const {
         T* found = m_window.findChild<T*>(QString::fromLatin1(name));
@@ -31,6 +48,7 @@ public:
 
     void click(const char* name) { control<QAbstractButton>(name)->click(); }
 
+    // Types into an editable drop-down as the user would: select all, type.
     void type(const char* name, const QString& text) {
         QLineEdit* edit = control<QComboBox>(name)->lineEdit();
         edit->selectAll();
@@ -44,6 +62,7 @@ public:
         control<QRadioButton>(direction == Direction::Clockwise ? "Radio1" : "Radio2")->click();
     }
 
+    // Enter a number, choose the direction, press "REGISTRA".
     void registerLaunch(const QString& number, Direction direction) {
         type("Combo1", number);
         select(direction);
@@ -85,7 +104,22 @@ public:
     }
 
 private:
-    TEASY& m_window;
+    QWidget& m_window;
 };
+
+// Registers launches that give exactly these classes in `direction`, with
+// PRO's lock on that direction (SpeedButton8 for clockwise, SpeedButton7
+// for counter-clockwise) held for the whole run.
+inline void registerClassesUnderLock(WindowDriver& pro, Direction direction,
+                                     const QList<int>& classes) {
+    pro.click(direction == Direction::Clockwise ? "SpeedButton8" : "SpeedButton7");
+    int previous = pro.text("n1").toInt();
+    for (const int distanceClass : classes) {
+        const QString number = numberFor(previous, direction, distanceClass);
+        pro.registerLaunch(number, direction);
+        previous = number.toInt();
+    }
+    pro.click(direction == Direction::Clockwise ? "SpeedButton8" : "SpeedButton7");
+}
 
 } // namespace rotamind::testing
