@@ -53,13 +53,13 @@ void buildHiddenCommands(Window* window, std::span<const HiddenCommand<Window>> 
     for (const HiddenCommand<Window>& command : commands) {
         QAbstractButton* button = nullptr;
         if (command.icon)
-            button = controls::makeIconButton(window, tableText(command.name),
-                                              tableText(command.icon), {700, 0, 33, 25},
-                                              tableText(command.hint));
+            button =
+                controls::makeIconButton(window, tableText(command.name), tableText(command.icon),
+                                         {700, 0, 33, 25}, tableText(command.hint));
         else
-            button = controls::makeButton(window, tableText(command.name),
-                                          tableText(command.caption), {700, 0, 75, 25},
-                                          tableText(command.hint));
+            button =
+                controls::makeButton(window, tableText(command.name), tableText(command.caption),
+                                     {700, 0, 75, 25}, tableText(command.hint));
         button->setVisible(false);
         QObject::connect(button, &QAbstractButton::clicked, window, command.handler);
     }

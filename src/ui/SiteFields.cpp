@@ -49,4 +49,10 @@ bool SiteFields::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+SessionCommands::SaveRequest SiteFields::saveRequest(const QString& title,
+                                                     const QString& suffix) const {
+    return {
+        .title = title, .suffix = suffix, .site = m_site->text(), .croupier = m_croupier->text()};
+}
+
 } // namespace rotamind

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/SessionCommands.h"
+
 #include <QColor>
 #include <QObject>
 #include <QString>
@@ -27,6 +29,8 @@ public:
 
     QLineEdit* site() const { return m_site; }
     QLineEdit* croupier() const { return m_croupier; }
+    // A save request named with the site and croupier as they read now.
+    SessionCommands::SaveRequest saveRequest(const QString& title, const QString& suffix) const;
 
 signals:
     void siteClicked();

@@ -8,10 +8,11 @@
 #include "ui/SeriesBlock.h"
 #include "ui/SiteFields.h"
 #include "ui/SpinRecording.h"
+#include "ui/StatisticsSteps.h"
 #include "ui/WebPages.h"
+#include "ui/WindowActions.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFileDialog>
 #include <QIcon>
 #include <QLineEdit>
@@ -156,7 +157,7 @@ void TEASY::List1DblClick() {
 }
 
 void TEASY::SpeedButton3Click() {
-    setFixedSize(width() == kWideWidth ? kNarrowWidth : kWideWidth, kHeight);
+    actions::toggleWidth(*this, kNarrowWidth, kWideWidth, kHeight);
 }
 
 void TEASY::Button1Click() {
@@ -167,31 +168,21 @@ void TEASY::Button1Click() {
 // ---- statistics: classic and index, per session ----
 
 void TEASY::STATSClick() {
-    const qsizetype launches = m_current->count();
-    if (launches == 0)
-        return;
-    m_current->selectFirst();
-    m_classicCurrent->showClassic(computeClassicStats(m_current->items()), launches);
-    ICClick();
+    if (statistics::showClassic(*m_current, *m_classicCurrent))
+        ICClick();
 }
 
 void TEASY::ICClick() {
-    if (m_current->count() > 0)
-        m_classicCurrent->showIndex(m_current->count());
+    statistics::showClassicIndex(*m_current, *m_classicCurrent);
 }
 
 void TEASY::STATS2Click() {
-    const qsizetype launches = m_saved->count();
-    if (launches == 0)
-        return;
-    m_saved->selectFirst();
-    m_classicSaved->showClassic(computeClassicStats(m_saved->items()), launches);
-    ICAClick();
+    if (statistics::showClassic(*m_saved, *m_classicSaved))
+        ICAClick();
 }
 
 void TEASY::ICAClick() {
-    if (m_saved->count() > 0)
-        m_classicSaved->showIndex(m_saved->count());
+    statistics::showClassicIndex(*m_saved, *m_classicSaved);
 }
 
 // ---- resets: each clears one session and leaves the other alone ----
@@ -201,31 +192,27 @@ void TEASY::SpeedButton5Click() {
 }
 
 void TEASY::AZZERAClick() {
-    m_current->clear();
-    m_current->showCount();
+    actions::clearSeries(*m_current);
     m_classicCurrent->reset();
 }
 
 void TEASY::SpeedButton8Click() {
-    m_saved->clear();
-    m_saved->showCount();
+    actions::clearSeries(*m_saved);
     m_classicSaved->reset();
 }
 
 // ---- betting aid and wheel picture ----
 
 void TEASY::Button2Click() {
-    m_aid->showNumbersToBet(m_entry->direction());
-    m_picture->refresh(m_aid->windowCaption());
+    actions::showNumbersToBet(*m_aid, *m_entry, *m_picture);
 }
 
 void TEASY::PChange() {
-    m_entry->n1()->setEditText(m_aid->lastNumber());
+    actions::copyLastNumberToEntry(*m_aid, *m_entry);
 }
 
 void TEASY::SpeedButton7Click() {
-    m_picture->refresh(m_aid->windowCaption());
-    m_picture->toggle();
+    actions::refreshAndTogglePicture(*m_aid, *m_picture);
 }
 
 void TEASY::ImageXClick() {
@@ -252,24 +239,17 @@ void TEASY::SpeedButton4Click() {
 
 // ---- session files: only the current session is ever saved ----
 
-SessionCommands::SaveRequest TEASY::saveRequest(const QString& title, const QString& suffix) const {
-    return {.title = title,
-            .suffix = suffix,
-            .site = m_site->site()->text(),
-            .croupier = m_site->croupier()->text()};
-}
-
 void TEASY::Button5Click() {
     m_commands.saveSession(this, *m_saveSession,
-                           saveRequest(QStringLiteral("Rotamind Easy - Salva sessione"),
-                                       QStringLiteral(" - Spin TOTALI")),
+                           m_site->saveRequest(QStringLiteral("Rotamind Easy - Salva sessione"),
+                                               QStringLiteral(" - Spin TOTALI")),
                            m_current->items());
 }
 
 void TEASY::Button3Click() {
     m_commands.saveChart(this, *m_saveChart,
-                         saveRequest(QStringLiteral("Rotamind Easy - Salva grafico"),
-                                     QStringLiteral(" - GRAFICO Spin TOTALI")),
+                         m_site->saveRequest(QStringLiteral("Rotamind Easy - Salva grafico"),
+                                             QStringLiteral(" - GRAFICO Spin TOTALI")),
                          *m_current->chart());
 }
 
@@ -284,18 +264,13 @@ void TEASY::Button8Click() {
 }
 
 bool TEASY::loadInto(SeriesBlock& series, ClassicStatsGrid& statistics, QFileDialog& dialog) {
-    // A cancelled dialog or a refused file leaves the series exactly as it was.
-    const std::optional<QStringList> items = m_commands.loadSession(this, dialog);
-    if (!items)
-        return false;
-    series.replaceAll(*items);
-    series.showCount();
     // A loaded session is read from its beginning.
-    series.chart()->setCurrentPage(1);
+    const actions::LoadOutcome outcome =
+        actions::loadSeries(m_commands, this, dialog, series, actions::PageAfterLoad::First);
     // An empty file runs no statistics; the old ones must not stand beside an empty list.
-    if (items->isEmpty())
+    if (outcome == actions::LoadOutcome::Empty)
         statistics.reset();
-    return true;
+    return outcome != actions::LoadOutcome::NothingLoaded;
 }
 
 // ---- site, croupier and web pages ----

@@ -102,7 +102,6 @@ private:
     void wire();
     // Replaces a series with the file chosen in `dialog`; false when nothing was loaded.
     bool loadInto(SeriesBlock& series, ClassicStatsGrid& statistics, QFileDialog& dialog);
-    SessionCommands::SaveRequest saveRequest(const QString& title, const QString& suffix) const;
 
     EntryArea* m_entry = nullptr;
     BettingAidPanel* m_aid = nullptr;

@@ -12,12 +12,13 @@
 #include "ui/SessionCommands.h"
 #include "ui/SiteFields.h"
 #include "ui/SpinRecording.h"
+#include "ui/StatisticsSteps.h"
 #include "ui/TAZZERAPRO.h"
 #include "ui/TSALVA.h"
 #include "ui/WebPages.h"
+#include "ui/WindowActions.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
@@ -180,7 +181,7 @@ void TPRO::SpeedButton8Click() {
 }
 
 void TPRO::SpeedButton3Click() {
-    setFixedSize(width() == kWideWidth ? kNarrowWidth : kWideWidth, kHeight);
+    actions::toggleWidth(*this, kNarrowWidth, kWideWidth, kHeight);
 }
 
 void TPRO::SpeedButton5Click() {
@@ -198,68 +199,46 @@ void TPRO::Button4Click() {
 // ---- statistics chain: classic, index, lengths, length index ----
 
 void TPRO::STATSClick() {
-    const qsizetype launches = m_clockwise->count();
-    if (launches == 0)
-        return;
-    m_clockwise->selectFirst();
-    m_classicClockwise->showClassic(computeClassicStats(m_clockwise->items()), launches);
-    ICClick();
+    if (statistics::showClassic(*m_clockwise, *m_classicClockwise))
+        ICClick();
 }
 
 void TPRO::ICClick() {
-    if (m_clockwise->count() == 0)
-        return;
-    m_classicClockwise->showIndex(m_clockwise->count());
-    LUNGOClick();
+    if (statistics::showClassicIndex(*m_clockwise, *m_classicClockwise))
+        LUNGOClick();
 }
 
 void TPRO::LUNGOClick() {
-    if (m_clockwise->count() == 0)
-        return;
-    m_clockwise->selectFirst();
-    m_lengthsClockwise->showLengths(computeLengthStats(m_clockwise->items()));
-    ICLOClick();
+    if (statistics::showLengths(*m_clockwise, *m_lengthsClockwise))
+        ICLOClick();
 }
 
 void TPRO::ICLOClick() {
-    if (m_clockwise->count() > 0)
-        m_lengthsClockwise->showIndex(m_clockwise->count());
+    statistics::showLengthIndex(*m_clockwise, *m_lengthsClockwise);
 }
 
 void TPRO::stats2Click() {
-    const qsizetype launches = m_counterClockwise->count();
-    if (launches == 0)
-        return;
-    m_counterClockwise->selectFirst();
-    m_classicCounter->showClassic(computeClassicStats(m_counterClockwise->items()), launches);
-    ICAClick();
+    if (statistics::showClassic(*m_counterClockwise, *m_classicCounter))
+        ICAClick();
 }
 
 void TPRO::ICAClick() {
-    if (m_counterClockwise->count() == 0)
-        return;
-    m_classicCounter->showIndex(m_counterClockwise->count());
-    LUNGAClick();
+    if (statistics::showClassicIndex(*m_counterClockwise, *m_classicCounter))
+        LUNGAClick();
 }
 
 void TPRO::LUNGAClick() {
-    if (m_counterClockwise->count() == 0)
-        return;
-    m_counterClockwise->selectFirst();
-    m_lengthsCounter->showLengths(computeLengthStats(m_counterClockwise->items()));
-    ICLAClick();
+    if (statistics::showLengths(*m_counterClockwise, *m_lengthsCounter))
+        ICLAClick();
 }
 
 void TPRO::ICLAClick() {
-    if (m_counterClockwise->count() > 0)
-        m_lengthsCounter->showIndex(m_counterClockwise->count());
+    statistics::showLengthIndex(*m_counterClockwise, *m_lengthsCounter);
 }
 
 void TPRO::AZZERAClick() {
-    for (SeriesBlock* series : {m_clockwise, m_counterClockwise}) {
-        series->clear();
-        series->showCount();
-    }
+    actions::clearSeries(*m_clockwise);
+    actions::clearSeries(*m_counterClockwise);
     m_classicClockwise->reset();
     m_classicCounter->reset();
     m_lengthsClockwise->reset();
@@ -269,17 +248,15 @@ void TPRO::AZZERAClick() {
 // ---- betting aid and wheel picture ----
 
 void TPRO::Button2Click() {
-    m_aid->showNumbersToBet(m_entry->direction());
-    m_picture->refresh(m_aid->windowCaption());
+    actions::showNumbersToBet(*m_aid, *m_entry, *m_picture);
 }
 
 void TPRO::PChange() {
-    m_entry->n1()->setEditText(m_aid->lastNumber());
+    actions::copyLastNumberToEntry(*m_aid, *m_entry);
 }
 
 void TPRO::SpeedButton4Click() {
-    m_picture->refresh(m_aid->windowCaption());
-    m_picture->toggle();
+    actions::refreshAndTogglePicture(*m_aid, *m_picture);
 }
 
 void TPRO::ImageXClick() {

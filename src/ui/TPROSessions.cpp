@@ -9,6 +9,7 @@
 #include "ui/SiteFields.h"
 #include "ui/TPRO.h"
 #include "ui/TSALVA.h"
+#include "ui/WindowActions.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
@@ -49,42 +50,37 @@ const AutoSaveSource& TPRO::autoSaveSource() const {
 }
 
 void TPRO::Button5Click() {
-    m_commands->saveSession(this, *m_save2,
-                            {.title = QStringLiteral("Rotamind Pro - Salva sessione SPIN ORARI"),
-                             .suffix = QStringLiteral(" - Spin ORARI"),
-                             .site = m_site->site()->text(),
-                             .croupier = m_site->croupier()->text()},
-                            m_clockwise->items());
+    m_commands->saveSession(
+        this, *m_save2,
+        m_site->saveRequest(QStringLiteral("Rotamind Pro - Salva sessione SPIN ORARI"),
+                            QStringLiteral(" - Spin ORARI")),
+        m_clockwise->items());
 }
 
 void TPRO::Button9Click() {
     m_commands->saveSession(
         this, *m_save3,
-        {.title = QStringLiteral("Rotamind Pro - Salva sessione SPIN ANTIORARI"),
-         .suffix = QStringLiteral(" - Spin ANTIORARI"),
-         .site = m_site->site()->text(),
-         .croupier = m_site->croupier()->text()},
+        m_site->saveRequest(QStringLiteral("Rotamind Pro - Salva sessione SPIN ANTIORARI"),
+                            QStringLiteral(" - Spin ANTIORARI")),
         m_counterClockwise->items());
 }
 
 void TPRO::Button3Click() {
-    m_commands->saveChart(this, *m_save1,
-                          {.title = QStringLiteral("Rotamind Pro - Salva GRAFICO SPIN ORARI"),
-                           .suffix = QStringLiteral(" - GRAFICO Spin ORARI"),
-                           .site = m_site->site()->text(),
-                           .croupier = m_site->croupier()->text()},
-                          *m_clockwise->chart());
+    m_commands->saveChart(
+        this, *m_save1,
+        m_site->saveRequest(QStringLiteral("Rotamind Pro - Salva GRAFICO SPIN ORARI"),
+                            QStringLiteral(" - GRAFICO Spin ORARI")),
+        *m_clockwise->chart());
 }
 
 void TPRO::Button10Click() {
     // The counter-clockwise chart has always proposed its session's suffix,
     // without "GRAFICO"; the dialog's default extension still makes it a .bmp.
-    m_commands->saveChart(this, *m_save4,
-                          {.title = QStringLiteral("Rotamind Pro - Salva GRAFICO SPIN ANTIORARI"),
-                           .suffix = QStringLiteral(" - Spin ANTIORARI"),
-                           .site = m_site->site()->text(),
-                           .croupier = m_site->croupier()->text()},
-                          *m_counterClockwise->chart());
+    m_commands->saveChart(
+        this, *m_save4,
+        m_site->saveRequest(QStringLiteral("Rotamind Pro - Salva GRAFICO SPIN ANTIORARI"),
+                            QStringLiteral(" - Spin ANTIORARI")),
+        *m_counterClockwise->chart());
 }
 
 void TPRO::Button8Click() {
@@ -96,24 +92,22 @@ void TPRO::Button1Click() {
 }
 
 void TPRO::loadSeries(Direction direction, QFileDialog& dialog) {
-    // A refused file was reported by the reader and reaches no series.
-    const std::optional<QStringList> items = m_commands->loadSession(this, dialog);
-    if (!items)
-        return;
     const bool clockwise = direction == Direction::Clockwise;
-    SeriesBlock& target = series(direction);
-    target.replaceAll(*items);
     // As after a registration, the chart shows the latest launches.
-    target.chart()->showLastPage();
-    target.showCount();
-    if (target.count() > 0) {
+    switch (actions::loadSeries(*m_commands, this, dialog, series(direction),
+                                actions::PageAfterLoad::Last)) {
+    case actions::LoadOutcome::Filled:
         clockwise ? STATSClick() : stats2Click();
-        return;
+        break;
+    case actions::LoadOutcome::Empty:
+        // The chain never runs on an empty list; without this the labels would
+        // go on describing the series the file replaced.
+        (clockwise ? m_classicClockwise : m_classicCounter)->reset();
+        (clockwise ? m_lengthsClockwise : m_lengthsCounter)->reset();
+        break;
+    case actions::LoadOutcome::NothingLoaded:
+        break;
     }
-    // The chain never runs on an empty list; without this the labels would
-    // go on describing the series the file replaced.
-    (clockwise ? m_classicClockwise : m_classicCounter)->reset();
-    (clockwise ? m_lengthsClockwise : m_lengthsCounter)->reset();
 }
 
 void TPRO::SpeedButton10Click() {
