@@ -4,15 +4,14 @@
 #include "ui/ClassicStatsGrid.h"
 #include "ui/ClickableLabel.h"
 #include "ui/CommandTable.h"
-#include "ui/ContactPage.h"
 #include "ui/Controls.h"
 #include "ui/Palette.h"
 #include "ui/SessionCommands.h"
 #include "ui/SiteFields.h"
 #include "ui/TEASY.h"
+#include "ui/WindowParts.h"
 
 #include <QPushButton>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -77,24 +76,13 @@ void TEASY::buildCommandColumn() {
 }
 
 void TEASY::buildSessionArea() {
-    controls::makeLabel(this, {.name = QStringLiteral("Label60"),
-                               .text = QStringLiteral("GESTIONE SESSIONI"),
-                               .rect = {413, 6, 245, 13},
-                               .background = palette::kLime,
-                               .bold = true,
-                               .align = Qt::AlignCenter});
-    controls::makeLabel(this, {.name = QStringLiteral("Label62"),
-                               .text = QStringLiteral("ATTUALE"),
-                               .rect = {416, 25, 95, 13},
-                               .background = palette::kYellow,
-                               .bold = true,
-                               .align = Qt::AlignCenter});
-    controls::makeLabel(this, {.name = QStringLiteral("Label2"),
-                               .text = QStringLiteral("SALVATA"),
-                               .rect = {560, 25, 95, 13},
-                               .background = palette::kYellow,
-                               .bold = true,
-                               .align = Qt::AlignCenter});
+    parts::makeSessionHeadings(this,
+                               {.name = QStringLiteral("Label62"),
+                                .text = QStringLiteral("ATTUALE"),
+                                .background = palette::kYellow},
+                               {.name = QStringLiteral("Label2"),
+                                .text = QStringLiteral("SALVATA"),
+                                .background = palette::kYellow});
     commands::buildSessionButtons<TEASY>(this, kSessionButtons);
     m_saveChart = createSaveDialog(this, QStringLiteral("Save1"), QStringLiteral("Immagine bitmap"),
                                    QStringLiteral("*.bmp"), QStringLiteral("bmp"));
@@ -112,15 +100,9 @@ void TEASY::buildSessionArea() {
 }
 
 void TEASY::buildStatisticsTabs() {
-    m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName(QStringLiteral("PageControl1"));
-    m_tabs->setFont(palette::boldFont());
-    m_tabs->setGeometry(405, 184, 260, 377);
-    m_tabs->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 6px; }"));
+    m_tabs = parts::makeStatisticsTabs(this);
 
-    auto* classic = new QWidget;
-    classic->setObjectName(QStringLiteral("Classiche"));
-    palette::setWindowColour(classic, palette::kBlack);
+    QWidget* classic = parts::makeStatisticsPage(QStringLiteral("Classiche"), palette::kBlack);
     m_classicCurrent = std::make_unique<ClassicStatsGrid>(
         classic, ClassicStatsGridSpec{.prefix = {},
                                       .heading = QStringLiteral("Stats sessione attuale"),
@@ -135,10 +117,7 @@ void TEASY::buildStatisticsTabs() {
                                       .firstRowTop = 224});
     m_tabs->addTab(classic, QStringLiteral("Statistiche Classiche"));
 
-    auto* contact = new ContactPage;
-    connect(contact->messageButton(), &QToolButton::clicked, this, &TEASY::SpeedButton9Click);
-    m_tabs->addTab(contact, QStringLiteral(" ???"));
-    m_tabs->setCurrentIndex(0);
+    connect(parts::addContactPage(m_tabs), &QToolButton::clicked, this, &TEASY::SpeedButton9Click);
 }
 
 void TEASY::buildHiddenCommands() {

@@ -4,15 +4,14 @@
 #include "ui/ClassicStatsGrid.h"
 #include "ui/ClickableLabel.h"
 #include "ui/CommandTable.h"
-#include "ui/ContactPage.h"
 #include "ui/Controls.h"
 #include "ui/LengthStatsGrid.h"
 #include "ui/Palette.h"
 #include "ui/SiteFields.h"
 #include "ui/TPRO.h"
+#include "ui/WindowParts.h"
 
 #include <QPushButton>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -68,13 +67,6 @@ const commands::HiddenCommand<TPRO> kHiddenCommands[] = {
     {"SpeedButton6", nullptr, "Supporto Online", "contact", &TPRO::SpeedButton6Click},
 };
 
-QWidget* makePage(const QString& name, const QColor& background) {
-    auto* page = new QWidget;
-    page->setObjectName(name);
-    palette::setWindowColour(page, background);
-    return page;
-}
-
 } // namespace
 
 void TPRO::buildCommandColumn() {
@@ -103,24 +95,13 @@ void TPRO::buildCommandColumn() {
 }
 
 void TPRO::buildSessionArea() {
-    controls::makeLabel(this, {.name = QStringLiteral("Label60"),
-                               .text = QStringLiteral("GESTIONE SESSIONI"),
-                               .rect = {413, 6, 245, 13},
-                               .background = palette::kLime,
-                               .bold = true,
-                               .align = Qt::AlignCenter});
-    controls::makeLabel(this, {.name = QStringLiteral("Label62"),
-                               .text = QStringLiteral("ORARIO"),
-                               .rect = {416, 25, 95, 13},
-                               .background = palette::kYellow,
-                               .bold = true,
-                               .align = Qt::AlignCenter});
-    controls::makeLabel(this, {.name = QStringLiteral("Label61"),
-                               .text = QStringLiteral("ANTIORARIO"),
-                               .rect = {560, 25, 95, 13},
-                               .background = palette::kMoneyGreen,
-                               .bold = true,
-                               .align = Qt::AlignCenter});
+    parts::makeSessionHeadings(this,
+                               {.name = QStringLiteral("Label62"),
+                                .text = QStringLiteral("ORARIO"),
+                                .background = palette::kYellow},
+                               {.name = QStringLiteral("Label61"),
+                                .text = QStringLiteral("ANTIORARIO"),
+                                .background = palette::kMoneyGreen});
     commands::buildSessionButtons<TPRO>(this, kSessionButtons);
     QToolButton* autoSave = controls::makeIconButton(
         this, QStringLiteral("SpeedButton10"), QStringLiteral("autosave"), {519, 75, 33, 25},
@@ -135,14 +116,9 @@ void TPRO::buildSessionArea() {
 }
 
 void TPRO::buildStatisticsTabs() {
-    m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName(QStringLiteral("PageControl1"));
-    m_tabs->setFont(palette::boldFont());
-    m_tabs->setGeometry(405, 184, 260, 377);
-    // The three bold captions must fit the 260 pixels without scroll arrows.
-    m_tabs->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 6px; }"));
+    m_tabs = parts::makeStatisticsTabs(this);
 
-    QWidget* classic = makePage(QStringLiteral("Classiche"), palette::kYellow);
+    QWidget* classic = parts::makeStatisticsPage(QStringLiteral("Classiche"), palette::kYellow);
     m_classicClockwise = std::make_unique<ClassicStatsGrid>(
         classic, ClassicStatsGridSpec{.prefix = {},
                                       .heading = QStringLiteral("Stats su colpi ORARI"),
@@ -157,7 +133,7 @@ void TPRO::buildStatisticsTabs() {
                                       .firstRowTop = 224});
     m_tabs->addTab(classic, QStringLiteral("Statistiche Classiche"));
 
-    QWidget* lengths = makePage(QStringLiteral("TabSheet2"), palette::kYellow);
+    QWidget* lengths = parts::makeStatisticsPage(QStringLiteral("TabSheet2"), palette::kYellow);
     m_lengthsClockwise = std::make_unique<LengthStatsGrid>(
         lengths, LengthStatsGridSpec{.prefix = {},
                                      .heading = QStringLiteral("Spin ORARI"),
@@ -176,10 +152,7 @@ void TPRO::buildStatisticsTabs() {
                                      .headLefts = {138, 167, 197, 222}});
     m_tabs->addTab(lengths, QStringLiteral("Lunghezze"));
 
-    auto* contact = new ContactPage;
-    connect(contact->messageButton(), &QToolButton::clicked, this, &TPRO::SpeedButton6Click);
-    m_tabs->addTab(contact, QStringLiteral(" ???"));
-    m_tabs->setCurrentIndex(0);
+    connect(parts::addContactPage(m_tabs), &QToolButton::clicked, this, &TPRO::SpeedButton6Click);
 }
 
 void TPRO::buildHiddenCommands() {
