@@ -1,5 +1,6 @@
 // The EASY window's controls by name, place, caption, hint and colour; its
 // tabs and hidden commands; the wheel picture panel with the real pictures.
+#include "LayoutCheck.h"
 #include "WindowDriver.h"
 
 #include "ui/ClassicStatsGrid.h"
@@ -13,20 +14,14 @@
 #include <QToolButton>
 
 using namespace rotamind;
+using rotamind::testing::checkControls;
+using rotamind::testing::ExpectedControl;
 using rotamind::testing::WindowDriver;
 
 namespace {
 constexpr auto O = Direction::Clockwise;
 
-struct Expected {
-    const char* name;
-    const char* kind;
-    QRect rect;          // relative to the parent; empty: not checked
-    const char* caption; // nullptr: not checked
-    const char* hint;    // nullptr: not checked
-};
-
-const Expected kControls[] = {
+const ExpectedControl kControls[] = {
     {"Combo1", "QComboBox", {8, 6, 65, 45}, "18", nullptr},
     {"Radio1", "QRadioButton", {76, 7, 33, 17}, "O", "spin senso orario"},
     {"Radio2", "QRadioButton", {113, 7, 33, 17}, "A", "spin senso antiorario"},
@@ -107,18 +102,6 @@ const char* const kNotInEasy[] = {"OPPO",          "BOULES2",       "stats2",  "
                                   "SpeedButton12", "SpeedButton13", "Button9", "Button10",
                                   "TabSheet2",     "LF0",           "ZLF0"};
 
-QString captionOf(QWidget* widget) {
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        return label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        return button->text();
-    if (auto* combo = qobject_cast<QComboBox*>(widget))
-        return combo->currentText();
-    if (auto* edit = qobject_cast<QLineEdit*>(widget))
-        return edit->text();
-    return {};
-}
-
 QImage shownPicture(WindowDriver& easy) {
     return easy.control<QLabel>("ImageX")->pixmap().toImage();
 }
@@ -130,19 +113,9 @@ class EasyLayoutTest : public QObject {
 private slots:
     void everyControl_hasItsNamePlaceCaptionAndHint() {
         TEASY window;
-        for (const Expected& expected : kControls) {
-            const QList<QWidget*> found =
-                window.findChildren<QWidget*>(QString::fromLatin1(expected.name));
-            QVERIFY2(found.size() == 1, expected.name);
-            QWidget* widget = found.first();
-            QVERIFY2(widget->inherits(expected.kind), expected.name);
-            if (!expected.rect.isEmpty())
-                QCOMPARE(widget->geometry(), expected.rect);
-            if (expected.caption)
-                QCOMPARE(captionOf(widget), QString::fromUtf8(expected.caption));
-            if (expected.hint)
-                QCOMPARE(widget->toolTip(), QString::fromUtf8(expected.hint));
-        }
+        checkControls(window, kControls);
+        if (QTest::currentTestFailed())
+            return;
         for (const char* name : kNotInEasy)
             QVERIFY2(!window.findChild<QWidget*>(QString::fromLatin1(name)), name);
         QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("Button1"))->focusPolicy(),

@@ -1,5 +1,6 @@
 // The PRO window's controls by name, place, caption and hint; its width
 // toggle, the site fields, the betting aid and the wheel picture panel.
+#include "LayoutCheck.h"
 #include "WindowDriver.h"
 
 #include "ui/ClassicStatsGrid.h"
@@ -13,21 +14,15 @@
 #include <QToolButton>
 
 using namespace rotamind;
+using rotamind::testing::checkControls;
+using rotamind::testing::ExpectedControl;
 using rotamind::testing::WindowDriver;
 
 namespace {
 constexpr auto O = Direction::Clockwise;
 constexpr auto A = Direction::CounterClockwise;
 
-struct Expected {
-    const char* name;
-    const char* kind;
-    QRect rect;          // relative to the parent; empty: not checked
-    const char* caption; // nullptr: not checked
-    const char* hint;    // nullptr: not checked
-};
-
-const Expected kControls[] = {
+const ExpectedControl kControls[] = {
     {"Combo1", "QComboBox", {8, 6, 65, 45}, "18", nullptr},
     {"Radio1", "QRadioButton", {76, 7, 33, 17}, "O", "spin senso orario"},
     {"Radio2", "QRadioButton", {113, 7, 33, 17}, "A", "spin senso antiorario"},
@@ -126,17 +121,6 @@ const char* const kHiddenCommands[] = {"Button6", "Button7", "STATS",  "IC",
                                        "stats2",  "ICA",     "LUNGO",  "ICLO",
                                        "LUNGA",   "ICLA",    "AZZERA", "SpeedButton6"};
 
-QString captionOf(QWidget* widget) {
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        return label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        return button->text();
-    if (auto* combo = qobject_cast<QComboBox*>(widget))
-        return combo->currentText();
-    if (auto* edit = qobject_cast<QLineEdit*>(widget))
-        return edit->text();
-    return {};
-}
 } // namespace
 
 class ProLayoutTest : public QObject {
@@ -145,19 +129,7 @@ class ProLayoutTest : public QObject {
 private slots:
     void everyControl_hasItsNamePlaceCaptionAndHint() {
         TPRO window;
-        for (const Expected& expected : kControls) {
-            const QList<QWidget*> found =
-                window.findChildren<QWidget*>(QString::fromLatin1(expected.name));
-            QVERIFY2(found.size() == 1, expected.name);
-            QWidget* widget = found.first();
-            QVERIFY2(widget->inherits(expected.kind), expected.name);
-            if (!expected.rect.isEmpty())
-                QCOMPARE(widget->geometry(), expected.rect);
-            if (expected.caption)
-                QCOMPARE(captionOf(widget), QString::fromUtf8(expected.caption));
-            if (expected.hint)
-                QCOMPARE(widget->toolTip(), QString::fromUtf8(expected.hint));
-        }
+        checkControls(window, kControls);
     }
 
     void everyStatisticsLabel_existsOnceAndStartsAtZeroOnItsColour() {
