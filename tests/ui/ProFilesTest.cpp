@@ -1,5 +1,6 @@
 // Saving and loading the PRO series through the session area's buttons, and
 // automatic saving of a hidden PRO window.
+#include "TestSupport.h"
 #include "WindowDriver.h"
 
 #include "ui/ClassicStatsGrid.h"
@@ -26,6 +27,8 @@
 #include <optional>
 
 using namespace rotamind;
+using rotamind::testing::whenModal;
+using rotamind::testing::writeBytes;
 using namespace std::chrono_literals;
 using rotamind::testing::numberFor;
 using rotamind::testing::registerClassesUnderLock;
@@ -115,12 +118,6 @@ QByteArray contentOf(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 QByteArray sessionBytes(const QStringList& items) {
     QByteArray bytes;
     for (const QString& item : items)
@@ -130,18 +127,6 @@ QByteArray sessionBytes(const QStringList& items) {
 
 QImage rgb(const QImage& image) {
     return image.convertToFormat(QImage::Format_RGB32);
-}
-
-// Runs action on the modal widget of type T as soon as one is shown, the way a
-// user answers a dialog that blocks the test in exec().
-template <typename T> void whenModal(std::function<void(T*)> action, int triesLeft = 300) {
-    QTimer::singleShot(10, qApp, [action, triesLeft] {
-        auto* widget = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (widget && widget->isVisible())
-            action(widget);
-        else if (triesLeft > 0)
-            whenModal<T>(action, triesLeft - 1);
-    });
 }
 
 // Confirms the next file dialog in folder, with its proposed name.

@@ -1,5 +1,7 @@
-#include "ui/SessionCommands.h"
+#include "TestSupport.h"
+
 #include "ui/DistanceChart.h"
+#include "ui/SessionCommands.h"
 #include "ui/Translations.h"
 
 #include <QAbstractButton>
@@ -15,21 +17,11 @@
 #include <functional>
 
 using namespace rotamind;
+using rotamind::testing::whenModal;
+using rotamind::testing::writeBytes;
 using Outcome = SessionCommands::SaveOutcome;
 
 namespace {
-
-// Runs action on the modal widget of type T as soon as one is shown, the way a
-// user answers a dialog that blocks the test in exec().
-template <typename T> void whenModal(std::function<void(T*)> action, int triesLeft = 300) {
-    QTimer::singleShot(10, qApp, [action, triesLeft] {
-        auto* widget = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (widget && widget->isVisible())
-            action(widget);
-        else if (triesLeft > 0)
-            whenModal<T>(action, triesLeft - 1);
-    });
-}
 
 struct SeenInDialog {
     QString objectName;
@@ -65,12 +57,6 @@ void answerFileDialog(SeenInDialog* seen, const QString& folder, const QString& 
 QByteArray contentOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 } // namespace

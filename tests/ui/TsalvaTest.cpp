@@ -1,3 +1,5 @@
+#include "TestSupport.h"
+
 #include "ui/TSALVA.h"
 
 #include <QApplication>
@@ -19,19 +21,10 @@
 #include <functional>
 
 using namespace rotamind;
+using rotamind::testing::whenModal;
 using namespace std::chrono_literals;
 
 namespace {
-
-template <typename T> void whenModal(std::function<void(T*)> action, int triesLeft = 300) {
-    QTimer::singleShot(10, qApp, [action, triesLeft] {
-        auto* widget = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (widget && widget->isVisible())
-            action(widget);
-        else if (triesLeft > 0)
-            whenModal<T>(action, triesLeft - 1);
-    });
-}
 
 // The PRO window as automatic saving sees it.
 struct FakeSource final : AutoSaveSource {
