@@ -3,6 +3,7 @@
 #include "wheel/Wheel.h"
 
 #include "PrintQString.h"
+#include "SeriesText.h"
 
 #include <gtest/gtest.h>
 
@@ -10,15 +11,9 @@
 #include <vector>
 
 using namespace rotamind;
+using rotamind::testing::series;
 
 namespace {
-
-std::vector<QString> series(std::initializer_list<const char16_t*> texts) {
-    std::vector<QString> items;
-    for (const char16_t* t : texts)
-        items.push_back(QString::fromUtf16(t));
-    return items;
-}
 
 using Row = std::array<std::int64_t, 11>;
 
