@@ -96,12 +96,11 @@ void ClassicStatsGrid::showClassic(const ClassicStats& stats, std::int64_t launc
         m_values[MaxAbsence][row]->setText(QString::number(stats.maxAbsence[row]));
     }
     const QChar separator = decimalSeparator();
-    for (size_t row = 0; row < 6; ++row) {
-        // A class that never came up keeps the last percentage written for it.
-        if (stats.frequency[row] > 0)
-            m_values[Percentage][row]->setText(
-                percentage(stats.frequency[row], launches).toText(separator));
-    }
+    // Every class gets its percentage, 0 included: after deletes or a load a
+    // class may be gone, and its old share beside a zero frequency would lie.
+    for (size_t row = 0; row < 6; ++row)
+        m_values[Percentage][row]->setText(
+            percentage(stats.frequency[row], launches).toText(separator));
 }
 
 void ClassicStatsGrid::showIndex(std::int64_t launches) {
