@@ -13,7 +13,7 @@
 
 namespace rotamind {
 
-BettingAidPanel::BettingAidPanel(QWidget* window, const BettingAidSpec& spec) : QObject(window) {
+BettingAidPanel::BettingAidPanel(QWidget* window, const BettingAidSetup& setup) : QObject(window) {
     m_panel = new QFrame(window);
     m_panel->setObjectName(QStringLiteral("Panel1"));
     m_panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -41,8 +41,8 @@ BettingAidPanel::BettingAidPanel(QWidget* window, const BettingAidSpec& spec) : 
 
     // Its hint is never shown as a tooltip; it stays as the accessible description.
     m_picture =
-        controls::makeIconButton(m_panel, spec.pictureButtonName, QStringLiteral("magnifier"),
-                                 {8, spec.buttonTop, 33, 33}, {});
+        controls::makeIconButton(m_panel, setup.pictureButtonName, QStringLiteral("magnifier"),
+                                 {8, setup.buttonTop, 33, 33}, {});
     m_picture->setAccessibleDescription(QStringLiteral("Mostra/Nascondi Roulette"));
     m_picture->setIconSize({16, 16});
     // The drawn greyed magnifier rather than Qt's generated one.
@@ -52,18 +52,18 @@ BettingAidPanel::BettingAidPanel(QWidget* window, const BettingAidSpec& spec) : 
     m_picture->setCursor(Qt::PointingHandCursor);
     m_show = controls::makeButton(m_panel, QStringLiteral("Button2"),
                                   QStringLiteral("Mostra numeri da puntare"),
-                                  {48, spec.buttonTop, 153, 33});
+                                  {48, setup.buttonTop, 153, 33});
 
     const QString none = QString::fromUtf16(kNoWindowLabel);
     m_window = controls::makeLabel(m_panel, {.name = QStringLiteral("N"),
                                              .text = none,
-                                             .rect = spec.windowRect,
+                                             .rect = setup.windowRect,
                                              .background = palette::kLime,
                                              .bold = true,
                                              .pixelSize = 19,
                                              .align = Qt::AlignCenter});
-    if (spec.withOpposite) {
-        const QRect& n = spec.windowRect;
+    if (setup.withOpposite) {
+        const QRect& n = setup.windowRect;
         m_opposite =
             controls::makeLabel(m_panel, {.name = QStringLiteral("OPPO"),
                                           .text = none,

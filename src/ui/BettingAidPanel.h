@@ -20,8 +20,8 @@ namespace rotamind {
 // Panel1 of a working window: last number P, class D, the wheel-picture
 // toggle, "Mostra numeri da puntare" (Button2), the window to bet N and, in
 // PRO, the opposite window OPPO. The two windows place some controls
-// differently; the spec below carries those differences.
-struct BettingAidSpec {
+// differently; the setup below carries those differences.
+struct BettingAidSetup {
     QString pictureButtonName{}; // "SpeedButton4" in PRO, "SpeedButton7" in EASY
     int buttonTop = 32;          // the picture toggle and Button2, inside the panel
     QRect windowRect{8, 68, 193, 24};
@@ -33,7 +33,7 @@ class BettingAidPanel final : public QObject {
     Q_DISABLE_COPY_MOVE(BettingAidPanel)
 
 public:
-    BettingAidPanel(QWidget* window, const BettingAidSpec& spec);
+    BettingAidPanel(QWidget* window, const BettingAidSetup& setup);
 
     QString lastNumber() const;
     QString distanceClass() const;

@@ -53,23 +53,23 @@ QString ClassicStatsGrid::labelName(const QString& prefix, Column column, int di
     return prefix + letters + suffix;
 }
 
-ClassicStatsGrid::ClassicStatsGrid(QWidget* panel, const ClassicStatsGridSpec& spec) {
+ClassicStatsGrid::ClassicStatsGrid(QWidget* panel, const ClassicStatsGridSetup& setup) {
     // Black on yellow on its own: the EASY page under it is black.
-    controls::makeLabel(panel, {.text = spec.heading,
-                                .rect = spec.headingRect,
+    controls::makeLabel(panel, {.text = setup.heading,
+                                .rect = setup.headingRect,
                                 .background = palette::kYellow,
                                 .bold = true,
                                 .pixelSize = 13,
                                 .align = Qt::AlignCenter});
     for (const Head& head : kHeads)
         controls::makeLabel(panel, {.text = QString::fromUtf8(head.text),
-                                    .rect = {head.left, spec.headTop, 0, 0},
+                                    .rect = {head.left, setup.headTop, 0, 0},
                                     .background = palette::kMaroon,
                                     .foreground = palette::kYellow,
                                     .bold = true});
     for (int row = 0; row < 6; ++row) {
         const int distanceClass = kClasses[size_t(row)];
-        const int top = spec.firstRowTop + 16 * row;
+        const int top = setup.firstRowTop + 16 * row;
         controls::makeLabel(panel, {.text = classText(distanceClass),
                                     .rect = {5, top, 15, 13},
                                     .background = palette::kYellow,
@@ -78,7 +78,7 @@ ClassicStatsGrid::ClassicStatsGrid(QWidget* panel, const ClassicStatsGridSpec& s
         for (int column = 0; column < ColumnCount; ++column) {
             const ColumnLook& look = columnLooks()[size_t(column)];
             m_values[size_t(column)][size_t(row)] = controls::makeLabel(
-                panel, {.name = labelName(spec.prefix, Column(column), distanceClass),
+                panel, {.name = labelName(setup.prefix, Column(column), distanceClass),
                         .text = QStringLiteral("0"),
                         .rect = {look.left, top, look.width, 13},
                         .background = look.background,

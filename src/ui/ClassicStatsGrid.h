@@ -17,7 +17,7 @@ namespace rotamind {
 // per class (3, 2, 1, -1, -2, -3) and the value labels F, %, RIT, RMAX, I.C.,
 // named from the prefix: "" gives F3 p3 R3 RX3 IC3 ... FM3 pm3, "A" gives
 // AF3 AP3 AR3 ARX3 AIC3 ... AFM3 APM3.
-struct ClassicStatsGridSpec {
+struct ClassicStatsGridSetup {
     QString prefix{};
     QString heading{};
     QRect headingRect{};
@@ -29,7 +29,7 @@ class ClassicStatsGrid final {
 public:
     enum Column { Frequency, Percentage, Absence, MaxAbsence, Index, ColumnCount };
 
-    ClassicStatsGrid(QWidget* panel, const ClassicStatsGridSpec& spec);
+    ClassicStatsGrid(QWidget* panel, const ClassicStatsGridSetup& setup);
 
     // Frequencies, absences and maximum absences, then the percentages of the
     // classes that came up (the others keep their text). launches > 0.

@@ -11,23 +11,23 @@
 
 namespace rotamind::controls {
 
-QLabel* makeLabel(QWidget* parent, const LabelSpec& spec) {
-    auto* label = new QLabel(spec.text, parent);
-    label->setObjectName(spec.name);
-    label->setFont(spec.bold ? palette::boldFont(spec.pixelSize) : [&] {
+QLabel* makeLabel(QWidget* parent, const LabelSetup& setup) {
+    auto* label = new QLabel(setup.text, parent);
+    label->setObjectName(setup.name);
+    label->setFont(setup.bold ? palette::boldFont(setup.pixelSize) : [&] {
         QFont font = palette::windowFont();
-        font.setPixelSize(spec.pixelSize);
+        font.setPixelSize(setup.pixelSize);
         return font;
     }());
-    label->setAlignment(spec.align);
-    if (spec.background)
-        palette::setBackground(label, *spec.background);
-    palette::setForeground(label, spec.foreground);
-    if (spec.rect.size().isEmpty()) {
-        label->move(spec.rect.topLeft());
+    label->setAlignment(setup.align);
+    if (setup.background)
+        palette::setBackground(label, *setup.background);
+    palette::setForeground(label, setup.foreground);
+    if (setup.rect.size().isEmpty()) {
+        label->move(setup.rect.topLeft());
         label->adjustSize();
     } else {
-        label->setGeometry(spec.rect);
+        label->setGeometry(setup.rect);
     }
     return label;
 }
@@ -54,23 +54,23 @@ QToolButton* makeIconButton(QWidget* parent, const QString& name, const QString&
     return button;
 }
 
-QComboBox* makeCombo(QWidget* parent, const ComboSpec& spec) {
+QComboBox* makeCombo(QWidget* parent, const ComboSetup& setup) {
     auto* combo = new QComboBox(parent);
-    combo->setObjectName(spec.name);
+    combo->setObjectName(setup.name);
     combo->setEditable(true);
     // Typed text is never added to the items, nor completed to one of them:
     // "1" must stay "1" while the user goes on to type "17".
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
-    combo->addItems(spec.items);
+    combo->addItems(setup.items);
     combo->lineEdit()->setMaxLength(2);
-    QFont font = spec.bold ? palette::boldFont(spec.pixelSize) : palette::windowFont();
-    font.setPixelSize(spec.pixelSize);
+    QFont font = setup.bold ? palette::boldFont(setup.pixelSize) : palette::windowFont();
+    font.setPixelSize(setup.pixelSize);
     combo->setFont(font);
-    if (spec.background)
-        palette::setBackground(combo, *spec.background);
-    combo->setGeometry(spec.rect);
-    combo->setCurrentText(spec.text);
+    if (setup.background)
+        palette::setBackground(combo, *setup.background);
+    combo->setGeometry(setup.rect);
+    combo->setCurrentText(setup.text);
     return combo;
 }
 

@@ -20,7 +20,7 @@ class QWidget;
 // texts and colours. The windows describe their controls in tables and loop.
 namespace rotamind::controls {
 
-struct LabelSpec {
+struct LabelSetup {
     QString name{};
     QString text{};
     QRect rect{};                       // an empty size means "sized to the text"
@@ -30,7 +30,7 @@ struct LabelSpec {
     int pixelSize = 11;
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
 };
-QLabel* makeLabel(QWidget* parent, const LabelSpec& spec);
+QLabel* makeLabel(QWidget* parent, const LabelSetup& setup);
 
 // A bold push button with caption and hint (tooltip).
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
@@ -40,7 +40,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 QToolButton* makeIconButton(QWidget* parent, const QString& name, const QString& icon,
                             const QRect& rect, const QString& hint);
 
-struct ComboSpec {
+struct ComboSetup {
     QString name{};
     QRect rect{};
     QStringList items{};
@@ -50,7 +50,7 @@ struct ComboSpec {
     std::optional<QColor> background{};
 };
 // An editable drop-down that takes at most two typed characters.
-QComboBox* makeCombo(QWidget* parent, const ComboSpec& spec);
+QComboBox* makeCombo(QWidget* parent, const ComboSetup& setup);
 
 // "0" ... "36" in numeric order.
 QStringList pocketTexts();

@@ -40,33 +40,33 @@ QString LengthStatsGrid::labelName(const QString& prefix, Column column, int len
     return prefix + QString::fromLatin1(letters[column]) + suffix;
 }
 
-LengthStatsGrid::LengthStatsGrid(QWidget* panel, const LengthStatsGridSpec& spec) {
-    controls::makeLabel(panel, {.text = spec.heading,
-                                .rect = spec.headingRect,
-                                .background = spec.headingBackground,
-                                .foreground = spec.headingForeground,
+LengthStatsGrid::LengthStatsGrid(QWidget* panel, const LengthStatsGridSetup& setup) {
+    controls::makeLabel(panel, {.text = setup.heading,
+                                .rect = setup.headingRect,
+                                .background = setup.headingBackground,
+                                .foreground = setup.headingForeground,
                                 .bold = true,
                                 .pixelSize = 13,
                                 .align = Qt::AlignCenter});
     for (size_t i = 0; i < kHeadTexts.size(); ++i)
         controls::makeLabel(panel, {.text = QString::fromLatin1(kHeadTexts[i]),
-                                    .rect = {spec.headLefts[i], 36, 0, 0},
+                                    .rect = {setup.headLefts[i], 36, 0, 0},
                                     .bold = true});
     for (size_t row = 0; row < kLengths.size(); ++row) {
         const int length = kLengths[row];
         const int top = 56 + 24 * int(row);
         controls::makeLabel(panel, {.text = rowText(length),
-                                    .rect = {spec.left, top, 24, 16},
-                                    .background = spec.headingBackground,
-                                    .foreground = spec.headingForeground,
+                                    .rect = {setup.left, top, 24, 16},
+                                    .background = setup.headingBackground,
+                                    .foreground = setup.headingForeground,
                                     .bold = true,
                                     .align = Qt::AlignCenter});
         for (int column = 0; column < ColumnCount; ++column) {
             const bool index = column == Index;
             m_values[size_t(column)][row] = controls::makeLabel(
-                panel, {.name = labelName(spec.prefix, Column(column), length),
+                panel, {.name = labelName(setup.prefix, Column(column), length),
                         .text = QStringLiteral("0"),
-                        .rect = {spec.left + kColumnOffsets[size_t(column)], top,
+                        .rect = {setup.left + kColumnOffsets[size_t(column)], top,
                                  index ? kNarrowIndexWidth : 28, 16},
                         .background = index ? palette::kLime : palette::kNavy,
                         .foreground = index ? palette::kGreen : palette::kYellow,

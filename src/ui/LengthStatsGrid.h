@@ -17,7 +17,7 @@ namespace rotamind {
 // One table of the "Lunghezze" page: heading, column heads, eleven rows (0,
 // +1..+5, -1..-5) with frequency, absence and index labels named from the
 // prefix: "" gives LF0 LR0 ICL0 ... LFM5 LRM5 ICLM5, "Z" gives ZLF0 ... ZICLM5.
-struct LengthStatsGridSpec {
+struct LengthStatsGridSetup {
     QString prefix{};
     QString heading{};
     QRect headingRect{};
@@ -31,7 +31,7 @@ class LengthStatsGrid final {
 public:
     enum Column { Frequency, Absence, Index, ColumnCount };
 
-    LengthStatsGrid(QWidget* panel, const LengthStatsGridSpec& spec);
+    LengthStatsGrid(QWidget* panel, const LengthStatsGridSetup& setup);
 
     void showLengths(const LengthStats& stats);
     // Index from the frequency and absence labels; red from 1 up, lime below. launches > 0.

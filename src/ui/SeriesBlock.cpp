@@ -24,10 +24,10 @@ int pointValue(const QString& item) {
 }
 } // namespace
 
-SeriesBlock::SeriesBlock(QWidget* window, const SeriesBlockSpec& spec) : QObject(window) {
-    const int top = spec.top;
-    m_chart = new DistanceChart(spec.chartStyle, window);
-    m_chart->setObjectName(spec.chartName);
+SeriesBlock::SeriesBlock(QWidget* window, const SeriesBlockSetup& setup) : QObject(window) {
+    const int top = setup.top;
+    m_chart = new DistanceChart(setup.chartStyle, window);
+    m_chart->setObjectName(setup.chartName);
     m_chart->setGeometry(5, top, 360, 240);
 
     m_model = new SpinListModel(this);
@@ -35,7 +35,7 @@ SeriesBlock::SeriesBlock(QWidget* window, const SeriesBlockSpec& spec) : QObject
     // row again after each append, a table's fixed-height rows cost nothing,
     // so a session of 100,000 launches registers as fast as a short one.
     m_list = new QTableView(window);
-    m_list->setObjectName(spec.listName);
+    m_list->setObjectName(setup.listName);
     m_list->setModel(m_model);
     m_list->horizontalHeader()->hide();
     m_list->horizontalHeader()->setStretchLastSection(true);
@@ -50,25 +50,25 @@ SeriesBlock::SeriesBlock(QWidget* window, const SeriesBlockSpec& spec) : QObject
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setFont(palette::windowFont());
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    palette::setBackground(m_list, spec.listBackground);
-    palette::setBackground(m_list->viewport(), spec.listBackground);
+    palette::setBackground(m_list, setup.listBackground);
+    palette::setBackground(m_list->viewport(), setup.listBackground);
     m_list->setGeometry(368, top, 33, 161);
     connect(m_list, &QTableView::doubleClicked, this, &SeriesBlock::itemDoubleClicked);
 
-    m_count = controls::makeLabel(window, {.name = spec.countName,
+    m_count = controls::makeLabel(window, {.name = setup.countName,
                                            .text = QStringLiteral("0"),
                                            .rect = {368, top + 166, 33, 13},
-                                           .background = spec.countBackground,
-                                           .foreground = spec.countForeground,
+                                           .background = setup.countBackground,
+                                           .foreground = setup.countForeground,
                                            .bold = true,
                                            .align = Qt::AlignCenter});
 
-    m_delete = controls::makeIconButton(window, spec.deleteName, spec.deleteIcon,
-                                        {368, top + 186, 33, 25}, spec.deleteHint);
-    m_previous = controls::makeIconButton(window, spec.previousName,
+    m_delete = controls::makeIconButton(window, setup.deleteName, setup.deleteIcon,
+                                        {368, top + 186, 33, 25}, setup.deleteHint);
+    m_previous = controls::makeIconButton(window, setup.previousName,
                                           QStringLiteral("page-previous"), {368, top + 216, 16, 25},
                                           QStringLiteral("Pagina del grafico precedente"));
-    m_next = controls::makeIconButton(window, spec.nextName, QStringLiteral("page-next"),
+    m_next = controls::makeIconButton(window, setup.nextName, QStringLiteral("page-next"),
                                       {385, top + 216, 16, 25},
                                       QStringLiteral("Pagina del grafico successiva"));
 }

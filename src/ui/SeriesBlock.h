@@ -21,7 +21,7 @@ class SpinListModel;
 
 // One series of a working window: its spin list, distance chart, launch count,
 // delete-last button and the two paging buttons, placed in a column at `top`.
-struct SeriesBlockSpec {
+struct SeriesBlockSetup {
     QString listName{};     // "List1"
     QString chartName{};    // "Chart1"
     QString countName{};    // "boules"
@@ -44,7 +44,7 @@ class SeriesBlock final : public QObject {
     Q_DISABLE_COPY_MOVE(SeriesBlock)
 
 public:
-    SeriesBlock(QWidget* window, const SeriesBlockSpec& spec);
+    SeriesBlock(QWidget* window, const SeriesBlockSetup& setup);
 
     void append(const QString& classText); // a point and an item
     void deleteLast();                     // empty list: nothing happens

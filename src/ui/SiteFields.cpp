@@ -18,23 +18,23 @@ QLineEdit* makeField(QWidget* window, const QString& name, const QString& text, 
 }
 } // namespace
 
-SiteFields::SiteFields(QWidget* window, const SiteFieldsSpec& spec) : QObject(window) {
+SiteFields::SiteFields(QWidget* window, const SiteFieldsSetup& setup) : QObject(window) {
     controls::makeLabel(window, {.name = QStringLiteral("Label64"),
                                  .text = QStringLiteral("Sito Gaming"),
                                  .rect = {416, 140, 95, 13},
-                                 .background = spec.headingBackground,
-                                 .foreground = spec.headingForeground,
+                                 .background = setup.headingBackground,
+                                 .foreground = setup.headingForeground,
                                  .bold = true,
                                  .align = Qt::AlignCenter});
-    m_site = makeField(window, QStringLiteral("Edit1"), spec.site, {416, 155, 95, 21});
+    m_site = makeField(window, QStringLiteral("Edit1"), setup.site, {416, 155, 95, 21});
     controls::makeLabel(window, {.name = QStringLiteral("Label63"),
                                  .text = QStringLiteral("Nome Croupier"),
                                  .rect = {560, 140, 95, 13},
-                                 .background = spec.headingBackground,
-                                 .foreground = spec.headingForeground,
+                                 .background = setup.headingBackground,
+                                 .foreground = setup.headingForeground,
                                  .bold = true,
                                  .align = Qt::AlignCenter});
-    m_croupier = makeField(window, QStringLiteral("Edit2"), spec.croupier, {560, 155, 95, 21});
+    m_croupier = makeField(window, QStringLiteral("Edit2"), setup.croupier, {560, 155, 95, 21});
     m_site->installEventFilter(this);
     m_croupier->installEventFilter(this);
 }

@@ -13,7 +13,7 @@ namespace rotamind {
 // The gaming site (Edit1, under "Sito Gaming") and croupier (Edit2, under
 // "Nome Croupier") fields of a working window. Any click into a field empties
 // it; the fields' names go into the saved files' names.
-struct SiteFieldsSpec {
+struct SiteFieldsSetup {
     QString site{};
     QString croupier{};
     QColor headingBackground{};
@@ -25,7 +25,7 @@ class SiteFields final : public QObject {
     Q_DISABLE_COPY_MOVE(SiteFields)
 
 public:
-    SiteFields(QWidget* window, const SiteFieldsSpec& spec);
+    SiteFields(QWidget* window, const SiteFieldsSetup& setup);
 
     QLineEdit* site() const { return m_site; }
     QLineEdit* croupier() const { return m_croupier; }

@@ -22,7 +22,7 @@
 namespace rotamind {
 
 namespace {
-SeriesBlockSpec currentSpec() {
+SeriesBlockSetup currentSetup() {
     return {
         .listName = QStringLiteral("List1"),
         .chartName = QStringLiteral("Chart1"),
@@ -45,7 +45,7 @@ SeriesBlockSpec currentSpec() {
 
 // The saved session has no delete-last button: its button in that place
 // clears the whole saved session.
-SeriesBlockSpec savedSpec() {
+SeriesBlockSetup savedSetup() {
     return {
         .listName = QStringLiteral("List2"),
         .chartName = QStringLiteral("Chart2"),
@@ -81,8 +81,8 @@ TEASY::TEASY(QWidget* parent)
                                        .buttonTop = 36,
                                        .windowRect = {8, 76, 193, 29},
                                        .withOpposite = false});
-    m_current = new SeriesBlock(this, currentSpec());
-    m_saved = new SeriesBlock(this, savedSpec());
+    m_current = new SeriesBlock(this, currentSetup());
+    m_saved = new SeriesBlock(this, savedSetup());
     // Created after the charts so that it lies above them when shown.
     m_picture = new WheelPicturePanel(this);
     buildCommandColumn();

@@ -104,17 +104,17 @@ void TEASY::buildStatisticsTabs() {
 
     QWidget* classic = parts::makeStatisticsPage(QStringLiteral("Classiche"), palette::kBlack);
     m_classicCurrent = std::make_unique<ClassicStatsGrid>(
-        classic, ClassicStatsGridSpec{.prefix = {},
-                                      .heading = QStringLiteral("Stats sessione attuale"),
-                                      .headingRect = {4, 6, 245, 16},
-                                      .headTop = 34,
-                                      .firstRowTop = 56});
+        classic, ClassicStatsGridSetup{.prefix = {},
+                                       .heading = QStringLiteral("Stats sessione attuale"),
+                                       .headingRect = {4, 6, 245, 16},
+                                       .headTop = 34,
+                                       .firstRowTop = 56});
     m_classicSaved = std::make_unique<ClassicStatsGrid>(
-        classic, ClassicStatsGridSpec{.prefix = QStringLiteral("A"),
-                                      .heading = QStringLiteral("Stats sessione salvata"),
-                                      .headingRect = {7, 176, 234, 16},
-                                      .headTop = 200,
-                                      .firstRowTop = 224});
+        classic, ClassicStatsGridSetup{.prefix = QStringLiteral("A"),
+                                       .heading = QStringLiteral("Stats sessione salvata"),
+                                       .headingRect = {7, 176, 234, 16},
+                                       .headTop = 200,
+                                       .firstRowTop = 224});
     m_tabs->addTab(classic, QStringLiteral("Statistiche Classiche"));
 
     connect(parts::addContactPage(m_tabs), &QToolButton::clicked, this, &TEASY::SpeedButton9Click);

@@ -28,7 +28,7 @@
 namespace rotamind {
 
 namespace {
-SeriesBlockSpec seriesSpec(Direction direction) {
+SeriesBlockSetup seriesSetup(Direction direction) {
     const bool clockwise = direction == Direction::Clockwise;
     return {
         .listName = clockwise ? QStringLiteral("List1") : QStringLiteral("List2"),
@@ -69,8 +69,8 @@ TPRO::TPRO(QWidget* parent)
                                        .buttonTop = 32,
                                        .windowRect = {8, 68, 193, 24},
                                        .withOpposite = true});
-    m_clockwise = new SeriesBlock(this, seriesSpec(Direction::Clockwise));
-    m_counterClockwise = new SeriesBlock(this, seriesSpec(Direction::CounterClockwise));
+    m_clockwise = new SeriesBlock(this, seriesSetup(Direction::Clockwise));
+    m_counterClockwise = new SeriesBlock(this, seriesSetup(Direction::CounterClockwise));
     m_picture = new WheelPicturePanel(this);
     m_lock = new DirectionLock(m_entry->radio(Direction::Clockwise),
                                m_entry->radio(Direction::CounterClockwise), this);

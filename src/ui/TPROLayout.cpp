@@ -120,36 +120,36 @@ void TPRO::buildStatisticsTabs() {
 
     QWidget* classic = parts::makeStatisticsPage(QStringLiteral("Classiche"), palette::kYellow);
     m_classicClockwise = std::make_unique<ClassicStatsGrid>(
-        classic, ClassicStatsGridSpec{.prefix = {},
-                                      .heading = QStringLiteral("Stats su colpi ORARI"),
-                                      .headingRect = {4, 6, 245, 16},
-                                      .headTop = 34,
-                                      .firstRowTop = 56});
+        classic, ClassicStatsGridSetup{.prefix = {},
+                                       .heading = QStringLiteral("Stats su colpi ORARI"),
+                                       .headingRect = {4, 6, 245, 16},
+                                       .headTop = 34,
+                                       .firstRowTop = 56});
     m_classicCounter = std::make_unique<ClassicStatsGrid>(
-        classic, ClassicStatsGridSpec{.prefix = QStringLiteral("A"),
-                                      .heading = QStringLiteral("Stats su colpi ANTIORARI"),
-                                      .headingRect = {7, 176, 234, 16},
-                                      .headTop = 200,
-                                      .firstRowTop = 224});
+        classic, ClassicStatsGridSetup{.prefix = QStringLiteral("A"),
+                                       .heading = QStringLiteral("Stats su colpi ANTIORARI"),
+                                       .headingRect = {7, 176, 234, 16},
+                                       .headTop = 200,
+                                       .firstRowTop = 224});
     m_tabs->addTab(classic, QStringLiteral("Statistiche Classiche"));
 
     QWidget* lengths = parts::makeStatisticsPage(QStringLiteral("TabSheet2"), palette::kYellow);
     m_lengthsClockwise = std::make_unique<LengthStatsGrid>(
-        lengths, LengthStatsGridSpec{.prefix = {},
-                                     .heading = QStringLiteral("Spin ORARI"),
-                                     .headingRect = {4, 14, 112, 16},
-                                     .headingBackground = palette::kGreen,
-                                     .headingForeground = palette::kLime,
-                                     .left = 4,
-                                     .headLefts = {12, 42, 70, 96}});
+        lengths, LengthStatsGridSetup{.prefix = {},
+                                      .heading = QStringLiteral("Spin ORARI"),
+                                      .headingRect = {4, 14, 112, 16},
+                                      .headingBackground = palette::kGreen,
+                                      .headingForeground = palette::kLime,
+                                      .left = 4,
+                                      .headLefts = {12, 42, 70, 96}});
     m_lengthsCounter = std::make_unique<LengthStatsGrid>(
-        lengths, LengthStatsGridSpec{.prefix = QStringLiteral("Z"),
-                                     .heading = QStringLiteral("Spin ANTIORARI"),
-                                     .headingRect = {130, 14, 118, 16},
-                                     .headingBackground = palette::kMaroon,
-                                     .headingForeground = palette::kYellow,
-                                     .left = 130,
-                                     .headLefts = {138, 167, 197, 222}});
+        lengths, LengthStatsGridSetup{.prefix = QStringLiteral("Z"),
+                                      .heading = QStringLiteral("Spin ANTIORARI"),
+                                      .headingRect = {130, 14, 118, 16},
+                                      .headingBackground = palette::kMaroon,
+                                      .headingForeground = palette::kYellow,
+                                      .left = 130,
+                                      .headLefts = {138, 167, 197, 222}});
     m_tabs->addTab(lengths, QStringLiteral("Lunghezze"));
 
     connect(parts::addContactPage(m_tabs), &QToolButton::clicked, this, &TPRO::SpeedButton6Click);
