@@ -1,5 +1,6 @@
 #include "ui/Controls.h"
 
+#include "ui/TwoCharacterField.h"
 #include "wheel/Wheel.h"
 
 #include <QComboBox>
@@ -64,6 +65,7 @@ QComboBox* makeCombo(QWidget* parent, const ComboSetup& setup) {
     combo->setCompleter(nullptr);
     combo->addItems(setup.items);
     combo->lineEdit()->setMaxLength(2);
+    new TwoCharacterField(combo);
     QFont font = setup.bold ? palette::boldFont(setup.pixelSize) : palette::windowFont();
     font.setPixelSize(setup.pixelSize);
     combo->setFont(font);

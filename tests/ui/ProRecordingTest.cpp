@@ -4,8 +4,11 @@
 
 #include "ui/TPRO.h"
 
+#include <QApplication>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace rotamind;
 using rotamind::testing::numberFor;
@@ -54,14 +57,42 @@ private slots:
         QVERIFY(pro.checked(O));
     }
 
-    void enterInTheEntryField_pressesRegister() {
+    void enterInTheEntryField_pressesRegisterOnce_andTheNextNumberReplacesTheQuestionMarks() {
         TPRO window;
         WindowDriver pro(window);
         pro.select(O);
-        pro.type("Combo1", QStringLiteral("18"));
-        QTest::keyClick(pro.control<QComboBox>("Combo1")->lineEdit(), Qt::Key_Return);
+        // Keys go to the drop-down itself, as they do when the user types into it.
+        auto* entry = pro.control<QComboBox>("Combo1");
+        int presses = 0;
+        connect(pro.control<QPushButton>("Button11"), &QPushButton::clicked, this,
+                [&presses] { ++presses; });
+        entry->lineEdit()->selectAll();
+        QTest::keyClicks(entry, QStringLiteral("18"));
+        QTest::keyClick(entry, Qt::Key_Return);
+        QCOMPARE(presses, 1);
         QCOMPARE(pro.items("List1"), QStringList{QStringLiteral("-1")});
         QCOMPARE(pro.text("Combo1"), QStringLiteral("??"));
+        QVERIFY(pro.checked(A));
+        // The player types the next number straight away, without selecting the "??".
+        QTest::keyClicks(entry, QStringLiteral("5"));
+        QCOMPARE(pro.text("Combo1"), QStringLiteral("5"));
+        QTest::keyClick(entry, Qt::Key_Return);
+        QCOMPARE(presses, 2);
+        QCOMPARE(pro.items("List2").size(), 1);
+        QCOMPARE(pro.text("n1"), QStringLiteral("5"));
+        QVERIFY(pro.checked(O));
+    }
+
+    void wheelOverAFieldWithoutFocus_leavesItsNumber() {
+        TPRO window;
+        WindowDriver pro(window);
+        auto* last = pro.control<QComboBox>("P");
+        QVERIFY(!last->hasFocus());
+        QWheelEvent wheel(QPointF(10, 10), last->mapToGlobal(QPointF(10, 10)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(last, &wheel);
+        QCOMPARE(pro.text("P"), QStringLiteral("18"));
+        QCOMPARE(pro.text("n1"), QStringLiteral("21"));
     }
 
     void repeatedNumber_appendsNothingButShifts() {

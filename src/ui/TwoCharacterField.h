@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+class QComboBox;
+
+namespace rotamind {
+
+// Keeps a two-character drop-down quick to use at the table: typing into the
+// "??" that stands for no number replaces it instead of being refused by the
+// two-character limit, and a mouse wheel passing over a field that does not
+// have the focus leaves its number alone.
+class TwoCharacterField final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TwoCharacterField)
+
+public:
+    explicit TwoCharacterField(QComboBox* combo);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QComboBox* m_combo;
+};
+
+} // namespace rotamind
