@@ -12,11 +12,13 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTimer>
 
@@ -163,11 +165,11 @@ void TSALVA::buildControls() {
 
     auto* onOff =
         makeButton(this, "SpeedButton1", QStringLiteral("ON/OFF"), QRect(24, 280, 81, 25));
-    onOff->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    onOff->setIcon(QIcon(QStringLiteral(":/icons/on-off.png")));
     setBold(onOff);
     connect(onOff, &QPushButton::clicked, this, &TSALVA::SpeedButton1Click);
     auto* quit = makeButton(this, "BitBtn1", QStringLiteral("Esci"), QRect(160, 280, 75, 25));
-    quit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    quit->setIcon(QIcon(QStringLiteral(":/icons/exit.png")));
     setBold(quit);
     connect(quit, &QPushButton::clicked, this, &TSALVA::BitBtn1Click);
 }
@@ -219,8 +221,10 @@ void TSALVA::Button1Click() {
 
 void TSALVA::SpeedButton1Click() {
     const QString text = m_combo1->currentText();
-    bool valid = false;
-    const qint64 minutes = text.toInt(&valid);
+    // A whole number exactly as typed: blanks and a plus sign make no number.
+    static const QRegularExpression wholeNumber(QStringLiteral("^-?[0-9]+$"));
+    bool valid = wholeNumber.match(text).hasMatch();
+    const qint64 minutes = valid ? text.toInt(&valid) : 0;
     if (!valid) {
         auto* box = new QMessageBox(
             QMessageBox::Critical, QGuiApplication::applicationDisplayName(),

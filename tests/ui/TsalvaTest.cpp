@@ -226,7 +226,8 @@ private slots:
 
     void invalidInterval_isReportedAndChangesNothing() {
         m_dialog->show();
-        for (const QString& text : {QStringLiteral("x5"), QString()}) {
+        for (const QString& text : {QStringLiteral("x5"), QString(), QStringLiteral("5 "),
+                                    QStringLiteral(" 5"), QStringLiteral("+5")}) {
             setInterval(text);
             pressOnOff();
             const QList<QMessageBox*> shown = openBoxes(*m_dialog);
