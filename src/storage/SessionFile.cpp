@@ -104,18 +104,18 @@ std::variant<QStringList, SessionReadError> readSessionFile(const QString& path)
         return SessionReadError{path, 0, reason};
     };
     if (path.isEmpty())
-        return cannotOpen(QStringLiteral("no file name"));
+        return cannotOpen(QStringLiteral("nessun nome di file"));
     const QFileInfo info(path);
     // Devices and pipes could stream forever or block; folders hold no lines.
     if (info.exists() && !info.isFile())
-        return cannotOpen(QStringLiteral("not a regular file"));
+        return cannotOpen(QStringLiteral("non è un file normale"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return cannotOpen(file.errorString());
 
     // The size is read first and then the file in chunks up to the limit, so a
     // file that grows meanwhile, or reports no size, still cannot fill the memory.
-    const QString tooLarge = QStringLiteral("file larger than %1 bytes").arg(kMaxSessionFileBytes);
+    const QString tooLarge = QStringLiteral("file più grande di %1 byte").arg(kMaxSessionFileBytes);
     if (file.size() > kMaxSessionFileBytes)
         return cannotOpen(tooLarge);
     QByteArray bytes;
