@@ -45,11 +45,12 @@ void BM_Registra(benchmark::State& state) {
     application();
     TPRO window;
     window.show();
-    QStringList items;
-    items.reserve(state.range(0));
+    std::vector<std::int8_t> classes;
+    classes.reserve(size_t(state.range(0)));
     for (qsizetype i = 0; i < state.range(0); ++i)
-        items << classText(kClasses[size_t(i % 6)]);
-    window.series(Direction::Clockwise).replaceAll(items);
+        classes.push_back(std::int8_t(kClasses[size_t(i % 6)]));
+    Series& clockwise = window.session().seriesFor(Direction::Clockwise);
+    window.session().load(clockwise, std::move(classes));
     window.SpeedButton8Click(); // every launch clockwise
     auto* entry = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
     auto* registra = window.findChild<QPushButton*>(QStringLiteral("Button11"));
@@ -61,7 +62,7 @@ void BM_Registra(benchmark::State& state) {
         registra->click();
         QCoreApplication::processEvents(); // the list's and the chart's repaint
     }
-    state.counters["launches"] = double(window.series(Direction::Clockwise).count());
+    state.counters["launches"] = double(clockwise.count());
 }
 BENCHMARK(BM_Registra)
     ->Arg(1000)

@@ -1,5 +1,7 @@
 #include "ui/ClassicStatsGrid.h"
 
+#include "session/SeriesStatistics.h"
+
 #include "ui/Controls.h"
 #include "ui/Palette.h"
 #include "wheel/Wheel.h"
@@ -89,38 +91,21 @@ ClassicStatsGrid::ClassicStatsGrid(QWidget* panel, const ClassicStatsGridSetup& 
     }
 }
 
-void ClassicStatsGrid::showClassic(const ClassicStats& stats, std::int64_t launches) {
-    for (size_t row = 0; row < 6; ++row) {
-        m_values[Frequency][row]->setText(QString::number(stats.frequency[row]));
-        m_values[Absence][row]->setText(QString::number(stats.absence[row]));
-        m_values[MaxAbsence][row]->setText(QString::number(stats.maxAbsence[row]));
-    }
-    const QChar separator = decimalSeparator();
-    // Every class gets its percentage, 0 included: after deletes or a load a
-    // class may be gone, and its old share beside a zero frequency would lie.
-    for (size_t row = 0; row < 6; ++row)
-        m_values[Percentage][row]->setText(
-            percentage(stats.frequency[row], launches).toText(separator));
-}
-
-void ClassicStatsGrid::showIndex(std::int64_t launches) {
+void ClassicStatsGrid::show(const SeriesStatistics& statistics) {
+    const ClassicStats& classic = statistics.classic();
     const QChar separator = decimalSeparator();
     for (size_t row = 0; row < 6; ++row) {
-        const std::int64_t frequency = m_values[Frequency][row]->text().toLongLong();
-        const std::int64_t absence = m_values[Absence][row]->text().toLongLong();
-        const Fixed4 index = convenienceIndex(frequency, absence, launches);
-        QLabel* label = m_values[Index][row];
-        label->setText(index.toText(separator));
-        palette::setIndexColour(label, index.isOneOrMore());
+        const int r = static_cast<int>(row);
+        m_values[Frequency][row]->setText(QString::number(classic.frequency[row]));
+        m_values[Absence][row]->setText(QString::number(classic.absence[row]));
+        m_values[MaxAbsence][row]->setText(QString::number(classic.maxAbsence[row]));
+        // Every class gets its percentage, 0 included: after deletes or a load a
+        // class may be gone, and its old share beside a zero frequency would lie.
+        m_values[Percentage][row]->setText(statistics.percentage(r).toText(separator));
+        const Fixed4 index = statistics.classicIndex(r);
+        m_values[Index][row]->setText(index.toText(separator));
+        palette::setIndexColour(m_values[Index][row], index.isOneOrMore());
     }
-}
-
-void ClassicStatsGrid::reset() {
-    for (auto& column : m_values)
-        for (QLabel* label : column)
-            label->setText(QStringLiteral("0"));
-    for (QLabel* label : m_values[Index])
-        palette::setIndexColour(label, false);
 }
 
 } // namespace rotamind

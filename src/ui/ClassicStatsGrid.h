@@ -1,7 +1,5 @@
 #pragma once
 
-#include "stats/SeriesStats.h"
-
 #include <QRect>
 #include <QString>
 
@@ -12,6 +10,8 @@ class QLabel;
 class QWidget;
 
 namespace rotamind {
+
+class SeriesStatistics;
 
 // One grid of the "Statistiche Classiche" page: heading, column heads, a row
 // per class (3, 2, 1, -1, -2, -3) and the value labels F, %, RIT, RMAX, I.C.,
@@ -31,13 +31,10 @@ public:
 
     ClassicStatsGrid(QWidget* panel, const ClassicStatsGridSetup& setup);
 
-    // Frequencies, absences and maximum absences, then the percentages of the
-    // classes that came up (the others keep their text). launches > 0.
-    void showClassic(const ClassicStats& stats, std::int64_t launches);
-    // I.C. from the frequency and absence labels; red from 1 up, lime below. launches > 0.
-    void showIndex(std::int64_t launches);
-    // Every value "0", the index labels lime.
-    void reset();
+    // Every figure of the series: frequency, percentage, absence, maximum
+    // absence and I.C. (red from 1 up, lime below); an empty series shows "0"
+    // everywhere.
+    void show(const SeriesStatistics& statistics);
 
     QLabel* value(Column column, int classIndex) const { return m_values[column][classIndex]; }
 

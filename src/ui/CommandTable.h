@@ -2,7 +2,8 @@
 
 #include "ui/Controls.h"
 
-#include <QAbstractButton>
+#include <QAction>
+#include <QIcon>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
@@ -24,13 +25,12 @@ template <typename Window> struct SessionButton {
     void (Window::*handler)();
 };
 
-// A button that is never shown: it exists so that its handler may be run as a
-// command by name, as the layout's own hidden buttons were.
+// A command with no control of its own: a named action of the window, run
+// by name by tests and by the other windows.
 template <typename Window> struct HiddenCommand {
     const char* name;
     const char* caption;
     const char* hint;
-    const char* icon; // icon buttons have no caption
     void (Window::*handler)();
 };
 
@@ -51,17 +51,10 @@ void buildSessionButtons(Window* window, std::span<const SessionButton<Window>> 
 template <typename Window>
 void buildHiddenCommands(Window* window, std::span<const HiddenCommand<Window>> commands) {
     for (const HiddenCommand<Window>& command : commands) {
-        QAbstractButton* button = nullptr;
-        if (command.icon)
-            button =
-                controls::makeIconButton(window, tableText(command.name), tableText(command.icon),
-                                         {700, 0, 33, 25}, tableText(command.hint));
-        else
-            button =
-                controls::makeButton(window, tableText(command.name), tableText(command.caption),
-                                     {700, 0, 75, 25}, tableText(command.hint));
-        button->setVisible(false);
-        QObject::connect(button, &QAbstractButton::clicked, window, command.handler);
+        auto* action = new QAction(tableText(command.caption), window);
+        action->setObjectName(tableText(command.name));
+        action->setToolTip(tableText(command.hint));
+        QObject::connect(action, &QAction::triggered, window, command.handler);
     }
 }
 

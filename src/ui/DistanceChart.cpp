@@ -1,12 +1,12 @@
 #include "ui/DistanceChart.h"
 
+#include "session/Series.h"
 #include "ui/DistanceChartPainter.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
-#include <vector>
 
 namespace rotamind {
 
@@ -24,8 +24,9 @@ struct DistanceChart::Private {
     explicit Private(const Style& s) : painter(s) {}
 
     DistanceChartPainter painter;
-    std::vector<int> points;
+    const Series* series = nullptr;
     int currentPage = 1;
+    int shownBeforeRemoval = 1;
     double pan = 0; // x units added to the page's range while dragged
     bool dragging = false;
     double dragStartX = 0; // pixels
@@ -49,42 +50,45 @@ QSize DistanceChart::sizeHint() const {
     return kChartSize;
 }
 
-void DistanceChart::appendPoint(int value) {
-    d->points.push_back(value);
+void DistanceChart::setSeries(const Series* series) {
+    if (d->series)
+        disconnect(d->series, nullptr, this, nullptr);
+    d->series = series;
+    if (series) {
+        connect(series, &Series::rowsInserted, this,
+                [this](const QModelIndex&, int first, int last) { pointsInserted(first, last); });
+        connect(series, &Series::rowsAboutToBeRemoved, this,
+                [this] { d->shownBeforeRemoval = displayedPage(); });
+        connect(series, &Series::rowsRemoved, this,
+                [this](const QModelIndex&, int first, int) { pointsRemoved(first); });
+        connect(series, &Series::modelReset, this, &DistanceChart::viewChanged);
+        connect(series, &QObject::destroyed, this, [this] { d->series = nullptr; });
+    }
+    viewChanged();
+}
+
+void DistanceChart::pointsInserted(int first, int last) {
     // A launch that lands on a page nobody looks at costs no drawing.
-    if (pageOfIndex(pointCount() - 1) == displayedPage())
+    const int shown = displayedPage();
+    if (pageOfIndex(first) <= shown && pageOfIndex(last) >= shown)
         viewChanged();
 }
 
-void DistanceChart::deletePointAt(qsizetype index) {
-    if (index < 0 || index >= pointCount())
-        return;
-    const int shownBefore = displayedPage();
-    d->points.erase(d->points.begin() + index);
+void DistanceChart::pointsRemoved(int first) {
     // Every point after the deleted one moves one step left, so pages from the
     // deleted point's page on change; earlier pages stay as drawn.
-    if (pageOfIndex(index) <= shownBefore || displayedPage() != shownBefore)
+    if (pageOfIndex(first) <= d->shownBeforeRemoval || displayedPage() != d->shownBeforeRemoval)
         viewChanged();
-}
-
-void DistanceChart::clearPoints() {
-    d->points.clear();
-    viewChanged();
-}
-
-void DistanceChart::setPoints(std::span<const int> values) {
-    d->points.assign(values.begin(), values.end());
-    viewChanged();
 }
 
 qsizetype DistanceChart::pointCount() const {
-    return static_cast<qsizetype>(d->points.size());
+    return d->series ? d->series->count() : 0;
 }
 
 int DistanceChart::pointAt(qsizetype index) const {
     if (index < 0 || index >= pointCount())
         return 0;
-    return d->points[static_cast<std::size_t>(index)];
+    return d->series->classAt(index);
 }
 
 int DistanceChart::currentPage() const {
@@ -123,32 +127,35 @@ DistanceChart::XRange DistanceChart::visibleXRange() const {
 
 namespace {
 
-DistanceChartFrame makeFrame(const DistanceChart& chart, const std::vector<int>& points) {
+DistanceChartFrame makeFrame(const DistanceChart& chart, const Series* series) {
     const DistanceChart::XRange range = chart.visibleXRange();
     const qsizetype first = qsizetype(chart.displayedPage() - 1) * DistanceChart::kPointsPerPage;
+    std::span<const std::int8_t> points;
+    if (series)
+        points = series->classes();
     const auto begin = std::min(points.size(), static_cast<std::size_t>(first));
     const auto count = std::min<std::size_t>(points.size() - begin, DistanceChart::kPointsPerPage);
     return DistanceChartFrame{chart.size(), range.min, range.max, first,
-                              std::span<const int>(points.data() + begin, count)};
+                              points.subspan(begin, count)};
 }
 
 } // namespace
 
 QPointF DistanceChart::mapToPixel(double x, double y) const {
-    return d->painter.map(makeFrame(*this, d->points), x, y);
+    return d->painter.map(makeFrame(*this, d->series), x, y);
 }
 
 QImage DistanceChart::renderPage() const {
     QImage image(size(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    d->painter.paint(painter, makeFrame(*this, d->points));
+    d->painter.paint(painter, makeFrame(*this, d->series));
     return image;
 }
 
 void DistanceChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    d->painter.paint(painter, makeFrame(*this, d->points));
+    d->painter.paint(painter, makeFrame(*this, d->series));
 }
 
 void DistanceChart::viewChanged() {

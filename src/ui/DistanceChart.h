@@ -6,15 +6,16 @@
 #include <QWidget>
 
 #include <memory>
-#include <span>
 
 namespace rotamind {
 
-// Line chart of one spin list: one point per launch (x = index, y = class),
-// 25 launches a page, a fixed vertical range of -4..4. The whole series is kept
-// here; the drawing only ever holds the current page, so a long session costs
-// no more per launch than a short one.
-class DistanceChart final : public QWidget {
+class Series;
+
+// Line chart of one series: one point per launch (x = index, y = class), 25
+// launches a page, a fixed vertical range of -4..4. The points are the
+// series' own classes, read where they are; the drawing only ever touches the
+// current page, so a long session costs no more per launch than a short one.
+class DistanceChart : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DistanceChart)
 
@@ -31,10 +32,8 @@ public:
     explicit DistanceChart(const Style& style, QWidget* parent = nullptr);
     ~DistanceChart() override;
 
-    void appendPoint(int value);         // x is the next index
-    void deletePointAt(qsizetype index); // out-of-range index: nothing happens
-    void clearPoints();
-    void setPoints(std::span<const int> values); // replaces every point at once
+    // The series drawn; not owned, it must outlive the chart. None draws no point.
+    void setSeries(const Series* series);
     qsizetype pointCount() const;
     int pointAt(qsizetype index) const; // out-of-range index: 0
 
@@ -73,6 +72,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void pointsInserted(int first, int last);
+    void pointsRemoved(int first);
     void viewChanged();
 
     struct Private;

@@ -1,6 +1,8 @@
 #include "ui/EntryArea.h"
 
+#include "session/WorkingSession.h"
 #include "ui/Controls.h"
+#include "ui/FieldSync.h"
 #include "ui/Palette.h"
 
 #include <QComboBox>
@@ -24,12 +26,14 @@ QRadioButton* makeRadio(QWidget* window, const QString& name, const QString& cap
 }
 } // namespace
 
-EntryArea::EntryArea(QWidget* window) : QObject(window) {
+EntryArea::EntryArea(QWidget* window, WorkingSession& session)
+    : QObject(window), m_session(session) {
+    const LaunchEntry& initial = session.entry();
     const QStringList pockets = controls::pocketTexts();
     m_entry = controls::makeCombo(window, {.name = QStringLiteral("Combo1"),
                                            .rect = {8, 6, 65, 45},
                                            .items = pockets,
-                                           .text = QStringLiteral("18"),
+                                           .text = initial.number,
                                            .pixelSize = 32,
                                            .bold = true,
                                            .background = palette::kYellow});
@@ -49,51 +53,39 @@ EntryArea::EntryArea(QWidget* window) : QObject(window) {
     m_n1 = controls::makeCombo(window, {.name = QStringLiteral("n1"),
                                         .rect = {8, 76, 65, 45},
                                         .items = pockets,
-                                        .text = QStringLiteral("21"),
+                                        .text = initial.n1,
                                         .pixelSize = 32,
                                         .bold = true,
                                         .background = palette::kGreen});
     m_n2 = controls::makeCombo(window, {.name = QStringLiteral("n2"),
                                         .rect = {80, 76, 65, 45},
                                         .items = pockets,
-                                        .text = QStringLiteral("17"),
+                                        .text = initial.n2,
                                         .pixelSize = 32,
                                         .bold = true,
                                         .background = palette::kSilver});
     connect(m_entry->lineEdit(), &QLineEdit::returnPressed, m_register, &QPushButton::click);
+
+    connect(m_entry, &QComboBox::editTextChanged, &session, &WorkingSession::setNumber);
+    connect(m_n1, &QComboBox::editTextChanged, &session, &WorkingSession::setN1);
+    connect(m_n2, &QComboBox::editTextChanged, &session, &WorkingSession::setN2);
+    for (const Direction direction : {Direction::Clockwise, Direction::CounterClockwise})
+        connect(radio(direction), &QRadioButton::toggled, &session, [&session, direction](bool on) {
+            if (on)
+                session.setDirection(direction);
+        });
+    connect(&session, &WorkingSession::entryChanged, this, &EntryArea::showEntry);
 }
 
-QString EntryArea::entryText() const {
-    return m_entry->currentText();
-}
-
-void EntryArea::setEntryText(const QString& text) {
-    m_entry->setEditText(text);
-}
-
-QString EntryArea::n1Text() const {
-    return m_n1->currentText();
-}
-
-QString EntryArea::n2Text() const {
-    return m_n2->currentText();
-}
-
-void EntryArea::setLastTwo(const QString& n1, const QString& n2) {
-    m_n2->setEditText(n2);
-    m_n1->setEditText(n1);
-}
-
-std::optional<Direction> EntryArea::direction() const {
-    if (m_clockwise->isChecked())
-        return Direction::Clockwise;
-    if (m_counterClockwise->isChecked())
-        return Direction::CounterClockwise;
-    return std::nullopt;
-}
-
-void EntryArea::select(Direction direction) {
-    radio(direction)->setChecked(true);
+void EntryArea::showEntry() {
+    const LaunchEntry& entry = m_session.entry();
+    fields::show(m_entry, entry.number);
+    fields::show(m_n1, entry.n1);
+    fields::show(m_n2, entry.n2);
+    // A radio button, once checked, is only unchecked by its neighbour: a new
+    // window keeps neither checked until a direction is chosen.
+    if (entry.direction && !radio(*entry.direction)->isChecked())
+        radio(*entry.direction)->setChecked(true);
 }
 
 QRadioButton* EntryArea::radio(Direction direction) const {

@@ -5,8 +5,6 @@
 #include <QObject>
 #include <QString>
 
-#include <optional>
-
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -15,26 +13,19 @@ class QWidget;
 
 namespace rotamind {
 
+class WorkingSession;
+
 // The number entry of a working window, the same in PRO and EASY: Combo1 (the
 // number, "??" for none), the direction selector Radio1 "O" / Radio2 "A",
 // "REGISTRA" (Button11) and the last two numbers n1, n2 under Label43.
-// Enter in Combo1 presses "REGISTRA".
+// Enter in Combo1 presses "REGISTRA". The fields show the session's entry and
+// hand the player's edits to it.
 class EntryArea final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(EntryArea)
 
 public:
-    explicit EntryArea(QWidget* window);
-
-    QString entryText() const;
-    void setEntryText(const QString& text);
-    QString n1Text() const;
-    QString n2Text() const;
-    void setLastTwo(const QString& n1, const QString& n2);
-
-    // None while neither radio button is checked, as in a new window.
-    std::optional<Direction> direction() const;
-    void select(Direction direction);
+    EntryArea(QWidget* window, WorkingSession& session);
 
     QComboBox* entry() const { return m_entry; }
     QComboBox* n1() const { return m_n1; }
@@ -43,6 +34,9 @@ public:
     QPushButton* registerButton() const { return m_register; }
 
 private:
+    void showEntry();
+
+    WorkingSession& m_session;
     QComboBox* m_entry = nullptr;
     QRadioButton* m_clockwise = nullptr;
     QRadioButton* m_counterClockwise = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/LengthStatsGrid.h"
 
+#include "session/SeriesStatistics.h"
+
 #include "ui/Controls.h"
 #include "ui/Palette.h"
 
@@ -76,32 +78,16 @@ LengthStatsGrid::LengthStatsGrid(QWidget* panel, const LengthStatsGridSetup& set
     }
 }
 
-void LengthStatsGrid::showLengths(const LengthStats& stats) {
-    for (size_t row = 0; row < kLengths.size(); ++row)
-        m_values[Frequency][row]->setText(QString::number(stats.frequency[row]));
-    for (size_t row = 0; row < kLengths.size(); ++row)
-        m_values[Absence][row]->setText(QString::number(stats.absence[row]));
-}
-
-void LengthStatsGrid::showIndex(std::int64_t launches) {
+void LengthStatsGrid::show(const SeriesStatistics& statistics) {
+    const LengthStats& lengths = statistics.lengths();
     const QChar separator = QLocale().decimalPoint().at(0);
     for (size_t row = 0; row < kLengths.size(); ++row) {
-        const std::int64_t frequency = m_values[Frequency][row]->text().toLongLong();
-        const std::int64_t absence = m_values[Absence][row]->text().toLongLong();
-        const Fixed4 index = convenienceIndex(frequency, absence, launches);
+        m_values[Frequency][row]->setText(QString::number(lengths.frequency[row]));
+        m_values[Absence][row]->setText(QString::number(lengths.absence[row]));
+        const Fixed4 index = statistics.lengthIndex(static_cast<int>(row));
         QLabel* label = m_values[Index][row];
         setIndexText(label, index.toText(separator));
         palette::setIndexColour(label, index.isOneOrMore());
-    }
-}
-
-void LengthStatsGrid::reset() {
-    for (auto& column : m_values)
-        for (QLabel* label : column)
-            label->setText(QStringLiteral("0"));
-    for (QLabel* label : m_values[Index]) {
-        setIndexText(label, QStringLiteral("0"));
-        palette::setIndexColour(label, false);
     }
 }
 

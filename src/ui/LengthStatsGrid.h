@@ -14,6 +14,8 @@ class QWidget;
 
 namespace rotamind {
 
+class SeriesStatistics;
+
 // One table of the "Lunghezze" page: heading, column heads, eleven rows (0,
 // +1..+5, -1..-5) with frequency, absence and index labels named from the
 // prefix: "" gives LF0 LR0 ICL0 ... LFM5 LRM5 ICLM5, "Z" gives ZLF0 ... ZICLM5.
@@ -33,10 +35,9 @@ public:
 
     LengthStatsGrid(QWidget* panel, const LengthStatsGridSetup& setup);
 
-    void showLengths(const LengthStats& stats);
-    // Index from the frequency and absence labels; red from 1 up, lime below. launches > 0.
-    void showIndex(std::int64_t launches);
-    void reset();
+    // Frequencies, absences and indexes (red from 1 up, lime below); an empty
+    // series shows "0" everywhere.
+    void show(const SeriesStatistics& statistics);
 
     QLabel* value(Column column, int lengthIndex) const { return m_values[column][lengthIndex]; }
 

@@ -4,39 +4,30 @@
 #include "ui/SeriesBlock.h"
 #include "ui/TPRO.h"
 
-#include <QLineEdit>
-
 namespace rotamind {
 
-namespace {
-QStringList itemsOf(const SeriesBlock& series) {
-    const std::span<const QString> items = series.items();
-    return QStringList(items.begin(), items.end());
-}
-} // namespace
-
 QStringList ProAutoSaveSource::clockwiseItems() const {
-    return itemsOf(m_window.series(Direction::Clockwise));
+    return m_window.session().seriesFor(Direction::Clockwise).texts();
 }
 
 QStringList ProAutoSaveSource::counterClockwiseItems() const {
-    return itemsOf(m_window.series(Direction::CounterClockwise));
+    return m_window.session().seriesFor(Direction::CounterClockwise).texts();
 }
 
 QImage ProAutoSaveSource::clockwiseChart() const {
-    return m_window.series(Direction::Clockwise).chart()->renderPage();
+    return m_window.seriesBlock(Direction::Clockwise).chart()->renderPage();
 }
 
 QImage ProAutoSaveSource::counterClockwiseChart() const {
-    return m_window.series(Direction::CounterClockwise).chart()->renderPage();
+    return m_window.seriesBlock(Direction::CounterClockwise).chart()->renderPage();
 }
 
 QString ProAutoSaveSource::site() const {
-    return m_window.siteField()->text();
+    return m_window.session().entry().site;
 }
 
 QString ProAutoSaveSource::croupier() const {
-    return m_window.croupierField()->text();
+    return m_window.session().entry().croupier;
 }
 
 } // namespace rotamind

@@ -1,42 +1,30 @@
 #include "ui/SeriesBlock.h"
 
+#include "session/Series.h"
 #include "ui/Controls.h"
 #include "ui/Palette.h"
-#include "ui/SpinListModel.h"
-#include "wheel/Wheel.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
 #include <QToolButton>
 
-#include <vector>
-
 namespace rotamind {
 
-namespace {
-// The class a chart point stands for. Only a loaded file can bring an item
-// that is no class; it is read as an integer like any other, 0 when it is none.
-int pointValue(const QString& item) {
-    if (const auto distanceClass = classFromText(item))
-        return *distanceClass;
-    return item.toInt();
-}
-} // namespace
-
-SeriesBlock::SeriesBlock(QWidget* window, const SeriesBlockSetup& setup) : QObject(window) {
+SeriesBlock::SeriesBlock(QWidget* window, Series& series, const SeriesBlockSetup& setup)
+    : QObject(window), m_series(series) {
     const int top = setup.top;
     m_chart = new DistanceChart(setup.chartStyle, window);
     m_chart->setObjectName(setup.chartName);
     m_chart->setGeometry(5, top, 360, 240);
+    m_chart->setSeries(&series);
 
-    m_model = new SpinListModel(this);
     // A one-column table rather than a QListView: a list view lays out every
     // row again after each append, a table's fixed-height rows cost nothing,
     // so a session of 100,000 launches registers as fast as a short one.
     m_list = new QTableView(window);
     m_list->setObjectName(setup.listName);
-    m_list->setModel(m_model);
+    m_list->setModel(&series);
     m_list->horizontalHeader()->hide();
     m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->verticalHeader()->hide();
@@ -54,7 +42,6 @@ SeriesBlock::SeriesBlock(QWidget* window, const SeriesBlockSetup& setup) : QObje
     palette::setBackground(m_list->viewport(), setup.listBackground);
     m_list->setGeometry(368, top, 33, 161);
     connect(m_list, &QTableView::doubleClicked, this, &SeriesBlock::itemDoubleClicked);
-
     m_count = controls::makeLabel(window, {.name = setup.countName,
                                            .text = QStringLiteral("0"),
                                            .rect = {368, top + 166, 33, 13},
@@ -71,42 +58,13 @@ SeriesBlock::SeriesBlock(QWidget* window, const SeriesBlockSetup& setup) : QObje
     m_next = controls::makeIconButton(window, setup.nextName, QStringLiteral("page-next"),
                                       {385, top + 216, 16, 25},
                                       QStringLiteral("Pagina del grafico successiva"));
-}
 
-void SeriesBlock::append(const QString& classText) {
-    m_chart->appendPoint(pointValue(classText));
-    m_model->append(classText);
-}
-
-void SeriesBlock::deleteLast() {
-    const qsizetype last = m_model->count() - 1;
-    if (last < 0)
-        return;
-    m_model->removeAt(last);
-    m_chart->deletePointAt(last);
-}
-
-void SeriesBlock::deleteAt(qsizetype row) {
-    m_model->removeAt(row);
-    rebuildChart();
-}
-
-void SeriesBlock::clear() {
-    m_chart->clearPoints();
-    m_model->clear();
-}
-
-void SeriesBlock::replaceAll(const QStringList& items) {
-    m_model->replaceAll(items);
-    rebuildChart();
-}
-
-std::span<const QString> SeriesBlock::items() const {
-    return m_model->items();
-}
-
-qsizetype SeriesBlock::count() const {
-    return m_model->count();
+    connect(&series, &Series::statisticsChanged, this, &SeriesBlock::statisticsChanged);
+    if (setup.lastPageAfterLaunch)
+        connect(&series, &Series::launchRegistered, m_chart, &DistanceChart::showLastPage);
+    connect(&series, &Series::loaded, m_chart, [chart = m_chart, last = setup.lastPageAfterLoad] {
+        last ? chart->showLastPage() : chart->setCurrentPage(1);
+    });
 }
 
 std::optional<qsizetype> SeriesBlock::selectedRow() const {
@@ -116,27 +74,17 @@ std::optional<qsizetype> SeriesBlock::selectedRow() const {
     return selected.first().row();
 }
 
-void SeriesBlock::selectFirst() {
-    if (m_model->count() == 0)
+void SeriesBlock::statisticsChanged() {
+    m_count->setText(QString::number(m_series.count()));
+    if (m_series.isEmpty())
         return;
-    const QModelIndex first = m_model->index(0);
+    // The first item is selected after every computation; scroll only when that changes.
+    const QModelIndex first = m_series.index(0);
     QItemSelectionModel* selection = m_list->selectionModel();
     if (selection->currentIndex() == first && selection->isSelected(first))
         return;
     selection->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect);
     m_list->scrollTo(first);
-}
-
-void SeriesBlock::showCount() {
-    m_count->setText(QString::number(m_model->count()));
-}
-
-void SeriesBlock::rebuildChart() {
-    std::vector<int> values;
-    values.reserve(size_t(m_model->count()));
-    for (const QString& item : m_model->items())
-        values.push_back(pointValue(item));
-    m_chart->setPoints(values);
 }
 
 } // namespace rotamind

@@ -5,10 +5,8 @@
 #include <QColor>
 #include <QObject>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
-#include <span>
 
 class QLabel;
 class QTableView;
@@ -17,10 +15,11 @@ class QWidget;
 
 namespace rotamind {
 
-class SpinListModel;
+class Series;
 
 // One series of a working window: its spin list, distance chart, launch count,
 // delete-last button and the two paging buttons, placed in a column at `top`.
+// Where the chart turns after a registration and after a load is the window's choice.
 struct SeriesBlockSetup {
     QString listName{};     // "List1"
     QString chartName{};    // "Chart1"
@@ -35,33 +34,24 @@ struct SeriesBlockSetup {
     QColor countForeground{};
     QColor countBackground{};
     DistanceChart::Style chartStyle{};
+    bool lastPageAfterLaunch = false; // PRO follows its launches, EASY keeps the page
+    bool lastPageAfterLoad = false;   // PRO shows the latest launches, EASY the first ones
 };
 
-// The list and the chart always hold the same classes in the same order; every
-// operation here keeps them so.
+// The views of one Series: the list and the chart both show the series
+// itself, and the count follows it. After every change of its statistics the
+// list's first item is the selected one.
 class SeriesBlock final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SeriesBlock)
 
 public:
-    SeriesBlock(QWidget* window, const SeriesBlockSetup& setup);
+    SeriesBlock(QWidget* window, Series& series, const SeriesBlockSetup& setup);
 
-    void append(const QString& classText); // a point and an item
-    void deleteLast();                     // empty list: nothing happens
-    void deleteAt(qsizetype row);          // the chart is rebuilt from the list
-    void clear();
-    void replaceAll(const QStringList& items);
-
-    std::span<const QString> items() const;
-    qsizetype count() const;
+    const Series& series() const { return m_series; }
     std::optional<qsizetype> selectedRow() const;
-    // Makes the first item the selected one; scrolls only when that changes.
-    void selectFirst();
-    // Writes the item count into the count label.
-    void showCount();
 
     QTableView* list() const { return m_list; }
-    SpinListModel* model() const { return m_model; }
     DistanceChart* chart() const { return m_chart; }
     QLabel* countLabel() const { return m_count; }
     QToolButton* deleteButton() const { return m_delete; }
@@ -72,9 +62,9 @@ signals:
     void itemDoubleClicked();
 
 private:
-    void rebuildChart();
+    void statisticsChanged();
 
-    SpinListModel* m_model = nullptr;
+    const Series& m_series;
     QTableView* m_list = nullptr;
     DistanceChart* m_chart = nullptr;
     QLabel* m_count = nullptr;

@@ -1,6 +1,8 @@
 #include "ui/SiteFields.h"
 
+#include "session/WorkingSession.h"
 #include "ui/Controls.h"
+#include "ui/FieldSync.h"
 #include "ui/Palette.h"
 
 #include <QEvent>
@@ -18,7 +20,8 @@ QLineEdit* makeField(QWidget* window, const QString& name, const QString& text, 
 }
 } // namespace
 
-SiteFields::SiteFields(QWidget* window, const SiteFieldsSetup& setup) : QObject(window) {
+SiteFields::SiteFields(QWidget* window, WorkingSession& session, const SiteFieldsSetup& setup)
+    : QObject(window), m_session(session) {
     controls::makeLabel(window, {.name = QStringLiteral("Label64"),
                                  .text = QStringLiteral("Sito Gaming"),
                                  .rect = {416, 140, 95, 13},
@@ -26,7 +29,7 @@ SiteFields::SiteFields(QWidget* window, const SiteFieldsSetup& setup) : QObject(
                                  .foreground = setup.headingForeground,
                                  .bold = true,
                                  .align = Qt::AlignCenter});
-    m_site = makeField(window, QStringLiteral("Edit1"), setup.site, {416, 155, 95, 21});
+    m_site = makeField(window, QStringLiteral("Edit1"), session.entry().site, {416, 155, 95, 21});
     controls::makeLabel(window, {.name = QStringLiteral("Label63"),
                                  .text = QStringLiteral("Nome Croupier"),
                                  .rect = {560, 140, 95, 13},
@@ -34,9 +37,16 @@ SiteFields::SiteFields(QWidget* window, const SiteFieldsSetup& setup) : QObject(
                                  .foreground = setup.headingForeground,
                                  .bold = true,
                                  .align = Qt::AlignCenter});
-    m_croupier = makeField(window, QStringLiteral("Edit2"), setup.croupier, {560, 155, 95, 21});
+    m_croupier =
+        makeField(window, QStringLiteral("Edit2"), session.entry().croupier, {560, 155, 95, 21});
     m_site->installEventFilter(this);
     m_croupier->installEventFilter(this);
+    connect(m_site, &QLineEdit::textChanged, &session, &WorkingSession::setSite);
+    connect(m_croupier, &QLineEdit::textChanged, &session, &WorkingSession::setCroupier);
+    connect(&session, &WorkingSession::entryChanged, this, [this] {
+        fields::show(m_site, m_session.entry().site);
+        fields::show(m_croupier, m_session.entry().croupier);
+    });
 }
 
 bool SiteFields::eventFilter(QObject* watched, QEvent* event) {
@@ -51,8 +61,10 @@ bool SiteFields::eventFilter(QObject* watched, QEvent* event) {
 
 SessionCommands::SaveRequest SiteFields::saveRequest(const QString& title,
                                                      const QString& suffix) const {
-    return {
-        .title = title, .suffix = suffix, .site = m_site->text(), .croupier = m_croupier->text()};
+    return {.title = title,
+            .suffix = suffix,
+            .site = m_session.entry().site,
+            .croupier = m_session.entry().croupier};
 }
 
 } // namespace rotamind

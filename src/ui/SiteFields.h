@@ -10,12 +10,13 @@ class QLineEdit;
 
 namespace rotamind {
 
+class WorkingSession;
+
 // The gaming site (Edit1, under "Sito Gaming") and croupier (Edit2, under
 // "Nome Croupier") fields of a working window. Any click into a field empties
-// it; the fields' names go into the saved files' names.
+// it; the fields' names go into the saved files' names. The texts are the
+// session's.
 struct SiteFieldsSetup {
-    QString site{};
-    QString croupier{};
     QColor headingBackground{};
     QColor headingForeground{};
 };
@@ -25,7 +26,7 @@ class SiteFields final : public QObject {
     Q_DISABLE_COPY_MOVE(SiteFields)
 
 public:
-    SiteFields(QWidget* window, const SiteFieldsSetup& setup);
+    SiteFields(QWidget* window, WorkingSession& session, const SiteFieldsSetup& setup);
 
     QLineEdit* site() const { return m_site; }
     QLineEdit* croupier() const { return m_croupier; }
@@ -40,6 +41,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    WorkingSession& m_session;
     QLineEdit* m_site = nullptr;
     QLineEdit* m_croupier = nullptr;
 };

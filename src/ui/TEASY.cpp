@@ -7,8 +7,6 @@
 #include "ui/Palette.h"
 #include "ui/SeriesBlock.h"
 #include "ui/SiteFields.h"
-#include "ui/SpinRecording.h"
-#include "ui/StatisticsSteps.h"
 #include "ui/WebPages.h"
 #include "ui/WindowActions.h"
 
@@ -22,6 +20,15 @@
 namespace rotamind {
 
 namespace {
+LaunchEntry newWindowEntry() {
+    return {.number = QStringLiteral("18"),
+            .n1 = QStringLiteral("21"),
+            .n2 = QStringLiteral("17"),
+            .lastNumber = QStringLiteral("18"),
+            .site = QStringLiteral("William Hill"),
+            .croupier = QStringLiteral("Tavors")};
+}
+
 SeriesBlockSetup currentSetup() {
     return {
         .listName = QStringLiteral("List1"),
@@ -69,20 +76,21 @@ SeriesBlockSetup savedSetup() {
 
 TEASY::TEASY(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint) {
+                          Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
+      m_session(newWindowEntry()) {
     setObjectName(QStringLiteral("EASY"));
     setWindowTitle(QStringLiteral("Rotamind EASY"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
     setFont(palette::windowFont());
     palette::setWindowColour(this, palette::kGray);
 
-    m_entry = new EntryArea(this);
+    m_entry = new EntryArea(this, m_session);
     m_aid = new BettingAidPanel(this, {.pictureButtonName = QStringLiteral("SpeedButton7"),
                                        .buttonTop = 36,
                                        .windowRect = {8, 76, 193, 29},
                                        .withOpposite = false});
-    m_current = new SeriesBlock(this, currentSetup());
-    m_saved = new SeriesBlock(this, savedSetup());
+    m_current = new SeriesBlock(this, m_session.current(), currentSetup());
+    m_saved = new SeriesBlock(this, m_session.saved(), savedSetup());
     // Created after the charts so that it lies above them when shown.
     m_picture = new WheelPicturePanel(this);
     buildCommandColumn();
@@ -124,36 +132,29 @@ void TEASY::wire() {
     connect(m_picture->picture(), &ClickableLabel::clicked, this, &TEASY::ImageXClick);
     connect(m_site, &SiteFields::siteClicked, this, &TEASY::Edit1Click);
     connect(m_site, &SiteFields::croupierClicked, this, &TEASY::Edit2Click);
+    actions::showLastNumber(*m_aid, m_session);
+    actions::showStatistics(*this, m_session.current(), *m_classicCurrent, nullptr);
+    actions::showStatistics(*this, m_session.saved(), *m_classicSaved, nullptr);
 }
 
 // ---- recording: both directions feed the one current session ----
 
 void TEASY::Button11Click() {
-    recording::pressRegister(*m_entry, *m_aid, [this](Direction direction) {
-        direction == Direction::Clockwise ? Button6Click() : Button7Click();
-    });
+    m_session.pressRegister();
 }
-
 void TEASY::Button6Click() {
-    if (recording::registerLaunch(*m_entry, *m_current, Direction::Clockwise,
-                                  recording::PageTurn::Keep))
-        STATSClick();
+    m_session.registerLaunch(Direction::Clockwise);
 }
-
 void TEASY::Button7Click() {
-    if (recording::registerLaunch(*m_entry, *m_current, Direction::CounterClockwise,
-                                  recording::PageTurn::Keep))
-        STATSClick();
+    m_session.registerLaunch(Direction::CounterClockwise);
 }
 
 void TEASY::SpeedButton1Click() {
-    if (recording::deleteLast(*m_entry, *m_current, Direction::Clockwise))
-        STATSClick();
+    m_session.deleteLastOfCurrent();
 }
 
 void TEASY::List1DblClick() {
-    if (recording::deleteSelected(*m_current))
-        STATSClick();
+    m_session.deleteAt(m_session.current(), m_current->selectedRow());
 }
 
 void TEASY::SpeedButton3Click() {
@@ -165,50 +166,35 @@ void TEASY::Button1Click() {
     emit proRequested();
 }
 
-// ---- statistics: classic and index, per session ----
+// ---- statistics and resets: each reset clears one session and leaves the other alone ----
 
-void TEASY::STATSClick() {
-    if (statistics::showClassic(*m_current, *m_classicCurrent))
-        ICClick();
+void TEASY::refreshCurrentStatistics() {
+    m_session.current().confirmStatistics();
 }
-
-void TEASY::ICClick() {
-    statistics::showClassicIndex(*m_current, *m_classicCurrent);
+void TEASY::refreshSavedStatistics() {
+    m_session.saved().confirmStatistics();
 }
-
-void TEASY::STATS2Click() {
-    if (statistics::showClassic(*m_saved, *m_classicSaved))
-        ICAClick();
-}
-
-void TEASY::ICAClick() {
-    statistics::showClassicIndex(*m_saved, *m_classicSaved);
-}
-
-// ---- resets: each clears one session and leaves the other alone ----
 
 void TEASY::SpeedButton5Click() {
     AZZERAClick();
 }
 
 void TEASY::AZZERAClick() {
-    actions::clearSeries(*m_current);
-    m_classicCurrent->reset();
+    m_session.clear(m_session.current());
 }
 
 void TEASY::SpeedButton8Click() {
-    actions::clearSeries(*m_saved);
-    m_classicSaved->reset();
+    m_session.clear(m_session.saved());
 }
 
 // ---- betting aid and wheel picture ----
 
 void TEASY::Button2Click() {
-    actions::showNumbersToBet(*m_aid, *m_entry, *m_picture);
+    actions::showNumbersToBet(*m_aid, m_session, *m_picture);
 }
 
 void TEASY::PChange() {
-    actions::copyLastNumberToEntry(*m_aid, *m_entry);
+    m_session.setLastNumber(m_aid->lastNumber());
 }
 
 void TEASY::SpeedButton7Click() {
@@ -243,7 +229,7 @@ void TEASY::Button5Click() {
     m_commands.saveSession(this, *m_saveSession,
                            m_site->saveRequest(QStringLiteral("Rotamind Easy - Salva sessione"),
                                                QStringLiteral(" - Spin TOTALI")),
-                           m_current->items());
+                           m_session.current().texts());
 }
 
 void TEASY::Button3Click() {
@@ -254,23 +240,11 @@ void TEASY::Button3Click() {
 }
 
 void TEASY::Button4Click() {
-    if (loadInto(*m_current, *m_classicCurrent, *m_openCurrent))
-        STATSClick();
+    actions::loadSeries(m_commands, this, *m_openCurrent, m_session, m_session.current());
 }
 
 void TEASY::Button8Click() {
-    if (loadInto(*m_saved, *m_classicSaved, *m_openSaved))
-        STATS2Click();
-}
-
-bool TEASY::loadInto(SeriesBlock& series, ClassicStatsGrid& statistics, QFileDialog& dialog) {
-    // A loaded session is read from its beginning.
-    const actions::LoadOutcome outcome =
-        actions::loadSeries(m_commands, this, dialog, series, actions::PageAfterLoad::First);
-    // An empty file runs no statistics; the old ones must not stand beside an empty list.
-    if (outcome == actions::LoadOutcome::Empty)
-        statistics.reset();
-    return outcome != actions::LoadOutcome::NothingLoaded;
+    actions::loadSeries(m_commands, this, *m_openSaved, m_session, m_session.saved());
 }
 
 // ---- site, croupier and web pages ----

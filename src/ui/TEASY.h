@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/EasySession.h"
 #include "ui/SessionCommands.h"
 #include "ui/WheelPicturePanel.h"
 
@@ -21,8 +22,9 @@ class SiteFields;
 
 // The EASY working window: every launch, whatever its direction, goes into the
 // current session (List1/Chart1/boules); the saved session (List2/Chart2/
-// boules2) stands beside it and is filled only by loading a file. The handlers
-// carry the layout's names and may be run as commands.
+// boules2) stands beside it and is filled only by loading a file. A view over
+// an EasySession; the handlers carry the layout's names and each calls one
+// operation of the session or of a view.
 class TEASY final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TEASY)
@@ -37,10 +39,7 @@ public:
 
     void setPictureSource(WheelPicturePanel::PictureSource source);
 
-    SeriesBlock& currentSession() const { return *m_current; }
-    SeriesBlock& savedSession() const { return *m_saved; }
-    EntryArea& entryArea() const { return *m_entry; }
-    BettingAidPanel& bettingAid() const { return *m_aid; }
+    EasySession& session() { return m_session; }
     QLineEdit* siteField() const;
     QLineEdit* croupierField() const;
     // The save and load commands, with their clock, dialog and message hooks.
@@ -57,11 +56,10 @@ public slots:
     void SpeedButton8Click();
     void Button1Click();
 
-    void STATSClick();
-    void ICClick();
-    void STATS2Click();
-    void ICAClick();
     void AZZERAClick();
+    // The statistics commands run the chain again for their series.
+    void refreshCurrentStatistics();
+    void refreshSavedStatistics();
 
     void Button2Click();
     void PChange();
@@ -100,9 +98,8 @@ private:
     void buildStatisticsTabs();
     void buildHiddenCommands();
     void wire();
-    // Replaces a series with the file chosen in `dialog`; false when nothing was loaded.
-    bool loadInto(SeriesBlock& series, ClassicStatsGrid& statistics, QFileDialog& dialog);
 
+    EasySession m_session;
     EntryArea* m_entry = nullptr;
     BettingAidPanel* m_aid = nullptr;
     SeriesBlock* m_current = nullptr;

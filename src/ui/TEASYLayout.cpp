@@ -44,13 +44,13 @@ const commands::SessionButton<TEASY> kSessionButtons[] = {
 };
 
 const commands::HiddenCommand<TEASY> kHiddenCommands[] = {
-    {"Button6", "O", "Registra colpo in senso ORARIO", nullptr, &TEASY::Button6Click},
-    {"Button7", "A", "Registra colpo in senso ANTIORARIO", nullptr, &TEASY::Button7Click},
-    {"STATS", "Statistiche - o", nullptr, nullptr, &TEASY::STATSClick},
-    {"IC", "IC", nullptr, nullptr, &TEASY::ICClick},
-    {"STATS2", "STATS2", nullptr, nullptr, &TEASY::STATS2Click},
-    {"ICA", "ICA", nullptr, nullptr, &TEASY::ICAClick},
-    {"AZZERA", nullptr, "Azzera sessione", "reset", &TEASY::AZZERAClick},
+    {"Button6", "O", "Registra colpo in senso ORARIO", &TEASY::Button6Click},
+    {"Button7", "A", "Registra colpo in senso ANTIORARIO", &TEASY::Button7Click},
+    {"STATS", "Statistiche - o", nullptr, &TEASY::refreshCurrentStatistics},
+    {"IC", "IC", nullptr, &TEASY::refreshCurrentStatistics},
+    {"STATS2", "STATS2", nullptr, &TEASY::refreshSavedStatistics},
+    {"ICA", "ICA", nullptr, &TEASY::refreshSavedStatistics},
+    {"AZZERA", nullptr, "Azzera sessione", &TEASY::AZZERAClick},
 };
 
 } // namespace
@@ -91,10 +91,9 @@ void TEASY::buildSessionArea() {
     m_openCurrent = createOpenDialog(this, QStringLiteral("Open1"));
     m_openSaved = createOpenDialog(this, QStringLiteral("Open2"));
 
-    m_site = new SiteFields(this, {.site = QStringLiteral("William Hill"),
-                                   .croupier = QStringLiteral("Tavors"),
-                                   .headingBackground = palette::kGreen,
-                                   .headingForeground = palette::kLime});
+    m_site =
+        new SiteFields(this, m_session,
+                       {.headingBackground = palette::kGreen, .headingForeground = palette::kLime});
     ClickableLabel* banner = makeBanner(this, 609);
     connect(banner, &ClickableLabel::clicked, this, &TEASY::Image1Click);
 }

@@ -11,8 +11,6 @@
 #include "ui/SeriesBlock.h"
 #include "ui/SessionCommands.h"
 #include "ui/SiteFields.h"
-#include "ui/SpinRecording.h"
-#include "ui/StatisticsSteps.h"
 #include "ui/TAZZERAPRO.h"
 #include "ui/TSALVA.h"
 #include "ui/WebPages.h"
@@ -28,6 +26,15 @@
 namespace rotamind {
 
 namespace {
+LaunchEntry newWindowEntry() {
+    return {.number = QStringLiteral("18"),
+            .n1 = QStringLiteral("21"),
+            .n2 = QStringLiteral("17"),
+            .lastNumber = QStringLiteral("18"),
+            .site = QStringLiteral("Bet365"),
+            .croupier = QStringLiteral("Ormilda")};
+}
+
 SeriesBlockSetup seriesSetup(Direction direction) {
     const bool clockwise = direction == Direction::Clockwise;
     return {
@@ -51,26 +58,31 @@ SeriesBlockSetup seriesSetup(Direction direction) {
                        .pointColor = clockwise ? palette::kRed : palette::kYellow,
                        .seriesName =
                            clockwise ? QStringLiteral("Series1") : QStringLiteral("Series2")},
+        .lastPageAfterLaunch = true,
+        .lastPageAfterLoad = true,
     };
 }
 } // namespace
 
 TPRO::TPRO(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint) {
+                          Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
+      m_session(newWindowEntry()) {
     setObjectName(QStringLiteral("PRO"));
     setWindowTitle(QStringLiteral("Rotamind PRO"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
     setFont(palette::windowFont());
     palette::setWindowColour(this, palette::kMaroon);
 
-    m_entry = new EntryArea(this);
+    m_entry = new EntryArea(this, m_session);
     m_aid = new BettingAidPanel(this, {.pictureButtonName = QStringLiteral("SpeedButton4"),
                                        .buttonTop = 32,
                                        .windowRect = {8, 68, 193, 24},
                                        .withOpposite = true});
-    m_clockwise = new SeriesBlock(this, seriesSetup(Direction::Clockwise));
-    m_counterClockwise = new SeriesBlock(this, seriesSetup(Direction::CounterClockwise));
+    m_clockwise = new SeriesBlock(this, m_session.seriesFor(Direction::Clockwise),
+                                  seriesSetup(Direction::Clockwise));
+    m_counterClockwise = new SeriesBlock(this, m_session.seriesFor(Direction::CounterClockwise),
+                                         seriesSetup(Direction::CounterClockwise));
     m_picture = new WheelPicturePanel(this);
     m_lock = new DirectionLock(m_entry->radio(Direction::Clockwise),
                                m_entry->radio(Direction::CounterClockwise), this);
@@ -94,7 +106,7 @@ void TPRO::setPictureSource(WheelPicturePanel::PictureSource source) {
     m_picture->setPictureSource(std::move(source));
 }
 
-SeriesBlock& TPRO::series(Direction direction) const {
+SeriesBlock& TPRO::seriesBlock(Direction direction) const {
     return direction == Direction::Clockwise ? *m_clockwise : *m_counterClockwise;
 }
 
@@ -131,46 +143,39 @@ void TPRO::wire() {
     connect(m_picture->picture(), &ClickableLabel::clicked, this, &TPRO::ImageXClick);
     connect(m_site, &SiteFields::siteClicked, this, &TPRO::Edit1Click);
     connect(m_site, &SiteFields::croupierClicked, this, &TPRO::Edit2Click);
+    actions::showLastNumber(*m_aid, m_session);
+    actions::showStatistics(*this, m_session.seriesFor(Direction::Clockwise), *m_classicClockwise,
+                            m_lengthsClockwise.get());
+    actions::showStatistics(*this, m_session.seriesFor(Direction::CounterClockwise),
+                            *m_classicCounter, m_lengthsCounter.get());
 }
 
 // ---- recording ----
 
 void TPRO::Button11Click() {
-    recording::pressRegister(*m_entry, *m_aid, [this](Direction direction) {
-        direction == Direction::Clockwise ? Button6Click() : Button7Click();
-    });
+    m_session.pressRegister();
 }
-
 void TPRO::Button6Click() {
-    if (recording::registerLaunch(*m_entry, *m_clockwise, Direction::Clockwise,
-                                  recording::PageTurn::LastPage))
-        STATSClick();
+    m_session.registerLaunch(Direction::Clockwise);
 }
-
 void TPRO::Button7Click() {
-    if (recording::registerLaunch(*m_entry, *m_counterClockwise, Direction::CounterClockwise,
-                                  recording::PageTurn::LastPage))
-        stats2Click();
+    m_session.registerLaunch(Direction::CounterClockwise);
 }
 
 void TPRO::SpeedButton1Click() {
-    if (recording::deleteLast(*m_entry, *m_clockwise, Direction::Clockwise))
-        STATSClick();
+    m_session.deleteLast(m_session.seriesFor(Direction::Clockwise), Direction::Clockwise);
 }
-
 void TPRO::SpeedButton2Click() {
-    if (recording::deleteLast(*m_entry, *m_counterClockwise, Direction::CounterClockwise))
-        stats2Click();
+    m_session.deleteLast(m_session.seriesFor(Direction::CounterClockwise),
+                         Direction::CounterClockwise);
 }
 
 void TPRO::List1DblClick() {
-    if (recording::deleteSelected(*m_clockwise))
-        STATSClick();
+    m_session.deleteAt(m_session.seriesFor(Direction::Clockwise), m_clockwise->selectedRow());
 }
-
 void TPRO::List2DblClick() {
-    if (recording::deleteSelected(*m_counterClockwise))
-        stats2Click();
+    m_session.deleteAt(m_session.seriesFor(Direction::CounterClockwise),
+                       m_counterClockwise->selectedRow());
 }
 
 void TPRO::SpeedButton7Click() {
@@ -196,63 +201,27 @@ void TPRO::Button4Click() {
     emit easyRequested();
 }
 
-// ---- statistics chain: classic, index, lengths, length index ----
+// ---- statistics and reset ----
 
-void TPRO::STATSClick() {
-    if (statistics::showClassic(*m_clockwise, *m_classicClockwise))
-        ICClick();
+void TPRO::refreshClockwiseStatistics() {
+    m_session.seriesFor(Direction::Clockwise).confirmStatistics();
 }
-
-void TPRO::ICClick() {
-    if (statistics::showClassicIndex(*m_clockwise, *m_classicClockwise))
-        LUNGOClick();
-}
-
-void TPRO::LUNGOClick() {
-    if (statistics::showLengths(*m_clockwise, *m_lengthsClockwise))
-        ICLOClick();
-}
-
-void TPRO::ICLOClick() {
-    statistics::showLengthIndex(*m_clockwise, *m_lengthsClockwise);
-}
-
-void TPRO::stats2Click() {
-    if (statistics::showClassic(*m_counterClockwise, *m_classicCounter))
-        ICAClick();
-}
-
-void TPRO::ICAClick() {
-    if (statistics::showClassicIndex(*m_counterClockwise, *m_classicCounter))
-        LUNGAClick();
-}
-
-void TPRO::LUNGAClick() {
-    if (statistics::showLengths(*m_counterClockwise, *m_lengthsCounter))
-        ICLAClick();
-}
-
-void TPRO::ICLAClick() {
-    statistics::showLengthIndex(*m_counterClockwise, *m_lengthsCounter);
+void TPRO::refreshCounterStatistics() {
+    m_session.seriesFor(Direction::CounterClockwise).confirmStatistics();
 }
 
 void TPRO::AZZERAClick() {
-    actions::clearSeries(*m_clockwise);
-    actions::clearSeries(*m_counterClockwise);
-    m_classicClockwise->reset();
-    m_classicCounter->reset();
-    m_lengthsClockwise->reset();
-    m_lengthsCounter->reset();
+    m_session.resetAll();
 }
 
 // ---- betting aid and wheel picture ----
 
 void TPRO::Button2Click() {
-    actions::showNumbersToBet(*m_aid, *m_entry, *m_picture);
+    actions::showNumbersToBet(*m_aid, m_session, *m_picture);
 }
 
 void TPRO::PChange() {
-    actions::copyLastNumberToEntry(*m_aid, *m_entry);
+    m_session.setLastNumber(m_aid->lastNumber());
 }
 
 void TPRO::SpeedButton4Click() {

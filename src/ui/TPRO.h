@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/ProSession.h"
 #include "ui/WheelPicturePanel.h"
 #include "wheel/Wheel.h"
 
@@ -27,10 +28,11 @@ class TAZZERAPRO;
 class TSALVA;
 struct AutoSaveSource;
 
-// The PRO working window: clockwise launches in List1/Chart1, counter-clockwise
-// ones in List2/Chart2, each with classic and length statistics; the entry, the
-// direction lock, the betting aid and the session area. The handlers carry the
-// layout's names and may be run as commands.
+// The PRO working window, a view over a ProSession: clockwise launches in
+// List1/Chart1, counter-clockwise ones in List2/Chart2, each with classic and
+// length statistics; the entry, the direction lock, the betting aid and the
+// session area. The handlers carry the layout's names; each calls one
+// operation of the session or of a view.
 class TPRO final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TPRO)
@@ -54,9 +56,9 @@ public:
     // The save and load commands, with their clock, dialog run and message box.
     SessionCommands& sessionCommands() const { return *m_commands; }
 
-    SeriesBlock& series(Direction direction) const;
-    EntryArea& entryArea() const { return *m_entry; }
-    BettingAidPanel& bettingAid() const { return *m_aid; }
+    ProSession& session() { return m_session; }
+    const ProSession& session() const { return m_session; }
+    SeriesBlock& seriesBlock(Direction direction) const;
     QLineEdit* siteField() const;
     QLineEdit* croupierField() const;
     // The lock timers of the layout: Timer1 holds "A", Timer2 holds "O".
@@ -77,15 +79,10 @@ public slots:
     void SpeedButton5Click();
     void Button4Click();
 
-    void STATSClick();
-    void ICClick();
-    void LUNGOClick();
-    void ICLOClick();
-    void stats2Click();
-    void ICAClick();
-    void LUNGAClick();
-    void ICLAClick();
     void AZZERAClick();
+    // The statistics commands run the chain again for their series.
+    void refreshClockwiseStatistics();
+    void refreshCounterStatistics();
 
     void Button2Click();
     void PChange();
@@ -127,8 +124,8 @@ private:
     void buildStatisticsTabs();
     void buildHiddenCommands();
     void wire();
-    void loadSeries(Direction direction, QFileDialog& dialog);
 
+    ProSession m_session;
     EntryArea* m_entry = nullptr;
     BettingAidPanel* m_aid = nullptr;
     SeriesBlock* m_clockwise = nullptr;

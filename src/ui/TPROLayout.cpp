@@ -53,18 +53,18 @@ const commands::SessionButton<TPRO> kSessionButtons[] = {
 };
 
 const commands::HiddenCommand<TPRO> kHiddenCommands[] = {
-    {"Button6", "O", "Registra colpo in senso ORARIO", nullptr, &TPRO::Button6Click},
-    {"Button7", "A", "Registra colpo in senso ANTIORARIO", nullptr, &TPRO::Button7Click},
-    {"STATS", "Statistiche - o", nullptr, nullptr, &TPRO::STATSClick},
-    {"IC", "IC", nullptr, nullptr, &TPRO::ICClick},
-    {"stats2", "Statistiche - a", nullptr, nullptr, &TPRO::stats2Click},
-    {"ICA", "ICA", nullptr, nullptr, &TPRO::ICAClick},
-    {"LUNGO", "Lunghezze -o", nullptr, nullptr, &TPRO::LUNGOClick},
-    {"ICLO", "ICLO", nullptr, nullptr, &TPRO::ICLOClick},
-    {"LUNGA", "Lunghezze -a", nullptr, nullptr, &TPRO::LUNGAClick},
-    {"ICLA", "ICLA", nullptr, nullptr, &TPRO::ICLAClick},
-    {"AZZERA", nullptr, "Azzera sessione", "reset", &TPRO::AZZERAClick},
-    {"SpeedButton6", nullptr, "Supporto Online", "contact", &TPRO::SpeedButton6Click},
+    {"Button6", "O", "Registra colpo in senso ORARIO", &TPRO::Button6Click},
+    {"Button7", "A", "Registra colpo in senso ANTIORARIO", &TPRO::Button7Click},
+    {"STATS", "Statistiche - o", nullptr, &TPRO::refreshClockwiseStatistics},
+    {"IC", "IC", nullptr, &TPRO::refreshClockwiseStatistics},
+    {"stats2", "Statistiche - a", nullptr, &TPRO::refreshCounterStatistics},
+    {"ICA", "ICA", nullptr, &TPRO::refreshCounterStatistics},
+    {"LUNGO", "Lunghezze -o", nullptr, &TPRO::refreshClockwiseStatistics},
+    {"ICLO", "ICLO", nullptr, &TPRO::refreshClockwiseStatistics},
+    {"LUNGA", "Lunghezze -a", nullptr, &TPRO::refreshCounterStatistics},
+    {"ICLA", "ICLA", nullptr, &TPRO::refreshCounterStatistics},
+    {"AZZERA", nullptr, "Azzera sessione", &TPRO::AZZERAClick},
+    {"SpeedButton6", nullptr, "Supporto Online", &TPRO::SpeedButton6Click},
 };
 
 } // namespace
@@ -107,10 +107,9 @@ void TPRO::buildSessionArea() {
         this, QStringLiteral("SpeedButton10"), QStringLiteral("autosave"), {519, 75, 33, 25},
         QStringLiteral("Gestione salvataggi automatici"));
     connect(autoSave, &QToolButton::clicked, this, &TPRO::SpeedButton10Click);
-    m_site = new SiteFields(this, {.site = QStringLiteral("Bet365"),
-                                   .croupier = QStringLiteral("Ormilda"),
-                                   .headingBackground = palette::kFuchsia,
-                                   .headingForeground = palette::kBlack});
+    m_site = new SiteFields(
+        this, m_session,
+        {.headingBackground = palette::kFuchsia, .headingForeground = palette::kBlack});
     ClickableLabel* banner = makeBanner(this, 610);
     connect(banner, &ClickableLabel::clicked, this, &TPRO::Image1Click);
 }

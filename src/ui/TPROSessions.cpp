@@ -54,7 +54,7 @@ void TPRO::Button5Click() {
         this, *m_save2,
         m_site->saveRequest(QStringLiteral("Rotamind Pro - Salva sessione SPIN ORARI"),
                             QStringLiteral(" - Spin ORARI")),
-        m_clockwise->items());
+        m_session.seriesFor(Direction::Clockwise).texts());
 }
 
 void TPRO::Button9Click() {
@@ -62,7 +62,7 @@ void TPRO::Button9Click() {
         this, *m_save3,
         m_site->saveRequest(QStringLiteral("Rotamind Pro - Salva sessione SPIN ANTIORARI"),
                             QStringLiteral(" - Spin ANTIORARI")),
-        m_counterClockwise->items());
+        m_session.seriesFor(Direction::CounterClockwise).texts());
 }
 
 void TPRO::Button3Click() {
@@ -84,30 +84,13 @@ void TPRO::Button10Click() {
 }
 
 void TPRO::Button8Click() {
-    loadSeries(Direction::Clockwise, *m_open1);
+    actions::loadSeries(*m_commands, this, *m_open1, m_session,
+                        m_session.seriesFor(Direction::Clockwise));
 }
 
 void TPRO::Button1Click() {
-    loadSeries(Direction::CounterClockwise, *m_open2);
-}
-
-void TPRO::loadSeries(Direction direction, QFileDialog& dialog) {
-    const bool clockwise = direction == Direction::Clockwise;
-    // As after a registration, the chart shows the latest launches.
-    switch (actions::loadSeries(*m_commands, this, dialog, series(direction),
-                                actions::PageAfterLoad::Last)) {
-    case actions::LoadOutcome::Filled:
-        clockwise ? STATSClick() : stats2Click();
-        break;
-    case actions::LoadOutcome::Empty:
-        // The chain never runs on an empty list; without this the labels would
-        // go on describing the series the file replaced.
-        (clockwise ? m_classicClockwise : m_classicCounter)->reset();
-        (clockwise ? m_lengthsClockwise : m_lengthsCounter)->reset();
-        break;
-    case actions::LoadOutcome::NothingLoaded:
-        break;
-    }
+    actions::loadSeries(*m_commands, this, *m_open2, m_session,
+                        m_session.seriesFor(Direction::CounterClockwise));
 }
 
 void TPRO::SpeedButton10Click() {

@@ -1,12 +1,12 @@
 #include "ui/WindowActions.h"
 
+#include "session/WorkingSession.h"
 #include "ui/BettingAidPanel.h"
-#include "ui/EntryArea.h"
-#include "ui/SeriesBlock.h"
+#include "ui/ClassicStatsGrid.h"
+#include "ui/LengthStatsGrid.h"
 #include "ui/SessionCommands.h"
 #include "ui/WheelPicturePanel.h"
 
-#include <QComboBox>
 #include <QWidget>
 
 namespace rotamind::actions {
@@ -15,13 +15,10 @@ void toggleWidth(QWidget& window, int narrowWidth, int wideWidth, int height) {
     window.setFixedSize(window.width() == wideWidth ? narrowWidth : wideWidth, height);
 }
 
-void showNumbersToBet(BettingAidPanel& aid, const EntryArea& entry, WheelPicturePanel& picture) {
-    aid.showNumbersToBet(entry.direction());
+void showNumbersToBet(BettingAidPanel& aid, const WorkingSession& session,
+                      WheelPicturePanel& picture) {
+    aid.showNumbersToBet(session.entry().direction);
     picture.refresh(aid.windowCaption());
-}
-
-void copyLastNumberToEntry(const BettingAidPanel& aid, EntryArea& entry) {
-    entry.n1()->setEditText(aid.lastNumber());
 }
 
 void refreshAndTogglePicture(const BettingAidPanel& aid, WheelPicturePanel& picture) {
@@ -29,23 +26,30 @@ void refreshAndTogglePicture(const BettingAidPanel& aid, WheelPicturePanel& pict
     picture.toggle();
 }
 
-void clearSeries(SeriesBlock& series) {
-    series.clear();
-    series.showCount();
+void showLastNumber(BettingAidPanel& aid, const WorkingSession& session) {
+    QObject::connect(&session, &WorkingSession::entryChanged, &aid, [&aid, &session] {
+        if (aid.lastNumber() != session.entry().lastNumber)
+            aid.setLastNumberByProgram(session.entry().lastNumber);
+    });
 }
 
-LoadOutcome loadSeries(const SessionCommands& commands, QWidget* window, QFileDialog& dialog,
-                       SeriesBlock& series, PageAfterLoad page) {
+void showStatistics(QWidget& window, const Series& series, ClassicStatsGrid& classic,
+                    LengthStatsGrid* lengths) {
+    QObject::connect(&series, &Series::statisticsChanged, &window, [&series, &classic, lengths] {
+        classic.show(series.statistics());
+        if (lengths)
+            lengths->show(series.statistics());
+    });
+}
+
+void loadSeries(const SessionCommands& commands, QWidget* window, QFileDialog& dialog,
+                WorkingSession& session, Series& series) {
     const std::optional<QStringList> items = commands.loadSession(window, dialog);
     if (!items)
-        return LoadOutcome::NothingLoaded;
-    series.replaceAll(*items);
-    if (page == PageAfterLoad::Last)
-        series.chart()->showLastPage();
-    else
-        series.chart()->setCurrentPage(1);
-    series.showCount();
-    return series.count() > 0 ? LoadOutcome::Filled : LoadOutcome::Empty;
+        return;
+    // The reader accepts nothing but class texts, so every item has its class.
+    if (std::optional<std::vector<std::int8_t>> classes = Series::classesFromTexts(*items))
+        session.load(series, std::move(*classes));
 }
 
 } // namespace rotamind::actions

@@ -1,18 +1,22 @@
 #pragma once
 
+#include "wheel/Wheel.h"
+
 class QFileDialog;
 class QWidget;
 
 namespace rotamind {
 
 class BettingAidPanel;
-class EntryArea;
-class SeriesBlock;
+class ClassicStatsGrid;
+class LengthStatsGrid;
+class Series;
 class SessionCommands;
 class WheelPicturePanel;
+class WorkingSession;
 
-// What the PRO and EASY windows do alike when their shared pieces are used;
-// each window's handler names the pieces and chooses what follows.
+// What the PRO and EASY windows do alike with their shared pieces; each
+// window's handler names the pieces and chooses what follows.
 namespace actions {
 
 // "Mostra/Nascondi Statistiche": the narrow layout becomes the wide one and
@@ -21,25 +25,24 @@ void toggleWidth(QWidget& window, int narrowWidth, int wideWidth, int height);
 
 // "MOSTRA": the numbers to bet after P in the selected direction, and the
 // wheel picture of that window, whether the picture is shown or not.
-void showNumbersToBet(BettingAidPanel& aid, const EntryArea& entry, WheelPicturePanel& picture);
-
-// A number typed into P becomes the entry's n1.
-void copyLastNumberToEntry(const BettingAidPanel& aid, EntryArea& entry);
+void showNumbersToBet(BettingAidPanel& aid, const WorkingSession& session,
+                      WheelPicturePanel& picture);
 
 // The picture button: the picture of the current window, then shown or hidden.
 void refreshAndTogglePicture(const BettingAidPanel& aid, WheelPicturePanel& picture);
 
-// An empty list and its count: the statistics are the caller's to reset.
-void clearSeries(SeriesBlock& series);
+// P shows the session's last number; the program's own writes are not the player's edits.
+void showLastNumber(BettingAidPanel& aid, const WorkingSession& session);
 
-enum class PageAfterLoad { First, Last };
-enum class LoadOutcome { NothingLoaded, Empty, Filled };
+// The grids follow the statistics of `series`; lengths may be null (EASY has none).
+void showStatistics(QWidget& window, const Series& series, ClassicStatsGrid& classic,
+                    LengthStatsGrid* lengths);
 
-// Replaces `series` with the session file chosen in `dialog`, shows its count
-// and turns its chart to the page asked for. A cancelled dialog or a refused
-// file (the reader reports it) leaves the series exactly as it was.
-LoadOutcome loadSeries(const SessionCommands& commands, QWidget* window, QFileDialog& dialog,
-                       SeriesBlock& series, PageAfterLoad page);
+// Replaces `series` with the session file chosen in `dialog`. A cancelled
+// dialog or a refused file (the reader reports it) leaves the series exactly
+// as it was.
+void loadSeries(const SessionCommands& commands, QWidget* window, QFileDialog& dialog,
+                WorkingSession& session, Series& series);
 
 } // namespace actions
 } // namespace rotamind

@@ -5,4 +5,4 @@ add_library(rotamind_chart STATIC
     ${CMAKE_CURRENT_LIST_DIR}/DistanceChart.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DistanceChartPainter.h
     ${CMAKE_CURRENT_LIST_DIR}/DistanceChartPainter.cpp)
-target_link_libraries(rotamind_chart PUBLIC rotamind_common Qt6::Widgets)
+target_link_libraries(rotamind_chart PUBLIC rotamind_common rotamind_session Qt6::Widgets)

@@ -1,4 +1,5 @@
 #include "ui/DistanceChart.h"
+#include "session/Series.h"
 
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -7,15 +8,30 @@
 #include <vector>
 
 using rotamind::DistanceChart;
+using rotamind::Series;
 
 namespace {
+
+// A chart over a series of its own, as a window gives it one.
+class Chart final : public DistanceChart {
+public:
+    explicit Chart(const Style& style) : DistanceChart(style) { setSeries(&series); }
+    void appendPoint(int value) { series.append(value); }
+    void deletePointAt(qsizetype index) { series.removeAt(index); }
+    void clearPoints() { series.clear(); }
+    void setPoints(const std::vector<int>& values) {
+        series.replaceAll({values.begin(), values.end()});
+    }
+
+    Series series;
+};
 
 DistanceChart::Style proClockwise() {
     return {QStringLiteral("Rotamind Graph - spin in senso ORARIO"), QColor(255, 255, 0),
             QColor(Qt::red), QStringLiteral("Series1")};
 }
 
-void appendClasses(DistanceChart& chart, int count, int value = 1) {
+void appendClasses(Chart& chart, int count, int value = 1) {
     for (int i = 0; i < count; ++i)
         chart.appendPoint(value);
 }
@@ -81,7 +97,7 @@ class DistanceChartTest final : public QObject {
 
 private slots:
     void emptyChart_pagingStaysOnFirstPage() {
-        DistanceChart chart(proClockwise());
+        Chart chart(proClockwise());
         QSignalSpy spy(&chart, &DistanceChart::currentPageChanged);
         QCOMPARE(chart.pageCount(), 1);
         chart.nextPage();
@@ -93,7 +109,7 @@ private slots:
     }
 
     void pageCount_growsEveryTwentyFivePoints() {
-        DistanceChart chart(proClockwise());
+        Chart chart(proClockwise());
         QSignalSpy spy(&chart, &DistanceChart::currentPageChanged);
         appendClasses(chart, 25);
         QCOMPARE(chart.pageCount(), 1);
@@ -112,7 +128,7 @@ private slots:
     }
 
     void shortLastPage_keepsTheSpacingOfAFullPage() {
-        DistanceChart chart(proClockwise());
+        Chart chart(proClockwise());
         appendClasses(chart, 30);
         QCOMPARE(chart.visibleXRange().min, 0.0);
         QCOMPARE(chart.visibleXRange().max, 24.0);
@@ -128,7 +144,7 @@ private slots:
     }
 
     void sixtyPoints_pagingClampsAtBothEnds() {
-        DistanceChart chart(proClockwise());
+        Chart chart(proClockwise());
         appendClasses(chart, 60);
         chart.setCurrentPage(99);
         QCOMPARE(chart.currentPage(), 3);
@@ -141,7 +157,7 @@ private slots:
     }
 
     void deleteAndClear_keepCurrentPageButShowLastPage() {
-        DistanceChart chart(proClockwise());
+        Chart chart(proClockwise());
         for (int i = 0; i < 60; ++i)
             chart.appendPoint(i % 2 == 0 ? 3 : -3);
         chart.showLastPage();
@@ -159,7 +175,7 @@ private slots:
         QCOMPARE(chart.currentPage(), 3);
         QCOMPARE(chart.displayedPage(), 2);
 
-        DistanceChart same(proClockwise());
+        Chart same(proClockwise());
         std::vector<int> values;
         for (qsizetype i = 0; i < chart.pointCount(); ++i)
             values.push_back(chart.pointAt(i));
@@ -180,7 +196,7 @@ private slots:
     }
 
     void setPoints_replacesTheWholeSeries() {
-        DistanceChart chart(proClockwise());
+        Chart chart(proClockwise());
         appendClasses(chart, 40, 2);
         const std::vector<int> values{3, -1, -2};
         chart.setPoints(values);
@@ -192,8 +208,8 @@ private slots:
     }
 
     void renderNeverShown_drawsPointsOnTheirGridLines() {
-        DistanceChart empty(proClockwise());
-        DistanceChart chart(proClockwise());
+        Chart empty(proClockwise());
+        Chart chart(proClockwise());
         QVERIFY(!chart.isVisible());
         chart.setPoints(std::vector<int>(25, -3));
         const QImage image = chart.renderPage();
@@ -213,7 +229,7 @@ private slots:
     }
 
     void renderPage_matchesTheChartOnScreen() {
-        DistanceChart chart(proClockwise());
+        Chart chart(proClockwise());
         for (int i = 0; i < 33; ++i)
             chart.appendPoint(i % 2 == 0 ? 2 : -1);
         chart.showLastPage();
@@ -224,7 +240,7 @@ private slots:
     }
 
     void renderOfSecondPage_drawsOnlyItsOwnPoints() {
-        DistanceChart chart(proClockwise());
+        Chart chart(proClockwise());
         for (int i = 0; i < 40; ++i)
             chart.appendPoint(i % 3 - 1 == 0 ? 2 : i % 3 - 1);
         QCOMPARE(countBlobs(chart.renderPage(), Qt::red), 25);
@@ -233,7 +249,7 @@ private slots:
     }
 
     void appendBeyondShownPage_leavesThePictureAlone() {
-        DistanceChart chart(proClockwise());
+        Chart chart(proClockwise());
         appendClasses(chart, 25, -1);
         const QImage before = chart.renderPage();
         chart.appendPoint(3);
@@ -242,7 +258,7 @@ private slots:
     }
 
     void drag_pansSidewaysUntilThePageTurns() {
-        DistanceChart chart(proClockwise());
+        Chart chart(proClockwise());
         appendClasses(chart, 60);
         const DistanceChart::XRange start = chart.visibleXRange();
         const QPoint from(200, 120);

@@ -88,7 +88,7 @@ private slots:
         const QString next = testing::numberFor(easy.text("n1").toInt(), A, -3);
         easy.type("Combo1", next);
         easy.select(O);
-        easy.click("Button7");
+        easy.trigger("Button7");
         expected << QStringLiteral("-3");
         QVERIFY(easy.checked(O));
         QCOMPARE(easy.items("List1"), expected);
@@ -155,7 +155,7 @@ private slots:
         QCOMPARE(easy.text("boules"), QStringLiteral("4"));
         QCOMPARE(easy.text("F3"), QStringLiteral("0"));
 
-        window.savedSession().replaceAll({QStringLiteral("2"), QStringLiteral("-3")});
+        window.session().load(window.session().saved(), {2, -3});
         QAbstractItemView* saved = easy.control<QAbstractItemView>("List2");
         const QRect first = saved->visualRect(saved->model()->index(0, 0));
         QTest::mouseClick(saved->viewport(), Qt::LeftButton, {}, first.center());
@@ -167,9 +167,8 @@ private slots:
     void resetCurrent_clearsItAtOnce_andLeavesTheSavedSessionAndTheEntryAlone() {
         TEASY window;
         WindowDriver easy(window);
-        window.savedSession().replaceAll({QStringLiteral("3"), QStringLiteral("3")});
-        window.savedSession().showCount();
-        easy.click("STATS2");
+        window.session().load(window.session().saved(), {3, 3});
+        easy.trigger("STATS2");
         for (const int c : {3, 2, 2, 1, 3, -1})
             easy.registerClass(c, O);
         QCOMPARE(easy.background("IC2"), kRed);
@@ -205,9 +204,8 @@ private slots:
     void resetSaved_clearsOnlyTheSavedSession_andTheHiddenResetOnlyTheCurrent() {
         TEASY window;
         WindowDriver easy(window);
-        window.savedSession().replaceAll({QStringLiteral("-3"), QStringLiteral("1")});
-        window.savedSession().showCount();
-        easy.click("STATS2");
+        window.session().load(window.session().saved(), {-3, 1});
+        easy.trigger("STATS2");
         for (const int c : {-1, 2, 3})
             easy.registerClass(c, A);
         const QStringList currentLabels = statisticsLabels({}) << "boules";
@@ -225,8 +223,8 @@ private slots:
         QCOMPARE(easy.texts(currentLabels), currentBefore);
         QCOMPARE(easy.items("List1").size(), 3);
 
-        window.savedSession().replaceAll({QStringLiteral("2")});
-        easy.click("AZZERA");
+        window.session().load(window.session().saved(), {2});
+        easy.trigger("AZZERA");
         QVERIFY(easy.items("List1").isEmpty());
         QCOMPARE(easy.items("List2"), QStringList{"2"});
     }

@@ -2,6 +2,7 @@
 
 // Checks a window's controls against a table of what the layout gives them.
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +40,19 @@ inline QString captionOf(QWidget* widget) {
 // stops when QTest::currentTestFailed().
 inline void checkControls(const QWidget& window, std::span<const ExpectedControl> controls) {
     for (const ExpectedControl& expected : controls) {
+        // A command with no control of its own is a named action of the window.
+        if (QByteArray(expected.kind) == "QAction") {
+            const QList<QAction*> actions =
+                window.findChildren<QAction*>(QString::fromLatin1(expected.name));
+            QVERIFY2(actions.size() == 1, expected.name);
+            QVERIFY2(window.findChildren<QWidget*>(QString::fromLatin1(expected.name)).isEmpty(),
+                     expected.name);
+            if (expected.caption)
+                QCOMPARE(actions.first()->text(), QString::fromUtf8(expected.caption));
+            if (expected.hint)
+                QCOMPARE(actions.first()->toolTip(), QString::fromUtf8(expected.hint));
+            continue;
+        }
         const QList<QWidget*> found =
             window.findChildren<QWidget*>(QString::fromLatin1(expected.name));
         QVERIFY2(found.size() == 1, expected.name);

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "session/Series.h"
 #include "ui/DistanceChart.h"
 #include "ui/SessionCommands.h"
 #include "ui/Translations.h"
@@ -259,8 +260,9 @@ private slots:
         DistanceChart chart({QStringLiteral("Rotamind Graph - spin in senso ANTIORARIO"), Qt::red,
                              Qt::yellow, QStringLiteral("Series2")});
         chart.resize(360, 240);
-        for (int value : {1, -2, 3, -1})
-            chart.appendPoint(value);
+        Series series;
+        series.replaceAll({1, -2, 3, -1});
+        chart.setSeries(&series);
         std::unique_ptr<QFileDialog> save(
             createSaveDialog(&m_window, QStringLiteral("Save4"), QStringLiteral("Immagine bitmap"),
                              QStringLiteral("*.bmp"), QStringLiteral("bmp")));

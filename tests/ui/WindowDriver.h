@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,7 @@ public:
     explicit WindowDriver(QWidget& window) : m_window(window) {}
 
     template <typename T = QWidget> T* control(const char* name) const {
+        static_assert(std::is_base_of_v<QObject, T>);
         T* found = m_window.findChild<T*>(QString::fromLatin1(name));
         if (!found)
             qFatal("no control %s", name);
@@ -47,6 +49,8 @@ public:
     }
 
     void click(const char* name) { control<QAbstractButton>(name)->click(); }
+    // Runs one of the window's named commands (those with no control of their own).
+    void trigger(const char* name) { control<QAction>(name)->trigger(); }
 
     // Types into an editable drop-down as the user would: select all, type.
     void type(const char* name, const QString& text) {

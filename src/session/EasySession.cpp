@@ -1,0 +1,8 @@
+#include "session/EasySession.h"
+
+namespace rotamind {
+
+EasySession::EasySession(LaunchEntry initial, QObject* parent)
+    : WorkingSession(std::move(initial), parent) {}
+
+} // namespace rotamind

@@ -1,0 +1,107 @@
+#include "session/WorkingSession.h"
+
+namespace rotamind {
+
+WorkingSession::WorkingSession(LaunchEntry initial, QObject* parent)
+    : QObject(parent), m_entry(std::move(initial)) {}
+
+WorkingSession::~WorkingSession() = default;
+
+const QString& WorkingSession::noNumber() {
+    static const QString text = QStringLiteral("??");
+    return text;
+}
+
+void WorkingSession::setField(QString LaunchEntry::*field, const QString& value) {
+    if (m_entry.*field == value)
+        return;
+    m_entry.*field = value;
+    emit entryChanged();
+}
+
+void WorkingSession::setNumber(const QString& number) {
+    setField(&LaunchEntry::number, number);
+}
+void WorkingSession::setN1(const QString& number) {
+    setField(&LaunchEntry::n1, number);
+}
+void WorkingSession::setN2(const QString& number) {
+    setField(&LaunchEntry::n2, number);
+}
+void WorkingSession::setSite(const QString& site) {
+    setField(&LaunchEntry::site, site);
+}
+void WorkingSession::setCroupier(const QString& croupier) {
+    setField(&LaunchEntry::croupier, croupier);
+}
+
+void WorkingSession::setDirection(Direction direction) {
+    if (m_entry.direction == direction)
+        return;
+    m_entry.direction = direction;
+    emit entryChanged();
+}
+
+void WorkingSession::setLastNumber(const QString& number) {
+    if (m_entry.lastNumber == number && m_entry.n1 == number)
+        return;
+    m_entry.lastNumber = number;
+    m_entry.n1 = number;
+    emit entryChanged();
+}
+
+void WorkingSession::pressRegister() {
+    const QString number = m_entry.number;
+    const std::optional<Direction> direction = m_entry.direction;
+    const bool hasNumber = number != noNumber();
+    if (hasNumber && direction)
+        registerLaunch(*direction);
+    // Registering never changes the selector, so this is what the player chose.
+    const bool wasClockwise = hasNumber && direction == Direction::Clockwise;
+    m_entry.direction = wasClockwise ? Direction::CounterClockwise : Direction::Clockwise;
+    m_entry.lastNumber = number;
+    m_entry.number = noNumber();
+    emit entryChanged();
+}
+
+void WorkingSession::registerLaunch(Direction direction) {
+    m_entry.n2 = m_entry.n1;
+    m_entry.n1 = m_entry.number;
+    Series& series = seriesFor(direction);
+    if (const auto distanceClass = classifyPair(direction, m_entry.n2, m_entry.n1))
+        series.append(*distanceClass);
+    else
+        series.confirmStatistics();
+    series.announceLaunch();
+    emit entryChanged();
+}
+
+void WorkingSession::deleteLast(Series& series, Direction seriesDirection) {
+    // The last remaining launch of a series cannot be deleted this way.
+    if (series.count() >= 2) {
+        series.removeLast();
+        m_entry.n1 = m_entry.n2;
+        m_entry.n2 = noNumber();
+    } else {
+        series.confirmStatistics();
+    }
+    m_entry.direction = seriesDirection;
+    emit entryChanged();
+}
+
+void WorkingSession::deleteAt(Series& series, std::optional<qsizetype> row) {
+    if (series.count() >= 2 && row)
+        series.removeAt(*row);
+    else
+        series.confirmStatistics();
+}
+
+void WorkingSession::clear(Series& series) {
+    series.clear();
+}
+
+void WorkingSession::load(Series& series, std::vector<std::int8_t> classes) {
+    series.replaceAll(std::move(classes));
+}
+
+} // namespace rotamind

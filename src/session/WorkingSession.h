@@ -1,0 +1,80 @@
+#pragma once
+
+#include "session/Series.h"
+#include "wheel/Wheel.h"
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace rotamind {
+
+// What the player has typed and chosen in a working window.
+struct LaunchEntry {
+    QString number{};                     // the number to register, "??" for none
+    std::optional<Direction> direction{}; // none until the player picks one
+    QString n1{};                         // the last number registered
+    QString n2{};                         // the one before it
+    QString lastNumber{};                 // the betting aid's last number (P)
+    QString site{};
+    QString croupier{};
+};
+
+// The data and rules a working window shows: the entry, the last two numbers,
+// the series the launches go to and every operation that changes them. A
+// window's handler calls one operation; its views follow the notifications.
+class WorkingSession : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WorkingSession)
+
+public:
+    // The entry as a new window shows it.
+    explicit WorkingSession(LaunchEntry initial, QObject* parent = nullptr);
+    ~WorkingSession() override;
+
+    const LaunchEntry& entry() const { return m_entry; }
+    // The series a launch in `direction` goes to.
+    virtual Series& seriesFor(Direction direction) = 0;
+
+    // The player's own edits of the entry fields.
+    void setNumber(const QString& number);
+    void setDirection(Direction direction);
+    void setN1(const QString& number);
+    void setN2(const QString& number);
+    // A number typed into P also becomes the last number registered.
+    void setLastNumber(const QString& number);
+    void setSite(const QString& site);
+    void setCroupier(const QString& croupier);
+
+    // "REGISTRA": registers the entry in the selected direction (not while the
+    // entry is "??" or no direction is selected), flips the selector to "A"
+    // after a clockwise launch and to "O" in every other case, makes the entry
+    // the betting aid's last number and empties the entry to "??".
+    void pressRegister();
+    // One launch in `direction`: the entry becomes n1 and n1 becomes n2; the
+    // class of the pair, when it has one, is appended to its series.
+    void registerLaunch(Direction direction);
+    // Only a series of two or more loses its last launch (n1 steps back to n2,
+    // n2 becomes "??"); the direction of the series is then selected.
+    void deleteLast(Series& series, Direction seriesDirection);
+    // Deletes the launch at `row` of a series of two or more.
+    void deleteAt(Series& series, std::optional<qsizetype> row);
+    void clear(Series& series);
+    // Replaces a series with the classes of a file.
+    void load(Series& series, std::vector<std::int8_t> classes);
+
+    static const QString& noNumber();
+
+signals:
+    // Any field of the entry changed; the views show entry() again.
+    void entryChanged();
+
+private:
+    void setField(QString LaunchEntry::*field, const QString& value);
+
+    LaunchEntry m_entry;
+};
+
+} // namespace rotamind
