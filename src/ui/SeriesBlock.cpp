@@ -3,10 +3,9 @@
 #include "session/Series.h"
 #include "ui/Controls.h"
 #include "ui/Palette.h"
+#include "ui/SpinListView.h"
 
-#include <QHeaderView>
 #include <QLabel>
-#include <QTableView>
 #include <QToolButton>
 
 namespace rotamind {
@@ -19,29 +18,18 @@ SeriesBlock::SeriesBlock(QWidget* window, Series& series, const SeriesBlockSetup
     m_chart->setGeometry(5, top, 360, 240);
     m_chart->setSeries(&series);
 
-    // A one-column table rather than a QListView: a list view lays out every
-    // row again after each append, a table's fixed-height rows cost nothing,
-    // so a session of 100,000 launches registers as fast as a short one.
-    m_list = new QTableView(window);
+    // Rows of the spin lists are 13 pixels high.
+    m_list = new SpinListView(13, window);
     m_list->setObjectName(setup.listName);
     m_list->setModel(&series);
-    m_list->horizontalHeader()->hide();
-    m_list->horizontalHeader()->setStretchLastSection(true);
-    m_list->verticalHeader()->hide();
-    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_list->verticalHeader()->setMinimumSectionSize(1);
-    m_list->verticalHeader()->setDefaultSectionSize(13);
-    m_list->setShowGrid(false);
-    m_list->setWordWrap(false);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setFont(palette::windowFont());
-    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     palette::setBackground(m_list, setup.listBackground);
     palette::setBackground(m_list->viewport(), setup.listBackground);
     m_list->setGeometry(368, top, 33, 161);
-    connect(m_list, &QTableView::doubleClicked, this, &SeriesBlock::itemDoubleClicked);
+    connect(m_list, &SpinListView::doubleClicked, this, &SeriesBlock::itemDoubleClicked);
     m_count = controls::makeLabel(window, {.name = setup.countName,
                                            .text = QStringLiteral("0"),
                                            .rect = {368, top + 166, 33, 13},

@@ -9,13 +9,13 @@
 #include <optional>
 
 class QLabel;
-class QTableView;
 class QToolButton;
 class QWidget;
 
 namespace rotamind {
 
 class Series;
+class SpinListView;
 
 // One series of a working window: its spin list, distance chart, launch count,
 // delete-last button and the two paging buttons, placed in a column at `top`.
@@ -51,7 +51,7 @@ public:
     const Series& series() const { return m_series; }
     std::optional<qsizetype> selectedRow() const;
 
-    QTableView* list() const { return m_list; }
+    SpinListView* list() const { return m_list; }
     DistanceChart* chart() const { return m_chart; }
     QLabel* countLabel() const { return m_count; }
     QToolButton* deleteButton() const { return m_delete; }
@@ -65,7 +65,7 @@ private:
     void statisticsChanged();
 
     const Series& m_series;
-    QTableView* m_list = nullptr;
+    SpinListView* m_list = nullptr;
     DistanceChart* m_chart = nullptr;
     QLabel* m_count = nullptr;
     QToolButton* m_delete = nullptr;
