@@ -15,7 +15,8 @@ constexpr Direction O = Direction::Clockwise;
 constexpr Direction A = Direction::CounterClockwise;
 const QString kNone = QString::fromUtf16(kNoWindowLabel);
 
-const QStringList kClassTexts{"3", "2", "1", "-1", "-2", "-3"};
+const QStringList kClassTexts{QStringLiteral("3"),  QStringLiteral("2"),  QStringLiteral("1"),
+                              QStringLiteral("-1"), QStringLiteral("-2"), QStringLiteral("-3")};
 
 // The pockets a label names, read back from its text rather than from the wheel tables.
 std::set<int> pocketsOfLabel(const QString& label) {
