@@ -65,7 +65,8 @@ TEST(NumbersToBet, inexactTextsOrNoDirection_giveNoResult) {
     for (const char* last : {"05", " 5", "5 ", "37", "??", "", "-1", "x"})
         EXPECT_FALSE(numbersToBet(O, QString::fromLatin1(last), u"1")) << '"' << last << '"';
     for (const char* distance : {"+1", "01", "0", "4", "-4", "", " 1", "-", "1-"})
-        EXPECT_FALSE(numbersToBet(A, u"5", QString::fromLatin1(distance))) << '"' << distance << '"';
+        EXPECT_FALSE(numbersToBet(A, u"5", QString::fromLatin1(distance)))
+            << '"' << distance << '"';
     EXPECT_FALSE(numbersToBet(std::nullopt, u"5", u"1"));
     EXPECT_FALSE(numbersToBet(std::nullopt, u"0", u"-3"));
 }
@@ -87,10 +88,12 @@ TEST(NumbersToBet, everyInput_agreesWithClassification) {
                 ASSERT_EQ(opposite.size(), 6u);
                 for (const int pocket : toBet)
                     EXPECT_EQ(classifyPair(direction, lastText, QString::number(pocket)),
-                              classFromText(distance)) << pocket;
+                              classFromText(distance))
+                        << pocket;
                 for (const int pocket : opposite)
                     EXPECT_EQ(classifyPair(direction, lastText, QString::number(pocket)),
-                              classFromText(negated(distance))) << pocket;
+                              classFromText(negated(distance)))
+                        << pocket;
                 EXPECT_FALSE(toBet.count(last));
                 EXPECT_FALSE(opposite.count(last));
                 for (const int pocket : toBet)
@@ -148,8 +151,8 @@ TEST(PictureForWindow, everyWindowLabel_picksPictureOfItsStart) {
 
 TEST(PictureForWindow, otherTexts_giveNone) {
     // Six pockets, but not neighbours on the wheel.
-    for (const char* caption : {"", "BASE", "Image0", "00-01-02-03-04-05", "0-04-15-19-21-32",
-                                "00-04-15-19-21-32 ", " 00-04-15-19-21-32", "32-21-19-15-04-00",
-                                "??-??-??-??-??-?", "00-04-15-19-21"})
+    for (const char* caption :
+         {"", "BASE", "Image0", "00-01-02-03-04-05", "0-04-15-19-21-32", "00-04-15-19-21-32 ",
+          " 00-04-15-19-21-32", "32-21-19-15-04-00", "??-??-??-??-??-?", "00-04-15-19-21"})
         EXPECT_FALSE(pictureForWindow(QString::fromLatin1(caption))) << '"' << caption << '"';
 }
