@@ -20,16 +20,13 @@ struct Canvas {
     QImage image;
     std::unique_ptr<QPainter> painter;
 
-    Canvas(int width, int height)
-        : image(width, height, QImage::Format_RGB32)
-    {
+    Canvas(int width, int height) : image(width, height, QImage::Format_RGB32) {
         image.fill(kLime);
         painter = std::make_unique<QPainter>(&image);
         painter->setRenderHint(QPainter::Antialiasing);
     }
 
-    QImage finish()
-    {
+    QImage finish() {
         painter.reset();
         return image;
     }
@@ -37,8 +34,7 @@ struct Canvas {
 
 } // namespace
 
-QImage horseshoeImage()
-{
+QImage horseshoeImage() {
     Canvas canvas(101, 106);
     QPainter& p = *canvas.painter;
     // Open end up, as a horseshoe that keeps the luck in.
@@ -70,8 +66,7 @@ QImage horseshoeImage()
     return canvas.finish();
 }
 
-QImage cloverImage()
-{
+QImage cloverImage() {
     Canvas canvas(61, 61);
     QPainter& p = *canvas.painter;
     const QPointF centre(30.5, 28.5);
@@ -106,8 +101,7 @@ QImage cloverImage()
     return canvas.finish();
 }
 
-QImage moneyBagImage()
-{
+QImage moneyBagImage() {
     Canvas canvas(55, 80);
     QPainter& p = *canvas.painter;
     // The sack hangs from the fist.
@@ -154,8 +148,7 @@ QImage moneyBagImage()
     return canvas.finish();
 }
 
-QImage ladybirdImage()
-{
+QImage ladybirdImage() {
     Canvas canvas(94, 137);
     QPainter& p = *canvas.painter;
     // Legs and antennae under the shell.
@@ -187,7 +180,8 @@ QImage ladybirdImage()
     p.drawLine(QPointF(47, 42), QPointF(47, 132));
     p.setPen(Qt::NoPen);
     p.setBrush(kOutline);
-    const QPointF spots[] = {{30, 62}, {64, 62}, {22, 88}, {72, 88}, {33, 112}, {61, 112}, {47, 52}};
+    const QPointF spots[] = {{30, 62},  {64, 62},  {22, 88}, {72, 88},
+                             {33, 112}, {61, 112}, {47, 52}};
     for (const QPointF& spot : spots)
         p.drawEllipse(spot, 7, 7);
     p.setBrush(QColor(255, 255, 255, 150));

@@ -23,8 +23,7 @@ using namespace rotamind::artwork;
 
 const QColor kLime(0, 255, 0);
 
-bool save(const QDir& root, const QString& path, const QImage& image)
-{
+bool save(const QDir& root, const QString& path, const QImage& image) {
     const QString file = root.filePath(path);
     if (!QDir().mkpath(QFileInfo(file).path()))
         return false;
@@ -38,8 +37,7 @@ bool save(const QDir& root, const QString& path, const QImage& image)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         QTextStream(stderr) << "usage: rotamind_draw_artwork <output folder>\n";
@@ -49,7 +47,8 @@ int main(int argc, char** argv)
     bool ok = save(root, QStringLiteral("wheel/BASE.jpg"), wheelImage(350, -1, kLime));
     for (int position = 0; position < kPocketCount; ++position) {
         const int pocket = rotamind::kWheelOrder[static_cast<std::size_t>(position)];
-        ok &= save(root, QStringLiteral("wheel/Image%1.jpg").arg(pocket), wheelImage(350, position, kLime));
+        ok &= save(root, QStringLiteral("wheel/Image%1.jpg").arg(pocket),
+                   wheelImage(350, position, kLime));
     }
     ok &= save(root, QStringLiteral("wheel/plain.jpg"), wheelImage(390, -1, kLime));
     ok &= save(root, QStringLiteral("decor/horseshoe.jpg"), horseshoeImage());

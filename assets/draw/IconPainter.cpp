@@ -17,13 +17,11 @@ const QColor kRed(215, 20, 20);
 const QColor kBlue(30, 90, 200);
 const QColor kGreen(20, 150, 40);
 
-QPen pen(const QColor& colour, double width)
-{
+QPen pen(const QColor& colour, double width) {
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-void magnifier(QPainter& p)
-{
+void magnifier(QPainter& p) {
     p.setPen(pen(QColor(90, 60, 30), 3.0));
     p.drawLine(QPointF(10.5, 10.5), QPointF(14.2, 14.2));
     p.setPen(pen(kInk, 1.4));
@@ -35,8 +33,7 @@ void magnifier(QPainter& p)
 }
 
 // The same glyph washed out, as a disabled button shows it.
-QImage greyed(const QImage& source)
-{
+QImage greyed(const QImage& source) {
     QImage image = source.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -49,8 +46,7 @@ QImage greyed(const QImage& source)
 }
 
 // Arrow bent round the centre, clockwise; a padlock in the middle says it is held.
-void lockClockwise(QPainter& p)
-{
+void lockClockwise(QPainter& p) {
     QPainterPath arc;
     const QRectF ring(1.5, 1.5, 13, 13);
     arc.arcMoveTo(ring, 200);
@@ -75,8 +71,7 @@ void lockClockwise(QPainter& p)
     p.drawRect(QRectF(5.0, 7.5, 6.0, 4.5));
 }
 
-void statistics(QPainter& p)
-{
+void statistics(QPainter& p) {
     p.setPen(Qt::NoPen);
     const std::array<std::pair<double, QColor>, 3> bars{
         {{7.0, kRed}, {12.0, kBlue}, {4.0, kGreen}}};
@@ -90,8 +85,7 @@ void statistics(QPainter& p)
 }
 
 // "Back to zero": a circular arrow round a bold 0.
-void reset(QPainter& p)
-{
+void reset(QPainter& p) {
     QPainterPath arc;
     const QRectF ring(1.5, 1.5, 13, 13);
     arc.arcMoveTo(ring, 340);
@@ -115,8 +109,7 @@ void reset(QPainter& p)
     p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("0"));
 }
 
-void deleteLast(QPainter& p)
-{
+void deleteLast(QPainter& p) {
     QPainterPath key;
     key.moveTo(0.8, 8.0);
     key.lineTo(5.5, 3.0);
@@ -132,8 +125,7 @@ void deleteLast(QPainter& p)
     p.drawLine(QPointF(12.5, 5.5), QPointF(7.5, 10.5));
 }
 
-void pageNext(QPainter& p)
-{
+void pageNext(QPainter& p) {
     QPainterPath arrow;
     arrow.moveTo(4.0, 2.0);
     arrow.lineTo(13.5, 8.0);
@@ -144,8 +136,7 @@ void pageNext(QPainter& p)
     p.drawPath(arrow);
 }
 
-void autosave(QPainter& p)
-{
+void autosave(QPainter& p) {
     p.setPen(pen(QColor(10, 30, 90), 1.0));
     p.setBrush(kBlue);
     p.drawRoundedRect(QRectF(0.5, 0.5, 13, 13), 1.5, 1.5);
@@ -161,8 +152,7 @@ void autosave(QPainter& p)
     p.drawLine(QPointF(11.5, 11.5), QPointF(13.3, 11.5));
 }
 
-void contact(QPainter& p)
-{
+void contact(QPainter& p) {
     const QRectF letter(0.5, 3.5, 15, 10);
     p.setPen(pen(kInk, 1.0));
     p.setBrush(QColor(255, 250, 235));
@@ -171,15 +161,13 @@ void contact(QPainter& p)
     p.drawLine(letter.topRight(), QPointF(8.0, 9.5));
 }
 
-void onOff(QPainter& p)
-{
+void onOff(QPainter& p) {
     p.setPen(pen(kGreen, 2.0));
     p.drawArc(QRectF(2.0, 2.5, 12, 12), 120 * 16, -300 * 16);
     p.drawLine(QPointF(8.0, 1.0), QPointF(8.0, 7.5));
 }
 
-void exitDoor(QPainter& p)
-{
+void exitDoor(QPainter& p) {
     p.setPen(pen(QColor(70, 40, 10), 1.0));
     p.setBrush(QColor(170, 110, 50));
     p.drawRect(QRectF(1.5, 1.5, 8, 13));
@@ -194,8 +182,7 @@ void exitDoor(QPainter& p)
 // A wheel reduced to what survives at 16 pixels: a ring of red and black
 // pockets, the green zero at the top and the gold hub. Drawn four times larger
 // and shrunk, so that the thin pockets blend instead of flickering.
-QImage appIcon()
-{
+QImage appIcon() {
     constexpr int kScale = 4;
     constexpr int kSegments = 18;
     QImage big(16 * kScale, 16 * kScale, QImage::Format_ARGB32_Premultiplied);
@@ -209,7 +196,8 @@ QImage appIcon()
     const QRectF ring(1.3, 1.3, 13.4, 13.4);
     for (int i = 0; i < kSegments; ++i) {
         const double start = 90.0 - 10.0 - i * 360.0 / kSegments;
-        p.setBrush(i == 0 ? QColor(0, 150, 60) : (i % 2 ? QColor(210, 20, 20) : QColor(20, 20, 20)));
+        p.setBrush(i == 0 ? QColor(0, 150, 60)
+                          : (i % 2 ? QColor(210, 20, 20) : QColor(20, 20, 20)));
         p.drawPie(ring, static_cast<int>(start * 16), static_cast<int>(360.0 / kSegments * 16));
     }
     p.setBrush(QColor(225, 180, 70));
@@ -218,8 +206,7 @@ QImage appIcon()
     return big.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QImage drawn(const std::function<void(QPainter&)>& draw)
-{
+QImage drawn(const std::function<void(QPainter&)>& draw) {
     QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -230,9 +217,8 @@ QImage drawn(const std::function<void(QPainter&)>& draw)
 
 } // namespace
 
-QStringList iconNames()
-{
-    return {QStringLiteral("magnifier"),     QStringLiteral("magnifier-disabled"),
+QStringList iconNames() {
+    return {QStringLiteral("magnifier"),      QStringLiteral("magnifier-disabled"),
             QStringLiteral("lock-clockwise"), QStringLiteral("lock-counter"),
             QStringLiteral("statistics"),     QStringLiteral("reset"),
             QStringLiteral("delete-last"),    QStringLiteral("page-previous"),
@@ -241,8 +227,7 @@ QStringList iconNames()
             QStringLiteral("exit"),           QStringLiteral("app")};
 }
 
-QImage iconImage(const QString& name)
-{
+QImage iconImage(const QString& name) {
     static const QHash<QString, std::function<QImage()>> makers{
         {QStringLiteral("magnifier"), [] { return drawn(magnifier); }},
         {QStringLiteral("magnifier-disabled"), [] { return greyed(drawn(magnifier)); }},

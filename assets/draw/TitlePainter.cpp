@@ -16,8 +16,7 @@ namespace {
 const QColor kFeltLight(0, 110, 50);
 const QColor kFeltDark(0, 40, 18);
 
-QFont boldFont(int pixels, bool italic = false)
-{
+QFont boldFont(int pixels, bool italic = false) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setBold(true);
     font.setItalic(italic);
@@ -25,8 +24,7 @@ QFont boldFont(int pixels, bool italic = false)
     return font;
 }
 
-QLinearGradient goldGradient(double top, double bottom)
-{
+QLinearGradient goldGradient(double top, double bottom) {
     QLinearGradient gold(0, top, 0, bottom);
     gold.setColorAt(0.0, QColor(255, 240, 170));
     gold.setColorAt(0.5, QColor(236, 180, 50));
@@ -35,9 +33,8 @@ QLinearGradient goldGradient(double top, double bottom)
 }
 
 // Gold letters with a dark edge, centred on `centreX` with their baseline at `baseline`.
-void paintGoldText(QPainter& p, const QString& text, const QFont& font, double centreX, double baseline,
-                   double outline)
-{
+void paintGoldText(QPainter& p, const QString& text, const QFont& font, double centreX,
+                   double baseline, double outline) {
     QPainterPath path;
     path.addText(0, 0, font, text);
     const QRectF box = path.boundingRect();
@@ -48,8 +45,7 @@ void paintGoldText(QPainter& p, const QString& text, const QFont& font, double c
 }
 
 // A wheel of `side` pixels on a transparent square, to lay over other artwork.
-QImage looseWheel(int side)
-{
+QImage looseWheel(int side) {
     QImage wheel(side, side, QImage::Format_ARGB32_Premultiplied);
     wheel.fill(Qt::transparent);
     QPainter p(&wheel);
@@ -57,8 +53,7 @@ QImage looseWheel(int side)
     return wheel;
 }
 
-void paintFelt(QPainter& p, const QRectF& area)
-{
+void paintFelt(QPainter& p, const QRectF& area) {
     QRadialGradient felt(area.center(), area.width() * 0.75);
     felt.setColorAt(0.0, kFeltLight);
     felt.setColorAt(1.0, kFeltDark);
@@ -67,8 +62,7 @@ void paintFelt(QPainter& p, const QRectF& area)
 
 } // namespace
 
-QImage titleImage()
-{
+QImage titleImage() {
     QImage image(400, 400, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -87,14 +81,14 @@ QImage titleImage()
     return image;
 }
 
-QImage crossedWheelImage()
-{
+QImage crossedWheelImage() {
     QImage image(90, 90, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.drawImage(QPointF(3, 3), looseWheel(84));
-    for (const auto& [width, colour] : {std::pair{13.0, QColor(110, 0, 0)}, std::pair{9.0, QColor(230, 10, 10)}}) {
+    for (const auto& [width, colour] :
+         {std::pair{13.0, QColor(110, 0, 0)}, std::pair{9.0, QColor(230, 10, 10)}}) {
         p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(12, 12), QPointF(78, 78));
         p.drawLine(QPointF(78, 12), QPointF(12, 78));
@@ -102,8 +96,7 @@ QImage crossedWheelImage()
     return image;
 }
 
-QImage bannerImage()
-{
+QImage bannerImage() {
     QImage image(241, 44, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -115,12 +108,12 @@ QImage bannerImage()
     paintGoldText(p, QStringLiteral("Rotamind"), boldFont(22), 141, 22, 1.2);
     p.setFont(boldFont(11, true));
     p.setPen(Qt::white);
-    p.drawText(QRectF(44, 25, 194, 16), Qt::AlignCenter, QStringLiteral("Segui la mano del croupier"));
+    p.drawText(QRectF(44, 25, 194, 16), Qt::AlignCenter,
+               QStringLiteral("Segui la mano del croupier"));
     return image;
 }
 
-QImage contactImage()
-{
+QImage contactImage() {
     QImage image(220, 177, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -154,7 +147,8 @@ QImage contactImage()
     }
     p.setFont(boldFont(15, true));
     p.setPen(QColor(255, 236, 160));
-    p.drawText(QRectF(80, 145, 134, 26), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Scrivici!"));
+    p.drawText(QRectF(80, 145, 134, 26), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("Scrivici!"));
     return image;
 }
 

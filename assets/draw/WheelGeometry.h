@@ -23,22 +23,19 @@ inline constexpr double kPocketInner = 0.285; // inner edge of the pockets
 inline constexpr double kConeInner = 0.125;   // edge of the turret's base
 
 // Angle of the pocket at wheel position 0..36, degrees clockwise from the top.
-inline double pocketAngle(int position)
-{
+inline double pocketAngle(int position) {
     return position * 360.0 / kPocketCount;
 }
 
 // Point at `radius` (fraction of the side) and `degrees` clockwise from the
 // top, in pixels of a picture `side` pixels square.
-inline QPointF polarPoint(double side, double radius, double degrees)
-{
+inline QPointF polarPoint(double side, double radius, double degrees) {
     const double rad = degrees * 3.14159265358979323846 / 180.0;
     return {side / 2.0 + side * radius * std::sin(rad), side / 2.0 - side * radius * std::cos(rad)};
 }
 
 // Centre of the ball over the pocket at wheel position 0..36, in pixels.
-inline QPointF ballCentre(double side, int position)
-{
+inline QPointF ballCentre(double side, int position) {
     return polarPoint(side, kBallTrack, pocketAngle(position));
 }
 

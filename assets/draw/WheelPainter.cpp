@@ -22,15 +22,13 @@ const QColor kWoodDark(74, 38, 16);
 
 constexpr double kHalfPocket = 180.0 / kPocketCount;
 
-bool isRed(int pocket)
-{
+bool isRed(int pocket) {
     constexpr std::array<int, 18> reds{1,  3,  5,  7,  9,  12, 14, 16, 18,
                                        19, 21, 23, 25, 27, 30, 32, 34, 36};
     return std::find(reds.begin(), reds.end(), pocket) != reds.end();
 }
 
-QColor pocketColour(int pocket)
-{
+QColor pocketColour(int pocket) {
     if (pocket == 0)
         return kGreen;
     return isRed(pocket) ? kRed : kBlack;
@@ -38,8 +36,7 @@ QColor pocketColour(int pocket)
 
 // Ring sector between two radii and two angles (clockwise from the top),
 // sampled finely enough to look round at any picture size.
-QPainterPath ringSector(double side, double inner, double outer, double from, double to)
-{
+QPainterPath ringSector(double side, double inner, double outer, double from, double to) {
     constexpr int kSteps = 12;
     QPainterPath path(polarPoint(side, outer, from));
     for (int i = 1; i <= kSteps; ++i)
@@ -50,31 +47,30 @@ QPainterPath ringSector(double side, double inner, double outer, double from, do
     return path;
 }
 
-void paintDisc(QPainter& painter, double side, double radius, const QBrush& brush)
-{
+void paintDisc(QPainter& painter, double side, double radius, const QBrush& brush) {
     const QPointF centre(side / 2.0, side / 2.0);
     painter.setBrush(brush);
     painter.drawEllipse(centre, side * radius, side * radius);
 }
 
-QRadialGradient woodGradient(double side, double radius)
-{
+QRadialGradient woodGradient(double side, double radius) {
     QRadialGradient gradient(QPointF(side * 0.42, side * 0.40), side * radius * 1.15);
     gradient.setColorAt(0.0, kWoodLight);
     gradient.setColorAt(1.0, kWoodDark);
     return gradient;
 }
 
-void paintPockets(QPainter& painter, double side)
-{
+void paintPockets(QPainter& painter, double side) {
     painter.setPen(Qt::NoPen);
     for (int i = 0; i < kPocketCount; ++i) {
         const QColor colour = pocketColour(kWheelOrder[static_cast<std::size_t>(i)]);
         const double a = pocketAngle(i);
         painter.setBrush(colour);
-        painter.drawPath(ringSector(side, kNumberInner, kNumberOuter, a - kHalfPocket, a + kHalfPocket));
+        painter.drawPath(
+            ringSector(side, kNumberInner, kNumberOuter, a - kHalfPocket, a + kHalfPocket));
         painter.setBrush(colour.darker(150));
-        painter.drawPath(ringSector(side, kPocketInner, kNumberInner, a - kHalfPocket, a + kHalfPocket));
+        painter.drawPath(
+            ringSector(side, kPocketInner, kNumberInner, a - kHalfPocket, a + kHalfPocket));
     }
     // Frets between the pockets, then the gold rings that frame them.
     painter.setPen(QPen(kGold, std::max(1.0, side / 300.0)));
@@ -88,8 +84,7 @@ void paintPockets(QPainter& painter, double side)
         painter.drawEllipse(centre, side * r, side * r);
 }
 
-void paintNumbers(QPainter& painter, double side)
-{
+void paintNumbers(QPainter& painter, double side) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setBold(true);
     font.setPixelSize(static_cast<int>(side * 0.043));
@@ -106,13 +101,13 @@ void paintNumbers(QPainter& painter, double side)
         painter.rotate(lower ? a + 180.0 : a);
         const double y = lower ? side * kNumberText : -side * kNumberText;
         const QRectF cell(-box / 2.0, y - box / 2.0, box, box);
-        painter.drawText(cell, Qt::AlignCenter, QString::number(kWheelOrder[static_cast<std::size_t>(i)]));
+        painter.drawText(cell, Qt::AlignCenter,
+                         QString::number(kWheelOrder[static_cast<std::size_t>(i)]));
         painter.restore();
     }
 }
 
-void paintTurret(QPainter& painter, double side)
-{
+void paintTurret(QPainter& painter, double side) {
     const QPointF centre(side / 2.0, side / 2.0);
     QRadialGradient gold(QPointF(side * 0.47, side * 0.46), side * kConeInner);
     gold.setColorAt(0.0, QColor(255, 236, 160));
@@ -133,8 +128,7 @@ void paintTurret(QPainter& painter, double side)
 
 } // namespace
 
-void paintWheel(QPainter& painter, double side, const QColor& background)
-{
+void paintWheel(QPainter& painter, double side, const QColor& background) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(QRectF(0, 0, side, side), background);
     painter.setPen(QPen(QColor(50, 26, 10), std::max(1.0, side / 250.0)));
@@ -147,17 +141,16 @@ void paintWheel(QPainter& painter, double side, const QColor& background)
     paintTurret(painter, side);
 }
 
-QColor ballColour(int startPosition)
-{
-    static const std::array<QColor, 6> colours{QColor(255, 200, 30),  QColor(40, 224, 208),
-                                               QColor(255, 128, 0),   QColor(60, 210, 60),
-                                               QColor(40, 110, 255),  QColor(170, 70, 230)};
-    const int region = ((startPosition % kPocketCount + kPocketCount) % kPocketCount) * 6 / kPocketCount;
+QColor ballColour(int startPosition) {
+    static const std::array<QColor, 6> colours{QColor(255, 200, 30), QColor(40, 224, 208),
+                                               QColor(255, 128, 0),  QColor(60, 210, 60),
+                                               QColor(40, 110, 255), QColor(170, 70, 230)};
+    const int region =
+        ((startPosition % kPocketCount + kPocketCount) % kPocketCount) * 6 / kPocketCount;
     return colours[static_cast<std::size_t>(region)];
 }
 
-void paintBalls(QPainter& painter, double side, int startPosition)
-{
+void paintBalls(QPainter& painter, double side, int startPosition) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor colour = ballColour(startPosition);
     const double r = side * kBallRadius;
@@ -176,8 +169,7 @@ void paintBalls(QPainter& painter, double side, int startPosition)
     }
 }
 
-QImage wheelImage(int side, int startPosition, const QColor& background)
-{
+QImage wheelImage(int side, int startPosition, const QColor& background) {
     QImage image(side, side, QImage::Format_RGB32);
     QPainter painter(&image);
     paintWheel(painter, side, background);

@@ -10,7 +10,9 @@ int pocketAtPlace(int pocket, int steps) {
     return kWheelOrder[static_cast<std::size_t>((wheelPosition(pocket) + steps) % 37)];
 }
 
-QString labelOfWindowAt(int startPocket) { return windowLabel(windowAt(startPocket)); }
+QString labelOfWindowAt(int startPocket) {
+    return windowLabel(windowAt(startPocket));
+}
 
 // Built once: the caption lookup runs at every click and every panel toggle.
 const QHash<QString, QString>& picturesByCaption() {
@@ -18,7 +20,8 @@ const QHash<QString, QString>& picturesByCaption() {
         QHash<QString, QString> byCaption;
         byCaption.insert(QString::fromUtf16(kNoWindowLabel), QStringLiteral("BASE"));
         for (const int start : kWheelOrder)
-            byCaption.insert(labelOfWindowAt(start), QStringLiteral("Image") + QString::number(start));
+            byCaption.insert(labelOfWindowAt(start),
+                             QStringLiteral("Image") + QString::number(start));
         return byCaption;
     }();
     return pictures;
@@ -26,8 +29,8 @@ const QHash<QString, QString>& picturesByCaption() {
 
 } // namespace
 
-std::optional<BetWindows> numbersToBet(std::optional<Direction> direction,
-                                       QStringView lastNumber, QStringView distanceClass) {
+std::optional<BetWindows> numbersToBet(std::optional<Direction> direction, QStringView lastNumber,
+                                       QStringView distanceClass) {
     if (!direction)
         return std::nullopt;
     const std::optional<int> last = pocketFromText(lastNumber);

@@ -1,13 +1,12 @@
 #include "stats/Fixed4.h"
 
+#include "stats/Int128.h"
+
 #include <limits>
 
 namespace rotamind {
 
 namespace {
-
-using Int128 = __int128;
-using UInt128 = unsigned __int128;
 
 constexpr std::int64_t kScale = 10000;
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();

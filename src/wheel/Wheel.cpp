@@ -35,21 +35,31 @@ const std::array<QString, 6>& classTexts() {
 
 std::size_t classIndex(int distanceClass) {
     switch (distanceClass) {
-    case 3: return 0;
-    case 2: return 1;
-    case 1: return 2;
-    case -1: return 3;
-    case -2: return 4;
-    case -3: return 5;
+    case 3:
+        return 0;
+    case 2:
+        return 1;
+    case 1:
+        return 2;
+    case -1:
+        return 3;
+    case -2:
+        return 4;
+    case -3:
+        return 5;
     }
     return 6;
 }
 
 } // namespace
 
-int wheelPosition(int pocket) { return kPositionOfPocket[static_cast<std::size_t>(pocket)]; }
+int wheelPosition(int pocket) {
+    return kPositionOfPocket[static_cast<std::size_t>(pocket)];
+}
 
-int place(int from, int to) { return (wheelPosition(to) - wheelPosition(from) + 37) % 37; }
+int place(int from, int to) {
+    return (wheelPosition(to) - wheelPosition(from) + 37) % 37;
+}
 
 std::optional<int> pocketFromText(QStringView text) {
     const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
@@ -96,7 +106,8 @@ std::array<int, 6> windowAt(int startPocket) {
     std::array<int, 6> window{};
     const int start = wheelPosition(startPocket);
     for (int i = 0; i < 6; ++i)
-        window[static_cast<std::size_t>(i)] = kWheelOrder[static_cast<std::size_t>((start + i) % 37)];
+        window[static_cast<std::size_t>(i)] =
+            kWheelOrder[static_cast<std::size_t>((start + i) % 37)];
     return window;
 }
 

@@ -13,10 +13,11 @@ namespace rotamind {
 enum class Direction { Clockwise, CounterClockwise };
 
 // The 37 pockets in their order round the wheel, clockwise from 0; 26 wraps to 0.
-inline constexpr std::array<int, 37> kWheelOrder{0,  32, 15, 19, 4,  21, 2,  25, 17, 34,
-                                                 6,  27, 13, 36, 11, 30, 8,  23, 10, 5,
-                                                 24, 16, 33, 1,  20, 14, 31, 9,  22, 18,
-                                                 29, 7,  28, 12, 35, 3,  26};
+inline constexpr std::array<int, 37> kWheelOrder{
+    0,  32, 15, 19, 4,  21, 2,  25, 17, 34, // positions 0..9
+    6,  27, 13, 36, 11, 30, 8,  23, 10, 5,  // 10..19
+    24, 16, 33, 1,  20, 14, 31, 9,  22, 18, // 20..29
+    29, 7,  28, 12, 35, 3,  26};            // 30..36
 
 // The six distance classes in the order the statistics use: 3, 2, 1, -1, -2, -3.
 inline constexpr std::array<int, 6> kClasses{3, 2, 1, -1, -2, -3};

@@ -15,7 +15,8 @@ constexpr Direction O = Direction::Clockwise;
 constexpr Direction A = Direction::CounterClockwise;
 const QString kNone = QString::fromUtf16(kNoWindowLabel);
 
-const QStringList kClassTexts{"3", "2", "1", "-1", "-2", "-3"};
+const QStringList kClassTexts{QStringLiteral("3"),  QStringLiteral("2"),  QStringLiteral("1"),
+                              QStringLiteral("-1"), QStringLiteral("-2"), QStringLiteral("-3")};
 
 // The pockets a label names, read back from its text rather than from the wheel tables.
 std::set<int> pocketsOfLabel(const QString& label) {
@@ -64,7 +65,8 @@ TEST(NumbersToBet, inexactTextsOrNoDirection_giveNoResult) {
     for (const char* last : {"05", " 5", "5 ", "37", "??", "", "-1", "x"})
         EXPECT_FALSE(numbersToBet(O, QString::fromLatin1(last), u"1")) << '"' << last << '"';
     for (const char* distance : {"+1", "01", "0", "4", "-4", "", " 1", "-", "1-"})
-        EXPECT_FALSE(numbersToBet(A, u"5", QString::fromLatin1(distance))) << '"' << distance << '"';
+        EXPECT_FALSE(numbersToBet(A, u"5", QString::fromLatin1(distance)))
+            << '"' << distance << '"';
     EXPECT_FALSE(numbersToBet(std::nullopt, u"5", u"1"));
     EXPECT_FALSE(numbersToBet(std::nullopt, u"0", u"-3"));
 }
@@ -86,10 +88,12 @@ TEST(NumbersToBet, everyInput_agreesWithClassification) {
                 ASSERT_EQ(opposite.size(), 6u);
                 for (const int pocket : toBet)
                     EXPECT_EQ(classifyPair(direction, lastText, QString::number(pocket)),
-                              classFromText(distance)) << pocket;
+                              classFromText(distance))
+                        << pocket;
                 for (const int pocket : opposite)
                     EXPECT_EQ(classifyPair(direction, lastText, QString::number(pocket)),
-                              classFromText(negated(distance))) << pocket;
+                              classFromText(negated(distance)))
+                        << pocket;
                 EXPECT_FALSE(toBet.count(last));
                 EXPECT_FALSE(opposite.count(last));
                 for (const int pocket : toBet)
@@ -147,8 +151,8 @@ TEST(PictureForWindow, everyWindowLabel_picksPictureOfItsStart) {
 
 TEST(PictureForWindow, otherTexts_giveNone) {
     // Six pockets, but not neighbours on the wheel.
-    for (const char* caption : {"", "BASE", "Image0", "00-01-02-03-04-05", "0-04-15-19-21-32",
-                                "00-04-15-19-21-32 ", " 00-04-15-19-21-32", "32-21-19-15-04-00",
-                                "??-??-??-??-??-?", "00-04-15-19-21"})
+    for (const char* caption :
+         {"", "BASE", "Image0", "00-01-02-03-04-05", "0-04-15-19-21-32", "00-04-15-19-21-32 ",
+          " 00-04-15-19-21-32", "32-21-19-15-04-00", "??-??-??-??-??-?", "00-04-15-19-21"})
         EXPECT_FALSE(pictureForWindow(QString::fromLatin1(caption))) << '"' << caption << '"';
 }

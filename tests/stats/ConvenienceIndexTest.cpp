@@ -1,3 +1,4 @@
+#include "stats/Int128.h"
 #include "stats/SeriesStats.h"
 
 #include "PrintQString.h"
@@ -9,8 +10,6 @@
 using namespace rotamind;
 
 namespace {
-
-using UInt128 = unsigned __int128;
 
 int bitLength(UInt128 x) {
     int bits = 0;
