@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace rotamind;
 using rotamind::testing::WindowDriver;
 
@@ -20,7 +22,8 @@ constexpr auto O = Direction::Clockwise;
 constexpr auto A = Direction::CounterClockwise;
 
 // Everything a load must leave alone whatever it loads.
-const QStringList kUntouched{"Combo1", "n1", "n2", "P", "D", "N", "Edit1", "Edit2"};
+const QStringList kUntouched{u"Combo1"_s, u"n1"_s, u"n2"_s,    u"P"_s,
+                             u"D"_s,      u"N"_s,  u"Edit1"_s, u"Edit2"_s};
 
 QStringList sessionLabels(const QString& prefix, const char* count) {
     QStringList names{QString::fromLatin1(count)};
@@ -84,7 +87,7 @@ private slots:
 
         QCOMPARE(m_dialogs.size(), 1);
         QVERIFY(m_dialogs.first().startsWith(QLatin1String("Open2|")));
-        QCOMPARE(easy.items("List2"), (QStringList{"3", "-1", "2", "3"}));
+        QCOMPARE(easy.items("List2"), (QStringList{u"3"_s, u"-1"_s, u"2"_s, u"3"_s}));
         QCOMPARE(easy.points("Chart2"), (QList<int>{3, -1, 2, 3}));
         QCOMPARE(easy.text("boules2"), QStringLiteral("4"));
         QCOMPARE(easy.text("AF3"), QStringLiteral("2"));
@@ -93,7 +96,7 @@ private slots:
         QCOMPARE(easy.text("AR3"), QStringLiteral("0"));
         QCOMPARE(easy.text("AR2"), QStringLiteral("1"));
         QCOMPARE(easy.texts(sessionLabels({}, "boules")), currentBefore);
-        QCOMPARE(easy.items("List1"), QStringList{"1"});
+        QCOMPARE(easy.items("List1"), QStringList{u"1"_s});
         QCOMPARE(easy.texts(kUntouched), keptBefore);
         QVERIFY(m_messages.isEmpty());
     }
@@ -109,7 +112,7 @@ private slots:
         easy.click("Button4");
 
         QVERIFY(m_dialogs.first().startsWith(QLatin1String("Open1|")));
-        QCOMPARE(easy.items("List1"), (QStringList{"-2", "-2", "1"}));
+        QCOMPARE(easy.items("List1"), (QStringList{u"-2"_s, u"-2"_s, u"1"_s}));
         QCOMPARE(easy.points("Chart1"), (QList<int>{-2, -2, 1}));
         QCOMPARE(easy.text("boules"), QStringLiteral("3"));
         QCOMPARE(easy.text("FM2"), QStringLiteral("2"));
@@ -119,7 +122,7 @@ private slots:
         QCOMPARE(easy.texts(kUntouched), keptBefore);
         // The next launch continues the loaded session.
         easy.registerClass(3, O);
-        QCOMPARE(easy.items("List1"), (QStringList{"-2", "-2", "1", "3"}));
+        QCOMPARE(easy.items("List1"), (QStringList{u"-2"_s, u"-2"_s, u"1"_s, u"3"_s}));
     }
 
     void refusedOrCancelledLoad_leavesBothSessionsAsTheyWere() {
@@ -145,9 +148,9 @@ private slots:
         QCOMPARE(m_messages.size(), 3);
 
         QCOMPARE(easy.texts(labels + kUntouched), before);
-        QCOMPARE(easy.items("List1"), (QStringList{"-1", "2"}));
+        QCOMPARE(easy.items("List1"), (QStringList{u"-1"_s, u"2"_s}));
         QCOMPARE(easy.points("Chart1"), (QList<int>{-1, 2}));
-        QCOMPARE(easy.items("List2"), (QStringList{"3", "3"}));
+        QCOMPARE(easy.items("List2"), (QStringList{u"3"_s, u"3"_s}));
         QCOMPARE(easy.points("Chart2"), (QList<int>{3, 3}));
     }
 
@@ -197,14 +200,14 @@ private slots:
 
         easy.click("Button5");
 
-        QCOMPARE(m_dialogs, QStringList{"Save2|Rotamind Easy - Salva sessione"});
+        QCOMPARE(m_dialogs, QStringList{u"Save2|Rotamind Easy - Salva sessione"_s});
         // The dialog shows the proposed name with its default extension.
         QCOMPARE(proposed,
                  QStringLiteral("08-12-2024 ore 14-05-33 William Hill - Tavors - Spin TOTALI.txt"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("-1\r\n2\r\n"));
-        QCOMPARE(easy.items("List1"), (QStringList{"-1", "2"}));
+        QCOMPARE(easy.items("List1"), (QStringList{u"-1"_s, u"2"_s}));
     }
 
     void saveChart_writesChart1sCurrentPageAsABitmap() {
@@ -214,7 +217,7 @@ private slots:
         const QString path = m_dir.filePath(QStringLiteral("chart.bmp"));
         answerDialogs(window, path);
         easy.click("Button3");
-        QCOMPARE(m_dialogs, QStringList{"Save1|Rotamind Easy - Salva grafico"});
+        QCOMPARE(m_dialogs, QStringList{u"Save1|Rotamind Easy - Salva grafico"_s});
         QImage written(path, "BMP");
         QCOMPARE(written.size(), QSize(360, 240));
         const QImage expected = easy.control<DistanceChart>("Chart1")->renderPage();

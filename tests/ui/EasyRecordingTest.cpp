@@ -8,6 +8,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace rotamind;
 using rotamind::testing::WindowDriver;
 
@@ -60,7 +62,7 @@ private slots:
         easy.type("n1", QStringLiteral("0"));
         easy.registerLaunch(QStringLiteral("15"), A);
         QVERIFY(easy.checked(O));
-        QCOMPARE(easy.items("List1"), (QStringList{"1", "-3"}));
+        QCOMPARE(easy.items("List1"), (QStringList{u"1"_s, u"-3"_s}));
         QCOMPARE(easy.points("Chart1"), (QList<int>{1, -3}));
         QCOMPARE(easy.text("boules"), QStringLiteral("2"));
         QCOMPARE(easy.text("F1"), QStringLiteral("1"));
@@ -122,14 +124,14 @@ private slots:
         easy.registerClass(3, O);
         easy.select(A);
         easy.click("SpeedButton1");
-        QCOMPARE(easy.items("List1"), QStringList{"3"});
+        QCOMPARE(easy.items("List1"), QStringList{u"3"_s});
         QVERIFY(easy.checked(O));
         QCOMPARE(easy.text("boules"), QStringLiteral("1"));
         easy.registerClass(3, A);
         easy.registerClass(-2, O);
         const QString beforeLast = easy.text("n2");
         easy.click("SpeedButton1");
-        QCOMPARE(easy.items("List1"), (QStringList{"3", "3"}));
+        QCOMPARE(easy.items("List1"), (QStringList{u"3"_s, u"3"_s}));
         QCOMPARE(easy.points("Chart1"), (QList<int>{3, 3}));
         QCOMPARE(easy.text("boules"), QStringLiteral("2"));
         QCOMPARE(easy.text("n1"), beforeLast);
@@ -150,7 +152,7 @@ private slots:
         const QRect middle = list->visualRect(list->model()->index(2, 0));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, middle.center());
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, middle.center());
-        QCOMPARE(easy.items("List1"), (QStringList{"1", "2", "-1", "-2"}));
+        QCOMPARE(easy.items("List1"), (QStringList{u"1"_s, u"2"_s, u"-1"_s, u"-2"_s}));
         QCOMPARE(easy.points("Chart1"), (QList<int>{1, 2, -1, -2}));
         QCOMPARE(easy.text("boules"), QStringLiteral("4"));
         QCOMPARE(easy.text("F3"), QStringLiteral("0"));
@@ -160,7 +162,7 @@ private slots:
         const QRect first = saved->visualRect(saved->model()->index(0, 0));
         QTest::mouseClick(saved->viewport(), Qt::LeftButton, {}, first.center());
         QTest::mouseDClick(saved->viewport(), Qt::LeftButton, {}, first.center());
-        QCOMPARE(easy.items("List2"), (QStringList{"2", "-3"}));
+        QCOMPARE(easy.items("List2"), (QStringList{u"2"_s, u"-3"_s}));
         QCOMPARE(easy.items("List1").size(), 4);
     }
 
@@ -176,9 +178,10 @@ private slots:
         easy.type("D", QStringLiteral("-2"));
         easy.select(A);
         easy.click("Button2");
-        const QStringList keptNames{"Combo1", "n1", "n2", "P", "D", "N", "Edit1", "Edit2"};
+        const QStringList keptNames{u"Combo1"_s, u"n1"_s, u"n2"_s,    u"P"_s,
+                                    u"D"_s,      u"N"_s,  u"Edit1"_s, u"Edit2"_s};
         const QStringList kept = easy.texts(keptNames);
-        const QStringList savedLabels = statisticsLabels(QStringLiteral("A")) << "boules2";
+        const QStringList savedLabels = statisticsLabels(QStringLiteral("A")) << u"boules2"_s;
         const QStringList savedBefore = easy.texts(savedLabels);
         QCOMPARE(easy.text("AF3"), QStringLiteral("2"));
 
@@ -192,13 +195,13 @@ private slots:
         for (const QString& name : indexLabels({}))
             QCOMPARE(easy.background(name.toLatin1()), kLime);
         QCOMPARE(easy.texts(savedLabels), savedBefore);
-        QCOMPARE(easy.items("List2"), (QStringList{"3", "3"}));
+        QCOMPARE(easy.items("List2"), (QStringList{u"3"_s, u"3"_s}));
         QCOMPARE(easy.points("Chart2"), (QList<int>{3, 3}));
         QCOMPARE(easy.texts(keptNames), kept);
         QVERIFY(easy.checked(A));
         // n1 kept the last number, so the next launch has a class at once.
         easy.registerClass(-1, A);
-        QCOMPARE(easy.items("List1"), QStringList{"-1"});
+        QCOMPARE(easy.items("List1"), QStringList{u"-1"_s});
     }
 
     void resetSaved_clearsOnlyTheSavedSession_andTheHiddenResetOnlyTheCurrent() {
@@ -208,7 +211,7 @@ private slots:
         easy.trigger("STATS2");
         for (const int c : {-1, 2, 3})
             easy.registerClass(c, A);
-        const QStringList currentLabels = statisticsLabels({}) << "boules";
+        const QStringList currentLabels = statisticsLabels({}) << u"boules"_s;
         const QStringList currentBefore = easy.texts(currentLabels);
 
         easy.click("SpeedButton8");
@@ -226,7 +229,7 @@ private slots:
         window.session().load(window.session().saved(), {2});
         easy.trigger("AZZERA");
         QVERIFY(easy.items("List1").isEmpty());
-        QCOMPARE(easy.items("List2"), QStringList{"2"});
+        QCOMPARE(easy.items("List2"), QStringList{u"2"_s});
     }
 
     void showHideStatistics_switches410And674() {
@@ -245,7 +248,7 @@ private slots:
         easy.select(O);
         easy.type("Combo1", QStringLiteral("18"));
         QTest::keyClick(easy.control<QComboBox>("Combo1")->lineEdit(), Qt::Key_Return);
-        QCOMPARE(easy.items("List1"), QStringList{"-1"});
+        QCOMPARE(easy.items("List1"), QStringList{u"-1"_s});
         QCOMPARE(easy.text("Combo1"), QStringLiteral("??"));
     }
 };

@@ -26,6 +26,8 @@
 #include <memory>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 using namespace rotamind;
 using rotamind::testing::whenModal;
 using rotamind::testing::writeBytes;
@@ -259,7 +261,7 @@ private slots:
         writeBytes(file, "1\n-2\r\n3");
         answer({file});
         m_pro->click("Button8");
-        QCOMPARE(m_pro->items("List1"), (QStringList{"1", "-2", "3"}));
+        QCOMPARE(m_pro->items("List1"), (QStringList{u"1"_s, u"-2"_s, u"3"_s}));
         QCOMPARE(m_pro->points("Chart1"), (QList<int>{1, -2, 3}));
         QCOMPARE(m_pro->text("boules"), QStringLiteral("3"));
         QCOMPARE(m_pro->text("F3"), QStringLiteral("1"));
@@ -323,10 +325,14 @@ private slots:
             m_pro->click(button);
         QCOMPARE(m_seen.size(), 4);
         const Seen expected[] = {
-            {"Save2", "Rotamind Pro - Salva sessione SPIN ORARI", kStamp + " - Spin ORARI"},
-            {"Save3", "Rotamind Pro - Salva sessione SPIN ANTIORARI", kStamp + " - Spin ANTIORARI"},
-            {"Save1", "Rotamind Pro - Salva GRAFICO SPIN ORARI", kStamp + " - GRAFICO Spin ORARI"},
-            {"Save4", "Rotamind Pro - Salva GRAFICO SPIN ANTIORARI", kStamp + " - Spin ANTIORARI"},
+            {u"Save2"_s, u"Rotamind Pro - Salva sessione SPIN ORARI"_s,
+             kStamp + u" - Spin ORARI"_s},
+            {u"Save3"_s, u"Rotamind Pro - Salva sessione SPIN ANTIORARI"_s,
+             kStamp + u" - Spin ANTIORARI"_s},
+            {u"Save1"_s, u"Rotamind Pro - Salva GRAFICO SPIN ORARI"_s,
+             kStamp + u" - GRAFICO Spin ORARI"_s},
+            {u"Save4"_s, u"Rotamind Pro - Salva GRAFICO SPIN ANTIORARI"_s,
+             kStamp + u" - Spin ANTIORARI"_s},
         };
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(m_seen[i].dialog, expected[i].dialog);

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QWheelEvent>
 
+using namespace Qt::StringLiterals;
+
 using namespace rotamind;
 using rotamind::testing::numberFor;
 using rotamind::testing::WindowDriver;
@@ -214,12 +216,12 @@ private slots:
             previous = numberFor(previous.toInt(), O, distanceClass);
             pro.registerLaunch(previous, O);
         }
-        QCOMPARE(pro.items("List1"), (QStringList{"1", "2", "3", "-1", "-2"}));
+        QCOMPARE(pro.items("List1"), (QStringList{u"1"_s, u"2"_s, u"3"_s, u"-1"_s, u"-2"_s}));
         QAbstractItemView* list = pro.control<QAbstractItemView>("List1");
         const QRect middle = list->visualRect(list->model()->index(2, 0));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, middle.center());
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, middle.center());
-        QCOMPARE(pro.items("List1"), (QStringList{"1", "2", "-1", "-2"}));
+        QCOMPARE(pro.items("List1"), (QStringList{u"1"_s, u"2"_s, u"-1"_s, u"-2"_s}));
         QCOMPARE(pro.points("Chart1"), (QList<int>{1, 2, -1, -2}));
         QCOMPARE(pro.text("boules"), QStringLiteral("4"));
         QCOMPARE(pro.text("F3"), QStringLiteral("0"));

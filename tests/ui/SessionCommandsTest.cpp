@@ -87,10 +87,10 @@ private:
             [target](QFileDialog&) { return std::optional<QString>(target); });
         QFileDialog dialog;
         const Outcome outcome = m_commands.saveSession(&m_window, dialog, m_clockwise, items);
-        m_commands.setDialogRunner([](QFileDialog& dialog) -> std::optional<QString> {
-            if (dialog.exec() != QDialog::Accepted)
+        m_commands.setDialogRunner([](QFileDialog& shown) -> std::optional<QString> {
+            if (shown.exec() != QDialog::Accepted)
                 return std::nullopt;
-            return dialog.selectedFiles().value(0);
+            return shown.selectedFiles().value(0);
         });
         return outcome;
     }
