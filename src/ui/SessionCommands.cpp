@@ -51,6 +51,16 @@ QFileDialog* createSaveDialog(QWidget* parent, const QString& name, const QStrin
     return dialog;
 }
 
+QFileDialog* createSessionSaveDialog(QWidget* parent, const QString& name) {
+    return createSaveDialog(parent, name, QStringLiteral("File di testo"), QStringLiteral("*.txt"),
+                            QStringLiteral("txt"));
+}
+
+QFileDialog* createChartSaveDialog(QWidget* parent, const QString& name) {
+    return createSaveDialog(parent, name, QStringLiteral("Immagine bitmap"),
+                            QStringLiteral("*.bmp"), QStringLiteral("bmp"));
+}
+
 QFileDialog* createOpenDialog(QWidget* parent, const QString& name) {
     auto* dialog = new SessionCommandsDialog(parent);
     dialog->setObjectName(name);

@@ -25,6 +25,10 @@ class DistanceChart;
 QFileDialog* createSaveDialog(QWidget* parent, const QString& name, const QString& filterText,
                               const QString& pattern, const QString& defaultSuffix,
                               bool confirmOverwrite = true);
+// The save dialogs of session files ("File di testo (*.txt)") and of chart bitmaps
+// ("Immagine bitmap (*.bmp)").
+QFileDialog* createSessionSaveDialog(QWidget* parent, const QString& name);
+QFileDialog* createChartSaveDialog(QWidget* parent, const QString& name);
 // The dialog a window keeps for one load command ("Open1", "Open2"): existing
 // session files only.
 QFileDialog* createOpenDialog(QWidget* parent, const QString& name);

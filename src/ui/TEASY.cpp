@@ -75,48 +75,30 @@ SeriesBlockSetup savedSetup() {
 } // namespace
 
 TEASY::TEASY(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
-      m_session(newWindowEntry()) {
-    setObjectName(QStringLiteral("EASY"));
-    setWindowTitle(QStringLiteral("Rotamind EASY"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
-    setFont(palette::windowFont());
-    palette::setWindowColour(this, palette::kGray);
-
-    m_entry = new EntryArea(this, m_session);
-    m_aid = new BettingAidPanel(this, {.pictureButtonName = QStringLiteral("SpeedButton7"),
-                                       .buttonTop = 36,
-                                       .windowRect = {8, 76, 193, 29},
-                                       .withOpposite = false});
+    : WorkingWindow(std::make_unique<EasySession>(newWindowEntry()),
+                    {.name = QStringLiteral("EASY"),
+                     .title = QStringLiteral("Rotamind EASY"),
+                     .colour = palette::kGray,
+                     .height = kHeight,
+                     .aid = {.pictureButtonName = QStringLiteral("SpeedButton7"),
+                             .buttonTop = 36,
+                             .windowRect = {8, 76, 193, 29},
+                             .withOpposite = false}},
+                    parent),
+      m_session(static_cast<EasySession&>(workingSession())) {
     m_current = new SeriesBlock(this, m_session.current(), currentSetup());
     m_saved = new SeriesBlock(this, m_session.saved(), savedSetup());
-    // Created after the charts so that it lies above them when shown.
-    m_picture = new WheelPicturePanel(this);
+    addWheelPicture();
     buildCommandColumn();
     buildSessionArea();
     buildStatisticsTabs();
     buildHiddenCommands();
     wire();
-    // FormCreate: the narrow layout, statistics out of sight.
-    setFixedSize(kNarrowWidth, kHeight);
 }
 
 TEASY::~TEASY() = default;
 
-void TEASY::setPictureSource(WheelPicturePanel::PictureSource source) {
-    m_picture->setPictureSource(std::move(source));
-}
-
-QLineEdit* TEASY::siteField() const {
-    return m_site->site();
-}
-QLineEdit* TEASY::croupierField() const {
-    return m_site->croupier();
-}
-
 void TEASY::wire() {
-    connect(m_entry->registerButton(), &QPushButton::clicked, this, &TEASY::Button11Click);
     connect(m_current->deleteButton(), &QToolButton::clicked, this, &TEASY::SpeedButton1Click);
     connect(m_saved->deleteButton(), &QToolButton::clicked, this, &TEASY::SpeedButton8Click);
     // List2 has no double-click action: the saved session is only ever loaded or cleared.
@@ -125,29 +107,12 @@ void TEASY::wire() {
     connect(m_current->nextButton(), &QToolButton::clicked, this, &TEASY::SpeedButton15Click);
     connect(m_saved->previousButton(), &QToolButton::clicked, this, &TEASY::SpeedButton2Click);
     connect(m_saved->nextButton(), &QToolButton::clicked, this, &TEASY::SpeedButton4Click);
-    connect(m_aid->showButton(), &QPushButton::clicked, this, &TEASY::Button2Click);
     connect(m_aid->pictureButton(), &QToolButton::clicked, this, &TEASY::SpeedButton7Click);
-    connect(m_aid, &BettingAidPanel::lastNumberEdited, this, &TEASY::PChange);
-    connect(m_picture, &WheelPicturePanel::clicked, this, &TEASY::Panel2Click);
-    connect(m_picture->picture(), &ClickableLabel::clicked, this, &TEASY::ImageXClick);
-    connect(m_site, &SiteFields::siteClicked, this, &TEASY::Edit1Click);
-    connect(m_site, &SiteFields::croupierClicked, this, &TEASY::Edit2Click);
-    actions::showLastNumber(*m_aid, m_session);
     actions::showStatistics(*this, m_session.current(), *m_classicCurrent, nullptr);
     actions::showStatistics(*this, m_session.saved(), *m_classicSaved, nullptr);
 }
 
 // ---- recording: both directions feed the one current session ----
-
-void TEASY::Button11Click() {
-    m_session.pressRegister();
-}
-void TEASY::Button6Click() {
-    m_session.registerLaunch(Direction::Clockwise);
-}
-void TEASY::Button7Click() {
-    m_session.registerLaunch(Direction::CounterClockwise);
-}
 
 void TEASY::SpeedButton1Click() {
     m_session.deleteLastOfCurrent();
@@ -155,10 +120,6 @@ void TEASY::SpeedButton1Click() {
 
 void TEASY::List1DblClick() {
     m_session.deleteAt(m_session.current(), m_current->selectedRow());
-}
-
-void TEASY::SpeedButton3Click() {
-    actions::toggleWidth(*this, kNarrowWidth, kWideWidth, kHeight);
 }
 
 void TEASY::Button1Click() {
@@ -189,23 +150,8 @@ void TEASY::SpeedButton8Click() {
 
 // ---- betting aid and wheel picture ----
 
-void TEASY::Button2Click() {
-    actions::showNumbersToBet(*m_aid, m_session, *m_picture);
-}
-
-void TEASY::PChange() {
-    m_session.setLastNumber(m_aid->lastNumber());
-}
-
 void TEASY::SpeedButton7Click() {
-    actions::refreshAndTogglePicture(*m_aid, *m_picture);
-}
-
-void TEASY::ImageXClick() {
-    m_picture->toggle();
-}
-void TEASY::Panel2Click() {
-    m_picture->toggle();
+    refreshAndTogglePicture();
 }
 
 // ---- chart pages ----
@@ -226,48 +172,30 @@ void TEASY::SpeedButton4Click() {
 // ---- session files: only the current session is ever saved ----
 
 void TEASY::Button5Click() {
-    m_commands.saveSession(this, *m_saveSession,
-                           m_site->saveRequest(QStringLiteral("Rotamind Easy - Salva sessione"),
-                                               QStringLiteral(" - Spin TOTALI")),
-                           m_session.current().texts());
+    m_commands->saveSession(this, *m_saveSession,
+                            m_site->saveRequest(QStringLiteral("Rotamind Easy - Salva sessione"),
+                                                QStringLiteral(" - Spin TOTALI")),
+                            m_session.current().texts());
 }
 
 void TEASY::Button3Click() {
-    m_commands.saveChart(this, *m_saveChart,
-                         m_site->saveRequest(QStringLiteral("Rotamind Easy - Salva grafico"),
-                                             QStringLiteral(" - GRAFICO Spin TOTALI")),
-                         *m_current->chart());
+    m_commands->saveChart(this, *m_saveChart,
+                          m_site->saveRequest(QStringLiteral("Rotamind Easy - Salva grafico"),
+                                              QStringLiteral(" - GRAFICO Spin TOTALI")),
+                          *m_current->chart());
 }
 
 void TEASY::Button4Click() {
-    actions::loadSeries(m_commands, this, *m_openCurrent, m_session, m_session.current());
+    actions::loadSeries(*m_commands, this, *m_openCurrent, m_session, m_session.current());
 }
 
 void TEASY::Button8Click() {
-    actions::loadSeries(m_commands, this, *m_openSaved, m_session, m_session.saved());
+    actions::loadSeries(*m_commands, this, *m_openSaved, m_session, m_session.saved());
 }
 
 // ---- site, croupier and web pages ----
 
-void TEASY::Edit1Click() {
-    m_site->site()->clear();
-}
-void TEASY::Edit2Click() {
-    m_site->croupier()->clear();
-}
-void TEASY::SpeedButton6Click() {
-    web::openContactPage();
-}
 void TEASY::SpeedButton9Click() {
-    web::openContactPage();
+    SpeedButton6Click();
 }
-void TEASY::Image1Click() {
-    web::openHomePage();
-}
-
-void TEASY::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
-    emit formClosed();
-}
-
 } // namespace rotamind

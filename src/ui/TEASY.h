@@ -1,71 +1,42 @@
 #pragma once
 
 #include "session/EasySession.h"
-#include "ui/SessionCommands.h"
-#include "ui/WheelPicturePanel.h"
-
-#include <QWidget>
-
-#include <memory>
+#include "ui/WorkingWindow.h"
 
 class QFileDialog;
-class QLineEdit;
-class QTabWidget;
 
 namespace rotamind {
 
-class BettingAidPanel;
 class ClassicStatsGrid;
-class EntryArea;
 class SeriesBlock;
-class SiteFields;
 
-// The EASY working window: every launch, whatever its direction, goes into the
-// current session (List1/Chart1/boules); the saved session (List2/Chart2/
-// boules2) stands beside it and is filled only by loading a file. A view over
-// an EasySession; the handlers carry the layout's names and each calls one
-// operation of the session or of a view.
-class TEASY final : public QWidget {
+// The EASY working window, a view over an EasySession: every launch, whatever
+// its direction, goes into the current session (List1/Chart1/boules); the
+// saved session (List2/Chart2/boules2) stands beside it and is filled only by
+// loading a file.
+class TEASY final : public WorkingWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TEASY)
 
 public:
-    static constexpr int kNarrowWidth = 410;
-    static constexpr int kWideWidth = 674;
     static constexpr int kHeight = 622;
 
     explicit TEASY(QWidget* parent = nullptr);
     ~TEASY() override;
 
-    void setPictureSource(WheelPicturePanel::PictureSource source);
-
     EasySession& session() { return m_session; }
-    QLineEdit* siteField() const;
-    QLineEdit* croupierField() const;
-    // The save and load commands, with their clock, dialog and message hooks.
-    SessionCommands& sessionCommands() { return m_commands; }
 
 public slots:
-    void Button11Click();
-    void Button6Click();
-    void Button7Click();
     void SpeedButton1Click();
     void List1DblClick();
-    void SpeedButton3Click();
     void SpeedButton5Click();
     void SpeedButton8Click();
     void Button1Click();
-
     void AZZERAClick();
     // The statistics commands run the chain again for their series.
     void refreshCurrentStatistics();
     void refreshSavedStatistics();
-
-    void Button2Click();
-    void PChange();
     void SpeedButton7Click();
-    void ImageXClick();
-    void Panel2Click();
 
     void SpeedButton14Click();
     void SpeedButton15Click();
@@ -76,21 +47,11 @@ public slots:
     void Button3Click();
     void Button4Click();
     void Button8Click();
-
-    void Edit1Click();
-    void Edit2Click();
-    void SpeedButton6Click();
     void SpeedButton9Click();
-    void Image1Click();
 
 signals:
     // "PRO": the window has hidden itself; the shell shows PRO.
     void proRequested();
-    // The window was closed: the program ends.
-    void formClosed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildCommandColumn();
@@ -99,21 +60,15 @@ private:
     void buildHiddenCommands();
     void wire();
 
-    EasySession m_session;
-    EntryArea* m_entry = nullptr;
-    BettingAidPanel* m_aid = nullptr;
+    EasySession& m_session;
     SeriesBlock* m_current = nullptr;
     SeriesBlock* m_saved = nullptr;
-    WheelPicturePanel* m_picture = nullptr;
-    SiteFields* m_site = nullptr;
-    QTabWidget* m_tabs = nullptr;
     std::unique_ptr<ClassicStatsGrid> m_classicCurrent;
     std::unique_ptr<ClassicStatsGrid> m_classicSaved;
     QFileDialog* m_saveChart = nullptr;   // Save1
     QFileDialog* m_saveSession = nullptr; // Save2
     QFileDialog* m_openCurrent = nullptr; // Open1
     QFileDialog* m_openSaved = nullptr;   // Open2
-    SessionCommands m_commands;
 };
 
 } // namespace rotamind

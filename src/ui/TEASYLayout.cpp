@@ -84,22 +84,17 @@ void TEASY::buildSessionArea() {
                                 .text = QStringLiteral("SALVATA"),
                                 .background = palette::kYellow});
     commands::buildSessionButtons<TEASY>(this, kSessionButtons);
-    m_saveChart = createSaveDialog(this, QStringLiteral("Save1"), QStringLiteral("Immagine bitmap"),
-                                   QStringLiteral("*.bmp"), QStringLiteral("bmp"));
-    m_saveSession = createSaveDialog(this, QStringLiteral("Save2"), QStringLiteral("File di testo"),
-                                     QStringLiteral("*.txt"), QStringLiteral("txt"));
+    m_saveChart = createChartSaveDialog(this, QStringLiteral("Save1"));
+    m_saveSession = createSessionSaveDialog(this, QStringLiteral("Save2"));
     m_openCurrent = createOpenDialog(this, QStringLiteral("Open1"));
     m_openSaved = createOpenDialog(this, QStringLiteral("Open2"));
 
-    m_site =
-        new SiteFields(this, m_session,
-                       {.headingBackground = palette::kGreen, .headingForeground = palette::kLime});
-    ClickableLabel* banner = makeBanner(this, 609);
-    connect(banner, &ClickableLabel::clicked, this, &TEASY::Image1Click);
+    addSiteFields(palette::kGreen, palette::kLime);
+    addBanner(609);
 }
 
 void TEASY::buildStatisticsTabs() {
-    m_tabs = parts::makeStatisticsTabs(this);
+    addStatisticsTabs();
 
     QWidget* classic = parts::makeStatisticsPage(QStringLiteral("Classiche"), palette::kBlack);
     m_classicCurrent = std::make_unique<ClassicStatsGrid>(
@@ -116,7 +111,7 @@ void TEASY::buildStatisticsTabs() {
                                        .firstRowTop = 224});
     m_tabs->addTab(classic, QStringLiteral("Statistiche Classiche"));
 
-    connect(parts::addContactPage(m_tabs), &QToolButton::clicked, this, &TEASY::SpeedButton9Click);
+    finishStatisticsTabs();
 }
 
 void TEASY::buildHiddenCommands() {

@@ -65,25 +65,22 @@ SeriesBlockSetup seriesSetup(Direction direction) {
 } // namespace
 
 TPRO::TPRO(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
-      m_session(newWindowEntry()) {
-    setObjectName(QStringLiteral("PRO"));
-    setWindowTitle(QStringLiteral("Rotamind PRO"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
-    setFont(palette::windowFont());
-    palette::setWindowColour(this, palette::kMaroon);
-
-    m_entry = new EntryArea(this, m_session);
-    m_aid = new BettingAidPanel(this, {.pictureButtonName = QStringLiteral("SpeedButton4"),
-                                       .buttonTop = 32,
-                                       .windowRect = {8, 68, 193, 24},
-                                       .withOpposite = true});
+    : WorkingWindow(std::make_unique<ProSession>(newWindowEntry()),
+                    {.name = QStringLiteral("PRO"),
+                     .title = QStringLiteral("Rotamind PRO"),
+                     .colour = palette::kMaroon,
+                     .height = kHeight,
+                     .aid = {.pictureButtonName = QStringLiteral("SpeedButton4"),
+                             .buttonTop = 32,
+                             .windowRect = {8, 68, 193, 24},
+                             .withOpposite = true}},
+                    parent),
+      m_session(static_cast<ProSession&>(workingSession())) {
     m_clockwise = new SeriesBlock(this, m_session.seriesFor(Direction::Clockwise),
                                   seriesSetup(Direction::Clockwise));
     m_counterClockwise = new SeriesBlock(this, m_session.seriesFor(Direction::CounterClockwise),
                                          seriesSetup(Direction::CounterClockwise));
-    m_picture = new WheelPicturePanel(this);
+    addWheelPicture();
     m_lock = new DirectionLock(m_entry->radio(Direction::Clockwise),
                                m_entry->radio(Direction::CounterClockwise), this);
     buildCommandColumn();
@@ -92,8 +89,6 @@ TPRO::TPRO(QWidget* parent)
     buildStatisticsTabs();
     buildHiddenCommands();
     wire();
-    // FormCreate: the narrow layout, statistics out of sight.
-    setFixedSize(kNarrowWidth, kHeight);
 }
 
 TPRO::~TPRO() {
@@ -102,20 +97,10 @@ TPRO::~TPRO() {
         m_autoSave->setSource(nullptr);
 }
 
-void TPRO::setPictureSource(WheelPicturePanel::PictureSource source) {
-    m_picture->setPictureSource(std::move(source));
-}
-
 SeriesBlock& TPRO::seriesBlock(Direction direction) const {
     return direction == Direction::Clockwise ? *m_clockwise : *m_counterClockwise;
 }
 
-QLineEdit* TPRO::siteField() const {
-    return m_site->site();
-}
-QLineEdit* TPRO::croupierField() const {
-    return m_site->croupier();
-}
 bool TPRO::timer1On() const {
     return m_lock->timer1On();
 }
@@ -124,7 +109,6 @@ bool TPRO::timer2On() const {
 }
 
 void TPRO::wire() {
-    connect(m_entry->registerButton(), &QPushButton::clicked, this, &TPRO::Button11Click);
     connect(m_clockwise->deleteButton(), &QToolButton::clicked, this, &TPRO::SpeedButton1Click);
     connect(m_counterClockwise->deleteButton(), &QToolButton::clicked, this,
             &TPRO::SpeedButton2Click);
@@ -136,14 +120,7 @@ void TPRO::wire() {
             &TPRO::SpeedButton14Click);
     connect(m_counterClockwise->nextButton(), &QToolButton::clicked, this,
             &TPRO::SpeedButton15Click);
-    connect(m_aid->showButton(), &QPushButton::clicked, this, &TPRO::Button2Click);
     connect(m_aid->pictureButton(), &QToolButton::clicked, this, &TPRO::SpeedButton4Click);
-    connect(m_aid, &BettingAidPanel::lastNumberEdited, this, &TPRO::PChange);
-    connect(m_picture, &WheelPicturePanel::clicked, this, &TPRO::Panel2Click);
-    connect(m_picture->picture(), &ClickableLabel::clicked, this, &TPRO::ImageXClick);
-    connect(m_site, &SiteFields::siteClicked, this, &TPRO::Edit1Click);
-    connect(m_site, &SiteFields::croupierClicked, this, &TPRO::Edit2Click);
-    actions::showLastNumber(*m_aid, m_session);
     actions::showStatistics(*this, m_session.seriesFor(Direction::Clockwise), *m_classicClockwise,
                             m_lengthsClockwise.get());
     actions::showStatistics(*this, m_session.seriesFor(Direction::CounterClockwise),
@@ -151,16 +128,6 @@ void TPRO::wire() {
 }
 
 // ---- recording ----
-
-void TPRO::Button11Click() {
-    m_session.pressRegister();
-}
-void TPRO::Button6Click() {
-    m_session.registerLaunch(Direction::Clockwise);
-}
-void TPRO::Button7Click() {
-    m_session.registerLaunch(Direction::CounterClockwise);
-}
 
 void TPRO::SpeedButton1Click() {
     m_session.deleteLast(m_session.seriesFor(Direction::Clockwise), Direction::Clockwise);
@@ -183,10 +150,6 @@ void TPRO::SpeedButton7Click() {
 }
 void TPRO::SpeedButton8Click() {
     m_lock->toggle(Direction::Clockwise);
-}
-
-void TPRO::SpeedButton3Click() {
-    actions::toggleWidth(*this, kNarrowWidth, kWideWidth, kHeight);
 }
 
 void TPRO::SpeedButton5Click() {
@@ -216,23 +179,8 @@ void TPRO::AZZERAClick() {
 
 // ---- betting aid and wheel picture ----
 
-void TPRO::Button2Click() {
-    actions::showNumbersToBet(*m_aid, m_session, *m_picture);
-}
-
-void TPRO::PChange() {
-    m_session.setLastNumber(m_aid->lastNumber());
-}
-
 void TPRO::SpeedButton4Click() {
-    actions::refreshAndTogglePicture(*m_aid, *m_picture);
-}
-
-void TPRO::ImageXClick() {
-    m_picture->toggle();
-}
-void TPRO::Panel2Click() {
-    m_picture->toggle();
+    refreshAndTogglePicture();
 }
 
 // ---- chart pages ----
@@ -248,26 +196,6 @@ void TPRO::SpeedButton14Click() {
 }
 void TPRO::SpeedButton15Click() {
     m_counterClockwise->chart()->nextPage();
-}
-
-// ---- site, croupier and web pages ----
-
-void TPRO::Edit1Click() {
-    m_site->site()->clear();
-}
-void TPRO::Edit2Click() {
-    m_site->croupier()->clear();
-}
-void TPRO::SpeedButton6Click() {
-    web::openContactPage();
-}
-void TPRO::Image1Click() {
-    web::openHomePage();
-}
-
-void TPRO::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
-    emit formClosed();
 }
 
 } // namespace rotamind

@@ -1,45 +1,32 @@
 #pragma once
 
 #include "session/ProSession.h"
-#include "ui/WheelPicturePanel.h"
-#include "wheel/Wheel.h"
+#include "ui/WorkingWindow.h"
 
 #include <QPointer>
-#include <QWidget>
-
-#include <memory>
 
 class QFileDialog;
-class QLineEdit;
-class QTabWidget;
 
 namespace rotamind {
 
-class BettingAidPanel;
 class ClassicStatsGrid;
 class DirectionLock;
-class EntryArea;
 class LengthStatsGrid;
 class ProAutoSaveSource;
 class SeriesBlock;
-class SessionCommands;
-class SiteFields;
 class TAZZERAPRO;
 class TSALVA;
 struct AutoSaveSource;
 
 // The PRO working window, a view over a ProSession: clockwise launches in
 // List1/Chart1, counter-clockwise ones in List2/Chart2, each with classic and
-// length statistics; the entry, the direction lock, the betting aid and the
-// session area. The handlers carry the layout's names; each calls one
-// operation of the session or of a view.
-class TPRO final : public QWidget {
+// length statistics; the direction lock and the session area with automatic
+// saving beside what every working window has.
+class TPRO final : public WorkingWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TPRO)
 
 public:
-    static constexpr int kNarrowWidth = 410;
-    static constexpr int kWideWidth = 674;
     static constexpr int kHeight = 624;
 
     explicit TPRO(QWidget* parent = nullptr);
@@ -47,48 +34,33 @@ public:
 
     // The confirmation asked by "Azzera sessione"; without one the button does nothing.
     void setResetConfirmation(TAZZERAPRO* dialog) { m_confirmation = dialog; }
-    void setPictureSource(WheelPicturePanel::PictureSource source);
     // The automatic-save dialog shown by "Gestione salvataggi automatici"; not
     // owned. Without one the button does nothing.
     void setAutoSaveDialog(TSALVA* dialog);
     // What automatic saving reads of this window; lives as long as the window.
     const AutoSaveSource& autoSaveSource() const;
-    // The save and load commands, with their clock, dialog run and message box.
-    SessionCommands& sessionCommands() const { return *m_commands; }
 
     ProSession& session() { return m_session; }
     const ProSession& session() const { return m_session; }
     SeriesBlock& seriesBlock(Direction direction) const;
-    QLineEdit* siteField() const;
-    QLineEdit* croupierField() const;
     // The lock timers of the layout: Timer1 holds "A", Timer2 holds "O".
     bool timer1On() const;
     bool timer2On() const;
 
 public slots:
-    void Button11Click();
-    void Button6Click();
-    void Button7Click();
     void SpeedButton1Click();
     void SpeedButton2Click();
     void List1DblClick();
     void List2DblClick();
     void SpeedButton7Click();
     void SpeedButton8Click();
-    void SpeedButton3Click();
     void SpeedButton5Click();
     void Button4Click();
-
     void AZZERAClick();
     // The statistics commands run the chain again for their series.
     void refreshClockwiseStatistics();
     void refreshCounterStatistics();
-
-    void Button2Click();
-    void PChange();
     void SpeedButton4Click();
-    void ImageXClick();
-    void Panel2Click();
 
     void SpeedButton12Click();
     void SpeedButton13Click();
@@ -103,19 +75,9 @@ public slots:
     void Button10Click();
     void SpeedButton10Click();
 
-    void Edit1Click();
-    void Edit2Click();
-    void SpeedButton6Click();
-    void Image1Click();
-
 signals:
     // "Easy": the window has hidden itself; the shell shows EASY.
     void easyRequested();
-    // The window was closed: the program ends.
-    void formClosed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildCommandColumn();
@@ -125,22 +87,16 @@ private:
     void buildHiddenCommands();
     void wire();
 
-    ProSession m_session;
-    EntryArea* m_entry = nullptr;
-    BettingAidPanel* m_aid = nullptr;
+    ProSession& m_session;
     SeriesBlock* m_clockwise = nullptr;
     SeriesBlock* m_counterClockwise = nullptr;
-    WheelPicturePanel* m_picture = nullptr;
     DirectionLock* m_lock = nullptr;
-    SiteFields* m_site = nullptr;
-    QTabWidget* m_tabs = nullptr;
     std::unique_ptr<ClassicStatsGrid> m_classicClockwise;
     std::unique_ptr<ClassicStatsGrid> m_classicCounter;
     std::unique_ptr<LengthStatsGrid> m_lengthsClockwise;
     std::unique_ptr<LengthStatsGrid> m_lengthsCounter;
     TAZZERAPRO* m_confirmation = nullptr;
 
-    std::unique_ptr<SessionCommands> m_commands;
     std::unique_ptr<ProAutoSaveSource> m_autoSaveSource;
     QPointer<TSALVA> m_autoSave;
     // One dialog per command, kept for the window's life so that each opens

@@ -107,15 +107,12 @@ void TPRO::buildSessionArea() {
         this, QStringLiteral("SpeedButton10"), QStringLiteral("autosave"), {519, 75, 33, 25},
         QStringLiteral("Gestione salvataggi automatici"));
     connect(autoSave, &QToolButton::clicked, this, &TPRO::SpeedButton10Click);
-    m_site = new SiteFields(
-        this, m_session,
-        {.headingBackground = palette::kFuchsia, .headingForeground = palette::kBlack});
-    ClickableLabel* banner = makeBanner(this, 610);
-    connect(banner, &ClickableLabel::clicked, this, &TPRO::Image1Click);
+    addSiteFields(palette::kFuchsia, palette::kBlack);
+    addBanner(610);
 }
 
 void TPRO::buildStatisticsTabs() {
-    m_tabs = parts::makeStatisticsTabs(this);
+    addStatisticsTabs();
 
     QWidget* classic = parts::makeStatisticsPage(QStringLiteral("Classiche"), palette::kYellow);
     m_classicClockwise = std::make_unique<ClassicStatsGrid>(
@@ -151,7 +148,7 @@ void TPRO::buildStatisticsTabs() {
                                       .headLefts = {138, 167, 197, 222}});
     m_tabs->addTab(lengths, QStringLiteral("Lunghezze"));
 
-    connect(parts::addContactPage(m_tabs), &QToolButton::clicked, this, &TPRO::SpeedButton6Click);
+    finishStatisticsTabs();
 }
 
 void TPRO::buildHiddenCommands() {

@@ -16,27 +16,12 @@
 
 namespace rotamind {
 
-namespace {
-
-QFileDialog* makeSessionDialog(QWidget* window, const QString& name) {
-    return createSaveDialog(window, name, QStringLiteral("File di testo"), QStringLiteral("*.txt"),
-                            QStringLiteral("txt"));
-}
-
-QFileDialog* makeChartDialog(QWidget* window, const QString& name) {
-    return createSaveDialog(window, name, QStringLiteral("Immagine bitmap"),
-                            QStringLiteral("*.bmp"), QStringLiteral("bmp"));
-}
-
-} // namespace
-
 void TPRO::buildSessionDialogs() {
-    m_commands = std::make_unique<SessionCommands>();
     m_autoSaveSource = std::make_unique<ProAutoSaveSource>(*this);
-    m_save1 = makeChartDialog(this, QStringLiteral("Save1"));
-    m_save2 = makeSessionDialog(this, QStringLiteral("Save2"));
-    m_save3 = makeSessionDialog(this, QStringLiteral("Save3"));
-    m_save4 = makeChartDialog(this, QStringLiteral("Save4"));
+    m_save1 = createChartSaveDialog(this, QStringLiteral("Save1"));
+    m_save2 = createSessionSaveDialog(this, QStringLiteral("Save2"));
+    m_save3 = createSessionSaveDialog(this, QStringLiteral("Save3"));
+    m_save4 = createChartSaveDialog(this, QStringLiteral("Save4"));
     m_open1 = createOpenDialog(this, QStringLiteral("Open1"));
     m_open2 = createOpenDialog(this, QStringLiteral("Open2"));
 }
