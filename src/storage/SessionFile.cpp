@@ -51,6 +51,12 @@ QString shownLine(const char* begin, qsizetype length) {
     return text;
 }
 
+// The system reads a file name up to its first NUL, so such a path would name
+// another file: "a\0b.txt" is "a".
+bool holdsNul(const QString& path) {
+    return path.contains(QChar(0));
+}
+
 } // namespace
 
 QByteArray sessionFileBytes(std::span<const QString> items) {
@@ -105,6 +111,8 @@ std::variant<QStringList, SessionReadError> readSessionFile(const QString& path)
     };
     if (path.isEmpty())
         return cannotOpen(QStringLiteral("nessun nome di file"));
+    if (holdsNul(path))
+        return cannotOpen(QStringLiteral("nome di file con un carattere nullo"));
     const QFileInfo info(path);
     // Devices and pipes could stream forever or block; folders hold no lines.
     if (info.exists() && !info.isFile())
@@ -143,6 +151,8 @@ std::variant<QStringList, SessionReadError> readSessionFile(const QString& path)
 }
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    if (holdsNul(path))
+        return false;
     const QFileInfo target(path);
     // A save renames a new file over the target: over a device, a pipe or a
     // folder that would replace the node itself (root may do that in /dev).

@@ -80,6 +80,14 @@ TEST(AtomicWrite, missingFolderOrFileAsFolder_fails) {
     EXPECT_EQ(entriesOf(dir.path()), QStringList{QStringLiteral("file.txt")});
 }
 
+// The system cuts a name at a NUL character: "a\0b.txt" would write "a".
+TEST(AtomicWrite, nulInPath_failsWithoutWritingTheCutName) {
+    QTemporaryDir dir;
+    const QString cut = dir.filePath(QStringLiteral("a"));
+    EXPECT_FALSE(writeFileAtomically(cut + QChar(0) + QStringLiteral("b.txt"), "1\r\n"));
+    EXPECT_TRUE(entriesOf(dir.path()).isEmpty());
+}
+
 TEST(AtomicWrite, folderAtPath_failsAndFolderStays) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("cartella")));
