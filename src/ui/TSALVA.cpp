@@ -282,9 +282,9 @@ bool TSALVA::writeOne(const QString& suffix, const std::function<QByteArray()>& 
         saveName(m_clock(), m_locale, m_source->site(), m_source->croupier(), suffix);
     const QString path = m_edit1->text() + name;
     // A separator in the site or croupier would put the file outside the
-    // chosen folder; such a name cannot be created here.
-    const bool bareName = !name.contains(u'/') && !name.contains(u'\\');
-    if (!bareName || !writeFileAtomically(path, bytes())) {
+    // chosen folder, and a NUL would cut its name short: such a name cannot be
+    // created here.
+    if (!isBareFileName(name) || !writeFileAtomically(path, bytes())) {
         showFailure(QFileInfo(path).absoluteFilePath());
         return false;
     }
