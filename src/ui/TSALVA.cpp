@@ -222,7 +222,10 @@ void TSALVA::Button1Click() {
 void TSALVA::SpeedButton1Click() {
     const QString text = m_combo1->currentText();
     // A whole number exactly as typed: blanks and a plus sign make no number.
-    static const QRegularExpression wholeNumber(QStringLiteral("^-?[0-9]+$"));
+    // Anchored as a whole, since "$" alone would also match before a final
+    // line feed and "5\n" would pass as 5.
+    static const QRegularExpression wholeNumber(
+        QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]+")));
     bool valid = wholeNumber.match(text).hasMatch();
     const qint64 minutes = valid ? text.toInt(&valid) : 0;
     if (!valid) {

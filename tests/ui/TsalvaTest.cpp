@@ -226,8 +226,9 @@ private slots:
 
     void invalidInterval_isReportedAndChangesNothing() {
         m_dialog->show();
-        for (const QString& text : {QStringLiteral("x5"), QString(), QStringLiteral("5 "),
-                                    QStringLiteral(" 5"), QStringLiteral("+5")}) {
+        for (const QString& text :
+             {QStringLiteral("x5"), QString(), QStringLiteral("5 "), QStringLiteral(" 5"),
+              QStringLiteral("+5"), QStringLiteral("5\n")}) {
             setInterval(text);
             pressOnOff();
             const QList<QMessageBox*> shown = openBoxes(*m_dialog);
