@@ -358,6 +358,8 @@ private slots:
             {QStringLiteral("Bet365"), QStringLiteral("Orm\\ilda")},
             // A pasted NUL would cut the name to "... Bet".
             {QStringLiteral("Bet") + QChar(0) + QStringLiteral("365"), QStringLiteral("Ormilda")},
+            // Shown as built: tidied, the path would lie outside the folder.
+            {QStringLiteral("a/../../etc/y"), QStringLiteral("Ormilda")},
         };
         for (const auto& c : cases) {
             m_source.siteText = c.site;
@@ -393,10 +395,19 @@ private slots:
         QVERIFY(QDir::setCurrent(m_dir->path()));
         m_source.clockwise.clear();
         m_dialog->Timer1Timer();
+        // A failure names the full path tried, the name untidied.
+        const QString working = QDir::currentPath();
+        m_source.siteText = QStringLiteral("x/../y");
+        m_dialog->Timer1Timer();
         QDir::setCurrent(previous);
         QCOMPARE(QFileInfo(folder() + kStamp + QStringLiteral(" - Spin ORARI.txt")).size(), 0);
         QCOMPARE(contentOf(folder() + kStamp + QStringLiteral(" - Spin ANTIORARI.txt")),
                  QByteArray("-3\r\n"));
+        const QList<QMessageBox*> shown = openBoxes(*m_dialog);
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first()->text(),
+                 QStringLiteral("Cannot create file ") + working +
+                     QStringLiteral("/08-12-2024 ore 14-05-33 x/../y - Ormilda - Spin ORARI.txt"));
     }
 
     void escape_doesNotHideButTheProgramCanClose() {
