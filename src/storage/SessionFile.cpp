@@ -7,6 +7,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <csignal>
 #include <cstring>
 #include <optional>
 
@@ -148,6 +149,12 @@ std::variant<QStringList, SessionReadError> readSessionFile(const QString& path)
     if (auto* error = std::get_if<SessionReadError>(&result))
         error->path = path;
     return result;
+}
+
+void ignoreFileSizeSignal() {
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes) {

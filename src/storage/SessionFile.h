@@ -39,6 +39,11 @@ std::variant<QStringList, SessionReadError> parseSessionBytes(const QByteArray& 
 // path) returns false and the target (if any) keeps its old content.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes);
 
+// Lets a file-size limit (ulimit -f) fail a write with EFBIG, which the save
+// reports like a full disk, instead of the kernel's SIGXFSZ ending the program
+// in the middle of a save. Called once at start, before any file is written.
+void ignoreFileSizeSignal();
+
 inline bool writeSessionFile(const QString& path, std::span<const QString> items) {
     return writeFileAtomically(path, sessionFileBytes(items));
 }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -115,6 +116,23 @@ TEST(AtomicWrite, pipeAtPathOrBehindLink_failsAndNodeStays) {
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(entriesOf(dir.path()).size(), 2);
+}
+
+// Run in a child process: before the signal was ignored, the limit killed it.
+TEST(AtomicWriteDeathTest, fileSizeLimit_failsTheWriteInsteadOfEndingTheProgram) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("s.txt"));
+    EXPECT_EXIT(
+        {
+            ignoreFileSizeSignal();
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 4096;
+            setrlimit(RLIMIT_FSIZE, &limit);
+            std::_Exit(writeFileAtomically(path, QByteArray(1 << 16, '1')) ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_TRUE(entriesOf(dir.path()).isEmpty());
 }
 
 TEST(AtomicWrite, fullDisk_failsAndOldContentStays) {
