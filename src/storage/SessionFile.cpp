@@ -165,6 +165,12 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
     // folder that would replace the node itself (root may do that in /dev).
     if (target.exists() && !target.isFile())
         return false;
+    // A link to a regular file is followed, as editors do: QSaveFile writes
+    // the file it points to, in that file's own folder. A link that leads to
+    // nothing, dangling or in a loop, is refused: QSaveFile would create the
+    // missing target wherever it lies, or replace the looping link itself.
+    if (target.isSymLink() && !target.exists())
+        return false;
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))

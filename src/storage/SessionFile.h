@@ -36,7 +36,8 @@ std::variant<QStringList, SessionReadError> parseSessionBytes(const QByteArray& 
 
 // Writes bytes so that the target is replaced whole or not at all. On failure
 // (missing folder, a folder or device at the path, a full disk, a NUL in the
-// path) returns false and the target (if any) keeps its old content.
+// path, a dangling or looping link) returns false and the target (if any)
+// keeps its old content. A link to a regular file has that file replaced.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes);
 
 // Lets a file-size limit (ulimit -f) fail a write with EFBIG, which the save

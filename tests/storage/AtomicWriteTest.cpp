@@ -118,6 +118,52 @@ TEST(AtomicWrite, pipeAtPathOrBehindLink_failsAndNodeStays) {
     EXPECT_EQ(entriesOf(dir.path()).size(), 2);
 }
 
+// As editors do: the file the link points to is replaced, in its own folder,
+// and the link stays a link.
+TEST(AtomicWrite, linkToRegularFile_replacesTheFileItPointsTo) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("qui")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("altrove")));
+    writeRaw(dir.filePath(QStringLiteral("altrove/vero.txt")), "old");
+    const QString link = dir.filePath(QStringLiteral("qui/s.txt"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("../altrove/vero.txt"), link));
+
+    ASSERT_TRUE(writeFileAtomically(link, "1\r\n"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(contentOf(dir.filePath(QStringLiteral("altrove/vero.txt"))), QByteArray("1\r\n"));
+    EXPECT_EQ(entriesOf(dir.filePath(QStringLiteral("qui"))), QStringList{QStringLiteral("s.txt")});
+    EXPECT_EQ(entriesOf(dir.filePath(QStringLiteral("altrove"))),
+              QStringList{QStringLiteral("vero.txt")});
+}
+
+// A loop would be replaced by a regular file, and a dangling link would create
+// its target, which may lie outside the folder.
+TEST(AtomicWrite, loopingOrDanglingLink_failsAndNothingIsCreated) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("fuori")));
+    const QString folder = dir.filePath(QStringLiteral("qui"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("qui")));
+    const struct {
+        const char* name;
+        QString target;
+    } links[] = {
+        {"se-stesso.txt", QStringLiteral("se-stesso.txt")},
+        {"giro-a.txt", QStringLiteral("giro-b.txt")},
+        {"giro-b.txt", QStringLiteral("giro-a.txt")},
+        {"sospeso.txt", QStringLiteral("../fuori/nuovo.txt")},
+    };
+    for (const auto& l : links)
+        ASSERT_TRUE(QFile::link(l.target, folder + u'/' + QLatin1String(l.name)));
+
+    for (const auto& l : links) {
+        const QString path = folder + u'/' + QLatin1String(l.name);
+        EXPECT_FALSE(writeFileAtomically(path, "1\r\n")) << l.name;
+        EXPECT_TRUE(QFileInfo(path).isSymLink()) << l.name;
+    }
+    EXPECT_EQ(entriesOf(folder).size(), 4);
+    EXPECT_TRUE(entriesOf(dir.filePath(QStringLiteral("fuori"))).isEmpty());
+}
+
 // Run in a child process: before the signal was ignored, the limit killed it.
 TEST(AtomicWriteDeathTest, fileSizeLimit_failsTheWriteInsteadOfEndingTheProgram) {
     QTemporaryDir dir;
