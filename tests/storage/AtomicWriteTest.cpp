@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -33,31 +32,6 @@ QStringList entriesOf(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                   QDir::NoDotAndDotDot);
 }
-
-// Files may grow only to `bytes` while it lives: the kernel then fails writes
-// with EFBIG, as a full disk fails them with ENOSPC.
-class FileSizeLimit final {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    bool active() const { return m_active; }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-    bool m_active = false;
-};
 
 } // namespace
 
@@ -179,24 +153,4 @@ TEST(AtomicWriteDeathTest, fileSizeLimit_failsTheWriteInsteadOfEndingTheProgram)
         },
         ::testing::ExitedWithCode(0), "");
     EXPECT_TRUE(entriesOf(dir.path()).isEmpty());
-}
-
-TEST(AtomicWrite, fullDisk_failsAndOldContentStays) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("s.txt"));
-    writeRaw(path, "3\r\n-3\r\n");
-    const QByteArray big(1 << 20, '1');
-    bool written = true;
-    {
-        FileSizeLimit limit(64 * 1024);
-        ASSERT_TRUE(limit.active());
-        written = writeFileAtomically(path, big);
-    }
-    EXPECT_FALSE(written);
-    EXPECT_EQ(contentOf(path), QByteArray("3\r\n-3\r\n"));
-    // No half-written temporary file is left beside it.
-    EXPECT_EQ(entriesOf(dir.path()), QStringList{QStringLiteral("s.txt")});
-    // The same write goes through once there is room again.
-    EXPECT_TRUE(writeFileAtomically(path, big));
-    EXPECT_EQ(contentOf(path), big);
 }
