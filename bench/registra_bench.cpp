@@ -20,16 +20,6 @@ using namespace rotamind;
 
 namespace {
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "registra_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 // utime + stime of this process, in clock ticks.
 long long cpuTicks() {
     QFile stat(QStringLiteral("/proc/self/stat"));
@@ -42,7 +32,6 @@ long long cpuTicks() {
 }
 
 void BM_Registra(benchmark::State& state) {
-    application();
     TPRO window;
     window.show();
     std::vector<std::int8_t> classes;
@@ -72,7 +61,6 @@ BENCHMARK(BM_Registra)
     ->ReportAggregatesOnly(true);
 
 void BM_IdleWithLockOn(benchmark::State& state) {
-    application();
     TPRO window;
     window.show();
     window.SpeedButton7Click(); // lock "A"
@@ -92,3 +80,18 @@ void BM_IdleWithLockOn(benchmark::State& state) {
 BENCHMARK(BM_IdleWithLockOn)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 } // namespace
+
+// The application lives on main's stack, not in a static: a static one is
+// destroyed by the exit handlers after Qt's own globals (the list of input
+// devices) that its destructor still uses, and the program crashed at exit.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,12 +1,14 @@
-# rotamind_add_test(<name> SOURCES <files...> LIBS <targets...> [GUI])
+# rotamind_add_test(<name> SOURCES <files...> LIBS <targets...> [GUI] [RUNNER <script>])
 #
 # One test program, registered with CTest under <name>. Plain tests use
 # GoogleTest; GUI tests use Qt Test and run on the offscreen platform so that
-# they need no display.
+# they need no display. With RUNNER, CTest runs the bash script with the
+# program's path as its argument, for tests that need a setting up the
+# program cannot do itself; the script's exit code 77 counts as a skip.
 find_package(GTest REQUIRED)
 
 function(rotamind_add_test name)
-    cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "GUI" "RUNNER" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE rotamind_common ${ARG_LIBS})
     if(ARG_GUI)
@@ -14,6 +16,10 @@ function(rotamind_add_test name)
         add_test(NAME ${name} COMMAND ${name})
         set_tests_properties(${name} PROPERTIES
             ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+    elseif(ARG_RUNNER)
+        target_link_libraries(${name} PRIVATE GTest::gtest_main)
+        add_test(NAME ${name} COMMAND bash ${ARG_RUNNER} $<TARGET_FILE:${name}>)
+        set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77)
     else()
         target_link_libraries(${name} PRIVATE GTest::gtest_main)
         add_test(NAME ${name} COMMAND ${name})

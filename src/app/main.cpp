@@ -1,4 +1,5 @@
 #include "app/Windows.h"
+#include "storage/SessionFile.h"
 #include "ui/Translations.h"
 
 #include <QApplication>
@@ -15,6 +16,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 #endif
+    // A file-size limit then fails a save with a message instead of ending the program.
+    rotamind::ignoreFileSizeSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rotamind Pro"));
     // Qt's own dialogs and message boxes speak Italian like the rest of the program.

@@ -76,6 +76,17 @@ QString saveNameTime(const QTime& time, const QLocale& locale) {
     return saveNameTimeForFormat(time, locale, format);
 }
 
+bool isBareFileName(QStringView name) {
+    if (name.isEmpty() || name == u"." || name == u"..")
+        return false;
+    // '\\' separates folders where the file may be copied to; NUL ends a name
+    // for the system, so whatever follows it would be lost.
+    for (QChar c : name)
+        if (c == u'/' || c == u'\\' || c.unicode() == 0)
+            return false;
+    return true;
+}
+
 QString saveName(const QDateTime& now, const QLocale& locale, const QString& site,
                  const QString& croupier, const QString& suffix) {
     // The date is the same everywhere; only the time follows the region.

@@ -14,6 +14,12 @@ namespace rotamind {
 QString saveName(const QDateTime& now, const QLocale& locale, const QString& site,
                  const QString& croupier, const QString& suffix);
 
+// Whether a name joined to a folder names a file right in that folder: not
+// empty, not "." or "..", and without '/', '\\' or NUL. A site or croupier
+// text may hold any of them; automatic saving, which has no dialog to correct
+// the name, refuses such a name rather than write elsewhere.
+bool isBareFileName(QStringView name);
+
 // The time part alone, as saveName writes it ("14-05-33", "2-05-33 PM").
 QString saveNameTime(const QTime& time, const QLocale& locale);
 

@@ -7,6 +7,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <csignal>
 #include <cstring>
 #include <optional>
 
@@ -49,6 +50,12 @@ QString shownLine(const char* begin, qsizetype length) {
     if (cut)
         text += u'…';
     return text;
+}
+
+// The system reads a file name up to its first NUL, so such a path would name
+// another file: "a\0b.txt" is "a".
+bool holdsNul(const QString& path) {
+    return path.contains(QChar(0));
 }
 
 } // namespace
@@ -105,6 +112,8 @@ std::variant<QStringList, SessionReadError> readSessionFile(const QString& path)
     };
     if (path.isEmpty())
         return cannotOpen(QStringLiteral("nessun nome di file"));
+    if (holdsNul(path))
+        return cannotOpen(QStringLiteral("nome di file con un carattere nullo"));
     const QFileInfo info(path);
     // Devices and pipes could stream forever or block; folders hold no lines.
     if (info.exists() && !info.isFile())
@@ -142,11 +151,25 @@ std::variant<QStringList, SessionReadError> readSessionFile(const QString& path)
     return result;
 }
 
+void ignoreFileSizeSignal() {
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
 bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    if (holdsNul(path))
+        return false;
     const QFileInfo target(path);
     // A save renames a new file over the target: over a device, a pipe or a
     // folder that would replace the node itself (root may do that in /dev).
     if (target.exists() && !target.isFile())
+        return false;
+    // A link to a regular file is followed, as editors do: QSaveFile writes
+    // the file it points to, in that file's own folder. A link that leads to
+    // nothing, dangling or in a loop, is refused: QSaveFile would create the
+    // missing target wherever it lies, or replace the looping link itself.
+    if (target.isSymLink() && !target.exists())
         return false;
     QSaveFile file(path);
     file.setDirectWriteFallback(false);

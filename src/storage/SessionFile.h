@@ -27,16 +27,23 @@ struct SessionReadError {
 
 // Reads a session file whole. Accepts CR LF, LF and a last line without an
 // end; skips blank lines. Any other line that is not a class text fails the
-// whole read, so nothing half-read reaches a series.
+// whole read, so nothing half-read reaches a series. A path holding a NUL is
+// refused unread, as line 0.
 std::variant<QStringList, SessionReadError> readSessionFile(const QString& path);
 // The items are the shared texts of classText(), so a long file costs no string
 // per line. parseSessionBytes leaves the error's path empty.
 std::variant<QStringList, SessionReadError> parseSessionBytes(const QByteArray& bytes);
 
 // Writes bytes so that the target is replaced whole or not at all. On failure
-// (missing folder, a folder or device at the path, a full disk) returns false
-// and the target (if any) keeps its old content.
+// (missing folder, a folder or device at the path, a full disk, a NUL in the
+// path, a dangling or looping link) returns false and the target (if any)
+// keeps its old content. A link to a regular file has that file replaced.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes);
+
+// Lets a file-size limit (ulimit -f) fail a write with EFBIG, which the save
+// reports like a full disk, instead of the kernel's SIGXFSZ ending the program
+// in the middle of a save. Called once at start, before any file is written.
+void ignoreFileSizeSignal();
 
 inline bool writeSessionFile(const QString& path, std::span<const QString> items) {
     return writeFileAtomically(path, sessionFileBytes(items));

@@ -222,7 +222,10 @@ void TSALVA::Button1Click() {
 void TSALVA::SpeedButton1Click() {
     const QString text = m_combo1->currentText();
     // A whole number exactly as typed: blanks and a plus sign make no number.
-    static const QRegularExpression wholeNumber(QStringLiteral("^-?[0-9]+$"));
+    // Anchored as a whole, since "$" alone would also match before a final
+    // line feed and "5\n" would pass as 5.
+    static const QRegularExpression wholeNumber(
+        QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]+")));
     bool valid = wholeNumber.match(text).hasMatch();
     const qint64 minutes = valid ? text.toInt(&valid) : 0;
     if (!valid) {
@@ -280,12 +283,21 @@ bool TSALVA::writeOne(const QString& suffix, const std::function<QByteArray()>& 
     // The clock is read per file: a file written a second later carries it.
     const QString name =
         saveName(m_clock(), m_locale, m_source->site(), m_source->croupier(), suffix);
-    const QString path = m_edit1->text() + name;
+    // Without a folder the name goes to the working folder; the path is made
+    // full here, once, and never tidied, so that a failure names exactly the
+    // path that was tried ("a/../../x" tidied would point elsewhere).
+    QString folder = m_edit1->text();
+    if (folder.isEmpty()) {
+        folder = QDir::currentPath();
+        if (!folder.endsWith(u'/'))
+            folder += u'/';
+    }
+    const QString path = folder + name;
     // A separator in the site or croupier would put the file outside the
-    // chosen folder; such a name cannot be created here.
-    const bool bareName = !name.contains(u'/') && !name.contains(u'\\');
-    if (!bareName || !writeFileAtomically(path, bytes())) {
-        showFailure(QFileInfo(path).absoluteFilePath());
+    // chosen folder, and a NUL would cut its name short: such a name cannot be
+    // created here.
+    if (!isBareFileName(name) || !writeFileAtomically(path, bytes())) {
+        showFailure(path);
         return false;
     }
     m_lastName = name;

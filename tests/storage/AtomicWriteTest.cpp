@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
+#include <cstdlib>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -33,31 +33,6 @@ QStringList entriesOf(const QString& folder) {
                                   QDir::NoDotAndDotDot);
 }
 
-// Files may grow only to `bytes` while it lives: the kernel then fails writes
-// with EFBIG, as a full disk fails them with ENOSPC.
-class FileSizeLimit final {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    bool active() const { return m_active; }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-    bool m_active = false;
-};
-
 } // namespace
 
 TEST(AtomicWrite, existingFile_replacedWhole) {
@@ -78,6 +53,14 @@ TEST(AtomicWrite, missingFolderOrFileAsFolder_fails) {
     EXPECT_FALSE(writeFileAtomically(QString(), "1\r\n"));
     EXPECT_EQ(contentOf(file), QByteArray("old"));
     EXPECT_EQ(entriesOf(dir.path()), QStringList{QStringLiteral("file.txt")});
+}
+
+// The system cuts a name at a NUL character: "a\0b.txt" would write "a".
+TEST(AtomicWrite, nulInPath_failsWithoutWritingTheCutName) {
+    QTemporaryDir dir;
+    const QString cut = dir.filePath(QStringLiteral("a"));
+    EXPECT_FALSE(writeFileAtomically(cut + QChar(0) + QStringLiteral("b.txt"), "1\r\n"));
+    EXPECT_TRUE(entriesOf(dir.path()).isEmpty());
 }
 
 TEST(AtomicWrite, folderAtPath_failsAndFolderStays) {
@@ -109,22 +92,65 @@ TEST(AtomicWrite, pipeAtPathOrBehindLink_failsAndNodeStays) {
     EXPECT_EQ(entriesOf(dir.path()).size(), 2);
 }
 
-TEST(AtomicWrite, fullDisk_failsAndOldContentStays) {
+// As editors do: the file the link points to is replaced, in its own folder,
+// and the link stays a link.
+TEST(AtomicWrite, linkToRegularFile_replacesTheFileItPointsTo) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("qui")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("altrove")));
+    writeRaw(dir.filePath(QStringLiteral("altrove/vero.txt")), "old");
+    const QString link = dir.filePath(QStringLiteral("qui/s.txt"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("../altrove/vero.txt"), link));
+
+    ASSERT_TRUE(writeFileAtomically(link, "1\r\n"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(contentOf(dir.filePath(QStringLiteral("altrove/vero.txt"))), QByteArray("1\r\n"));
+    EXPECT_EQ(entriesOf(dir.filePath(QStringLiteral("qui"))), QStringList{QStringLiteral("s.txt")});
+    EXPECT_EQ(entriesOf(dir.filePath(QStringLiteral("altrove"))),
+              QStringList{QStringLiteral("vero.txt")});
+}
+
+// A loop would be replaced by a regular file, and a dangling link would create
+// its target, which may lie outside the folder.
+TEST(AtomicWrite, loopingOrDanglingLink_failsAndNothingIsCreated) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("fuori")));
+    const QString folder = dir.filePath(QStringLiteral("qui"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("qui")));
+    const struct {
+        const char* name;
+        QString target;
+    } links[] = {
+        {"se-stesso.txt", QStringLiteral("se-stesso.txt")},
+        {"giro-a.txt", QStringLiteral("giro-b.txt")},
+        {"giro-b.txt", QStringLiteral("giro-a.txt")},
+        {"sospeso.txt", QStringLiteral("../fuori/nuovo.txt")},
+    };
+    for (const auto& l : links)
+        ASSERT_TRUE(QFile::link(l.target, folder + u'/' + QLatin1String(l.name)));
+
+    for (const auto& l : links) {
+        const QString path = folder + u'/' + QLatin1String(l.name);
+        EXPECT_FALSE(writeFileAtomically(path, "1\r\n")) << l.name;
+        EXPECT_TRUE(QFileInfo(path).isSymLink()) << l.name;
+    }
+    EXPECT_EQ(entriesOf(folder).size(), 4);
+    EXPECT_TRUE(entriesOf(dir.filePath(QStringLiteral("fuori"))).isEmpty());
+}
+
+// Run in a child process: before the signal was ignored, the limit killed it.
+TEST(AtomicWriteDeathTest, fileSizeLimit_failsTheWriteInsteadOfEndingTheProgram) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("s.txt"));
-    writeRaw(path, "3\r\n-3\r\n");
-    const QByteArray big(1 << 20, '1');
-    bool written = true;
-    {
-        FileSizeLimit limit(64 * 1024);
-        ASSERT_TRUE(limit.active());
-        written = writeFileAtomically(path, big);
-    }
-    EXPECT_FALSE(written);
-    EXPECT_EQ(contentOf(path), QByteArray("3\r\n-3\r\n"));
-    // No half-written temporary file is left beside it.
-    EXPECT_EQ(entriesOf(dir.path()), QStringList{QStringLiteral("s.txt")});
-    // The same write goes through once there is room again.
-    EXPECT_TRUE(writeFileAtomically(path, big));
-    EXPECT_EQ(contentOf(path), big);
+    EXPECT_EXIT(
+        {
+            ignoreFileSizeSignal();
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 4096;
+            setrlimit(RLIMIT_FSIZE, &limit);
+            std::_Exit(writeFileAtomically(path, QByteArray(1 << 16, '1')) ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_TRUE(entriesOf(dir.path()).isEmpty());
 }

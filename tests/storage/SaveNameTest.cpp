@@ -34,6 +34,24 @@ TEST(SaveName, siteAndCroupier_keptAsTyped) {
               QStringLiteral("02-01-2025 ore 03-04-05  - "));
 }
 
+TEST(SaveName, bareFileName_onlyANameThatStaysInItsFolder) {
+    const struct {
+        QString name;
+        bool bare;
+    } cases[]{
+        {QStringLiteral("08-12-2024 ore 14-05-33  Bet.365  - A. Rossi - Spin ORARI.txt"), true},
+        {QStringLiteral("..."), true},
+        {QStringLiteral("a/b"), false},
+        {QStringLiteral("a\\b"), false},
+        {QStringLiteral("Bet") + QChar(0) + QStringLiteral("365"), false},
+        {QString(), false},
+        {QStringLiteral("."), false},
+        {QStringLiteral(".."), false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(isBareFileName(c.name), c.bare) << c.name.toStdString();
+}
+
 TEST(SaveName, dateIgnoresTheLocale) {
     const QString name =
         saveName(kAfternoon, kUnitedStates, QStringLiteral("S"), QStringLiteral("C"), QString());

@@ -175,7 +175,11 @@ TEST(SessionFile, unreadablePaths_refusedAsLineZero) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         ASSERT_TRUE(file.resize(kMaxSessionFileBytes + 1));
     }
-    for (const QString& path : {missing, dir.path(), big, QString()}) {
+    // A NUL would cut the name short and read another file.
+    const QString cut = dir.filePath(QStringLiteral("a"));
+    writeRaw(cut, "1\r\n");
+    const QString withNul = cut + QChar(0) + QStringLiteral("b.txt");
+    for (const QString& path : {missing, dir.path(), big, QString(), withNul}) {
         const auto result = readSessionFile(path);
         ASSERT_TRUE(std::holds_alternative<SessionReadError>(result)) << path.toStdString();
         const auto& error = std::get<SessionReadError>(result);

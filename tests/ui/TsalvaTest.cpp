@@ -226,8 +226,9 @@ private slots:
 
     void invalidInterval_isReportedAndChangesNothing() {
         m_dialog->show();
-        for (const QString& text : {QStringLiteral("x5"), QString(), QStringLiteral("5 "),
-                                    QStringLiteral(" 5"), QStringLiteral("+5")}) {
+        for (const QString& text :
+             {QStringLiteral("x5"), QString(), QStringLiteral("5 "), QStringLiteral(" 5"),
+              QStringLiteral("+5"), QStringLiteral("5\n")}) {
             setInterval(text);
             pressOnOff();
             const QList<QMessageBox*> shown = openBoxes(*m_dialog);
@@ -343,25 +344,36 @@ private slots:
         QCOMPARE(contentOf(clockwise), QByteArray("1\r\n-2\r\n"));
     }
 
-    void separatorInSiteOrCroupier_neverWritesOutsideTheFolder() {
+    void separatorOrNulInSiteOrCroupier_neverWritesElsewhere() {
         chooseFolder(m_dir->path(), QStringLiteral("x"));
-        for (const QString& croupier : {QStringLiteral("Orm/ilda"), QStringLiteral("Orm\\ilda")}) {
-            m_source.croupierText = croupier;
-            // Where the file would land if the separator were followed.
-            QVERIFY(
-                QDir().mkpath(folder() + QStringLiteral("08-12-2024 ore 14-05-33 Bet365 - Orm")));
+        const QString stamp = QStringLiteral("08-12-2024 ore 14-05-33 ");
+        // Where a file would land if the name were taken as the system reads it.
+        const QString subfolder = folder() + stamp + QStringLiteral("Bet365 - Orm");
+        QVERIFY(QDir().mkpath(subfolder));
+        const struct {
+            QString site;
+            QString croupier;
+        } cases[] = {
+            {QStringLiteral("Bet365"), QStringLiteral("Orm/ilda")},
+            {QStringLiteral("Bet365"), QStringLiteral("Orm\\ilda")},
+            // A pasted NUL would cut the name to "... Bet".
+            {QStringLiteral("Bet") + QChar(0) + QStringLiteral("365"), QStringLiteral("Ormilda")},
+            // Shown as built: tidied, the path would lie outside the folder.
+            {QStringLiteral("a/../../etc/y"), QStringLiteral("Ormilda")},
+        };
+        for (const auto& c : cases) {
+            m_source.siteText = c.site;
+            m_source.croupierText = c.croupier;
             m_dialog->Timer1Timer();
             const QList<QMessageBox*> shown = openBoxes(*m_dialog);
             QCOMPARE(shown.size(), 1);
-            QCOMPARE(shown.first()->text(),
-                     QStringLiteral("Cannot create file ") + folder() +
-                         QStringLiteral("08-12-2024 ore 14-05-33 Bet365 - ") + croupier +
-                         QStringLiteral(" - Spin ORARI.txt"));
+            QCOMPARE(shown.first()->text(), QStringLiteral("Cannot create file ") + folder() +
+                                                stamp + c.site + QStringLiteral(" - ") +
+                                                c.croupier + QStringLiteral(" - Spin ORARI.txt"));
             shown.first()->accept();
         }
-        QDir subfolder(folder() + QStringLiteral("08-12-2024 ore 14-05-33 Bet365 - Orm"));
-        QVERIFY(subfolder.isEmpty());
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 0);
+        QVERIFY(QDir(subfolder).isEmpty());
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
     }
 
     void zeroOrNegativeInterval_switchesOnButNeverTicks() {
@@ -383,10 +395,19 @@ private slots:
         QVERIFY(QDir::setCurrent(m_dir->path()));
         m_source.clockwise.clear();
         m_dialog->Timer1Timer();
+        // A failure names the full path tried, the name untidied.
+        const QString working = QDir::currentPath();
+        m_source.siteText = QStringLiteral("x/../y");
+        m_dialog->Timer1Timer();
         QDir::setCurrent(previous);
         QCOMPARE(QFileInfo(folder() + kStamp + QStringLiteral(" - Spin ORARI.txt")).size(), 0);
         QCOMPARE(contentOf(folder() + kStamp + QStringLiteral(" - Spin ANTIORARI.txt")),
                  QByteArray("-3\r\n"));
+        const QList<QMessageBox*> shown = openBoxes(*m_dialog);
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first()->text(),
+                 QStringLiteral("Cannot create file ") + working +
+                     QStringLiteral("/08-12-2024 ore 14-05-33 x/../y - Ormilda - Spin ORARI.txt"));
     }
 
     void escape_doesNotHideButTheProgramCanClose() {
