@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -32,13 +33,21 @@ constexpr auto O = Direction::Clockwise;
 constexpr auto A = Direction::CounterClockwise;
 
 // Answers the reset question once it is on screen.
-void answerResetQuestion(const char* buttonName) {
-    QTimer::singleShot(0, [buttonName] {
-        auto* dialog = qobject_cast<TAZZERAPRO*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("ATTENZIONE!"));
-        dialog->findChild<QPushButton*>(QString::fromLatin1(buttonName))->click();
+// Answers the reset question once it is on screen. Polled rather than queued
+// once: on a loaded machine a single zero-time shot could come round before
+// the dialog's own event loop had it shown.
+void answerResetQuestion(TAZZERAPRO& dialog, const char* buttonName) {
+    auto* poll = new QTimer(&dialog);
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, &dialog, [poll, &dialog, buttonName] {
+        if (QApplication::activeModalWidget() != &dialog)
+            return;
+        poll->deleteLater();
+        poll->stop();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("ATTENZIONE!"));
+        dialog.findChild<QPushButton*>(QString::fromLatin1(buttonName))->click();
     });
+    poll->start();
 }
 
 // Both series with launches, every kind of statistics label written, one index red.
@@ -294,7 +303,7 @@ private slots:
         QStringList before;
         for (const QString& name : names)
             before << pro.text(name.toLatin1());
-        answerResetQuestion("Button2");
+        answerResetQuestion(windows.resetConfirmation(), "Button2");
         pro.click("SpeedButton5");
         QStringList after;
         for (const QString& name : names)
@@ -321,8 +330,10 @@ private slots:
                                pro.text("OPPO"),   pro.text("Edit1")};
         QVERIFY(pro.text("N") != QStringLiteral("??-??-??-??-??-??"));
 
-        answerResetQuestion("Button1");
+        answerResetQuestion(windows.resetConfirmation(), "Button1");
+        QSignalSpy confirmed(&windows.resetConfirmation(), &TAZZERAPRO::confirmed);
         pro.click("SpeedButton5");
+        QCOMPARE(confirmed.count(), 1);
 
         const QStringList names = countAndStatisticsLabels();
         QCOMPARE(names.size(), 128);
