@@ -3,7 +3,7 @@
 // and on a very long session. Widgets need an application object, hence the
 // own main instead of benchmark_main's.
 #include "session/Series.h"
-#include "ui/DistanceChart.h"
+#include "ui/chart/DistanceChart.h"
 
 #include <QApplication>
 

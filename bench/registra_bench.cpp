@@ -1,8 +1,8 @@
 // One "REGISTRA" in the PRO window, from the click to the end of the
 // statistics chain with the list and the chart repainted, on long series; and
 // the CPU an idle window takes while a direction lock is on.
-#include "ui/SeriesBlock.h"
-#include "ui/TPRO.h"
+#include "ui/parts/SeriesBlock.h"
+#include "ui/windows/TPRO.h"
 #include "wheel/Wheel.h"
 
 #include <benchmark/benchmark.h>

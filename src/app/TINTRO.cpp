@@ -1,7 +1,7 @@
 #include "app/TINTRO.h"
 
-#include "ui/Controls.h"
-#include "ui/Palette.h"
+#include "ui/parts/Controls.h"
+#include "ui/parts/Palette.h"
 
 #include <QCloseEvent>
 #include <QIcon>

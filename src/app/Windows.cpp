@@ -1,11 +1,11 @@
 #include "app/Windows.h"
 
 #include "app/TINTRO.h"
-#include "ui/TAZZERAPRO.h"
-#include "ui/TEASY.h"
-#include "ui/TPRO.h"
-#include "ui/TRISORSE.h"
-#include "ui/TSALVA.h"
+#include "ui/windows/TAZZERAPRO.h"
+#include "ui/windows/TEASY.h"
+#include "ui/windows/TPRO.h"
+#include "ui/windows/TRISORSE.h"
+#include "ui/windows/TSALVA.h"
 
 #include <QCoreApplication>
 #include <QObject>

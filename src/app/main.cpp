@@ -1,6 +1,6 @@
 #include "app/Windows.h"
 #include "storage/SessionFile.h"
-#include "ui/Translations.h"
+#include "ui/parts/Translations.h"
 
 #include <QApplication>
 

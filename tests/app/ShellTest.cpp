@@ -3,13 +3,13 @@
 
 #include "app/TINTRO.h"
 #include "app/Windows.h"
-#include "ui/ClassicStatsGrid.h"
-#include "ui/LengthStatsGrid.h"
-#include "ui/TAZZERAPRO.h"
-#include "ui/TEASY.h"
-#include "ui/TPRO.h"
-#include "ui/TRISORSE.h"
-#include "ui/TSALVA.h"
+#include "ui/parts/ClassicStatsGrid.h"
+#include "ui/parts/LengthStatsGrid.h"
+#include "ui/windows/TAZZERAPRO.h"
+#include "ui/windows/TEASY.h"
+#include "ui/windows/TPRO.h"
+#include "ui/windows/TRISORSE.h"
+#include "ui/windows/TSALVA.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "ui/DistanceChart.h"
+#include "ui/chart/DistanceChart.h"
 #include "session/Series.h"
 
 #include <QMouseEvent>

@@ -2,8 +2,8 @@
 // loading into either session, refused and cancelled loads.
 #include "WindowDriver.h"
 
-#include "ui/SessionCommands.h"
-#include "ui/TEASY.h"
+#include "ui/parts/SessionCommands.h"
+#include "ui/windows/TEASY.h"
 
 #include <QFile>
 #include <QFileDialog>

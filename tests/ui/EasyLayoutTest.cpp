@@ -3,9 +3,9 @@
 #include "LayoutCheck.h"
 #include "WindowDriver.h"
 
-#include "ui/ClassicStatsGrid.h"
-#include "ui/TEASY.h"
-#include "ui/TRISORSE.h"
+#include "ui/parts/ClassicStatsGrid.h"
+#include "ui/windows/TEASY.h"
+#include "ui/windows/TRISORSE.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,9 +2,9 @@
 // the two resets, driven through the window's named controls.
 #include "WindowDriver.h"
 
-#include "ui/ClassicStatsGrid.h"
-#include "ui/SeriesBlock.h"
-#include "ui/TEASY.h"
+#include "ui/parts/ClassicStatsGrid.h"
+#include "ui/parts/SeriesBlock.h"
+#include "ui/windows/TEASY.h"
 
 #include <QTest>
 

@@ -3,11 +3,11 @@
 #include "TestSupport.h"
 #include "WindowDriver.h"
 
-#include "ui/ClassicStatsGrid.h"
-#include "ui/LengthStatsGrid.h"
-#include "ui/SessionCommands.h"
-#include "ui/TPRO.h"
-#include "ui/TSALVA.h"
+#include "ui/parts/ClassicStatsGrid.h"
+#include "ui/parts/LengthStatsGrid.h"
+#include "ui/parts/SessionCommands.h"
+#include "ui/windows/TPRO.h"
+#include "ui/windows/TSALVA.h"
 
 #include <QApplication>
 #include <QCheckBox>

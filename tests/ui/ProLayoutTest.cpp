@@ -3,9 +3,9 @@
 #include "LayoutCheck.h"
 #include "WindowDriver.h"
 
-#include "ui/ClassicStatsGrid.h"
-#include "ui/LengthStatsGrid.h"
-#include "ui/TPRO.h"
+#include "ui/parts/ClassicStatsGrid.h"
+#include "ui/parts/LengthStatsGrid.h"
+#include "ui/windows/TPRO.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 // the chart pages: driven through the window's named controls.
 #include "WindowDriver.h"
 
-#include "ui/TPRO.h"
+#include "ui/windows/TPRO.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
 #include "session/Series.h"
-#include "ui/DistanceChart.h"
-#include "ui/SessionCommands.h"
-#include "ui/Translations.h"
+#include "ui/chart/DistanceChart.h"
+#include "ui/parts/SessionCommands.h"
+#include "ui/parts/Translations.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "WheelGeometry.h"
-#include "ui/TRISORSE.h"
+#include "ui/windows/TRISORSE.h"
 #include "wheel/Wheel.h"
 
 #include <QImageReader>

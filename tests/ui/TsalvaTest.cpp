@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "ui/TSALVA.h"
+#include "ui/windows/TSALVA.h"
 
 #include <QApplication>
 #include <QCheckBox>

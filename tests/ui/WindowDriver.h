@@ -2,7 +2,7 @@
 
 // Drives a working window (PRO or EASY) through its named controls, as a
 // user would; both windows give their controls the same names.
-#include "ui/DistanceChart.h"
+#include "ui/chart/DistanceChart.h"
 #include "wheel/Wheel.h"
 
 #include <QAbstractButton>

@@ -1,0 +1,26 @@
+#include "ui/parts/Banner.h"
+
+#include "ui/parts/ClickableLabel.h"
+#include "ui/parts/Controls.h"
+#include "ui/parts/Palette.h"
+
+#include <QPixmap>
+
+namespace rotamind {
+
+ClickableLabel* makeBanner(QWidget* window, int captionTop) {
+    auto* banner = new ClickableLabel(window);
+    banner->setObjectName(QStringLiteral("Image1"));
+    banner->setGeometry(415, 564, 241, 44);
+    banner->setScaledContents(true);
+    banner->setCursor(Qt::PointingHandCursor);
+    banner->setPixmap(QPixmap(QStringLiteral(":/misc/banner.jpg")));
+    controls::makeLabel(window, {.text = QStringLiteral("Rotamind: il metodo del croupier"),
+                                 .rect = {415, captionTop, 240, 13},
+                                 .foreground = palette::kLime,
+                                 .bold = true,
+                                 .align = Qt::AlignCenter});
+    return banner;
+}
+
+} // namespace rotamind

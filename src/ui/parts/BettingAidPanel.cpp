@@ -1,0 +1,112 @@
+#include "ui/parts/BettingAidPanel.h"
+
+#include "betting/BettingAid.h"
+#include "ui/parts/Controls.h"
+#include "ui/parts/Palette.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace rotamind {
+
+BettingAidPanel::BettingAidPanel(QWidget* window, const BettingAidSetup& setup) : QObject(window) {
+    m_panel = new QFrame(window);
+    m_panel->setObjectName(QStringLiteral("Panel1"));
+    m_panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_panel->setLineWidth(1);
+    m_panel->setGeometry(192, 7, 209, 114);
+    palette::setWindowColour(m_panel, palette::kSilver);
+
+    controls::makeLabel(m_panel, {.name = QStringLiteral("Label16"),
+                                  .text = QStringLiteral("Ultimo:"),
+                                  .rect = {12, 8, 0, 0},
+                                  .bold = true});
+    m_last = controls::makeCombo(m_panel, {.name = QStringLiteral("P"),
+                                           .rect = {56, 8, 41, 21},
+                                           .items = controls::pocketTexts(),
+                                           .text = QStringLiteral("18")});
+    controls::makeLabel(m_panel, {.name = QStringLiteral("Label17"),
+                                  .text = QStringLiteral("Distanza:"),
+                                  .rect = {106, 8, 0, 0},
+                                  .bold = true});
+    m_class = controls::makeCombo(m_panel, {.name = QStringLiteral("D"),
+                                            .rect = {168, 8, 33, 21},
+                                            .items = controls::classTexts(),
+                                            .text = QStringLiteral("1"),
+                                            .background = palette::kLime});
+
+    // Its hint is never shown as a tooltip; it stays as the accessible description.
+    m_picture =
+        controls::makeIconButton(m_panel, setup.pictureButtonName, QStringLiteral("magnifier"),
+                                 {8, setup.buttonTop, 33, 33}, {});
+    m_picture->setAccessibleDescription(QStringLiteral("Mostra/Nascondi Roulette"));
+    m_picture->setIconSize({16, 16});
+    // The drawn greyed magnifier rather than Qt's generated one.
+    QIcon magnifier = m_picture->icon();
+    magnifier.addFile(QStringLiteral(":/icons/magnifier-disabled.png"), {}, QIcon::Disabled);
+    m_picture->setIcon(magnifier);
+    m_picture->setCursor(Qt::PointingHandCursor);
+    m_show = controls::makeButton(m_panel, QStringLiteral("Button2"),
+                                  QStringLiteral("Mostra numeri da puntare"),
+                                  {48, setup.buttonTop, 153, 33});
+
+    const QString none = QString::fromUtf16(kNoWindowLabel);
+    m_window = controls::makeLabel(m_panel, {.name = QStringLiteral("N"),
+                                             .text = none,
+                                             .rect = setup.windowRect,
+                                             .background = palette::kLime,
+                                             .bold = true,
+                                             .pixelSize = 19,
+                                             .align = Qt::AlignCenter});
+    if (setup.withOpposite) {
+        const QRect& n = setup.windowRect;
+        m_opposite =
+            controls::makeLabel(m_panel, {.name = QStringLiteral("OPPO"),
+                                          .text = none,
+                                          .rect = {n.left(), n.bottom() + 3, n.width(), 16},
+                                          .background = palette::kRed,
+                                          .bold = true,
+                                          .pixelSize = 13,
+                                          .align = Qt::AlignCenter});
+    }
+
+    // currentTextChanged covers both typing and picking an item; the program's
+    // own writes are told apart by the flag.
+    connect(m_last, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+        if (!m_writingLastNumber)
+            emit lastNumberEdited(text);
+    });
+}
+
+QString BettingAidPanel::lastNumber() const {
+    return m_last->currentText();
+}
+
+QString BettingAidPanel::distanceClass() const {
+    return m_class->currentText();
+}
+
+void BettingAidPanel::setLastNumberByProgram(const QString& text) {
+    m_writingLastNumber = true;
+    m_last->setEditText(text);
+    m_writingLastNumber = false;
+}
+
+void BettingAidPanel::showNumbersToBet(std::optional<Direction> direction) {
+    const auto windows = numbersToBet(direction, lastNumber(), distanceClass());
+    if (!windows)
+        return;
+    m_window->setText(windows->toBet);
+    if (m_opposite)
+        m_opposite->setText(windows->opposite);
+}
+
+QString BettingAidPanel::windowCaption() const {
+    return m_window->text();
+}
+
+} // namespace rotamind

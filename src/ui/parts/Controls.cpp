@@ -1,0 +1,93 @@
+#include "ui/parts/Controls.h"
+
+#include "ui/parts/TwoCharacterField.h"
+#include "wheel/Wheel.h"
+
+#include <QComboBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace rotamind::controls {
+
+QLabel* makeLabel(QWidget* parent, const LabelSetup& setup) {
+    auto* label = new QLabel(setup.text, parent);
+    label->setObjectName(setup.name);
+    label->setFont(setup.bold ? palette::boldFont(setup.pixelSize) : [&] {
+        QFont font = palette::windowFont();
+        font.setPixelSize(setup.pixelSize);
+        return font;
+    }());
+    label->setAlignment(setup.align);
+    if (setup.background)
+        palette::setBackground(label, *setup.background);
+    palette::setForeground(label, setup.foreground);
+    if (setup.rect.size().isEmpty()) {
+        label->move(setup.rect.topLeft());
+        label->adjustSize();
+    } else {
+        label->setGeometry(setup.rect);
+    }
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
+                        const QRect& rect, const QString& hint) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(palette::boldFont());
+    button->setGeometry(rect);
+    if (!hint.isEmpty())
+        button->setToolTip(hint);
+    return button;
+}
+
+QToolButton* makeIconButton(QWidget* parent, const QString& name, const QString& icon,
+                            const QRect& rect, const QString& hint) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setIcon(QIcon(QStringLiteral(":/icons/") + icon + QStringLiteral(".png")));
+    button->setGeometry(rect);
+    button->setToolTip(hint);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QComboBox* makeCombo(QWidget* parent, const ComboSetup& setup) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(setup.name);
+    combo->setEditable(true);
+    // Typed text is never added to the items, nor completed to one of them:
+    // "1" must stay "1" while the user goes on to type "17".
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    combo->addItems(setup.items);
+    combo->lineEdit()->setMaxLength(2);
+    new TwoCharacterField(combo);
+    QFont font = setup.bold ? palette::boldFont(setup.pixelSize) : palette::windowFont();
+    font.setPixelSize(setup.pixelSize);
+    combo->setFont(font);
+    if (setup.background)
+        palette::setBackground(combo, *setup.background);
+    combo->setGeometry(setup.rect);
+    combo->setCurrentText(setup.text);
+    return combo;
+}
+
+QStringList pocketTexts() {
+    QStringList texts;
+    for (int pocket = 0; pocket <= 36; ++pocket)
+        texts << QString::number(pocket);
+    return texts;
+}
+
+QStringList classTexts() {
+    QStringList texts;
+    for (const int distanceClass : kClasses)
+        texts << classText(distanceClass);
+    return texts;
+}
+
+} // namespace rotamind::controls

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "ui/chart/DistanceChart.h"
+
+#include <QColor>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+class QLabel;
+class QToolButton;
+class QWidget;
+
+namespace rotamind {
+
+class Series;
+class SpinListView;
+
+// One series of a working window: its spin list, distance chart, launch count,
+// delete-last button and the two paging buttons, placed in a column at `top`.
+// Where the chart turns after a registration and after a load is the window's choice.
+struct SeriesBlockSetup {
+    QString listName{};     // "List1"
+    QString chartName{};    // "Chart1"
+    QString countName{};    // "boules"
+    QString deleteName{};   // "SpeedButton1"
+    QString deleteHint{};   // "Elimina ultimo inserimento"
+    QString deleteIcon{};   // icon set name, e.g. "delete-last"
+    QString previousName{}; // "SpeedButton12"
+    QString nextName{};     // "SpeedButton13"
+    int top = 128;          // client y of the chart and the list
+    QColor listBackground{};
+    QColor countForeground{};
+    QColor countBackground{};
+    DistanceChart::Style chartStyle{};
+    bool lastPageAfterLaunch = false; // PRO follows its launches, EASY keeps the page
+    bool lastPageAfterLoad = false;   // PRO shows the latest launches, EASY the first ones
+};
+
+// The views of one Series: the list and the chart both show the series
+// itself, and the count follows it. After every change of its statistics the
+// list's first item is the selected one.
+class SeriesBlock final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SeriesBlock)
+
+public:
+    SeriesBlock(QWidget* window, Series& series, const SeriesBlockSetup& setup);
+
+    const Series& series() const { return m_series; }
+    std::optional<qsizetype> selectedRow() const;
+
+    SpinListView* list() const { return m_list; }
+    DistanceChart* chart() const { return m_chart; }
+    QLabel* countLabel() const { return m_count; }
+    QToolButton* deleteButton() const { return m_delete; }
+    QToolButton* previousButton() const { return m_previous; }
+    QToolButton* nextButton() const { return m_next; }
+
+signals:
+    void itemDoubleClicked();
+
+private:
+    void statisticsChanged();
+
+    const Series& m_series;
+    SpinListView* m_list = nullptr;
+    DistanceChart* m_chart = nullptr;
+    QLabel* m_count = nullptr;
+    QToolButton* m_delete = nullptr;
+    QToolButton* m_previous = nullptr;
+    QToolButton* m_next = nullptr;
+};
+
+} // namespace rotamind

@@ -1,0 +1,55 @@
+#include "ui/parts/WindowActions.h"
+
+#include "session/WorkingSession.h"
+#include "ui/parts/BettingAidPanel.h"
+#include "ui/parts/ClassicStatsGrid.h"
+#include "ui/parts/LengthStatsGrid.h"
+#include "ui/parts/SessionCommands.h"
+#include "ui/parts/WheelPicturePanel.h"
+
+#include <QWidget>
+
+namespace rotamind::actions {
+
+void toggleWidth(QWidget& window, int narrowWidth, int wideWidth, int height) {
+    window.setFixedSize(window.width() == wideWidth ? narrowWidth : wideWidth, height);
+}
+
+void showNumbersToBet(BettingAidPanel& aid, const WorkingSession& session,
+                      WheelPicturePanel& picture) {
+    aid.showNumbersToBet(session.entry().direction);
+    picture.refresh(aid.windowCaption());
+}
+
+void refreshAndTogglePicture(const BettingAidPanel& aid, WheelPicturePanel& picture) {
+    picture.refresh(aid.windowCaption());
+    picture.toggle();
+}
+
+void showLastNumber(BettingAidPanel& aid, const WorkingSession& session) {
+    QObject::connect(&session, &WorkingSession::entryChanged, &aid, [&aid, &session] {
+        if (aid.lastNumber() != session.entry().lastNumber)
+            aid.setLastNumberByProgram(session.entry().lastNumber);
+    });
+}
+
+void showStatistics(QWidget& window, const Series& series, ClassicStatsGrid& classic,
+                    LengthStatsGrid* lengths) {
+    QObject::connect(&series, &Series::statisticsChanged, &window, [&series, &classic, lengths] {
+        classic.show(series.statistics());
+        if (lengths)
+            lengths->show(series.statistics());
+    });
+}
+
+void loadSeries(const SessionCommands& commands, QWidget* window, QFileDialog& dialog,
+                WorkingSession& session, Series& series) {
+    const std::optional<QStringList> items = commands.loadSession(window, dialog);
+    if (!items)
+        return;
+    // The reader accepts nothing but class texts, so every item has its class.
+    if (std::optional<std::vector<std::int8_t>> classes = Series::classesFromTexts(*items))
+        session.load(series, std::move(*classes));
+}
+
+} // namespace rotamind::actions

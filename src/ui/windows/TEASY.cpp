@@ -1,0 +1,201 @@
+#include "ui/windows/TEASY.h"
+
+#include "ui/parts/BettingAidPanel.h"
+#include "ui/parts/ClassicStatsGrid.h"
+#include "ui/parts/ClickableLabel.h"
+#include "ui/parts/EntryArea.h"
+#include "ui/parts/Palette.h"
+#include "ui/parts/SeriesBlock.h"
+#include "ui/parts/SiteFields.h"
+#include "ui/parts/WebPages.h"
+#include "ui/parts/WindowActions.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QIcon>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace rotamind {
+
+namespace {
+LaunchEntry newWindowEntry() {
+    return {.number = QStringLiteral("18"),
+            .n1 = QStringLiteral("21"),
+            .n2 = QStringLiteral("17"),
+            .lastNumber = QStringLiteral("18"),
+            .site = QStringLiteral("William Hill"),
+            .croupier = QStringLiteral("Tavors")};
+}
+
+SeriesBlockSetup currentSetup() {
+    return {
+        .listName = QStringLiteral("List1"),
+        .chartName = QStringLiteral("Chart1"),
+        .countName = QStringLiteral("boules"),
+        .deleteName = QStringLiteral("SpeedButton1"),
+        .deleteHint = QStringLiteral("Elimina ultimo inserimento"),
+        .deleteIcon = QStringLiteral("delete-last"),
+        .previousName = QStringLiteral("SpeedButton14"),
+        .nextName = QStringLiteral("SpeedButton15"),
+        .top = 128,
+        .listBackground = palette::kSilver,
+        .countForeground = palette::kRed,
+        .countBackground = palette::kYellow,
+        .chartStyle = {.title = QStringLiteral("Rotamind Graph - sessione attuale"),
+                       .gradientEnd = palette::kSilver,
+                       .pointColor = palette::kRed,
+                       .seriesName = QStringLiteral("Series1")},
+    };
+}
+
+// The saved session has no delete-last button: its button in that place
+// clears the whole saved session.
+SeriesBlockSetup savedSetup() {
+    return {
+        .listName = QStringLiteral("List2"),
+        .chartName = QStringLiteral("Chart2"),
+        .countName = QStringLiteral("boules2"),
+        .deleteName = QStringLiteral("SpeedButton8"),
+        .deleteHint = QStringLiteral("Azzera sessione salvata"),
+        .deleteIcon = QStringLiteral("reset"),
+        .previousName = QStringLiteral("SpeedButton2"),
+        .nextName = QStringLiteral("SpeedButton4"),
+        .top = 376,
+        .listBackground = palette::kFuchsia,
+        .countForeground = palette::kPurple,
+        .countBackground = palette::kFuchsia,
+        .chartStyle = {.title = QStringLiteral("Rotamind Graph - sessione salvata"),
+                       .gradientEnd = QColor(255, 0, 128),
+                       .pointColor = palette::kYellow,
+                       .seriesName = QStringLiteral("Series2")},
+    };
+}
+} // namespace
+
+TEASY::TEASY(QWidget* parent)
+    : WorkingWindow(std::make_unique<EasySession>(newWindowEntry()),
+                    {.name = QStringLiteral("EASY"),
+                     .title = QStringLiteral("Rotamind EASY"),
+                     .colour = palette::kGray,
+                     .height = kHeight,
+                     .aid = {.pictureButtonName = QStringLiteral("SpeedButton7"),
+                             .buttonTop = 36,
+                             .windowRect = {8, 76, 193, 29},
+                             .withOpposite = false}},
+                    parent),
+      m_session(static_cast<EasySession&>(workingSession())) {
+    m_current = new SeriesBlock(this, m_session.current(), currentSetup());
+    m_saved = new SeriesBlock(this, m_session.saved(), savedSetup());
+    addWheelPicture();
+    buildCommandColumn();
+    buildSessionArea();
+    buildStatisticsTabs();
+    buildHiddenCommands();
+    wire();
+}
+
+TEASY::~TEASY() = default;
+
+void TEASY::wire() {
+    connect(m_current->deleteButton(), &QToolButton::clicked, this, &TEASY::SpeedButton1Click);
+    connect(m_saved->deleteButton(), &QToolButton::clicked, this, &TEASY::SpeedButton8Click);
+    // List2 has no double-click action: the saved session is only ever loaded or cleared.
+    connect(m_current, &SeriesBlock::itemDoubleClicked, this, &TEASY::List1DblClick);
+    connect(m_current->previousButton(), &QToolButton::clicked, this, &TEASY::SpeedButton14Click);
+    connect(m_current->nextButton(), &QToolButton::clicked, this, &TEASY::SpeedButton15Click);
+    connect(m_saved->previousButton(), &QToolButton::clicked, this, &TEASY::SpeedButton2Click);
+    connect(m_saved->nextButton(), &QToolButton::clicked, this, &TEASY::SpeedButton4Click);
+    connect(m_aid->pictureButton(), &QToolButton::clicked, this, &TEASY::SpeedButton7Click);
+    actions::showStatistics(*this, m_session.current(), *m_classicCurrent, nullptr);
+    actions::showStatistics(*this, m_session.saved(), *m_classicSaved, nullptr);
+}
+
+// ---- recording: both directions feed the one current session ----
+
+void TEASY::SpeedButton1Click() {
+    m_session.deleteLastOfCurrent();
+}
+
+void TEASY::List1DblClick() {
+    m_session.deleteAt(m_session.current(), m_current->selectedRow());
+}
+
+void TEASY::Button1Click() {
+    hide();
+    emit proRequested();
+}
+
+// ---- statistics and resets: each reset clears one session and leaves the other alone ----
+
+void TEASY::refreshCurrentStatistics() {
+    m_session.current().confirmStatistics();
+}
+void TEASY::refreshSavedStatistics() {
+    m_session.saved().confirmStatistics();
+}
+
+void TEASY::SpeedButton5Click() {
+    AZZERAClick();
+}
+
+void TEASY::AZZERAClick() {
+    m_session.clear(m_session.current());
+}
+
+void TEASY::SpeedButton8Click() {
+    m_session.clear(m_session.saved());
+}
+
+// ---- betting aid and wheel picture ----
+
+void TEASY::SpeedButton7Click() {
+    refreshAndTogglePicture();
+}
+
+// ---- chart pages ----
+
+void TEASY::SpeedButton14Click() {
+    m_current->chart()->previousPage();
+}
+void TEASY::SpeedButton15Click() {
+    m_current->chart()->nextPage();
+}
+void TEASY::SpeedButton2Click() {
+    m_saved->chart()->previousPage();
+}
+void TEASY::SpeedButton4Click() {
+    m_saved->chart()->nextPage();
+}
+
+// ---- session files: only the current session is ever saved ----
+
+void TEASY::Button5Click() {
+    m_commands->saveSession(this, *m_saveSession,
+                            m_site->saveRequest(QStringLiteral("Rotamind Easy - Salva sessione"),
+                                                QStringLiteral(" - Spin TOTALI")),
+                            m_session.current().texts());
+}
+
+void TEASY::Button3Click() {
+    m_commands->saveChart(this, *m_saveChart,
+                          m_site->saveRequest(QStringLiteral("Rotamind Easy - Salva grafico"),
+                                              QStringLiteral(" - GRAFICO Spin TOTALI")),
+                          *m_current->chart());
+}
+
+void TEASY::Button4Click() {
+    actions::loadSeries(*m_commands, this, *m_openCurrent, m_session, m_session.current());
+}
+
+void TEASY::Button8Click() {
+    actions::loadSeries(*m_commands, this, *m_openSaved, m_session, m_session.saved());
+}
+
+// ---- site, croupier and web pages ----
+
+void TEASY::SpeedButton9Click() {
+    SpeedButton6Click();
+}
+} // namespace rotamind

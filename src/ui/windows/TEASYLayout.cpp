@@ -1,0 +1,121 @@
+// The command column, the parts of the EASY layout that only the wide window
+// shows, and the hidden command buttons.
+#include "ui/parts/Banner.h"
+#include "ui/parts/ClassicStatsGrid.h"
+#include "ui/parts/ClickableLabel.h"
+#include "ui/parts/CommandTable.h"
+#include "ui/parts/Controls.h"
+#include "ui/parts/Palette.h"
+#include "ui/parts/SessionCommands.h"
+#include "ui/parts/SiteFields.h"
+#include "ui/parts/WindowParts.h"
+#include "ui/windows/TEASY.h"
+
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace rotamind {
+
+namespace {
+
+// The saved-session column has only its load button: that session is never saved from here.
+const commands::SessionButton<TEASY> kSessionButtons[] = {
+    {"Button4",
+     "Carica sessione",
+     "Carica sessione salvata",
+     {416, 45, 95, 25},
+     &TEASY::Button4Click},
+    {"Button5",
+     "Salva sessione",
+     "Salva sessione corrente",
+     {416, 75, 95, 25},
+     &TEASY::Button5Click},
+    {"Button3",
+     "Salva grafico",
+     "Salva grafico della sessione corrente",
+     {416, 105, 95, 25},
+     &TEASY::Button3Click},
+    {"Button8",
+     "Carica sessione",
+     "Carica sessione salvata",
+     {560, 45, 95, 25},
+     &TEASY::Button8Click},
+};
+
+const commands::HiddenCommand<TEASY> kHiddenCommands[] = {
+    {"Button6", "O", "Registra colpo in senso ORARIO", &TEASY::Button6Click},
+    {"Button7", "A", "Registra colpo in senso ANTIORARIO", &TEASY::Button7Click},
+    {"STATS", "Statistiche - o", nullptr, &TEASY::refreshCurrentStatistics},
+    {"IC", "IC", nullptr, &TEASY::refreshCurrentStatistics},
+    {"STATS2", "STATS2", nullptr, &TEASY::refreshSavedStatistics},
+    {"ICA", "ICA", nullptr, &TEASY::refreshSavedStatistics},
+    {"AZZERA", nullptr, "Azzera sessione", &TEASY::AZZERAClick},
+};
+
+} // namespace
+
+void TEASY::buildCommandColumn() {
+    QToolButton* contact =
+        controls::makeIconButton(this, QStringLiteral("SpeedButton6"), QStringLiteral("contact"),
+                                 {153, 7, 33, 25}, QStringLiteral("Supporto Online"));
+    QToolButton* statistics =
+        controls::makeIconButton(this, QStringLiteral("SpeedButton3"), QStringLiteral("statistics"),
+                                 {153, 37, 33, 25}, QStringLiteral("Mostra/Nascondi Statistiche"));
+    QPushButton* pro =
+        controls::makeButton(this, QStringLiteral("Button1"), QStringLiteral("PRO"),
+                             {153, 66, 33, 25}, QStringLiteral("Vai alla versione PRO"));
+    pro->setFocusPolicy(Qt::NoFocus);
+    QToolButton* reset =
+        controls::makeIconButton(this, QStringLiteral("SpeedButton5"), QStringLiteral("reset"),
+                                 {153, 97, 33, 25}, QStringLiteral("Azzera sessione corrente"));
+    connect(contact, &QToolButton::clicked, this, &TEASY::SpeedButton6Click);
+    connect(statistics, &QToolButton::clicked, this, &TEASY::SpeedButton3Click);
+    connect(pro, &QPushButton::clicked, this, &TEASY::Button1Click);
+    connect(reset, &QToolButton::clicked, this, &TEASY::SpeedButton5Click);
+}
+
+void TEASY::buildSessionArea() {
+    parts::makeSessionHeadings(this,
+                               {.name = QStringLiteral("Label62"),
+                                .text = QStringLiteral("ATTUALE"),
+                                .background = palette::kYellow},
+                               {.name = QStringLiteral("Label2"),
+                                .text = QStringLiteral("SALVATA"),
+                                .background = palette::kYellow});
+    commands::buildSessionButtons<TEASY>(this, kSessionButtons);
+    m_saveChart = createChartSaveDialog(this, QStringLiteral("Save1"));
+    m_saveSession = createSessionSaveDialog(this, QStringLiteral("Save2"));
+    m_openCurrent = createOpenDialog(this, QStringLiteral("Open1"));
+    m_openSaved = createOpenDialog(this, QStringLiteral("Open2"));
+
+    addSiteFields(palette::kGreen, palette::kLime);
+    addBanner(609);
+}
+
+void TEASY::buildStatisticsTabs() {
+    addStatisticsTabs();
+
+    QWidget* classic = parts::makeStatisticsPage(QStringLiteral("Classiche"), palette::kBlack);
+    m_classicCurrent = std::make_unique<ClassicStatsGrid>(
+        classic, ClassicStatsGridSetup{.prefix = {},
+                                       .heading = QStringLiteral("Stats sessione attuale"),
+                                       .headingRect = {4, 6, 245, 16},
+                                       .headTop = 34,
+                                       .firstRowTop = 56});
+    m_classicSaved = std::make_unique<ClassicStatsGrid>(
+        classic, ClassicStatsGridSetup{.prefix = QStringLiteral("A"),
+                                       .heading = QStringLiteral("Stats sessione salvata"),
+                                       .headingRect = {7, 176, 234, 16},
+                                       .headTop = 200,
+                                       .firstRowTop = 224});
+    m_tabs->addTab(classic, QStringLiteral("Statistiche Classiche"));
+
+    finishStatisticsTabs();
+}
+
+void TEASY::buildHiddenCommands() {
+    commands::buildHiddenCommands<TEASY>(this, kHiddenCommands);
+}
+
+} // namespace rotamind

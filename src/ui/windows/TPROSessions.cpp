@@ -1,0 +1,89 @@
+// The session area of the PRO window: saving and loading each series, and the
+// automatic-save dialog.
+#include "ui/chart/DistanceChart.h"
+#include "ui/parts/ClassicStatsGrid.h"
+#include "ui/parts/LengthStatsGrid.h"
+#include "ui/parts/SeriesBlock.h"
+#include "ui/parts/SessionCommands.h"
+#include "ui/parts/SiteFields.h"
+#include "ui/parts/WindowActions.h"
+#include "ui/windows/ProAutoSaveSource.h"
+#include "ui/windows/TPRO.h"
+#include "ui/windows/TSALVA.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+
+namespace rotamind {
+
+void TPRO::buildSessionDialogs() {
+    m_autoSaveSource = std::make_unique<ProAutoSaveSource>(*this);
+    m_save1 = createChartSaveDialog(this, QStringLiteral("Save1"));
+    m_save2 = createSessionSaveDialog(this, QStringLiteral("Save2"));
+    m_save3 = createSessionSaveDialog(this, QStringLiteral("Save3"));
+    m_save4 = createChartSaveDialog(this, QStringLiteral("Save4"));
+    m_open1 = createOpenDialog(this, QStringLiteral("Open1"));
+    m_open2 = createOpenDialog(this, QStringLiteral("Open2"));
+}
+
+void TPRO::setAutoSaveDialog(TSALVA* dialog) {
+    m_autoSave = dialog;
+}
+
+const AutoSaveSource& TPRO::autoSaveSource() const {
+    return *m_autoSaveSource;
+}
+
+void TPRO::Button5Click() {
+    m_commands->saveSession(
+        this, *m_save2,
+        m_site->saveRequest(QStringLiteral("Rotamind Pro - Salva sessione SPIN ORARI"),
+                            QStringLiteral(" - Spin ORARI")),
+        m_session.seriesFor(Direction::Clockwise).texts());
+}
+
+void TPRO::Button9Click() {
+    m_commands->saveSession(
+        this, *m_save3,
+        m_site->saveRequest(QStringLiteral("Rotamind Pro - Salva sessione SPIN ANTIORARI"),
+                            QStringLiteral(" - Spin ANTIORARI")),
+        m_session.seriesFor(Direction::CounterClockwise).texts());
+}
+
+void TPRO::Button3Click() {
+    m_commands->saveChart(
+        this, *m_save1,
+        m_site->saveRequest(QStringLiteral("Rotamind Pro - Salva GRAFICO SPIN ORARI"),
+                            QStringLiteral(" - GRAFICO Spin ORARI")),
+        *m_clockwise->chart());
+}
+
+void TPRO::Button10Click() {
+    // The counter-clockwise chart has always proposed its session's suffix,
+    // without "GRAFICO"; the dialog's default extension still makes it a .bmp.
+    m_commands->saveChart(
+        this, *m_save4,
+        m_site->saveRequest(QStringLiteral("Rotamind Pro - Salva GRAFICO SPIN ANTIORARI"),
+                            QStringLiteral(" - Spin ANTIORARI")),
+        *m_counterClockwise->chart());
+}
+
+void TPRO::Button8Click() {
+    actions::loadSeries(*m_commands, this, *m_open1, m_session,
+                        m_session.seriesFor(Direction::Clockwise));
+}
+
+void TPRO::Button1Click() {
+    actions::loadSeries(*m_commands, this, *m_open2, m_session,
+                        m_session.seriesFor(Direction::CounterClockwise));
+}
+
+void TPRO::SpeedButton10Click() {
+    if (!m_autoSave)
+        return;
+    m_autoSave->show();
+    m_autoSave->raise();
+    m_autoSave->activateWindow();
+}
+
+} // namespace rotamind

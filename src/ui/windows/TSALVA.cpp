@@ -1,0 +1,319 @@
+#include "ui/windows/TSALVA.h"
+
+#include "storage/SaveName.h"
+#include "storage/SessionFile.h"
+#include "ui/parts/SessionCommands.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTimer>
+
+#include <climits>
+
+namespace rotamind {
+
+namespace {
+
+const QColor kLime(0, 255, 0);
+
+void setTextColor(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+void setBold(QWidget* widget) {
+    QFont font = widget->font();
+    font.setBold(true);
+    widget->setFont(font);
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QPoint at) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    setBold(label);
+    setTextColor(label, Qt::yellow);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+QCheckBox* makeCheckBox(QGroupBox* frame, const char* name, const QString& text, int top,
+                        bool checked) {
+    auto* box = new QCheckBox(text, frame);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(8, top, 225, 17);
+    box->setCursor(Qt::PointingHandCursor);
+    box->setChecked(checked);
+    return box;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TSALVA::TSALVA(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_clock([] { return QDateTime::currentDateTime(); }), m_locale(QLocale::system()),
+      m_lastName(QStringLiteral("cartella salvataggio")) {
+    setObjectName(QStringLiteral("SALVA"));
+    setWindowTitle(QStringLiteral("Rotamind PRO"));
+    setFixedSize(259, 316);
+    setModal(false);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::blue);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    // The pixel positions were laid out for an 11-pixel MS Sans Serif, which a
+    // Linux desktop lacks; these are fonts of the same widths.
+    QFont font = this->font();
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("MS Sans Serif")});
+    font.setPixelSize(11);
+    setFont(font);
+
+    buildControls();
+    paintFolderField();
+
+    m_save1 = createSaveDialog(this, QStringLiteral("Save1"), QStringLiteral("File di testo"),
+                               QStringLiteral("*.txt"), QStringLiteral("txt"), false);
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(m_timer1, &QTimer::timeout, this, &TSALVA::Timer1Timer);
+}
+
+TSALVA::~TSALVA() = default;
+
+void TSALVA::buildControls() {
+    auto* label1 = new QLabel(QStringLiteral("GESTIONE SALVATAGGI \nAUTOMATICI"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setGeometry(9, 8, 246, 48);
+    label1->setAlignment(Qt::AlignCenter);
+    QFont titleFont = label1->font();
+    titleFont.setPixelSize(19);
+    titleFont.setBold(true);
+    label1->setFont(titleFont);
+    setTextColor(label1, Qt::yellow);
+
+    auto* button1 = makeButton(this, "Button1", QStringLiteral("Cartella"), QRect(8, 72, 49, 25));
+    button1->setToolTip(QStringLiteral("Selezione cartella salvataggio automatico"));
+    connect(button1, &QPushButton::clicked, this, &TSALVA::Button1Click);
+
+    m_edit1 = new QLineEdit(this);
+    m_edit1->setObjectName(QStringLiteral("Edit1"));
+    m_edit1->setGeometry(64, 72, 185, 21);
+    m_edit1->setEnabled(false);
+
+    makeLabel(this, "Label2", QStringLiteral("Intervallo (minuti)"), QPoint(8, 112));
+
+    m_combo1 = new QComboBox(this);
+    m_combo1->setObjectName(QStringLiteral("Combo1"));
+    m_combo1->setGeometry(112, 108, 41, 21);
+    m_combo1->setEditable(true);
+    m_combo1->setInsertPolicy(QComboBox::NoInsert);
+    m_combo1->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                        QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("10"),
+                        QStringLiteral("15"), QStringLiteral("20"), QStringLiteral("25"),
+                        QStringLiteral("30"), QStringLiteral("45"), QStringLiteral("60")});
+    m_combo1->lineEdit()->setMaxLength(2);
+    m_combo1->setCurrentText(QStringLiteral("5"));
+    m_combo1->setToolTip(QStringLiteral("Seleziona l'intervallo dei salvataggi automatici"));
+    m_combo1->setCursor(Qt::PointingHandCursor);
+
+    // The two indicators only mirror the switch; the user turns it with ON/OFF.
+    m_radio1 = new QRadioButton(this);
+    m_radio1->setObjectName(QStringLiteral("Radio1"));
+    m_radio1->setGeometry(168, 104, 17, 17);
+    m_radio1->setEnabled(false);
+    m_radio2 = new QRadioButton(this);
+    m_radio2->setObjectName(QStringLiteral("Radio2"));
+    m_radio2->setGeometry(168, 120, 17, 17);
+    m_radio2->setEnabled(false);
+    m_radio2->setChecked(true);
+    makeLabel(this, "Label3", QStringLiteral("Attivo"), QPoint(188, 106));
+    makeLabel(this, "Label4", QStringLiteral("DIsattivo"), QPoint(188, 122));
+
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("GroupBox1"));
+    frame->setGeometry(8, 144, 241, 121);
+    setTextColor(frame, Qt::yellow);
+    m_so = makeCheckBox(frame, "SO", QStringLiteral("Spin in senso ORARIO"), 24, true);
+    m_sa = makeCheckBox(frame, "SA", QStringLiteral("Spin in senso ANTIORARIO"), 48, true);
+    m_go = makeCheckBox(frame, "GO", QStringLiteral("Grafico ORARIO"), 72, false);
+    m_ga = makeCheckBox(frame, "GA", QStringLiteral("Grafico ANTIORARIO"), 96, false);
+
+    auto* onOff =
+        makeButton(this, "SpeedButton1", QStringLiteral("ON/OFF"), QRect(24, 280, 81, 25));
+    onOff->setIcon(QIcon(QStringLiteral(":/icons/on-off.png")));
+    setBold(onOff);
+    connect(onOff, &QPushButton::clicked, this, &TSALVA::SpeedButton1Click);
+    auto* quit = makeButton(this, "BitBtn1", QStringLiteral("Esci"), QRect(160, 280, 75, 25));
+    quit->setIcon(QIcon(QStringLiteral(":/icons/exit.png")));
+    setBold(quit);
+    connect(quit, &QPushButton::clicked, this, &TSALVA::BitBtn1Click);
+}
+
+bool TSALVA::isSwitchedOn() const {
+    return m_radio1->isChecked();
+}
+
+void TSALVA::paintFolderField() {
+    QPalette palette = m_edit1->palette();
+    palette.setColor(QPalette::Base, m_edit1->text().isEmpty() ? QColor(Qt::red) : kLime);
+    m_edit1->setPalette(palette);
+}
+
+void TSALVA::showEvent(QShowEvent* event) {
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TSALVA::FormShow() {
+    paintFolderField();
+}
+
+void TSALVA::closeEvent(QCloseEvent* event) {
+    // The title bar offers no close button, but the window manager may still
+    // ask: only "Esci" hides the dialog. A close from the program (at exit) is
+    // let through.
+    // QDialog's own close would go through reject(), which does nothing here.
+    if (event->spontaneous())
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
+}
+
+void TSALVA::Button1Click() {
+    m_save1->setWindowTitle(QStringLiteral("Rotamind Pro - Scelta cartella salvataggi automatici"));
+    m_save1->selectFile(m_lastName);
+    if (m_save1->exec() == QDialog::Accepted && !m_save1->selectedFiles().isEmpty()) {
+        // Only the folder of the chosen name is kept; no file is created.
+        const QFileInfo chosen(m_save1->selectedFiles().first());
+        m_lastName = chosen.fileName();
+        QString folder = QDir::toNativeSeparators(chosen.absolutePath());
+        if (!folder.endsWith(QDir::separator()))
+            folder += QDir::separator();
+        m_edit1->setText(folder);
+    }
+    paintFolderField();
+}
+
+void TSALVA::SpeedButton1Click() {
+    const QString text = m_combo1->currentText();
+    // A whole number exactly as typed: blanks and a plus sign make no number.
+    // Anchored as a whole, since "$" alone would also match before a final
+    // line feed and "5\n" would pass as 5.
+    static const QRegularExpression wholeNumber(
+        QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]+")));
+    bool valid = wholeNumber.match(text).hasMatch();
+    const qint64 minutes = valid ? text.toInt(&valid) : 0;
+    if (!valid) {
+        auto* box = new QMessageBox(
+            QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
+            QStringLiteral("'%1' is not a valid integer value").arg(text), QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+        return;
+    }
+    const bool turnOn = m_radio2->isChecked();
+    (turnOn ? m_radio1 : m_radio2)->setChecked(true);
+    // The period is fixed here. An interval of 0 or below switches on without
+    // ever ticking: a 0 ms timer would write a set of files at every event.
+    const qint64 period = minutes * m_minuteLength.count();
+    if (turnOn && period > 0) {
+        m_timer1->setInterval(static_cast<int>(std::min<qint64>(period, INT_MAX)));
+        m_timer1->start();
+    } else {
+        m_timer1->stop();
+    }
+}
+
+void TSALVA::BitBtn1Click() {
+    // An explicit position keeps the dialog where it was left at its next
+    // showing instead of centring it again.
+    move(pos());
+    hide();
+}
+
+void TSALVA::Timer1Timer() {
+    if (!m_source)
+        return;
+    const AutoSaveSource& source = *m_source;
+    // In writing order; the first failure ends the tick.
+    if (m_so->isChecked() && !writeOne(QStringLiteral(" - Spin ORARI.txt"), [&] {
+            const QStringList items = source.clockwiseItems();
+            return sessionFileBytes(items);
+        }))
+        return;
+    if (m_sa->isChecked() && !writeOne(QStringLiteral(" - Spin ANTIORARI.txt"), [&] {
+            const QStringList items = source.counterClockwiseItems();
+            return sessionFileBytes(items);
+        }))
+        return;
+    if (m_go->isChecked() && !writeOne(QStringLiteral(" - GRAFICO Spin ORARI.bmp"),
+                                       [&] { return chartBitmapBytes(source.clockwiseChart()); }))
+        return;
+    if (m_ga->isChecked())
+        writeOne(QStringLiteral(" - GRAFICO Spin ANTIORARI.bmp"),
+                 [&] { return chartBitmapBytes(source.counterClockwiseChart()); });
+}
+
+bool TSALVA::writeOne(const QString& suffix, const std::function<QByteArray()>& bytes) {
+    // The clock is read per file: a file written a second later carries it.
+    const QString name =
+        saveName(m_clock(), m_locale, m_source->site(), m_source->croupier(), suffix);
+    // Without a folder the name goes to the working folder; the path is made
+    // full here, once, and never tidied, so that a failure names exactly the
+    // path that was tried ("a/../../x" tidied would point elsewhere).
+    QString folder = m_edit1->text();
+    if (folder.isEmpty()) {
+        folder = QDir::currentPath();
+        if (!folder.endsWith(u'/'))
+            folder += u'/';
+    }
+    const QString path = folder + name;
+    // A separator in the site or croupier would put the file outside the
+    // chosen folder, and a NUL would cut its name short: such a name cannot be
+    // created here.
+    if (!isBareFileName(name) || !writeFileAtomically(path, bytes())) {
+        showFailure(path);
+        return false;
+    }
+    m_lastName = name;
+    return true;
+}
+
+void TSALVA::showFailure(const QString& path) {
+    // Ticks go on while the box is open; one box is enough to tell the user,
+    // a pile of them would bury the windows.
+    if (m_failureBox && m_failureBox->isVisible())
+        return;
+    auto* box = new QMessageBox(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
+                                cannotCreateFileMessage(path), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    m_failureBox = box;
+    box->open();
+}
+
+} // namespace rotamind

@@ -1,0 +1,143 @@
+#include "ui/windows/WorkingWindow.h"
+
+#include "ui/parts/Banner.h"
+#include "ui/parts/ClickableLabel.h"
+#include "ui/parts/EntryArea.h"
+#include "ui/parts/Palette.h"
+#include "ui/parts/SessionCommands.h"
+#include "ui/parts/SiteFields.h"
+#include "ui/parts/WebPages.h"
+#include "ui/parts/WindowActions.h"
+#include "ui/parts/WindowParts.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace rotamind {
+
+WorkingWindow::WorkingWindow(std::unique_ptr<WorkingSession> session, const WorkingWindowLook& look,
+                             QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
+      m_commands(std::make_unique<SessionCommands>()), m_session(std::move(session)) {
+    setObjectName(look.name);
+    setWindowTitle(look.title);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+    setFont(palette::windowFont());
+    palette::setWindowColour(this, look.colour);
+
+    m_entry = new EntryArea(this, *m_session);
+    m_aid = new BettingAidPanel(this, look.aid);
+    connect(m_entry->registerButton(), &QPushButton::clicked, this, &WorkingWindow::Button11Click);
+    connect(m_aid->showButton(), &QPushButton::clicked, this, &WorkingWindow::Button2Click);
+    connect(m_aid, &BettingAidPanel::lastNumberEdited, this, &WorkingWindow::PChange);
+    actions::showLastNumber(*m_aid, *m_session);
+    // FormCreate: the narrow layout, statistics out of sight.
+    setFixedSize(kNarrowWidth, look.height);
+}
+
+WorkingWindow::~WorkingWindow() = default;
+
+void WorkingWindow::addWheelPicture() {
+    m_picture = new WheelPicturePanel(this);
+    connect(m_picture, &WheelPicturePanel::clicked, this, &WorkingWindow::Panel2Click);
+    connect(m_picture->picture(), &ClickableLabel::clicked, this, &WorkingWindow::ImageXClick);
+}
+
+void WorkingWindow::addBanner(int captionTop) {
+    connect(makeBanner(this, captionTop), &ClickableLabel::clicked, this,
+            &WorkingWindow::Image1Click);
+}
+
+void WorkingWindow::addSiteFields(const QColor& headingBackground,
+                                  const QColor& headingForeground) {
+    m_site = new SiteFields(
+        this, *m_session,
+        {.headingBackground = headingBackground, .headingForeground = headingForeground});
+    connect(m_site, &SiteFields::siteClicked, this, &WorkingWindow::Edit1Click);
+    connect(m_site, &SiteFields::croupierClicked, this, &WorkingWindow::Edit2Click);
+}
+
+QTabWidget* WorkingWindow::addStatisticsTabs() {
+    m_tabs = parts::makeStatisticsTabs(this);
+    return m_tabs;
+}
+
+void WorkingWindow::finishStatisticsTabs() {
+    connect(parts::addContactPage(m_tabs), &QToolButton::clicked, this,
+            &WorkingWindow::SpeedButton6Click);
+}
+
+void WorkingWindow::setPictureSource(WheelPicturePanel::PictureSource source) {
+    m_picture->setPictureSource(std::move(source));
+}
+
+QLineEdit* WorkingWindow::siteField() const {
+    return m_site->site();
+}
+QLineEdit* WorkingWindow::croupierField() const {
+    return m_site->croupier();
+}
+
+// ---- recording ----
+
+void WorkingWindow::Button11Click() {
+    m_session->pressRegister();
+}
+void WorkingWindow::Button6Click() {
+    m_session->registerLaunch(Direction::Clockwise);
+}
+void WorkingWindow::Button7Click() {
+    m_session->registerLaunch(Direction::CounterClockwise);
+}
+
+void WorkingWindow::SpeedButton3Click() {
+    actions::toggleWidth(*this, kNarrowWidth, kWideWidth, height());
+}
+
+// ---- betting aid and wheel picture ----
+
+void WorkingWindow::Button2Click() {
+    actions::showNumbersToBet(*m_aid, *m_session, *m_picture);
+}
+
+void WorkingWindow::PChange() {
+    m_session->setLastNumber(m_aid->lastNumber());
+}
+
+void WorkingWindow::refreshAndTogglePicture() {
+    actions::refreshAndTogglePicture(*m_aid, *m_picture);
+}
+
+void WorkingWindow::ImageXClick() {
+    m_picture->toggle();
+}
+void WorkingWindow::Panel2Click() {
+    m_picture->toggle();
+}
+
+// ---- site, croupier and web pages ----
+
+void WorkingWindow::Edit1Click() {
+    m_site->site()->clear();
+}
+void WorkingWindow::Edit2Click() {
+    m_site->croupier()->clear();
+}
+void WorkingWindow::SpeedButton6Click() {
+    web::openContactPage();
+}
+void WorkingWindow::Image1Click() {
+    web::openHomePage();
+}
+
+void WorkingWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    emit formClosed();
+}
+
+} // namespace rotamind

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "session/WorkingSession.h"
+#include "ui/parts/BettingAidPanel.h"
+#include "ui/parts/WheelPicturePanel.h"
+
+#include <QColor>
+#include <QWidget>
+
+#include <memory>
+
+class QLineEdit;
+class QTabWidget;
+
+namespace rotamind {
+
+class EntryArea;
+class SessionCommands;
+class SiteFields;
+
+// What tells the two working windows apart at the level they share.
+struct WorkingWindowLook {
+    QString name{};  // objectName: "PRO", "EASY"
+    QString title{}; // "Rotamind PRO"
+    QColor colour{};
+    int height = 624;
+    BettingAidSetup aid{};
+};
+
+// What PRO and EASY share: the entry and "REGISTRA", the betting aid and the
+// wheel picture, the width toggle, site and croupier, the web pages and the
+// session commands. Each window adds its series, its statistics and its
+// session area. The handlers carry the layout's names; each is one call.
+class WorkingWindow : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WorkingWindow)
+
+public:
+    static constexpr int kNarrowWidth = 410;
+    static constexpr int kWideWidth = 674;
+
+    ~WorkingWindow() override;
+
+    void setPictureSource(WheelPicturePanel::PictureSource source);
+    QLineEdit* siteField() const;
+    QLineEdit* croupierField() const;
+    // The save and load commands, with their clock, dialog run and message box.
+    SessionCommands& sessionCommands() const { return *m_commands; }
+
+public slots:
+    void Button11Click();
+    void Button6Click();
+    void Button7Click();
+    void SpeedButton3Click();
+    void Button2Click();
+    void PChange();
+    void ImageXClick();
+    void Panel2Click();
+    void Edit1Click();
+    void Edit2Click();
+    void SpeedButton6Click();
+    void Image1Click();
+
+signals:
+    // The window was closed: the program ends.
+    void formClosed();
+
+protected:
+    WorkingWindow(std::unique_ptr<WorkingSession> session, const WorkingWindowLook& look,
+                  QWidget* parent);
+
+    WorkingSession& workingSession() const { return *m_session; }
+    // Called once the window's charts exist, so that the picture lies above them.
+    void addWheelPicture();
+    // The site and croupier fields under their headings, coloured as the window wants.
+    void addSiteFields(const QColor& headingBackground, const QColor& headingForeground);
+    // The banner under the session area, with its caption line at captionTop.
+    void addBanner(int captionTop);
+    // The statistics tabs and the contact page; the window adds its pages between.
+    QTabWidget* addStatisticsTabs();
+    void finishStatisticsTabs();
+    // The wheel-picture button of the betting aid.
+    void refreshAndTogglePicture();
+    void closeEvent(QCloseEvent* event) override;
+
+    EntryArea* m_entry = nullptr;
+    BettingAidPanel* m_aid = nullptr;
+    WheelPicturePanel* m_picture = nullptr;
+    SiteFields* m_site = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    std::unique_ptr<SessionCommands> m_commands;
+
+private:
+    std::unique_ptr<WorkingSession> m_session;
+};
+
+} // namespace rotamind
