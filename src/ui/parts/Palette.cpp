@@ -28,6 +28,12 @@ void setForeground(QWidget* widget, const QColor& colour) {
     widget->setPalette(pal);
 }
 
+void setWindowText(QWidget* widget, const QColor& colour) {
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    widget->setPalette(pal);
+}
+
 void setIndexColour(QWidget* label, bool oneOrMore) {
     const QColor& wanted = oneOrMore ? kRed : kLime;
     if (label->palette().color(QPalette::Window) != wanted)

@@ -33,6 +33,9 @@ void setBackground(QWidget* widget, const QColor& colour);
 void setWindowColour(QWidget* widget, const QColor& colour);
 // Text colour (WindowText, Text and ButtonText roles).
 void setForeground(QWidget* widget, const QColor& colour);
+// Text colour of labels and frame titles only (WindowText): the fields and
+// boxes inside a frame keep their own.
+void setWindowText(QWidget* widget, const QColor& colour);
 // Index labels: red from 1 upwards, lime below; only touches the palette on a change.
 void setIndexColour(QWidget* label, bool oneOrMore);
 

@@ -87,6 +87,10 @@ QByteArray chartBitmapBytes(const QImage& picture) {
 }
 
 QString cannotCreateFileMessage(const QString& path) {
+    // English in an Italian program on purpose: it is the runtime's own
+    // message, word for word, the one players of this kind of program know
+    // and report. Do not translate or reword it; an Italian reason may go
+    // beside it, never in its place.
     return QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path));
 }
 

@@ -2,6 +2,7 @@
 
 #include "storage/SaveName.h"
 #include "storage/SessionFile.h"
+#include "ui/parts/Palette.h"
 #include "ui/parts/SessionCommands.h"
 
 #include <QCheckBox>
@@ -28,25 +29,11 @@ namespace rotamind {
 
 namespace {
 
-const QColor kLime(0, 255, 0);
-
-void setTextColor(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
-
-void setBold(QWidget* widget) {
-    QFont font = widget->font();
-    font.setBold(true);
-    widget->setFont(font);
-}
-
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QPoint at) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
-    setBold(label);
-    setTextColor(label, Qt::yellow);
+    label->setFont(palette::boldFont());
+    palette::setWindowText(label, palette::kYellow);
     label->move(at);
     label->adjustSize();
     return label;
@@ -81,17 +68,8 @@ TSALVA::TSALVA(QWidget* parent)
     setWindowTitle(QStringLiteral("Rotamind PRO"));
     setFixedSize(259, 316);
     setModal(false);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::blue);
-    setPalette(palette);
-    setAutoFillBackground(true);
-    // The pixel positions were laid out for an 11-pixel MS Sans Serif, which a
-    // Linux desktop lacks; these are fonts of the same widths.
-    QFont font = this->font();
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("MS Sans Serif")});
-    font.setPixelSize(11);
-    setFont(font);
+    palette::setWindowColour(this, palette::kBlue);
+    setFont(palette::windowFont());
 
     buildControls();
     paintFolderField();
@@ -110,11 +88,8 @@ void TSALVA::buildControls() {
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setGeometry(9, 8, 246, 48);
     label1->setAlignment(Qt::AlignCenter);
-    QFont titleFont = label1->font();
-    titleFont.setPixelSize(19);
-    titleFont.setBold(true);
-    label1->setFont(titleFont);
-    setTextColor(label1, Qt::yellow);
+    label1->setFont(palette::boldFont(19));
+    palette::setWindowText(label1, palette::kYellow);
 
     auto* button1 = makeButton(this, "Button1", QStringLiteral("Cartella"), QRect(8, 72, 49, 25));
     button1->setToolTip(QStringLiteral("Selezione cartella salvataggio automatico"));
@@ -157,7 +132,7 @@ void TSALVA::buildControls() {
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("GroupBox1"));
     frame->setGeometry(8, 144, 241, 121);
-    setTextColor(frame, Qt::yellow);
+    palette::setWindowText(frame, palette::kYellow);
     m_so = makeCheckBox(frame, "SO", QStringLiteral("Spin in senso ORARIO"), 24, true);
     m_sa = makeCheckBox(frame, "SA", QStringLiteral("Spin in senso ANTIORARIO"), 48, true);
     m_go = makeCheckBox(frame, "GO", QStringLiteral("Grafico ORARIO"), 72, false);
@@ -166,11 +141,11 @@ void TSALVA::buildControls() {
     auto* onOff =
         makeButton(this, "SpeedButton1", QStringLiteral("ON/OFF"), QRect(24, 280, 81, 25));
     onOff->setIcon(QIcon(QStringLiteral(":/icons/on-off.png")));
-    setBold(onOff);
+    onOff->setFont(palette::boldFont());
     connect(onOff, &QPushButton::clicked, this, &TSALVA::SpeedButton1Click);
     auto* quit = makeButton(this, "BitBtn1", QStringLiteral("Esci"), QRect(160, 280, 75, 25));
     quit->setIcon(QIcon(QStringLiteral(":/icons/exit.png")));
-    setBold(quit);
+    quit->setFont(palette::boldFont());
     connect(quit, &QPushButton::clicked, this, &TSALVA::BitBtn1Click);
 }
 
@@ -179,9 +154,9 @@ bool TSALVA::isSwitchedOn() const {
 }
 
 void TSALVA::paintFolderField() {
-    QPalette palette = m_edit1->palette();
-    palette.setColor(QPalette::Base, m_edit1->text().isEmpty() ? QColor(Qt::red) : kLime);
-    m_edit1->setPalette(palette);
+    QPalette colours = m_edit1->palette();
+    colours.setColor(QPalette::Base, m_edit1->text().isEmpty() ? palette::kRed : palette::kLime);
+    m_edit1->setPalette(colours);
 }
 
 void TSALVA::showEvent(QShowEvent* event) {
@@ -229,6 +204,8 @@ void TSALVA::SpeedButton1Click() {
     bool valid = wholeNumber.match(text).hasMatch();
     const qint64 minutes = valid ? text.toInt(&valid) : 0;
     if (!valid) {
+        // English on purpose, word for word: the runtime's own message for a
+        // text that is no integer, which players know. Do not translate it.
         auto* box = new QMessageBox(
             QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
             QStringLiteral("'%1' is not a valid integer value").arg(text), QMessageBox::Ok, this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/AutoSaveSource.h"
+
 #include <QDateTime>
 #include <QDialog>
 #include <QImage>
@@ -20,18 +22,6 @@ class QRadioButton;
 class QTimer;
 
 namespace rotamind {
-
-// What automatic saving reads of the PRO window at every tick. The window (or
-// an adapter over it) answers from its controls; a tick only reads.
-struct AutoSaveSource {
-    virtual ~AutoSaveSource() = default;
-    virtual QStringList clockwiseItems() const = 0;        // List1 items, oldest first
-    virtual QStringList counterClockwiseItems() const = 0; // List2 items, oldest first
-    virtual QImage clockwiseChart() const = 0;             // Chart1 current page
-    virtual QImage counterClockwiseChart() const = 0;      // Chart2 current page
-    virtual QString site() const = 0;                      // text of Edit1
-    virtual QString croupier() const = 0;                  // text of Edit2
-};
 
 // The automatic-save dialog: a folder, an interval in minutes, which of the
 // PRO window's four files to write, and an on/off switch. It lives for the
