@@ -1,6 +1,8 @@
 // One "REGISTRA" in the PRO window, from the click to the end of the
-// statistics chain with the list and the chart repainted, on long series; and
-// the CPU an idle window takes while a direction lock is on.
+// statistics chain with the list and the chart repainted, on long series; a
+// session file of a million launches loaded into a shown PRO window; and the
+// CPU an idle window takes while a direction lock is on.
+#include "storage/SessionFile.h"
 #include "ui/parts/SeriesBlock.h"
 #include "ui/windows/TPRO.h"
 #include "wheel/Wheel.h"
@@ -12,6 +14,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <unistd.h>
@@ -59,6 +62,29 @@ BENCHMARK(BM_Registra)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
+
+// From the file on disk to the list, chart, count and statistics shown:
+// the read, the classes, the statistics over the whole series and the repaint.
+void BM_LoadMillionLineFile(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("million.txt"));
+    QStringList items;
+    for (int i = 0; i < 1'000'000; ++i)
+        items << classText(kClasses[size_t((i * 7 + i / 3) % 6)]);
+    if (!writeSessionFile(path, {items.constData(), size_t(items.size())}))
+        state.SkipWithError("cannot write the file");
+    TPRO window;
+    window.show();
+    Series& clockwise = window.session().seriesFor(Direction::Clockwise);
+    for (auto _ : state) {
+        const auto read = readSessionFile(path);
+        auto classes = Series::classesFromTexts(std::get<QStringList>(read));
+        window.session().load(clockwise, std::move(*classes));
+        QCoreApplication::processEvents();
+    }
+    state.counters["launches"] = double(clockwise.count());
+}
+BENCHMARK(BM_LoadMillionLineFile)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_IdleWithLockOn(benchmark::State& state) {
     TPRO window;
