@@ -154,18 +154,6 @@ private slots:
                 QCOMPARE(label->palette().color(QPalette::Window), QColor(255, 255, 0));
     }
 
-    void clickIntoSiteOrCroupier_emptiesIt() {
-        TEASY window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        WindowDriver easy(window);
-        QTest::mouseClick(easy.control<QLineEdit>("Edit2"), Qt::LeftButton);
-        QCOMPARE(easy.text("Edit2"), QString());
-        QCOMPARE(easy.text("Edit1"), QStringLiteral("William Hill"));
-        QTest::mouseClick(easy.control<QLineEdit>("Edit1"), Qt::LeftButton);
-        QCOMPARE(easy.text("Edit1"), QString());
-    }
-
     void wheelPicture_firstShowIsBase_followsN_andHidesOnPictureOrPanel() {
         TRISORSE pictures;
         TEASY window;

@@ -41,18 +41,6 @@ class EasyRecordingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstRegister_withNoDirection_registersNothingAndSelectsO() {
-        TEASY window;
-        WindowDriver easy(window);
-        QVERIFY(!easy.checked(O) && !easy.checked(A));
-        easy.click("Button11");
-        QVERIFY(easy.items("List1").isEmpty());
-        QCOMPARE(easy.text("n1"), QStringLiteral("21"));
-        QVERIFY(easy.checked(O));
-        QCOMPARE(easy.text("P"), QStringLiteral("18"));
-        QCOMPARE(easy.text("Combo1"), QStringLiteral("??"));
-    }
-
     void samePairBothWays_goesIntoTheOneList_withMirroredClasses() {
         TEASY window;
         WindowDriver easy(window);

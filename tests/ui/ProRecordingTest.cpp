@@ -97,46 +97,6 @@ private slots:
         QCOMPARE(pro.text("n1"), QStringLiteral("21"));
     }
 
-    void repeatedNumber_appendsNothingButShifts() {
-        TPRO window;
-        WindowDriver pro(window);
-        pro.registerLaunch(QStringLiteral("5"), O);
-        pro.registerLaunch(QStringLiteral("5"), O);
-        QCOMPARE(pro.items("List1").size(), 1);
-        QCOMPARE(pro.text("boules"), QStringLiteral("1"));
-        QCOMPARE(pro.text("n1"), QStringLiteral("5"));
-        QCOMPARE(pro.text("n2"), QStringLiteral("5"));
-    }
-
-    void foreignEntry_isShiftedButGetsNoClass_andNeitherDoesTheNext() {
-        TPRO window;
-        WindowDriver pro(window);
-        pro.registerLaunch(QStringLiteral("07"), O);
-        QCOMPARE(pro.text("n1"), QStringLiteral("07"));
-        QVERIFY(pro.items("List1").isEmpty());
-        QCOMPARE(pro.text("boules"), QStringLiteral("0"));
-        QVERIFY(pro.checked(A)); // it was registered, so the selector flips
-        pro.registerLaunch(QStringLiteral("5"), O);
-        QVERIFY(pro.items("List1").isEmpty());
-        pro.registerLaunch(QStringLiteral("10"), O);
-        QCOMPARE(pro.items("List1"), QStringList{classText(*classifyPair(O, u"5", u"10"))});
-    }
-
-    void noNumberEntry_keepsEverythingAndCopiesQuestionMarksIntoP() {
-        TPRO window;
-        WindowDriver pro(window);
-        pro.registerLaunch(QStringLiteral("18"), O);
-        pro.type("Combo1", QStringLiteral("??"));
-        pro.select(A);
-        pro.click("Button11");
-        QVERIFY(pro.items("List2").isEmpty());
-        QCOMPARE(pro.text("n1"), QStringLiteral("18"));
-        QCOMPARE(pro.text("P"), QStringLiteral("??"));
-        QVERIFY(pro.checked(O));
-        // The program's own copy into P is not the user's change: n1 keeps 18.
-        QCOMPARE(pro.text("n1"), QStringLiteral("18"));
-    }
-
     void userChangeOfP_isCopiedIntoN1() {
         TPRO window;
         WindowDriver pro(window);
