@@ -112,10 +112,10 @@ private:
     QTabWidget* m_tabs = nullptr;
     std::unique_ptr<ClassicStatsGrid> m_classicCurrent;
     std::unique_ptr<ClassicStatsGrid> m_classicSaved;
-    QFileDialog* m_saveChart = nullptr;   // Save1
-    QFileDialog* m_saveSession = nullptr; // Save2
-    QFileDialog* m_openCurrent = nullptr; // Open1
-    QFileDialog* m_openSaved = nullptr;   // Open2
+    LazyFileDialog* m_saveChart = nullptr;   // Save1
+    LazyFileDialog* m_saveSession = nullptr; // Save2
+    LazyFileDialog* m_openCurrent = nullptr; // Open1
+    LazyFileDialog* m_openSaved = nullptr;   // Open2
     SessionCommands m_commands;
 };
 

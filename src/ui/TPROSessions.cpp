@@ -18,12 +18,12 @@ namespace rotamind {
 
 namespace {
 
-QFileDialog* makeSessionDialog(QWidget* window, const QString& name) {
+LazyFileDialog* makeSessionDialog(QWidget* window, const QString& name) {
     return createSaveDialog(window, name, QStringLiteral("File di testo"), QStringLiteral("*.txt"),
                             QStringLiteral("txt"));
 }
 
-QFileDialog* makeChartDialog(QWidget* window, const QString& name) {
+LazyFileDialog* makeChartDialog(QWidget* window, const QString& name) {
     return createSaveDialog(window, name, QStringLiteral("Immagine bitmap"),
                             QStringLiteral("*.bmp"), QStringLiteral("bmp"));
 }

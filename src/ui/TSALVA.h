@@ -13,13 +13,14 @@
 
 class QCheckBox;
 class QComboBox;
-class QFileDialog;
 class QLineEdit;
 class QMessageBox;
 class QRadioButton;
 class QTimer;
 
 namespace rotamind {
+
+class LazyFileDialog;
 
 // What automatic saving reads of the PRO window at every tick. The window (or
 // an adapter over it) answers from its controls; a tick only reads.
@@ -90,7 +91,7 @@ private:
     QCheckBox* m_sa = nullptr;
     QCheckBox* m_go = nullptr;
     QCheckBox* m_ga = nullptr;
-    QFileDialog* m_save1 = nullptr;
+    LazyFileDialog* m_save1 = nullptr;
     QTimer* m_timer1 = nullptr;
     // The one "Cannot create file" box of automatic saving that may be open.
     QPointer<QMessageBox> m_failureBox;

@@ -1,6 +1,8 @@
 # The save and load commands shared by the PRO and EASY windows, the
 # automatic-save dialog and the Italian texts of Qt's own dialogs.
 add_library(rotamind_files STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/LazyFileDialog.h
+    ${CMAKE_CURRENT_LIST_DIR}/LazyFileDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SessionCommands.h
     ${CMAKE_CURRENT_LIST_DIR}/SessionCommands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SessionCommandsDialog.h
