@@ -3,8 +3,7 @@
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
 #include "ui/Palette.h"
-
-#include <QPixmap>
+#include "ui/PictureOnShow.h"
 
 namespace rotamind {
 
@@ -14,7 +13,7 @@ ClickableLabel* makeBanner(QWidget* window, int captionTop) {
     banner->setGeometry(415, 564, 241, 44);
     banner->setScaledContents(true);
     banner->setCursor(Qt::PointingHandCursor);
-    banner->setPixmap(QPixmap(QStringLiteral(":/misc/banner.jpg")));
+    setPictureOnShow(banner, QStringLiteral(":/misc/banner.jpg"));
     controls::makeLabel(window, {.text = QStringLiteral("Rotamind: il metodo del croupier"),
                                  .rect = {415, captionTop, 240, 13},
                                  .foreground = palette::kLime,

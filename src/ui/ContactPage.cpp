@@ -2,9 +2,9 @@
 
 #include "ui/Controls.h"
 #include "ui/Palette.h"
+#include "ui/PictureOnShow.h"
 
 #include <QLabel>
-#include <QPixmap>
 #include <QToolButton>
 
 namespace rotamind {
@@ -24,10 +24,7 @@ ContactPage::ContactPage(QWidget* parent) : QWidget(parent) {
     picture->setObjectName(QStringLiteral("Image6"));
     picture->setGeometry(16, 32, 220, 177);
     picture->setAlignment(Qt::AlignCenter);
-    const QPixmap pixmap(QStringLiteral(":/misc/contact.jpg"));
-    if (!pixmap.isNull())
-        picture->setPixmap(
-            pixmap.scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    setPictureOnShow(picture, QStringLiteral(":/misc/contact.jpg"), PictureFit::KeepProportions);
 
     QLabel* words = controls::makeLabel(
         this, {.text = QStringLiteral(
