@@ -21,9 +21,7 @@ QLabel* makeLabel(QWidget* parent, const LabelSetup& setup) {
         return font;
     }());
     label->setAlignment(setup.align);
-    if (setup.background)
-        palette::setBackground(label, *setup.background);
-    palette::setForeground(label, setup.foreground);
+    palette::setColours(label, setup.background, setup.foreground);
     if (setup.rect.size().isEmpty()) {
         label->move(setup.rect.topLeft());
         label->adjustSize();
@@ -58,6 +56,9 @@ QToolButton* makeIconButton(QWidget* parent, const QString& name, const QString&
 QComboBox* makeCombo(QWidget* parent, const ComboSetup& setup) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(setup.name);
+    // Placed first: a combo box not yet sized measures all its items when it
+    // becomes editable, only to be given its layout size right after.
+    combo->setGeometry(setup.rect);
     combo->setEditable(true);
     // Typed text is never added to the items, nor completed to one of them:
     // "1" must stay "1" while the user goes on to type "17".
@@ -71,7 +72,6 @@ QComboBox* makeCombo(QWidget* parent, const ComboSetup& setup) {
     combo->setFont(font);
     if (setup.background)
         palette::setBackground(combo, *setup.background);
-    combo->setGeometry(setup.rect);
     combo->setCurrentText(setup.text);
     return combo;
 }
