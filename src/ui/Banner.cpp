@@ -2,8 +2,8 @@
 
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
+#include "ui/OnFirstShow.h"
 #include "ui/Palette.h"
-#include "ui/PictureOnShow.h"
 
 namespace rotamind {
 

@@ -1,10 +1,10 @@
 #include "ui/Controls.h"
 
+#include "ui/OnFirstShow.h"
 #include "ui/TwoCharacterField.h"
 #include "wheel/Wheel.h"
 
 #include <QComboBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,10 +43,13 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 }
 
 QToolButton* makeIconButton(QWidget* parent, const QString& name, const QString& icon,
-                            const QRect& rect, const QString& hint) {
+                            const QRect& rect, const QString& hint, const QString& disabledIcon) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
-    button->setIcon(QIcon(QStringLiteral(":/icons/") + icon + QStringLiteral(".png")));
+    const auto path = [](const QString& iconName) -> QString {
+        return QStringLiteral(":/icons/") + iconName + QStringLiteral(".png");
+    };
+    setIconOnShow(button, path(icon), disabledIcon.isEmpty() ? QString() : path(disabledIcon));
     button->setGeometry(rect);
     button->setToolTip(hint);
     button->setFocusPolicy(Qt::NoFocus);

@@ -1,8 +1,8 @@
 #include "ui/TAZZERAPRO.h"
 
 #include "ui/Controls.h"
+#include "ui/OnFirstShow.h"
 #include "ui/Palette.h"
-#include "ui/PictureOnShow.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,8 +2,8 @@
 
 #include "betting/BettingAid.h"
 #include "ui/ClickableLabel.h"
+#include "ui/OnFirstShow.h"
 #include "ui/Palette.h"
-#include "ui/PictureOnShow.h"
 
 #include <QEvent>
 #include <QMouseEvent>

@@ -7,6 +7,8 @@
 #include "ui/LengthStatsGrid.h"
 #include "ui/TPRO.h"
 
+#include <QAbstractButton>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -328,6 +330,23 @@ private slots:
                 drawn = drawn.scaled(fittedInto, Qt::KeepAspectRatio, Qt::SmoothTransformation);
             QVERIFY2(!drawn.isNull(), resource);
             QCOMPARE(pro.control<QLabel>(label)->pixmap().toImage(), drawn.toImage());
+        }
+        // Icons too; the magnifier has its own drawn disabled look.
+        const struct {
+            const char* button;
+            const char* resource;
+            QIcon::Mode mode;
+        } icons[] = {
+            {"SpeedButton1", ":/icons/delete-last.png", QIcon::Normal},
+            {"SpeedButton4", ":/icons/magnifier.png", QIcon::Normal},
+            {"SpeedButton4", ":/icons/magnifier-disabled.png", QIcon::Disabled},
+        };
+        for (const auto& [button, resource, mode] : icons) {
+            const QIcon icon = pro.control<QAbstractButton>(button)->icon();
+            const QImage drawn(QString::fromLatin1(resource));
+            QVERIFY2(!drawn.isNull(), resource);
+            QCOMPARE(icon.pixmap(drawn.size(), mode).toImage(),
+                     QPixmap::fromImage(drawn).toImage());
         }
     }
 };
