@@ -60,8 +60,12 @@ QComboBox* makeCombo(QWidget* parent, const ComboSetup& setup) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(setup.name);
     // Placed first: a combo box not yet sized measures all its items when it
-    // becomes editable, only to be given its layout size right after.
+    // becomes editable, only to be given its layout size right after. The font
+    // too: set later, it would lay out its line edit and list again.
     combo->setGeometry(setup.rect);
+    QFont font = setup.bold ? palette::boldFont(setup.pixelSize) : palette::windowFont();
+    font.setPixelSize(setup.pixelSize);
+    combo->setFont(font);
     combo->setEditable(true);
     // Typed text is never added to the items, nor completed to one of them:
     // "1" must stay "1" while the user goes on to type "17".
@@ -70,9 +74,6 @@ QComboBox* makeCombo(QWidget* parent, const ComboSetup& setup) {
     combo->addItems(setup.items);
     combo->lineEdit()->setMaxLength(2);
     new TwoCharacterField(combo);
-    QFont font = setup.bold ? palette::boldFont(setup.pixelSize) : palette::windowFont();
-    font.setPixelSize(setup.pixelSize);
-    combo->setFont(font);
     if (setup.background)
         palette::setBackground(combo, *setup.background);
     combo->setCurrentText(setup.text);
