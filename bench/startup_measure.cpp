@@ -5,10 +5,12 @@
 // one), started by this same program, always on the offscreen platform.
 //
 //   startup_measure [--runs N]       N runs of each (default 11), medians and targets
-//   startup_measure --child program  one run of the program, prints "cpu_ms rss_kb"
+//   startup_measure --child program  one run of the program, prints "cpu_ms rss_kb process_ms"
 //   startup_measure --child label    one run of the bare label
 //
-// The exit code is 0 when the medians meet the targets, 1 when they do not.
+// process_ms is the whole process's CPU time at the same moment, the loading of
+// the libraries included; it is reported, the targets are on cpu_ms. The exit
+// code is 0 when the medians meet the targets, 1 when they do not.
 #include "app/TINTRO.h"
 #include "app/Windows.h"
 #include "ui/Translations.h"
@@ -24,6 +26,7 @@
 #include <ctime>
 #include <memory>
 #include <string>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
@@ -36,6 +39,15 @@ double cpuMilliseconds() {
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+double processMilliseconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+    };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
 long residentKilobytes() {
@@ -79,13 +91,14 @@ int runChild(const char* what, int argc, char* argv[]) {
         waitUntilShown(*label);
     }
     const double cpu = cpuMilliseconds() - start;
-    std::printf("%.3f %ld\n", cpu, residentKilobytes());
+    std::printf("%.3f %ld %.3f\n", cpu, residentKilobytes(), processMilliseconds());
     return 0;
 }
 
 struct Sample {
     double cpuMs = 0;
     double rssKb = 0;
+    double processMs = 0;
 };
 
 bool runOnce(const std::string& self, const char* what, Sample& sample) {
@@ -93,8 +106,9 @@ bool runOnce(const std::string& self, const char* what, Sample& sample) {
     std::FILE* child = popen(command.c_str(), "r");
     if (!child)
         return false;
-    const int read = std::fscanf(child, "%lf %lf", &sample.cpuMs, &sample.rssKb);
-    return pclose(child) == 0 && read == 2;
+    const int read =
+        std::fscanf(child, "%lf %lf %lf", &sample.cpuMs, &sample.rssKb, &sample.processMs);
+    return pclose(child) == 0 && read == 3;
 }
 
 double median(std::vector<double> values) {
@@ -118,7 +132,7 @@ int main(int argc, char* argv[]) {
         return 2;
     self[length] = '\0';
 
-    std::vector<double> labelCpu, labelRss, programCpu, programRss;
+    std::vector<double> labelCpu, labelRss, labelProcess, programCpu, programRss, programProcess;
     // Interleaved, so that a busy spell of the machine hits both alike.
     for (int i = 0; i < runs; ++i) {
         Sample label, program;
@@ -128,8 +142,10 @@ int main(int argc, char* argv[]) {
         }
         labelCpu.push_back(label.cpuMs);
         labelRss.push_back(label.rssKb);
+        labelProcess.push_back(label.processMs);
         programCpu.push_back(program.cpuMs);
         programRss.push_back(program.rssKb);
+        programProcess.push_back(program.processMs);
     }
 
     const double ratio = median(programCpu) / median(labelCpu);
@@ -140,5 +156,8 @@ int main(int argc, char* argv[]) {
     std::printf("  launcher:   %8.1f ms CPU  %6.1f MB resident\n", median(programCpu), rssMb);
     std::printf("  CPU ratio %.2f (at most %.1f), resident %.1f MB (at most %.0f)\n", ratio,
                 kMaxCpuRatio, rssMb, kMaxRssMb);
+    std::printf("  whole process, loading included: %.1f ms against %.1f ms, ratio %.2f\n",
+                median(programProcess), median(labelProcess),
+                median(programProcess) / median(labelProcess));
     return ratio <= kMaxCpuRatio && rssMb <= kMaxRssMb ? 0 : 1;
 }
