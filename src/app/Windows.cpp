@@ -17,8 +17,8 @@ Windows::Windows()
     : m_intro(std::make_unique<TINTRO>()), m_resources(std::make_unique<TRISORSE>()),
       m_pro(std::make_unique<TPRO>()),
       m_resetConfirmation(std::make_unique<TAZZERAPRO>(m_pro.get())),
-      m_easy(std::make_unique<TEASY>()),
-      m_autoSave(std::make_unique<TSALVA>(m_intro.get())), m_proShown{m_pro.get()}, m_easyShown{m_easy.get()} {
+      m_easy(std::make_unique<TEASY>()), m_autoSave(std::make_unique<TSALVA>(m_intro.get())),
+      m_proShown{m_pro.get()}, m_easyShown{m_easy.get()} {
     TRISORSE* resources = m_resources.get();
     const auto pictures = [resources](const QString& name) { return resources->picture(name); };
     m_pro->setPictureSource(pictures);

@@ -7,6 +7,8 @@
 #include "ui/parts/LengthStatsGrid.h"
 #include "ui/windows/TPRO.h"
 
+#include <QAbstractButton>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -265,6 +267,57 @@ private slots:
         pro.click("SpeedButton4");
         QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(180, 40));
         QVERIFY(!panel->isVisible());
+    }
+
+    // The pictures are decoded when their label is first shown, and then show
+    // as drawn: as is, or fitted into the label keeping their proportions.
+    void pictures_showAsDrawn_fromTheirFirstShow() {
+        const struct {
+            const char* label;
+            const char* resource;
+            QSize fittedInto; // empty: as is
+        } pictures[] = {
+            {"ImageX", ":/wheel/plain.jpg", {}},
+            {"Image5", ":/decor/horseshoe.jpg", {57, 73}},
+            {"Image3", ":/decor/clover.jpg", {}},
+            {"Image2", ":/decor/moneybag.jpg", {}},
+            {"Image4", ":/decor/ladybird.jpg", {65, 89}},
+            {"Image6", ":/misc/contact.jpg", {220, 177}},
+            {"Image1", ":/misc/banner.jpg", {}},
+        };
+        TPRO window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        WindowDriver pro(window);
+        QVERIFY(pro.control<QLabel>("ImageX")->pixmap().isNull());
+        QVERIFY(pro.control<QLabel>("Image6")->pixmap().isNull());
+        pro.click("SpeedButton4");
+        auto* tabs = pro.control<QTabWidget>("PageControl1");
+        tabs->setCurrentWidget(pro.control("TabSheet1"));
+        for (const auto& [label, resource, fittedInto] : pictures) {
+            QPixmap drawn(QString::fromLatin1(resource));
+            if (!fittedInto.isEmpty())
+                drawn = drawn.scaled(fittedInto, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            QVERIFY2(!drawn.isNull(), resource);
+            QCOMPARE(pro.control<QLabel>(label)->pixmap().toImage(), drawn.toImage());
+        }
+        // Icons too; the magnifier has its own drawn disabled look.
+        const struct {
+            const char* button;
+            const char* resource;
+            QIcon::Mode mode;
+        } icons[] = {
+            {"SpeedButton1", ":/icons/delete-last.png", QIcon::Normal},
+            {"SpeedButton4", ":/icons/magnifier.png", QIcon::Normal},
+            {"SpeedButton4", ":/icons/magnifier-disabled.png", QIcon::Disabled},
+        };
+        for (const auto& [button, resource, mode] : icons) {
+            const QIcon icon = pro.control<QAbstractButton>(button)->icon();
+            const QImage drawn(QString::fromLatin1(resource));
+            QVERIFY2(!drawn.isNull(), resource);
+            QCOMPARE(icon.pixmap(drawn.size(), mode).toImage(),
+                     QPixmap::fromImage(drawn).toImage());
+        }
     }
 };
 

@@ -14,8 +14,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <functional>
+#include <memory>
 
 using namespace rotamind;
 using rotamind::testing::whenModal;
@@ -77,7 +79,7 @@ private:
         QStringLiteral("08-12-2024 ore 14-05-33 Bet365 - Ormilda - Spin ORARI");
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
-    QFileDialog* sessionDialog() {
+    LazyFileDialog* sessionDialog() {
         return createSaveDialog(&m_window, QStringLiteral("Save2"), QStringLiteral("File di testo"),
                                 QStringLiteral("*.txt"), QStringLiteral("txt"));
     }
@@ -105,9 +107,24 @@ private slots:
     }
     void init() { m_messages.clear(); }
 
+    // Made on first use and kept; one made late still opens where one made at
+    // start would have, not where Qt left the last dialog used.
+    void dialogs_areMadeOnFirstUse_inTheFolderOfStart() {
+        std::unique_ptr<LazyFileDialog> first(createOpenDialog(&m_window, QStringLiteral("Open1")));
+        std::unique_ptr<LazyFileDialog> second(sessionDialog());
+        QVERIFY(m_window.findChildren<QFileDialog*>().isEmpty());
+        QFileDialog& made = first->dialog();
+        QCOMPARE(&first->dialog(), &made);
+        QCOMPARE(m_window.findChildren<QFileDialog*>(), QList<QFileDialog*>{&made});
+        const QUrl start = made.directoryUrl();
+        made.setDirectory(m_dir.path());
+        QCOMPARE(second->dialog().objectName(), QStringLiteral("Save2"));
+        QCOMPARE(second->dialog().directoryUrl(), start);
+    }
+
     void saveThenLoad_roundTripThroughTheDialogs() {
         const QStringList items{QStringLiteral("1"), QStringLiteral("-2"), QStringLiteral("3")};
-        std::unique_ptr<QFileDialog> save(sessionDialog());
+        std::unique_ptr<LazyFileDialog> save(sessionDialog());
         SeenInDialog seen;
         answerFileDialog(&seen, m_dir.path());
         QCOMPARE(m_commands.saveSession(&m_window, *save, m_clockwise, items), Outcome::Written);
@@ -117,8 +134,9 @@ private slots:
         const QString written = path(m_clockwiseName + QStringLiteral(".txt"));
         QCOMPARE(contentOf(written), QByteArray("1\r\n-2\r\n3\r\n"));
 
-        std::unique_ptr<QFileDialog> open(createOpenDialog(&m_window, QStringLiteral("Open1")));
-        QCOMPARE(open->nameFilters(), QStringList{QStringLiteral("File di testo (*.txt)")});
+        std::unique_ptr<LazyFileDialog> open(createOpenDialog(&m_window, QStringLiteral("Open1")));
+        QCOMPARE(open->dialog().nameFilters(),
+                 QStringList{QStringLiteral("File di testo (*.txt)")});
         answerFileDialog(&seen, m_dir.path(), m_clockwiseName + QStringLiteral(".txt"));
         const std::optional<QStringList> loaded = m_commands.loadSession(&m_window, *open);
         QCOMPARE(seen.objectName, QStringLiteral("Open1"));
@@ -153,7 +171,7 @@ private slots:
 
         // A dot in the site is no extension: the file still gets ".txt".
         request.site = QStringLiteral("Bet.365");
-        std::unique_ptr<QFileDialog> save(sessionDialog());
+        std::unique_ptr<LazyFileDialog> save(sessionDialog());
         SeenInDialog seen;
         answerFileDialog(&seen, m_dir.path());
         QCOMPARE(m_commands.saveSession(&m_window, *save, request, std::span<const QString>()),
@@ -175,7 +193,7 @@ private slots:
         const QString target = path(m_clockwiseName + QStringLiteral(".txt"));
         writeBytes(target, "-3\r\n");
         const QStringList items{QStringLiteral("2")};
-        std::unique_ptr<QFileDialog> save(sessionDialog());
+        std::unique_ptr<LazyFileDialog> save(sessionDialog());
 
         for (const bool replace : {false, true}) {
             QString question;
@@ -194,8 +212,8 @@ private slots:
 
     void cancel_writesAndShowsNothing() {
         QTemporaryDir empty;
-        std::unique_ptr<QFileDialog> save(sessionDialog());
-        save->setDirectory(empty.path());
+        std::unique_ptr<LazyFileDialog> save(sessionDialog());
+        save->dialog().setDirectory(empty.path());
         answerFileDialog(nullptr, {});
         int drawn = 0;
         QCOMPARE(m_commands.saveChart(&m_window, *save, m_clockwise,
@@ -209,7 +227,7 @@ private slots:
         QVERIFY(m_messages.isEmpty());
 
         answerFileDialog(nullptr, {});
-        std::unique_ptr<QFileDialog> open(createOpenDialog(&m_window, QStringLiteral("Open2")));
+        std::unique_ptr<LazyFileDialog> open(createOpenDialog(&m_window, QStringLiteral("Open2")));
         QVERIFY(!m_commands.loadSession(&m_window, *open));
         QVERIFY(m_messages.isEmpty());
     }
@@ -263,7 +281,7 @@ private slots:
         Series series;
         series.replaceAll({1, -2, 3, -1});
         chart.setSeries(&series);
-        std::unique_ptr<QFileDialog> save(
+        std::unique_ptr<LazyFileDialog> save(
             createSaveDialog(&m_window, QStringLiteral("Save4"), QStringLiteral("Immagine bitmap"),
                              QStringLiteral("*.bmp"), QStringLiteral("bmp")));
         // This command's name carries no "GRAFICO" and no extension: the
@@ -289,7 +307,7 @@ private slots:
         QVERIFY(installItalianTranslations(*qApp));
         const QString target = path(QStringLiteral("doppio.txt"));
         writeBytes(target, "1\r\n");
-        std::unique_ptr<QFileDialog> save(sessionDialog());
+        std::unique_ptr<LazyFileDialog> save(sessionDialog());
         QString question;
         answerFileDialog(nullptr, m_dir.path(), QStringLiteral("doppio.txt"), [&question] {
             whenModal<QMessageBox>([&question](QMessageBox* box) {

@@ -103,10 +103,16 @@ private slots:
         QStringList names{QStringLiteral("BASE")};
         for (int pocket = 0; pocket <= 36; ++pocket)
             names << QStringLiteral("Image%1").arg(pocket);
+        // Asked before the others are decoded, and still the same picture after.
+        const QPixmap& base = holder.picture(QStringLiteral("BASE"));
+        const qint64 baseKey = base.cacheKey();
         for (const QString& name : names) {
             QVERIFY2(!holder.picture(name).isNull(), qPrintable(name));
             QCOMPARE(holder.picture(name).size(), QSize(350, 350));
+            // Decoded once, then handed out again.
+            QCOMPARE(holder.picture(name).cacheKey(), holder.picture(name).cacheKey());
         }
+        QCOMPARE(base.cacheKey(), baseKey);
         for (const char* other : {"", "Image37", "Image-1", "Image00", "image0", "base", "BASE.jpg",
                                   "plain", " Image1"})
             QVERIFY2(holder.picture(QString::fromLatin1(other)).isNull(), other);

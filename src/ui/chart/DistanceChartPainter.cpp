@@ -41,21 +41,30 @@ DistanceChartPainter::DistanceChartPainter(const DistanceChart::Style& style)
     const QColor& end = style.gradientEnd;
     m_shadowColor =
         QColor((255 + end.red()) * 3 / 8, (255 + end.green()) * 3 / 8, (255 + end.blue()) * 3 / 8);
-    const QFontMetrics titleMetrics(m_titleFont);
-    const QFontMetrics labelMetrics(m_labelFont);
-    m_titleHeight = titleMetrics.height() + 4;
-    m_labelHeight = labelMetrics.height();
-    for (int y = kYMin; y <= kYMax; ++y)
-        m_yLabelWidth = std::max(m_yLabelWidth, labelMetrics.horizontalAdvance(QString::number(y)));
-    // Narrow, yet wide enough for a two-digit label centred on the last grid line.
-    m_rightMargin = (labelMetrics.horizontalAdvance(QStringLiteral("00")) + 1) / 2 + 2;
+}
+
+const DistanceChartPainter::Metrics& DistanceChartPainter::metrics() const {
+    if (!m_metrics) {
+        const QFontMetrics titleMetrics(m_titleFont);
+        const QFontMetrics labelMetrics(m_labelFont);
+        Metrics& measured = m_metrics.emplace();
+        measured.titleHeight = titleMetrics.height() + 4;
+        measured.labelHeight = labelMetrics.height();
+        for (int y = kYMin; y <= kYMax; ++y)
+            measured.yLabelWidth =
+                std::max(measured.yLabelWidth, labelMetrics.horizontalAdvance(QString::number(y)));
+        // Narrow, yet wide enough for a two-digit label centred on the last grid line.
+        measured.rightMargin = (labelMetrics.horizontalAdvance(QStringLiteral("00")) + 1) / 2 + 2;
+    }
+    return *m_metrics;
 }
 
 QRectF DistanceChartPainter::plotRect(QSize size) const {
-    const double left = 2 + m_yLabelWidth + kYLabelGap;
-    const double top = m_titleHeight + m_labelHeight / 2.0;
-    const double right = size.width() - m_rightMargin;
-    const double bottom = size.height() - m_labelHeight - kLabelGap - 1;
+    const Metrics& m = metrics();
+    const double left = 2 + m.yLabelWidth + kYLabelGap;
+    const double top = m.titleHeight + m.labelHeight / 2.0;
+    const double right = size.width() - m.rightMargin;
+    const double bottom = size.height() - m.labelHeight - kLabelGap - 1;
     return QRectF(QPointF(left, top),
                   QPointF(std::max(left + 1, right), std::max(top + 1, bottom)));
 }
@@ -70,8 +79,8 @@ QPointF DistanceChartPainter::map(const DistanceChartFrame& frame, double x, dou
 int DistanceChartPainter::labelStep(const DistanceChartFrame& frame) const {
     const double span = std::max(frame.xMax - frame.xMin, 1e-9);
     const double pixelsPerUnit = plotRect(frame.size).width() / span;
-    const QFontMetrics metrics(m_labelFont);
-    const int widest = metrics.horizontalAdvance(
+    const QFontMetrics labelMetrics(m_labelFont);
+    const int widest = labelMetrics.horizontalAdvance(
         QString::number(static_cast<long long>(std::max(0.0, std::floor(frame.xMax)))));
     // Round steps keep the labels on memorable values as the pages grow wider numbers.
     static constexpr std::array<int, 9> kSteps{1, 2, 5, 10, 20, 50, 100, 200, 500};
@@ -107,7 +116,7 @@ void DistanceChartPainter::paintBackground(QPainter& painter, QSize size) const 
 
     painter.setFont(m_titleFont);
     painter.setPen(Qt::black);
-    const QRect titleBox(0, 2, size.width(), m_titleHeight - 2);
+    const QRect titleBox(0, 2, size.width(), metrics().titleHeight - 2);
     const QString title =
         QFontMetrics(m_titleFont).elidedText(m_style.title, Qt::ElideRight, size.width() - 4);
     painter.drawText(titleBox, Qt::AlignHCenter | Qt::AlignTop, title);
@@ -116,12 +125,13 @@ void DistanceChartPainter::paintBackground(QPainter& painter, QSize size) const 
 void DistanceChartPainter::paintHorizontalGrid(QPainter& painter, const QRectF& plot) const {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setFont(m_labelFont);
+    const int labelHeight = metrics().labelHeight;
     for (int y = kYMin; y <= kYMax; ++y) {
         const double py = std::round(plot.bottom() - (y - kYMin) * plot.height() / (kYMax - kYMin));
         painter.setPen(QPen(kSilver, 1, Qt::DashDotDotLine));
         painter.drawLine(QPointF(plot.left(), py), QPointF(plot.right(), py));
         painter.setPen(Qt::black);
-        const QRectF box(0, py - m_labelHeight / 2.0, plot.left() - kYLabelGap, m_labelHeight);
+        const QRectF box(0, py - labelHeight / 2.0, plot.left() - kYLabelGap, labelHeight);
         painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, QString::number(y));
     }
 }
@@ -129,7 +139,8 @@ void DistanceChartPainter::paintHorizontalGrid(QPainter& painter, const QRectF& 
 void DistanceChartPainter::paintVerticalGrid(QPainter& painter, const DistanceChartFrame& frame,
                                              const QRectF& plot) const {
     const int step = labelStep(frame);
-    const QFontMetrics metrics(m_labelFont);
+    const QFontMetrics labelMetrics(m_labelFont);
+    const int labelHeight = metrics().labelHeight;
     const double span = std::max(frame.xMax - frame.xMin, 1e-9);
     // Launches are counted from 0, so a panned view shows no labels left of it.
     long long x = std::max(0LL, static_cast<long long>(std::ceil(frame.xMin / step)) * step);
@@ -140,8 +151,8 @@ void DistanceChartPainter::paintVerticalGrid(QPainter& painter, const DistanceCh
         painter.setPen(QPen(kSilver, 1, Qt::DotLine));
         painter.drawLine(QPointF(px, plot.top()), QPointF(px, plot.bottom()));
         const QString text = QString::number(x);
-        const int width = metrics.horizontalAdvance(text);
-        const QRectF box(px - width / 2.0 - 1, plot.bottom() + kLabelGap, width + 2, m_labelHeight);
+        const int width = labelMetrics.horizontalAdvance(text);
+        const QRectF box(px - width / 2.0 - 1, plot.bottom() + kLabelGap, width + 2, labelHeight);
         // Long numbers at the right edge would be cut by the border: better no label
         // than half of one.
         if (box.right() > frame.size.width())

@@ -8,6 +8,7 @@
 #include <QRectF>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace rotamind {
@@ -41,6 +42,16 @@ public:
     int labelStep(const DistanceChartFrame& frame) const;
 
 private:
+    // Sizes that depend on the fonts, measured at the first drawing: measuring
+    // loads the fonts, which the charts of windows not yet shown do not need.
+    struct Metrics {
+        int titleHeight = 0;
+        int labelHeight = 0;
+        int yLabelWidth = 0;
+        int rightMargin = 0;
+    };
+    const Metrics& metrics() const;
+
     void paintBackground(QPainter& painter, QSize size) const;
     void paintHorizontalGrid(QPainter& painter, const QRectF& plot) const;
     void paintVerticalGrid(QPainter& painter, const DistanceChartFrame& frame,
@@ -51,10 +62,7 @@ private:
     QColor m_shadowColor;
     QFont m_titleFont;
     QFont m_labelFont;
-    int m_titleHeight = 0;
-    int m_labelHeight = 0;
-    int m_yLabelWidth = 0;
-    int m_rightMargin = 0;
+    mutable std::optional<Metrics> m_metrics;
     mutable QImage m_background; // cache of what does not depend on the page
 };
 

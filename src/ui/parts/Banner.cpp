@@ -2,9 +2,8 @@
 
 #include "ui/parts/ClickableLabel.h"
 #include "ui/parts/Controls.h"
+#include "ui/parts/OnFirstShow.h"
 #include "ui/parts/Palette.h"
-
-#include <QPixmap>
 
 namespace rotamind {
 
@@ -14,7 +13,7 @@ ClickableLabel* makeBanner(QWidget* window, int captionTop) {
     banner->setGeometry(415, 564, 241, 44);
     banner->setScaledContents(true);
     banner->setCursor(Qt::PointingHandCursor);
-    banner->setPixmap(QPixmap(QStringLiteral(":/misc/banner.jpg")));
+    setPictureOnShow(banner, QStringLiteral(":/misc/banner.jpg"));
     controls::makeLabel(window, {.text = QStringLiteral("Rotamind: il metodo del croupier"),
                                  .rect = {415, captionTop, 240, 13},
                                  .foreground = palette::kLime,

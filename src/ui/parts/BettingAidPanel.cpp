@@ -6,7 +6,6 @@
 
 #include <QComboBox>
 #include <QFrame>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
@@ -40,15 +39,12 @@ BettingAidPanel::BettingAidPanel(QWidget* window, const BettingAidSetup& setup) 
                                             .background = palette::kLime});
 
     // Its hint is never shown as a tooltip; it stays as the accessible description.
-    m_picture =
-        controls::makeIconButton(m_panel, setup.pictureButtonName, QStringLiteral("magnifier"),
-                                 {8, setup.buttonTop, 33, 33}, {});
+    // Disabled, it shows the drawn greyed magnifier rather than Qt's generated one.
+    m_picture = controls::makeIconButton(m_panel, setup.pictureButtonName,
+                                         QStringLiteral("magnifier"), {8, setup.buttonTop, 33, 33},
+                                         {}, QStringLiteral("magnifier-disabled"));
     m_picture->setAccessibleDescription(QStringLiteral("Mostra/Nascondi Roulette"));
     m_picture->setIconSize({16, 16});
-    // The drawn greyed magnifier rather than Qt's generated one.
-    QIcon magnifier = m_picture->icon();
-    magnifier.addFile(QStringLiteral(":/icons/magnifier-disabled.png"), {}, QIcon::Disabled);
-    m_picture->setIcon(magnifier);
     m_picture->setCursor(Qt::PointingHandCursor);
     m_show = controls::makeButton(m_panel, QStringLiteral("Button2"),
                                   QStringLiteral("Mostra numeri da puntare"),

@@ -1,10 +1,10 @@
 #include "ui/parts/ContactPage.h"
 
 #include "ui/parts/Controls.h"
+#include "ui/parts/OnFirstShow.h"
 #include "ui/parts/Palette.h"
 
 #include <QLabel>
-#include <QPixmap>
 #include <QToolButton>
 
 namespace rotamind {
@@ -24,10 +24,7 @@ ContactPage::ContactPage(QWidget* parent) : QWidget(parent) {
     picture->setObjectName(QStringLiteral("Image6"));
     picture->setGeometry(16, 32, 220, 177);
     picture->setAlignment(Qt::AlignCenter);
-    const QPixmap pixmap(QStringLiteral(":/misc/contact.jpg"));
-    if (!pixmap.isNull())
-        picture->setPixmap(
-            pixmap.scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    setPictureOnShow(picture, QStringLiteral(":/misc/contact.jpg"), PictureFit::KeepProportions);
 
     QLabel* words = controls::makeLabel(
         this, {.text = QStringLiteral(

@@ -1,10 +1,10 @@
 #include "ui/parts/Controls.h"
 
+#include "ui/parts/OnFirstShow.h"
 #include "ui/parts/TwoCharacterField.h"
 #include "wheel/Wheel.h"
 
 #include <QComboBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,9 +21,7 @@ QLabel* makeLabel(QWidget* parent, const LabelSetup& setup) {
         return font;
     }());
     label->setAlignment(setup.align);
-    if (setup.background)
-        palette::setBackground(label, *setup.background);
-    palette::setForeground(label, setup.foreground);
+    palette::setColours(label, setup.background, setup.foreground);
     if (setup.rect.size().isEmpty()) {
         label->move(setup.rect.topLeft());
         label->adjustSize();
@@ -45,10 +43,13 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 }
 
 QToolButton* makeIconButton(QWidget* parent, const QString& name, const QString& icon,
-                            const QRect& rect, const QString& hint) {
+                            const QRect& rect, const QString& hint, const QString& disabledIcon) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
-    button->setIcon(QIcon(QStringLiteral(":/icons/") + icon + QStringLiteral(".png")));
+    const auto path = [](const QString& iconName) -> QString {
+        return QStringLiteral(":/icons/") + iconName + QStringLiteral(".png");
+    };
+    setIconOnShow(button, path(icon), disabledIcon.isEmpty() ? QString() : path(disabledIcon));
     button->setGeometry(rect);
     button->setToolTip(hint);
     button->setFocusPolicy(Qt::NoFocus);
@@ -58,6 +59,13 @@ QToolButton* makeIconButton(QWidget* parent, const QString& name, const QString&
 QComboBox* makeCombo(QWidget* parent, const ComboSetup& setup) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(setup.name);
+    // Placed first: a combo box not yet sized measures all its items when it
+    // becomes editable, only to be given its layout size right after. The font
+    // too: set later, it would lay out its line edit and list again.
+    combo->setGeometry(setup.rect);
+    QFont font = setup.bold ? palette::boldFont(setup.pixelSize) : palette::windowFont();
+    font.setPixelSize(setup.pixelSize);
+    combo->setFont(font);
     combo->setEditable(true);
     // Typed text is never added to the items, nor completed to one of them:
     // "1" must stay "1" while the user goes on to type "17".
@@ -66,12 +74,8 @@ QComboBox* makeCombo(QWidget* parent, const ComboSetup& setup) {
     combo->addItems(setup.items);
     combo->lineEdit()->setMaxLength(2);
     new TwoCharacterField(combo);
-    QFont font = setup.bold ? palette::boldFont(setup.pixelSize) : palette::windowFont();
-    font.setPixelSize(setup.pixelSize);
-    combo->setFont(font);
     if (setup.background)
         palette::setBackground(combo, *setup.background);
-    combo->setGeometry(setup.rect);
     combo->setCurrentText(setup.text);
     return combo;
 }

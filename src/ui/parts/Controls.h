@@ -36,9 +36,12 @@ QLabel* makeLabel(QWidget* parent, const LabelSetup& setup);
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QRect& rect, const QString& hint = {});
 
-// A flat icon button; `icon` is a name of the icon set (":/icons/<icon>.png").
+// A flat icon button; `icon` is a name of the icon set (":/icons/<icon>.png"),
+// `disabledIcon` one drawn for the disabled button, if any. The icon is
+// decoded when the button is first shown.
 QToolButton* makeIconButton(QWidget* parent, const QString& name, const QString& icon,
-                            const QRect& rect, const QString& hint);
+                            const QRect& rect, const QString& hint,
+                            const QString& disabledIcon = {});
 
 struct ComboSetup {
     QString name{};

@@ -34,6 +34,19 @@ void setWindowText(QWidget* widget, const QColor& colour) {
     widget->setPalette(pal);
 }
 
+void setColours(QWidget* widget, const std::optional<QColor>& background,
+                const QColor& foreground) {
+    QPalette pal = widget->palette();
+    if (background)
+        for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            pal.setColor(role, *background);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        pal.setColor(role, foreground);
+    widget->setPalette(pal);
+    if (background)
+        widget->setAutoFillBackground(true);
+}
+
 void setIndexColour(QWidget* label, bool oneOrMore) {
     const QColor& wanted = oneOrMore ? kRed : kLime;
     if (label->palette().color(QPalette::Window) != wanted)

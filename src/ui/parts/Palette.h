@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QFont>
 
+#include <optional>
+
 class QWidget;
 
 // The sixteen standard colours of the layouts plus money green, and the fonts
@@ -36,6 +38,9 @@ void setForeground(QWidget* widget, const QColor& colour);
 // Text colour of labels and frame titles only (WindowText): the fields and
 // boxes inside a frame keep their own.
 void setWindowText(QWidget* widget, const QColor& colour);
+// setBackground (unless there is none: transparent) and setForeground in one
+// palette change, half the cost; the windows make some three hundred labels.
+void setColours(QWidget* widget, const std::optional<QColor>& background, const QColor& foreground);
 // Index labels: red from 1 upwards, lime below; only touches the palette on a change.
 void setIndexColour(QWidget* label, bool oneOrMore);
 

@@ -31,11 +31,9 @@ void showCriticalBox(QWidget* parent, const QString& text) {
     box.exec();
 }
 
-} // namespace
-
-QFileDialog* createSaveDialog(QWidget* parent, const QString& name, const QString& filterText,
-                              const QString& pattern, const QString& defaultSuffix,
-                              bool confirmOverwrite) {
+QFileDialog* makeSaveDialog(QWidget* parent, const QString& name, const QString& filterText,
+                            const QString& pattern, const QString& defaultSuffix,
+                            bool confirmOverwrite) {
     auto* dialog = new SessionCommandsDialog(parent);
     dialog->setObjectName(name);
     // Qt's own dialog, not the desktop's: it behaves the same everywhere, asks
@@ -51,17 +49,7 @@ QFileDialog* createSaveDialog(QWidget* parent, const QString& name, const QStrin
     return dialog;
 }
 
-QFileDialog* createSessionSaveDialog(QWidget* parent, const QString& name) {
-    return createSaveDialog(parent, name, QStringLiteral("File di testo"), QStringLiteral("*.txt"),
-                            QStringLiteral("txt"));
-}
-
-QFileDialog* createChartSaveDialog(QWidget* parent, const QString& name) {
-    return createSaveDialog(parent, name, QStringLiteral("Immagine bitmap"),
-                            QStringLiteral("*.bmp"), QStringLiteral("bmp"));
-}
-
-QFileDialog* createOpenDialog(QWidget* parent, const QString& name) {
+QFileDialog* makeOpenDialog(QWidget* parent, const QString& name) {
     auto* dialog = new SessionCommandsDialog(parent);
     dialog->setObjectName(name);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
@@ -72,6 +60,31 @@ QFileDialog* createOpenDialog(QWidget* parent, const QString& name) {
     dialog->setSizeGripEnabled(true);
     dialog->setWindowModality(Qt::WindowModal);
     return dialog;
+}
+
+} // namespace
+
+LazyFileDialog* createSaveDialog(QWidget* parent, const QString& name, const QString& filterText,
+                                 const QString& pattern, const QString& defaultSuffix,
+                                 bool confirmOverwrite) {
+    return new LazyFileDialog(parent, [=](QWidget* window) {
+        return makeSaveDialog(window, name, filterText, pattern, defaultSuffix, confirmOverwrite);
+    });
+}
+
+LazyFileDialog* createSessionSaveDialog(QWidget* parent, const QString& name) {
+    return createSaveDialog(parent, name, QStringLiteral("File di testo"), QStringLiteral("*.txt"),
+                            QStringLiteral("txt"));
+}
+
+LazyFileDialog* createChartSaveDialog(QWidget* parent, const QString& name) {
+    return createSaveDialog(parent, name, QStringLiteral("Immagine bitmap"),
+                            QStringLiteral("*.bmp"), QStringLiteral("bmp"));
+}
+
+LazyFileDialog* createOpenDialog(QWidget* parent, const QString& name) {
+    return new LazyFileDialog(parent,
+                              [name](QWidget* window) { return makeOpenDialog(window, name); });
 }
 
 QByteArray chartBitmapBytes(const QImage& picture) {

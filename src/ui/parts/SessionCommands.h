@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/parts/LazyFileDialog.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QImage>
@@ -21,17 +23,17 @@ class DistanceChart;
 // The dialog a window keeps for one save command: Qt's own dialog, modal,
 // resizable, one filter ("File di testo (*.txt)"), the default suffix added to
 // a name without an extension, overwrite confirmation unless confirmOverwrite
-// is false. objectName is name ("Save1".."Save4").
-QFileDialog* createSaveDialog(QWidget* parent, const QString& name, const QString& filterText,
-                              const QString& pattern, const QString& defaultSuffix,
-                              bool confirmOverwrite = true);
+// is false. objectName is name ("Save1".."Save4"). Made when first needed.
+LazyFileDialog* createSaveDialog(QWidget* parent, const QString& name, const QString& filterText,
+                                 const QString& pattern, const QString& defaultSuffix,
+                                 bool confirmOverwrite = true);
 // The save dialogs of session files ("File di testo (*.txt)") and of chart bitmaps
 // ("Immagine bitmap (*.bmp)").
-QFileDialog* createSessionSaveDialog(QWidget* parent, const QString& name);
-QFileDialog* createChartSaveDialog(QWidget* parent, const QString& name);
+LazyFileDialog* createSessionSaveDialog(QWidget* parent, const QString& name);
+LazyFileDialog* createChartSaveDialog(QWidget* parent, const QString& name);
 // The dialog a window keeps for one load command ("Open1", "Open2"): existing
-// session files only.
-QFileDialog* createOpenDialog(QWidget* parent, const QString& name);
+// session files only. Made when first needed.
+LazyFileDialog* createOpenDialog(QWidget* parent, const QString& name);
 
 // BMP file bytes of a picture (file header, information header, pixel rows);
 // empty for a null picture.

@@ -2,6 +2,7 @@
 
 #include "betting/BettingAid.h"
 #include "ui/parts/ClickableLabel.h"
+#include "ui/parts/OnFirstShow.h"
 #include "ui/parts/Palette.h"
 
 #include <QEvent>
@@ -38,17 +39,16 @@ WheelPicturePanel::WheelPicturePanel(QWidget* window) : QFrame(window) {
     m_picture->setScaledContents(true);
     m_picture->setCursor(Qt::PointingHandCursor);
     m_picture->setToolTip(QStringLiteral("Nascondi"));
-    m_picture->setPixmap(QPixmap(QStringLiteral(":/wheel/plain.jpg")));
+    // The plain wheel shows until a refresh finds a picture, if none did before.
+    setPictureOnShow(m_picture, QStringLiteral(":/wheel/plain.jpg"));
 
     for (const Decoration& decoration : kDecorations) {
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(decoration.name));
         label->setGeometry(decoration.rect);
-        QPixmap pixmap(QString::fromLatin1(decoration.resource));
-        if (decoration.keepProportions && !pixmap.isNull())
-            pixmap = pixmap.scaled(decoration.rect.size(), Qt::KeepAspectRatio,
-                                   Qt::SmoothTransformation);
-        label->setPixmap(pixmap);
+        setPictureOnShow(label, QString::fromLatin1(decoration.resource),
+                         decoration.keepProportions ? PictureFit::KeepProportions
+                                                    : PictureFit::AsIs);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->installEventFilter(this);
     }

@@ -1,10 +1,10 @@
 #include "ui/windows/TAZZERAPRO.h"
 
 #include "ui/parts/Controls.h"
+#include "ui/parts/OnFirstShow.h"
 #include "ui/parts/Palette.h"
 
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace rotamind {
@@ -26,7 +26,7 @@ TAZZERAPRO::TAZZERAPRO(QWidget* parent)
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(39, 40, 90, 90);
     picture->setScaledContents(true);
-    picture->setPixmap(QPixmap(QStringLiteral(":/reset/crossed-wheel.jpg")));
+    setPictureOnShow(picture, QStringLiteral(":/reset/crossed-wheel.jpg"));
 
     QPushButton* yes = controls::makeButton(this, QStringLiteral("Button1"), QStringLiteral("Si"),
                                             {12, 140, 67, 25}, QStringLiteral("Conferma"));

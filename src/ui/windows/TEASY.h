@@ -6,6 +6,10 @@
 class QFileDialog;
 
 namespace rotamind {
+class LazyFileDialog;
+}
+
+namespace rotamind {
 
 class ClassicStatsGrid;
 class SeriesBlock;
@@ -65,10 +69,10 @@ private:
     SeriesBlock* m_saved = nullptr;
     std::unique_ptr<ClassicStatsGrid> m_classicCurrent;
     std::unique_ptr<ClassicStatsGrid> m_classicSaved;
-    QFileDialog* m_saveChart = nullptr;   // Save1
-    QFileDialog* m_saveSession = nullptr; // Save2
-    QFileDialog* m_openCurrent = nullptr; // Open1
-    QFileDialog* m_openSaved = nullptr;   // Open2
+    LazyFileDialog* m_saveChart = nullptr;   // Save1
+    LazyFileDialog* m_saveSession = nullptr; // Save2
+    LazyFileDialog* m_openCurrent = nullptr; // Open1
+    LazyFileDialog* m_openSaved = nullptr;   // Open2
 };
 
 } // namespace rotamind

@@ -11,6 +11,7 @@ namespace rotamind {
 
 class ClassicStatsGrid;
 class DirectionLock;
+class LazyFileDialog;
 class LengthStatsGrid;
 class ProAutoSaveSource;
 class SeriesBlock;
@@ -101,12 +102,12 @@ private:
     QPointer<TSALVA> m_autoSave;
     // One dialog per command, kept for the window's life so that each opens
     // where it was last left.
-    QFileDialog* m_save1 = nullptr; // chart, clockwise
-    QFileDialog* m_save2 = nullptr; // session, clockwise
-    QFileDialog* m_save3 = nullptr; // session, counter-clockwise
-    QFileDialog* m_save4 = nullptr; // chart, counter-clockwise
-    QFileDialog* m_open1 = nullptr; // load, clockwise
-    QFileDialog* m_open2 = nullptr; // load, counter-clockwise
+    LazyFileDialog* m_save1 = nullptr; // chart, clockwise
+    LazyFileDialog* m_save2 = nullptr; // session, clockwise
+    LazyFileDialog* m_save3 = nullptr; // session, counter-clockwise
+    LazyFileDialog* m_save4 = nullptr; // chart, counter-clockwise
+    LazyFileDialog* m_open1 = nullptr; // load, clockwise
+    LazyFileDialog* m_open2 = nullptr; // load, counter-clockwise
 };
 
 } // namespace rotamind

@@ -180,11 +180,12 @@ void TSALVA::closeEvent(QCloseEvent* event) {
 }
 
 void TSALVA::Button1Click() {
-    m_save1->setWindowTitle(QStringLiteral("Rotamind Pro - Scelta cartella salvataggi automatici"));
-    m_save1->selectFile(m_lastName);
-    if (m_save1->exec() == QDialog::Accepted && !m_save1->selectedFiles().isEmpty()) {
+    QFileDialog& save1 = m_save1->dialog();
+    save1.setWindowTitle(QStringLiteral("Rotamind Pro - Scelta cartella salvataggi automatici"));
+    save1.selectFile(m_lastName);
+    if (save1.exec() == QDialog::Accepted && !save1.selectedFiles().isEmpty()) {
         // Only the folder of the chosen name is kept; no file is created.
-        const QFileInfo chosen(m_save1->selectedFiles().first());
+        const QFileInfo chosen(save1.selectedFiles().first());
         m_lastName = chosen.fileName();
         QString folder = QDir::toNativeSeparators(chosen.absolutePath());
         if (!folder.endsWith(QDir::separator()))

@@ -15,7 +15,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QFileDialog;
 class QLineEdit;
 class QMessageBox;
 class QRadioButton;
@@ -23,6 +22,7 @@ class QTimer;
 
 namespace rotamind {
 
+class LazyFileDialog;
 // The automatic-save dialog: a folder, an interval in minutes, which of the
 // PRO window's four files to write, and an on/off switch. It lives for the
 // whole program; hiding it never stops the saving.
@@ -80,7 +80,7 @@ private:
     QCheckBox* m_sa = nullptr;
     QCheckBox* m_go = nullptr;
     QCheckBox* m_ga = nullptr;
-    QFileDialog* m_save1 = nullptr;
+    LazyFileDialog* m_save1 = nullptr;
     QTimer* m_timer1 = nullptr;
     // The one "Cannot create file" box of automatic saving that may be open.
     QPointer<QMessageBox> m_failureBox;

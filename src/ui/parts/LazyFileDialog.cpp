@@ -1,0 +1,41 @@
+#include "ui/parts/LazyFileDialog.h"
+
+#include <QFileDialog>
+#include <QUrl>
+
+namespace rotamind {
+
+namespace {
+
+// The folder every dialog of the program opens in the first time. The windows
+// are made once, at start; a dialog made then would open where Qt places a new
+// one at start (the folder of the last run or the working folder).
+QUrl& startFolder() {
+    static QUrl folder;
+    return folder;
+}
+
+} // namespace
+
+LazyFileDialog::LazyFileDialog(QWidget* window, Maker maker)
+    : QObject(window), m_window(window), m_maker(std::move(maker)) {}
+
+LazyFileDialog::~LazyFileDialog() {
+    delete m_dialog;
+}
+
+QFileDialog& LazyFileDialog::dialog() {
+    if (!m_dialog) {
+        m_dialog = m_maker(m_window);
+        // Qt opens a new dialog where the last one used was left; one made at
+        // start would have opened in the start folder, and so does this one.
+        QUrl& folder = startFolder();
+        if (folder.isEmpty())
+            folder = m_dialog->directoryUrl();
+        else if (m_dialog->directoryUrl() != folder)
+            m_dialog->setDirectoryUrl(folder);
+    }
+    return *m_dialog;
+}
+
+} // namespace rotamind
