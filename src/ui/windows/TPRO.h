@@ -102,12 +102,12 @@ private:
     QPointer<TSALVA> m_autoSave;
     // One dialog per command, kept for the window's life so that each opens
     // where it was last left.
-    LazyFileDialog* m_save1 = nullptr; // chart, clockwise
-    LazyFileDialog* m_save2 = nullptr; // session, clockwise
-    LazyFileDialog* m_save3 = nullptr; // session, counter-clockwise
-    LazyFileDialog* m_save4 = nullptr; // chart, counter-clockwise
-    LazyFileDialog* m_open1 = nullptr; // load, clockwise
-    LazyFileDialog* m_open2 = nullptr; // load, counter-clockwise
+    LazyFileDialog* m_saveClockwiseChart = nullptr;   // chart, clockwise
+    LazyFileDialog* m_saveClockwiseSession = nullptr; // session, clockwise
+    LazyFileDialog* m_saveCounterSession = nullptr;   // session, counter-clockwise
+    LazyFileDialog* m_saveCounterChart = nullptr;     // chart, counter-clockwise
+    LazyFileDialog* m_loadClockwise = nullptr;        // load, clockwise
+    LazyFileDialog* m_loadCounter = nullptr;          // load, counter-clockwise
 };
 
 } // namespace rotamind

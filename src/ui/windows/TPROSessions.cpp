@@ -18,12 +18,12 @@ namespace rotamind {
 
 void TPRO::buildSessionDialogs() {
     m_autoSaveSource = std::make_unique<ProAutoSaveSource>(*this);
-    m_save1 = createChartSaveDialog(this, QStringLiteral("Save1"));
-    m_save2 = createSessionSaveDialog(this, QStringLiteral("Save2"));
-    m_save3 = createSessionSaveDialog(this, QStringLiteral("Save3"));
-    m_save4 = createChartSaveDialog(this, QStringLiteral("Save4"));
-    m_open1 = createOpenDialog(this, QStringLiteral("Open1"));
-    m_open2 = createOpenDialog(this, QStringLiteral("Open2"));
+    m_saveClockwiseChart = createChartSaveDialog(this, QStringLiteral("Save1"));
+    m_saveClockwiseSession = createSessionSaveDialog(this, QStringLiteral("Save2"));
+    m_saveCounterSession = createSessionSaveDialog(this, QStringLiteral("Save3"));
+    m_saveCounterChart = createChartSaveDialog(this, QStringLiteral("Save4"));
+    m_loadClockwise = createOpenDialog(this, QStringLiteral("Open1"));
+    m_loadCounter = createOpenDialog(this, QStringLiteral("Open2"));
 }
 
 void TPRO::setAutoSaveDialog(TSALVA* dialog) {
@@ -36,7 +36,7 @@ const AutoSaveSource& TPRO::autoSaveSource() const {
 
 void TPRO::Button5Click() {
     m_commands->saveSession(
-        this, *m_save2,
+        this, *m_saveClockwiseSession,
         m_site->saveRequest(QStringLiteral("Rotamind Pro - Salva sessione SPIN ORARI"),
                             QStringLiteral(" - Spin ORARI")),
         m_session.seriesFor(Direction::Clockwise).texts());
@@ -44,7 +44,7 @@ void TPRO::Button5Click() {
 
 void TPRO::Button9Click() {
     m_commands->saveSession(
-        this, *m_save3,
+        this, *m_saveCounterSession,
         m_site->saveRequest(QStringLiteral("Rotamind Pro - Salva sessione SPIN ANTIORARI"),
                             QStringLiteral(" - Spin ANTIORARI")),
         m_session.seriesFor(Direction::CounterClockwise).texts());
@@ -52,7 +52,7 @@ void TPRO::Button9Click() {
 
 void TPRO::Button3Click() {
     m_commands->saveChart(
-        this, *m_save1,
+        this, *m_saveClockwiseChart,
         m_site->saveRequest(QStringLiteral("Rotamind Pro - Salva GRAFICO SPIN ORARI"),
                             QStringLiteral(" - GRAFICO Spin ORARI")),
         *m_clockwise->chart());
@@ -62,19 +62,19 @@ void TPRO::Button10Click() {
     // The counter-clockwise chart has always proposed its session's suffix,
     // without "GRAFICO"; the dialog's default extension still makes it a .bmp.
     m_commands->saveChart(
-        this, *m_save4,
+        this, *m_saveCounterChart,
         m_site->saveRequest(QStringLiteral("Rotamind Pro - Salva GRAFICO SPIN ANTIORARI"),
                             QStringLiteral(" - Spin ANTIORARI")),
         *m_counterClockwise->chart());
 }
 
 void TPRO::Button8Click() {
-    actions::loadSeries(*m_commands, this, *m_open1, m_session,
+    actions::loadSeries(*m_commands, this, *m_loadClockwise, m_session,
                         m_session.seriesFor(Direction::Clockwise));
 }
 
 void TPRO::Button1Click() {
-    actions::loadSeries(*m_commands, this, *m_open2, m_session,
+    actions::loadSeries(*m_commands, this, *m_loadCounter, m_session,
                         m_session.seriesFor(Direction::CounterClockwise));
 }
 

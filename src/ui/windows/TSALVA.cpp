@@ -74,11 +74,12 @@ TSALVA::TSALVA(QWidget* parent)
     buildControls();
     paintFolderField();
 
-    m_save1 = createSaveDialog(this, QStringLiteral("Save1"), QStringLiteral("File di testo"),
-                               QStringLiteral("*.txt"), QStringLiteral("txt"), false);
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    connect(m_timer1, &QTimer::timeout, this, &TSALVA::Timer1Timer);
+    m_folderDialog =
+        createSaveDialog(this, QStringLiteral("Save1"), QStringLiteral("File di testo"),
+                         QStringLiteral("*.txt"), QStringLiteral("txt"), false);
+    m_tick = new QTimer(this);
+    m_tick->setObjectName(QStringLiteral("Timer1"));
+    connect(m_tick, &QTimer::timeout, this, &TSALVA::Timer1Timer);
 }
 
 TSALVA::~TSALVA() = default;
@@ -95,37 +96,37 @@ void TSALVA::buildControls() {
     button1->setToolTip(QStringLiteral("Selezione cartella salvataggio automatico"));
     connect(button1, &QPushButton::clicked, this, &TSALVA::Button1Click);
 
-    m_edit1 = new QLineEdit(this);
-    m_edit1->setObjectName(QStringLiteral("Edit1"));
-    m_edit1->setGeometry(64, 72, 185, 21);
-    m_edit1->setEnabled(false);
+    m_folder = new QLineEdit(this);
+    m_folder->setObjectName(QStringLiteral("Edit1"));
+    m_folder->setGeometry(64, 72, 185, 21);
+    m_folder->setEnabled(false);
 
     makeLabel(this, "Label2", QStringLiteral("Intervallo (minuti)"), QPoint(8, 112));
 
-    m_combo1 = new QComboBox(this);
-    m_combo1->setObjectName(QStringLiteral("Combo1"));
-    m_combo1->setGeometry(112, 108, 41, 21);
-    m_combo1->setEditable(true);
-    m_combo1->setInsertPolicy(QComboBox::NoInsert);
-    m_combo1->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                        QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("10"),
-                        QStringLiteral("15"), QStringLiteral("20"), QStringLiteral("25"),
-                        QStringLiteral("30"), QStringLiteral("45"), QStringLiteral("60")});
-    m_combo1->lineEdit()->setMaxLength(2);
-    m_combo1->setCurrentText(QStringLiteral("5"));
-    m_combo1->setToolTip(QStringLiteral("Seleziona l'intervallo dei salvataggi automatici"));
-    m_combo1->setCursor(Qt::PointingHandCursor);
+    m_interval = new QComboBox(this);
+    m_interval->setObjectName(QStringLiteral("Combo1"));
+    m_interval->setGeometry(112, 108, 41, 21);
+    m_interval->setEditable(true);
+    m_interval->setInsertPolicy(QComboBox::NoInsert);
+    m_interval->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                          QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("10"),
+                          QStringLiteral("15"), QStringLiteral("20"), QStringLiteral("25"),
+                          QStringLiteral("30"), QStringLiteral("45"), QStringLiteral("60")});
+    m_interval->lineEdit()->setMaxLength(2);
+    m_interval->setCurrentText(QStringLiteral("5"));
+    m_interval->setToolTip(QStringLiteral("Seleziona l'intervallo dei salvataggi automatici"));
+    m_interval->setCursor(Qt::PointingHandCursor);
 
     // The two indicators only mirror the switch; the user turns it with ON/OFF.
-    m_radio1 = new QRadioButton(this);
-    m_radio1->setObjectName(QStringLiteral("Radio1"));
-    m_radio1->setGeometry(168, 104, 17, 17);
-    m_radio1->setEnabled(false);
-    m_radio2 = new QRadioButton(this);
-    m_radio2->setObjectName(QStringLiteral("Radio2"));
-    m_radio2->setGeometry(168, 120, 17, 17);
-    m_radio2->setEnabled(false);
-    m_radio2->setChecked(true);
+    m_switchOn = new QRadioButton(this);
+    m_switchOn->setObjectName(QStringLiteral("Radio1"));
+    m_switchOn->setGeometry(168, 104, 17, 17);
+    m_switchOn->setEnabled(false);
+    m_switchOff = new QRadioButton(this);
+    m_switchOff->setObjectName(QStringLiteral("Radio2"));
+    m_switchOff->setGeometry(168, 120, 17, 17);
+    m_switchOff->setEnabled(false);
+    m_switchOff->setChecked(true);
     makeLabel(this, "Label3", QStringLiteral("Attivo"), QPoint(188, 106));
     makeLabel(this, "Label4", QStringLiteral("DIsattivo"), QPoint(188, 122));
 
@@ -133,10 +134,12 @@ void TSALVA::buildControls() {
     frame->setObjectName(QStringLiteral("GroupBox1"));
     frame->setGeometry(8, 144, 241, 121);
     palette::setWindowText(frame, palette::kYellow);
-    m_so = makeCheckBox(frame, "SO", QStringLiteral("Spin in senso ORARIO"), 24, true);
-    m_sa = makeCheckBox(frame, "SA", QStringLiteral("Spin in senso ANTIORARIO"), 48, true);
-    m_go = makeCheckBox(frame, "GO", QStringLiteral("Grafico ORARIO"), 72, false);
-    m_ga = makeCheckBox(frame, "GA", QStringLiteral("Grafico ANTIORARIO"), 96, false);
+    m_saveClockwiseSession =
+        makeCheckBox(frame, "SO", QStringLiteral("Spin in senso ORARIO"), 24, true);
+    m_saveCounterSession =
+        makeCheckBox(frame, "SA", QStringLiteral("Spin in senso ANTIORARIO"), 48, true);
+    m_saveClockwiseChart = makeCheckBox(frame, "GO", QStringLiteral("Grafico ORARIO"), 72, false);
+    m_saveCounterChart = makeCheckBox(frame, "GA", QStringLiteral("Grafico ANTIORARIO"), 96, false);
 
     auto* onOff =
         makeButton(this, "SpeedButton1", QStringLiteral("ON/OFF"), QRect(24, 280, 81, 25));
@@ -150,13 +153,13 @@ void TSALVA::buildControls() {
 }
 
 bool TSALVA::isSwitchedOn() const {
-    return m_radio1->isChecked();
+    return m_switchOn->isChecked();
 }
 
 void TSALVA::paintFolderField() {
-    QPalette colours = m_edit1->palette();
-    colours.setColor(QPalette::Base, m_edit1->text().isEmpty() ? palette::kRed : palette::kLime);
-    m_edit1->setPalette(colours);
+    QPalette colours = m_folder->palette();
+    colours.setColor(QPalette::Base, m_folder->text().isEmpty() ? palette::kRed : palette::kLime);
+    m_folder->setPalette(colours);
 }
 
 void TSALVA::showEvent(QShowEvent* event) {
@@ -180,7 +183,7 @@ void TSALVA::closeEvent(QCloseEvent* event) {
 }
 
 void TSALVA::Button1Click() {
-    QFileDialog& save1 = m_save1->dialog();
+    QFileDialog& save1 = m_folderDialog->dialog();
     save1.setWindowTitle(QStringLiteral("Rotamind Pro - Scelta cartella salvataggi automatici"));
     save1.selectFile(m_lastName);
     if (save1.exec() == QDialog::Accepted && !save1.selectedFiles().isEmpty()) {
@@ -190,13 +193,13 @@ void TSALVA::Button1Click() {
         QString folder = QDir::toNativeSeparators(chosen.absolutePath());
         if (!folder.endsWith(QDir::separator()))
             folder += QDir::separator();
-        m_edit1->setText(folder);
+        m_folder->setText(folder);
     }
     paintFolderField();
 }
 
 void TSALVA::SpeedButton1Click() {
-    const QString text = m_combo1->currentText();
+    const QString text = m_interval->currentText();
     // A whole number exactly as typed: blanks and a plus sign make no number.
     // Anchored as a whole, since "$" alone would also match before a final
     // line feed and "5\n" would pass as 5.
@@ -214,16 +217,16 @@ void TSALVA::SpeedButton1Click() {
         box->open();
         return;
     }
-    const bool turnOn = m_radio2->isChecked();
-    (turnOn ? m_radio1 : m_radio2)->setChecked(true);
+    const bool turnOn = m_switchOff->isChecked();
+    (turnOn ? m_switchOn : m_switchOff)->setChecked(true);
     // The period is fixed here. An interval of 0 or below switches on without
     // ever ticking: a 0 ms timer would write a set of files at every event.
     const qint64 period = minutes * m_minuteLength.count();
     if (turnOn && period > 0) {
-        m_timer1->setInterval(static_cast<int>(std::min<qint64>(period, INT_MAX)));
-        m_timer1->start();
+        m_tick->setInterval(static_cast<int>(std::min<qint64>(period, INT_MAX)));
+        m_tick->start();
     } else {
-        m_timer1->stop();
+        m_tick->stop();
     }
 }
 
@@ -239,20 +242,22 @@ void TSALVA::Timer1Timer() {
         return;
     const AutoSaveSource& source = *m_source;
     // In writing order; the first failure ends the tick.
-    if (m_so->isChecked() && !writeOne(QStringLiteral(" - Spin ORARI.txt"), [&] {
+    if (m_saveClockwiseSession->isChecked() && !writeOne(QStringLiteral(" - Spin ORARI.txt"), [&] {
             const QStringList items = source.clockwiseItems();
             return sessionFileBytes(items);
         }))
         return;
-    if (m_sa->isChecked() && !writeOne(QStringLiteral(" - Spin ANTIORARI.txt"), [&] {
+    if (m_saveCounterSession->isChecked() &&
+        !writeOne(QStringLiteral(" - Spin ANTIORARI.txt"), [&] {
             const QStringList items = source.counterClockwiseItems();
             return sessionFileBytes(items);
         }))
         return;
-    if (m_go->isChecked() && !writeOne(QStringLiteral(" - GRAFICO Spin ORARI.bmp"),
-                                       [&] { return chartBitmapBytes(source.clockwiseChart()); }))
+    if (m_saveClockwiseChart->isChecked() &&
+        !writeOne(QStringLiteral(" - GRAFICO Spin ORARI.bmp"),
+                  [&] { return chartBitmapBytes(source.clockwiseChart()); }))
         return;
-    if (m_ga->isChecked())
+    if (m_saveCounterChart->isChecked())
         writeOne(QStringLiteral(" - GRAFICO Spin ANTIORARI.bmp"),
                  [&] { return chartBitmapBytes(source.counterClockwiseChart()); });
 }
@@ -264,7 +269,7 @@ bool TSALVA::writeOne(const QString& suffix, const std::function<QByteArray()>& 
     // Without a folder the name goes to the working folder; the path is made
     // full here, once, and never tidied, so that a failure names exactly the
     // path that was tried ("a/../../x" tidied would point elsewhere).
-    QString folder = m_edit1->text();
+    QString folder = m_folder->text();
     if (folder.isEmpty()) {
         folder = QDir::currentPath();
         if (!folder.endsWith(u'/'))

@@ -72,16 +72,16 @@ private:
     std::chrono::milliseconds m_minuteLength{60000};
     QString m_lastName; // proposed in Save1: the last name chosen or written
 
-    QLineEdit* m_edit1 = nullptr;
-    QComboBox* m_combo1 = nullptr;
-    QRadioButton* m_radio1 = nullptr;
-    QRadioButton* m_radio2 = nullptr;
-    QCheckBox* m_so = nullptr;
-    QCheckBox* m_sa = nullptr;
-    QCheckBox* m_go = nullptr;
-    QCheckBox* m_ga = nullptr;
-    LazyFileDialog* m_save1 = nullptr;
-    QTimer* m_timer1 = nullptr;
+    QLineEdit* m_folder = nullptr;
+    QComboBox* m_interval = nullptr;
+    QRadioButton* m_switchOn = nullptr;
+    QRadioButton* m_switchOff = nullptr;
+    QCheckBox* m_saveClockwiseSession = nullptr;
+    QCheckBox* m_saveCounterSession = nullptr;
+    QCheckBox* m_saveClockwiseChart = nullptr;
+    QCheckBox* m_saveCounterChart = nullptr;
+    LazyFileDialog* m_folderDialog = nullptr;
+    QTimer* m_tick = nullptr;
     // The one "Cannot create file" box of automatic saving that may be open.
     QPointer<QMessageBox> m_failureBox;
 };
