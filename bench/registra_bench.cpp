@@ -59,6 +59,7 @@ void BM_Registra(benchmark::State& state) {
 BENCHMARK(BM_Registra)
     ->Arg(1000)
     ->Arg(100000)
+    ->Arg(16777216) // a file at the reader's 64 MiB limit
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
@@ -77,14 +78,51 @@ void BM_LoadMillionLineFile(benchmark::State& state) {
     window.show();
     Series& clockwise = window.session().seriesFor(Direction::Clockwise);
     for (auto _ : state) {
-        const auto read = readSessionFile(path);
-        auto classes = Series::classesFromTexts(std::get<QStringList>(read));
-        window.session().load(clockwise, std::move(*classes));
+        auto read = readSessionClasses(path);
+        window.session().load(clockwise, std::move(std::get<SessionClasses>(read)));
         QCoreApplication::processEvents();
     }
     state.counters["launches"] = double(clockwise.count());
 }
 BENCHMARK(BM_LoadMillionLineFile)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Peak resident memory of this process so far, in MB.
+double peakResidentMB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return -1;
+}
+
+// A file at the reader's limit (16,777,216 lines of "-1"), loaded into a
+// shown PRO window. Run it alone to read the peak memory of the load itself:
+// --benchmark_filter=BM_LoadFileAtTheLimit
+void BM_LoadFileAtTheLimit(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("limit.txt"));
+    {
+        QByteArray bytes;
+        bytes.reserve(kMaxSessionFileBytes);
+        while (bytes.size() < kMaxSessionFileBytes)
+            bytes.append("-1\r\n", 4);
+        if (!writeFileAtomically(path, bytes))
+            state.SkipWithError("cannot write the file");
+    }
+    TPRO window;
+    window.show();
+    Series& clockwise = window.session().seriesFor(Direction::Clockwise);
+    for (auto _ : state) {
+        auto read = readSessionClasses(path);
+        window.session().load(clockwise, std::move(std::get<SessionClasses>(read)));
+        QCoreApplication::processEvents();
+    }
+    state.counters["launches"] = double(clockwise.count());
+    state.counters["peak_MB"] = peakResidentMB();
+}
+BENCHMARK(BM_LoadFileAtTheLimit)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_IdleWithLockOn(benchmark::State& state) {
     TPRO window;

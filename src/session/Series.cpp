@@ -76,16 +76,4 @@ void Series::statisticsUpdated() {
     emit statisticsChanged();
 }
 
-std::optional<std::vector<std::int8_t>> Series::classesFromTexts(const QStringList& texts) {
-    std::vector<std::int8_t> classes;
-    classes.reserve(static_cast<std::size_t>(texts.size()));
-    for (const QString& text : texts) {
-        const std::optional<int> distanceClass = classFromText(text);
-        if (!distanceClass)
-            return std::nullopt;
-        classes.push_back(static_cast<std::int8_t>(*distanceClass));
-    }
-    return classes;
-}
-
 } // namespace rotamind

@@ -46,9 +46,6 @@ public:
     // operation that ran the statistics without changing the series.
     void confirmStatistics();
 
-    // Texts of a session file as classes; none when a text is no class.
-    static std::optional<std::vector<std::int8_t>> classesFromTexts(const QStringList& texts);
-
 signals:
     // The figures were brought up to date; the views redraw them.
     void statisticsChanged();

@@ -54,9 +54,38 @@ void SeriesStatistics::add(int distanceClass) {
 }
 
 void SeriesStatistics::recompute(std::span<const std::int8_t> classes) {
+    // One pass that touches only the class (and step length) of each launch:
+    // a load of millions of launches must not pay for all six runs per item.
+    // Runs are measured between occurrences, from index -1 before the first.
     clear();
-    for (const std::int8_t distanceClass : classes)
-        add(distanceClass);
+    const auto n = static_cast<std::int64_t>(classes.size());
+    std::array<std::int64_t, 6> lastClass;
+    lastClass.fill(-1);
+    std::array<std::int64_t, 11> lastStep;
+    lastStep.fill(0); // step j joins launches j-1 and j, so steps count from 1
+    for (std::int64_t i = 0; i < n; ++i) {
+        const int distanceClass = classes[static_cast<std::size_t>(i)];
+        const auto row = static_cast<std::size_t>(classRow(distanceClass));
+        ++m_classic.frequency[row];
+        m_classic.maxAbsence[row] = std::max(m_classic.maxAbsence[row], i - lastClass[row] - 1);
+        lastClass[row] = i;
+        if (i > 0) {
+            const int previous = classes[static_cast<std::size_t>(i - 1)];
+            const auto step = static_cast<std::size_t>(
+                lengthRow(scalePosition(distanceClass) - scalePosition(previous)));
+            ++m_lengths.frequency[step];
+            lastStep[step] = i;
+        }
+    }
+    for (std::size_t row = 0; row < 6; ++row) {
+        m_classic.absence[row] = n - 1 - lastClass[row];
+        m_classic.maxAbsence[row] = std::max(m_classic.maxAbsence[row], m_classic.absence[row]);
+    }
+    for (std::size_t step = 0; step < 11; ++step)
+        m_lengths.absence[step] = n > 0 ? n - 1 - lastStep[step] : 0;
+    m_launches = n;
+    if (n > 0)
+        m_lastClass = classes.back();
 }
 
 Fixed4 SeriesStatistics::percentage(int row) const {

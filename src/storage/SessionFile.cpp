@@ -19,14 +19,17 @@ namespace {
 // line never ends up whole in a message.
 constexpr qsizetype kShownLineChars = 40;
 
-// The class a line of one or two bytes names, without building a string.
+// The class a line names: exactly "1", "2", "3", "-1", "-2" or "-3", read
+// from the bytes themselves; a file at the size limit has 16 million lines.
 std::optional<int> classOfLine(const char* begin, qsizetype length) {
-    if (length < 1 || length > 2)
+    const char digit = begin[length - 1];
+    if (digit < '1' || digit > '3')
         return std::nullopt;
-    char16_t text[2]{};
-    for (qsizetype i = 0; i < length; ++i)
-        text[i] = static_cast<unsigned char>(begin[i]);
-    return classFromText(QStringView(text, length));
+    if (length == 1)
+        return digit - '0';
+    if (length == 2 && begin[0] == '-')
+        return '0' - digit;
+    return std::nullopt;
 }
 
 // A refused line as it can be shown: its first characters, non-printable ones
@@ -58,6 +61,19 @@ bool holdsNul(const QString& path) {
     return path.contains(QChar(0));
 }
 
+// The class texts of a read, the shared strings of classText().
+std::variant<QStringList, SessionReadError>
+asTexts(std::variant<SessionClasses, SessionReadError>&& read) {
+    if (auto* error = std::get_if<SessionReadError>(&read))
+        return std::move(*error);
+    const SessionClasses& classes = std::get<SessionClasses>(read);
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(classes.size()));
+    for (const std::int8_t distanceClass : classes)
+        items.append(classText(distanceClass));
+    return items;
+}
+
 } // namespace
 
 QByteArray sessionFileBytes(std::span<const QString> items) {
@@ -80,11 +96,11 @@ QByteArray sessionFileBytes(std::span<const QString> items) {
     return bytes;
 }
 
-std::variant<QStringList, SessionReadError> parseSessionBytes(const QByteArray& bytes) {
-    QStringList items;
-    // Counting the line ends first costs far less than letting a list of a
-    // million items grow step by step.
-    items.reserve(bytes.count('\n') + 1);
+std::variant<SessionClasses, SessionReadError> parseSessionClasses(const QByteArray& bytes) {
+    SessionClasses classes;
+    // A class line takes at least two bytes with its end, so this never
+    // grows; counting the line ends first would cost a pass of its own.
+    classes.reserve(static_cast<std::size_t>(bytes.size() / 2 + 1));
     const char* const data = bytes.constData();
     const qsizetype size = bytes.size();
     qint64 lineNumber = 0;
@@ -99,14 +115,22 @@ std::variant<QStringList, SessionReadError> parseSessionBytes(const QByteArray& 
             const auto distanceClass = classOfLine(data + start, length);
             if (!distanceClass)
                 return SessionReadError{QString(), lineNumber, shownLine(data + start, length)};
-            items.append(classText(*distanceClass));
+            classes.push_back(static_cast<std::int8_t>(*distanceClass));
         }
         start = end + 1;
     }
-    return items;
+    return classes;
+}
+
+std::variant<QStringList, SessionReadError> parseSessionBytes(const QByteArray& bytes) {
+    return asTexts(parseSessionClasses(bytes));
 }
 
 std::variant<QStringList, SessionReadError> readSessionFile(const QString& path) {
+    return asTexts(readSessionClasses(path));
+}
+
+std::variant<SessionClasses, SessionReadError> readSessionClasses(const QString& path) {
     const auto cannotOpen = [&path](const QString& reason) {
         return SessionReadError{path, 0, reason};
     };
@@ -145,7 +169,7 @@ std::variant<QStringList, SessionReadError> readSessionFile(const QString& path)
             return cannotOpen(tooLarge);
     }
 
-    auto result = parseSessionBytes(bytes);
+    auto result = parseSessionClasses(bytes);
     if (auto* error = std::get_if<SessionReadError>(&result))
         error->path = path;
     return result;

@@ -4,8 +4,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <span>
 #include <variant>
+#include <vector>
 
 // The session file: one class text per line, every line ended by CR LF.
 namespace rotamind {
@@ -30,9 +32,14 @@ struct SessionReadError {
 // whole read, so nothing half-read reaches a series. A path holding a NUL is
 // refused unread, as line 0.
 std::variant<QStringList, SessionReadError> readSessionFile(const QString& path);
+// The same read giving the classes (3..-3), one byte a launch: a file at the
+// size limit then costs its bytes and 16 MB, not a string per line.
+using SessionClasses = std::vector<std::int8_t>;
+std::variant<SessionClasses, SessionReadError> readSessionClasses(const QString& path);
 // The items are the shared texts of classText(), so a long file costs no string
 // per line. parseSessionBytes leaves the error's path empty.
 std::variant<QStringList, SessionReadError> parseSessionBytes(const QByteArray& bytes);
+std::variant<SessionClasses, SessionReadError> parseSessionClasses(const QByteArray& bytes);
 
 // Writes bytes so that the target is replaced whole or not at all. On failure
 // (missing folder, a folder or device at the path, a full disk, a NUL in the

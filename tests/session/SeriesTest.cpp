@@ -117,11 +117,5 @@ TEST(Series, rows_showTheClassTexts) {
     EXPECT_EQ(series.texts(), (QStringList{u"3"_s, u"-1"_s, u"-3"_s}));
 }
 
-TEST(Series, classesFromTexts_refusesAnyTextThatIsNoClass) {
-    EXPECT_EQ(Series::classesFromTexts({u"3"_s, u"-2"_s}), (std::vector<std::int8_t>{3, -2}));
-    for (const QString& bad : {u"0"_s, u"4"_s, u"+1"_s, u" 1"_s, u""_s})
-        EXPECT_FALSE(Series::classesFromTexts({u"1"_s, bad})) << bad.toStdString();
-}
-
 } // namespace
 } // namespace rotamind

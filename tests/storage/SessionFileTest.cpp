@@ -188,3 +188,26 @@ TEST(SessionFile, unreadablePaths_refusedAsLineZero) {
         EXPECT_FALSE(error.lineText.isEmpty()) << "no reason for " << path.toStdString();
     }
 }
+
+namespace {
+// The reader decides a line from its bytes; it must agree with the wheel's
+// own rule for every line of one or two bytes, the only lengths a class has.
+TEST(SessionFile, everyShortLine_isReadAsTheWheelClassifiesIt) {
+    for (int first = 1; first < 256; ++first) {
+        for (int second = -1; second < 256; ++second) {
+            if (first == '\n' || first == '\r' || second == '\n' || second == '\r')
+                continue;
+            QByteArray line(1, char(first));
+            if (second >= 0)
+                line.append(char(second));
+            const auto expected = classFromText(QString::fromLatin1(line));
+            auto read = parseSessionClasses(line);
+            if (expected)
+                ASSERT_EQ(std::get<SessionClasses>(read), SessionClasses{std::int8_t(*expected)})
+                    << line.toStdString();
+            else
+                ASSERT_TRUE(std::holds_alternative<SessionReadError>(read)) << line.toStdString();
+        }
+    }
+}
+} // namespace

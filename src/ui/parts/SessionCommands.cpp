@@ -4,6 +4,7 @@
 #include "storage/SessionFile.h"
 #include "ui/chart/DistanceChart.h"
 #include "ui/parts/SessionCommandsDialog.h"
+#include "wheel/Wheel.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -149,19 +150,41 @@ SessionCommands::saveChart(QWidget* parent, QFileDialog& dialog, const SaveReque
     return save(parent, dialog, request, [&picture] { return chartBitmapBytes(picture()); });
 }
 
+namespace {
+std::optional<QStringList> textsOf(const std::optional<SessionClasses>& classes) {
+    if (!classes)
+        return std::nullopt;
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(classes->size()));
+    for (const std::int8_t distanceClass : *classes)
+        items.append(classText(distanceClass));
+    return items;
+}
+} // namespace
+
 std::optional<QStringList> SessionCommands::loadSession(QWidget* parent,
                                                         QFileDialog& dialog) const {
-    const std::optional<QString> path = m_runDialog(dialog);
-    if (!path)
-        return std::nullopt;
-    return loadSessionFrom(parent, *path);
+    return textsOf(loadClasses(parent, dialog));
 }
 
 std::optional<QStringList> SessionCommands::loadSessionFrom(QWidget* parent,
                                                             const QString& path) const {
-    auto result = readSessionFile(path);
-    if (auto* items = std::get_if<QStringList>(&result))
-        return std::move(*items);
+    return textsOf(loadClassesFrom(parent, path));
+}
+
+std::optional<SessionClasses> SessionCommands::loadClasses(QWidget* parent,
+                                                           QFileDialog& dialog) const {
+    const std::optional<QString> path = m_runDialog(dialog);
+    if (!path)
+        return std::nullopt;
+    return loadClassesFrom(parent, *path);
+}
+
+std::optional<SessionClasses> SessionCommands::loadClassesFrom(QWidget* parent,
+                                                               const QString& path) const {
+    auto result = readSessionClasses(path);
+    if (auto* classes = std::get_if<SessionClasses>(&result))
+        return std::move(*classes);
     const auto& error = std::get<SessionReadError>(result);
     const QString shownPath = QDir::toNativeSeparators(path);
     if (error.line > 0) {

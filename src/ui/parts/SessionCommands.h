@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/SessionFile.h"
+
 #include "ui/parts/LazyFileDialog.h"
 
 #include <QByteArray>
@@ -84,6 +86,9 @@ public:
     std::optional<QStringList> loadSession(QWidget* parent, QFileDialog& dialog) const;
     // The same without a dialog, for a path already known.
     std::optional<QStringList> loadSessionFrom(QWidget* parent, const QString& path) const;
+    // The same reads giving classes, one byte a launch, as a series holds them.
+    std::optional<SessionClasses> loadClasses(QWidget* parent, QFileDialog& dialog) const;
+    std::optional<SessionClasses> loadClassesFrom(QWidget* parent, const QString& path) const;
 
     // The proposed name of a save, as the dialog shows it.
     QString proposedName(const SaveRequest& request) const;

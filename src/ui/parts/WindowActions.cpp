@@ -44,11 +44,7 @@ void showStatistics(QWidget& window, const Series& series, ClassicStatsGrid& cla
 
 void loadSeries(const SessionCommands& commands, QWidget* window, QFileDialog& dialog,
                 WorkingSession& session, Series& series) {
-    const std::optional<QStringList> items = commands.loadSession(window, dialog);
-    if (!items)
-        return;
-    // The reader accepts nothing but class texts, so every item has its class.
-    if (std::optional<std::vector<std::int8_t>> classes = Series::classesFromTexts(*items))
+    if (std::optional<SessionClasses> classes = commands.loadClasses(window, dialog))
         session.load(series, std::move(*classes));
 }
 
