@@ -106,6 +106,22 @@ std::variant<SessionClasses, SessionReadError> parseSessionClasses(const QByteAr
     qint64 lineNumber = 0;
     for (qsizetype start = 0; start < size;) {
         ++lineNumber;
+        // The usual line, "d\r\n" or "-d\r\n" (d 1..3), is taken without a
+        // search; anything else goes the general way below.
+        const char* const line = data + start;
+        const qsizetype left = size - start;
+        const qsizetype digit = line[0] == '-' ? 1 : 0;
+        if (digit < left && line[digit] >= '1' && line[digit] <= '3') {
+            qsizetype next = digit + 1;
+            if (next < left && line[next] == '\r')
+                ++next;
+            if (next == left || line[next] == '\n') {
+                const int value = line[digit] - '0';
+                classes.push_back(static_cast<std::int8_t>(digit ? -value : value));
+                start += next + 1;
+                continue;
+            }
+        }
         const void* found = std::memchr(data + start, '\n', static_cast<size_t>(size - start));
         const qsizetype end = found ? static_cast<const char*>(found) - data : size;
         qsizetype length = end - start;
