@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "../TestSupport.h"
 
 #include "session/Series.h"
 #include "ui/chart/DistanceChart.h"

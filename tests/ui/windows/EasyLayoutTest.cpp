@@ -1,7 +1,7 @@
 // The EASY window's controls by name, place, caption, hint and colour; its
 // tabs and hidden commands; the wheel picture panel with the real pictures.
-#include "LayoutCheck.h"
-#include "WindowDriver.h"
+#include "../LayoutCheck.h"
+#include "../WindowDriver.h"
 
 #include "ui/parts/ClassicStatsGrid.h"
 #include "ui/windows/TEASY.h"

@@ -1,7 +1,7 @@
 // Saving and loading the PRO series through the session area's buttons, and
 // automatic saving of a hidden PRO window.
-#include "TestSupport.h"
-#include "WindowDriver.h"
+#include "../TestSupport.h"
+#include "../WindowDriver.h"
 
 #include "ui/parts/ClassicStatsGrid.h"
 #include "ui/parts/LengthStatsGrid.h"

@@ -1,6 +1,6 @@
 // Registering launches in the PRO window, deleting them, the direction lock,
 // the chart pages: driven through the window's named controls.
-#include "WindowDriver.h"
+#include "../WindowDriver.h"
 
 #include "ui/windows/TPRO.h"
 

@@ -1,7 +1,7 @@
 // The PRO window's controls by name, place, caption and hint; its width
 // toggle, the site fields, the betting aid and the wheel picture panel.
-#include "LayoutCheck.h"
-#include "WindowDriver.h"
+#include "../LayoutCheck.h"
+#include "../WindowDriver.h"
 
 #include "ui/parts/ClassicStatsGrid.h"
 #include "ui/parts/LengthStatsGrid.h"

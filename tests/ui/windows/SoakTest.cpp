@@ -3,7 +3,7 @@
 // lists, charts, counts and statistics labels checked against a model of the
 // series kept by the test. ROTAMIND_SOAK_SEED replays a run,
 // ROTAMIND_SOAK_OPERATIONS sets its length (per window).
-#include "WindowDriver.h"
+#include "../WindowDriver.h"
 
 #include "stats/SeriesStats.h"
 #include "ui/parts/ClassicStatsGrid.h"

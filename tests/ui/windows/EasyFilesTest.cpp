@@ -1,6 +1,6 @@
 // The EASY window's session files: saving the current session and its chart,
 // loading into either session, refused and cancelled loads.
-#include "WindowDriver.h"
+#include "../WindowDriver.h"
 
 #include "ui/parts/SessionCommands.h"
 #include "ui/windows/TEASY.h"

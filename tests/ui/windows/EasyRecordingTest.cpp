@@ -1,6 +1,6 @@
 // Registering launches in the EASY window, deleting them, the chart page and
 // the two resets, driven through the window's named controls.
-#include "WindowDriver.h"
+#include "../WindowDriver.h"
 
 #include "ui/parts/ClassicStatsGrid.h"
 #include "ui/parts/SeriesBlock.h"

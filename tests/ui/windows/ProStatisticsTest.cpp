@@ -1,6 +1,6 @@
 // The statistics chain of the PRO window after each launch, read from its
 // labels and their colours.
-#include "WindowDriver.h"
+#include "../WindowDriver.h"
 
 #include "stats/SeriesStats.h"
 #include "ui/parts/ClassicStatsGrid.h"
