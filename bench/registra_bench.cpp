@@ -64,28 +64,6 @@ BENCHMARK(BM_Registra)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
-// From the file on disk to the list, chart, count and statistics shown:
-// the read, the classes, the statistics over the whole series and the repaint.
-void BM_LoadMillionLineFile(benchmark::State& state) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("million.txt"));
-    QStringList items;
-    for (int i = 0; i < 1'000'000; ++i)
-        items << classText(kClasses[size_t((i * 7 + i / 3) % 6)]);
-    if (!writeSessionFile(path, {items.constData(), size_t(items.size())}))
-        state.SkipWithError("cannot write the file");
-    TPRO window;
-    window.show();
-    Series& clockwise = window.session().seriesFor(Direction::Clockwise);
-    for (auto _ : state) {
-        auto read = readSessionClasses(path);
-        window.session().load(clockwise, std::move(std::get<SessionClasses>(read)));
-        QCoreApplication::processEvents();
-    }
-    state.counters["launches"] = double(clockwise.count());
-}
-BENCHMARK(BM_LoadMillionLineFile)->Unit(benchmark::kMillisecond)->Iterations(5);
-
 // Peak resident memory of this process so far, in MB.
 double peakResidentMB() {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -97,17 +75,20 @@ double peakResidentMB() {
     return -1;
 }
 
-// A file at the reader's limit (16,777,216 lines of "-1"), loaded into a
-// shown PRO window. Run it alone to read the peak memory of the load itself:
-// --benchmark_filter=BM_LoadFileAtTheLimit
-void BM_LoadFileAtTheLimit(benchmark::State& state) {
+// From a session file of range(0) launches on disk to the list, chart, count
+// and statistics shown in a PRO window: the read, the classes, the statistics
+// over the whole series and the repaint. 16,777,216 launches fill the
+// reader's 64 MiB limit; run that case alone to read the peak memory of
+// the load itself (--benchmark_filter=BM_LoadSessionFile/16777216).
+void BM_LoadSessionFile(benchmark::State& state) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("limit.txt"));
+    const QString path = dir.filePath(QStringLiteral("session.txt"));
     {
         QByteArray bytes;
-        bytes.reserve(kMaxSessionFileBytes);
-        while (bytes.size() < kMaxSessionFileBytes)
-            bytes.append("-1\r\n", 4);
+        bytes.reserve(state.range(0) * 4);
+        // Lines of four bytes, "-1" to "-3", so that the last case fills the limit.
+        for (qint64 i = 0; i < state.range(0); ++i)
+            bytes.append('-').append(char('1' + (i * 7 + i / 3) % 3)).append("\r\n", 2);
         if (!writeFileAtomically(path, bytes))
             state.SkipWithError("cannot write the file");
     }
@@ -122,7 +103,11 @@ void BM_LoadFileAtTheLimit(benchmark::State& state) {
     state.counters["launches"] = double(clockwise.count());
     state.counters["peak_MB"] = peakResidentMB();
 }
-BENCHMARK(BM_LoadFileAtTheLimit)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_LoadSessionFile)
+    ->Arg(1'000'000)
+    ->Arg(16'777'216)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 void BM_IdleWithLockOn(benchmark::State& state) {
     TPRO window;
