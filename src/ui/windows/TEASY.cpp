@@ -157,32 +157,28 @@ void TEASY::SpeedButton7Click() {
 // ---- chart pages ----
 
 void TEASY::SpeedButton14Click() {
-    m_current->chart()->previousPage();
+    turnPage(*m_current, -1);
 }
 void TEASY::SpeedButton15Click() {
-    m_current->chart()->nextPage();
+    turnPage(*m_current, +1);
 }
 void TEASY::SpeedButton2Click() {
-    m_saved->chart()->previousPage();
+    turnPage(*m_saved, -1);
 }
 void TEASY::SpeedButton4Click() {
-    m_saved->chart()->nextPage();
+    turnPage(*m_saved, +1);
 }
 
 // ---- session files: only the current session is ever saved ----
 
 void TEASY::Button5Click() {
-    m_commands->saveSession(this, *m_saveSession,
-                            m_site->saveRequest(QStringLiteral("Rotamind Easy - Salva sessione"),
-                                                QStringLiteral(" - Spin TOTALI")),
-                            m_session.current().texts());
+    saveSeries(*m_saveSession, QStringLiteral("Rotamind Easy - Salva sessione"),
+               QStringLiteral(" - Spin TOTALI"), m_session.current());
 }
 
 void TEASY::Button3Click() {
-    m_commands->saveChart(this, *m_saveChart,
-                          m_site->saveRequest(QStringLiteral("Rotamind Easy - Salva grafico"),
-                                              QStringLiteral(" - GRAFICO Spin TOTALI")),
-                          *m_current->chart());
+    saveChart(*m_saveChart, QStringLiteral("Rotamind Easy - Salva grafico"),
+              QStringLiteral(" - GRAFICO Spin TOTALI"), *m_current);
 }
 
 void TEASY::Button4Click() {

@@ -186,16 +186,16 @@ void TPRO::SpeedButton4Click() {
 // ---- chart pages ----
 
 void TPRO::SpeedButton12Click() {
-    m_clockwise->chart()->previousPage();
+    turnPage(*m_clockwise, -1);
 }
 void TPRO::SpeedButton13Click() {
-    m_clockwise->chart()->nextPage();
+    turnPage(*m_clockwise, +1);
 }
 void TPRO::SpeedButton14Click() {
-    m_counterClockwise->chart()->previousPage();
+    turnPage(*m_counterClockwise, -1);
 }
 void TPRO::SpeedButton15Click() {
-    m_counterClockwise->chart()->nextPage();
+    turnPage(*m_counterClockwise, +1);
 }
 
 } // namespace rotamind

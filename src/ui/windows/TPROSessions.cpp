@@ -35,37 +35,26 @@ const AutoSaveSource& TPRO::autoSaveSource() const {
 }
 
 void TPRO::Button5Click() {
-    m_commands->saveSession(
-        this, *m_saveClockwiseSession,
-        m_site->saveRequest(QStringLiteral("Rotamind Pro - Salva sessione SPIN ORARI"),
-                            QStringLiteral(" - Spin ORARI")),
-        m_session.seriesFor(Direction::Clockwise).texts());
+    saveSeries(*m_saveClockwiseSession, QStringLiteral("Rotamind Pro - Salva sessione SPIN ORARI"),
+               QStringLiteral(" - Spin ORARI"), m_session.seriesFor(Direction::Clockwise));
 }
 
 void TPRO::Button9Click() {
-    m_commands->saveSession(
-        this, *m_saveCounterSession,
-        m_site->saveRequest(QStringLiteral("Rotamind Pro - Salva sessione SPIN ANTIORARI"),
-                            QStringLiteral(" - Spin ANTIORARI")),
-        m_session.seriesFor(Direction::CounterClockwise).texts());
+    saveSeries(
+        *m_saveCounterSession, QStringLiteral("Rotamind Pro - Salva sessione SPIN ANTIORARI"),
+        QStringLiteral(" - Spin ANTIORARI"), m_session.seriesFor(Direction::CounterClockwise));
 }
 
 void TPRO::Button3Click() {
-    m_commands->saveChart(
-        this, *m_saveClockwiseChart,
-        m_site->saveRequest(QStringLiteral("Rotamind Pro - Salva GRAFICO SPIN ORARI"),
-                            QStringLiteral(" - GRAFICO Spin ORARI")),
-        *m_clockwise->chart());
+    saveChart(*m_saveClockwiseChart, QStringLiteral("Rotamind Pro - Salva GRAFICO SPIN ORARI"),
+              QStringLiteral(" - GRAFICO Spin ORARI"), *m_clockwise);
 }
 
 void TPRO::Button10Click() {
     // The counter-clockwise chart has always proposed its session's suffix,
     // without "GRAFICO"; the dialog's default extension still makes it a .bmp.
-    m_commands->saveChart(
-        this, *m_saveCounterChart,
-        m_site->saveRequest(QStringLiteral("Rotamind Pro - Salva GRAFICO SPIN ANTIORARI"),
-                            QStringLiteral(" - Spin ANTIORARI")),
-        *m_counterClockwise->chart());
+    saveChart(*m_saveCounterChart, QStringLiteral("Rotamind Pro - Salva GRAFICO SPIN ANTIORARI"),
+              QStringLiteral(" - Spin ANTIORARI"), *m_counterClockwise);
 }
 
 void TPRO::Button8Click() {

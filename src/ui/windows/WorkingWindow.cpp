@@ -4,6 +4,7 @@
 #include "ui/parts/ClickableLabel.h"
 #include "ui/parts/EntryArea.h"
 #include "ui/parts/Palette.h"
+#include "ui/parts/SeriesBlock.h"
 #include "ui/parts/SessionCommands.h"
 #include "ui/parts/SiteFields.h"
 #include "ui/parts/WebPages.h"
@@ -81,6 +82,21 @@ QLineEdit* WorkingWindow::siteField() const {
 }
 QLineEdit* WorkingWindow::croupierField() const {
     return m_site->croupier();
+}
+
+void WorkingWindow::saveSeries(QFileDialog& dialog, const QString& title, const QString& suffix,
+                               const Series& series) {
+    m_commands->saveSession(this, dialog, m_site->saveRequest(title, suffix), series.texts());
+}
+
+void WorkingWindow::saveChart(QFileDialog& dialog, const QString& title, const QString& suffix,
+                              const SeriesBlock& block) {
+    m_commands->saveChart(this, dialog, m_site->saveRequest(title, suffix), *block.chart());
+}
+
+void WorkingWindow::turnPage(SeriesBlock& block, int step) {
+    DistanceChart* chart = block.chart();
+    chart->setCurrentPage(chart->currentPage() + step);
 }
 
 // ---- recording ----

@@ -9,12 +9,14 @@
 
 #include <memory>
 
+class QFileDialog;
 class QLineEdit;
 class QTabWidget;
 
 namespace rotamind {
 
 class EntryArea;
+class SeriesBlock;
 class SessionCommands;
 class SiteFields;
 
@@ -79,6 +81,14 @@ protected:
     // The statistics tabs and the contact page; the window adds its pages between.
     QTabWidget* addStatisticsTabs();
     void finishStatisticsTabs();
+    // A save command: the file proposed with the site, croupier and suffix,
+    // the dialog titled as the command says.
+    void saveSeries(QFileDialog& dialog, const QString& title, const QString& suffix,
+                    const Series& series);
+    void saveChart(QFileDialog& dialog, const QString& title, const QString& suffix,
+                   const SeriesBlock& block);
+    // A paging button: the chart of `block` one page back (-1) or on (+1).
+    static void turnPage(SeriesBlock& block, int step);
     // The wheel-picture button of the betting aid.
     void refreshAndTogglePicture();
     void closeEvent(QCloseEvent* event) override;
