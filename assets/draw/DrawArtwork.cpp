@@ -4,6 +4,11 @@
 //
 //   cmake --build build/release --target rotamind_draw_artwork
 //   QT_QPA_PLATFORM=offscreen build/release/assets/rotamind_draw_artwork assets/pictures
+//
+// The build itself runs it only for the application icon of the desktop's icon
+// theme, one size at a time, written to the given PNG file:
+//
+//   rotamind_draw_artwork --app-icon <size> <file.png>
 
 #include "DecorPainter.h"
 #include "IconPainter.h"
@@ -12,6 +17,8 @@
 #include "WheelPainter.h"
 #include "wheel/Wheel.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -39,8 +46,19 @@ bool save(const QDir& root, const QString& path, const QImage& image) {
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
+    if (argc == 4 && QByteArrayView(argv[1]) == "--app-icon") {
+        bool number = false;
+        const int size = QByteArray(argv[2]).toInt(&number);
+        const QString file = QString::fromLocal8Bit(argv[3]);
+        if (!number || size <= 0) {
+            QTextStream(stderr) << "not a size: " << argv[2] << '\n';
+            return 2;
+        }
+        return save(QDir(), file, appIconImage(size)) ? 0 : 1;
+    }
     if (argc != 2) {
-        QTextStream(stderr) << "usage: rotamind_draw_artwork <output folder>\n";
+        QTextStream(stderr) << "usage: rotamind_draw_artwork <output folder>\n"
+                               "       rotamind_draw_artwork --app-icon <size> <file.png>\n";
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));

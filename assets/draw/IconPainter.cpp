@@ -181,15 +181,16 @@ void exitDoor(QPainter& p) {
 
 // A wheel reduced to what survives at 16 pixels: a ring of red and black
 // pockets, the green zero at the top and the gold hub. Drawn four times larger
-// and shrunk, so that the thin pockets blend instead of flickering.
-QImage appIcon() {
+// and shrunk, so that the thin pockets blend instead of flickering; any other
+// size is the same drawing on a 16-unit grid.
+QImage appIcon(int size) {
     constexpr int kScale = 4;
     constexpr int kSegments = 18;
-    QImage big(16 * kScale, 16 * kScale, QImage::Format_ARGB32_Premultiplied);
+    QImage big(size * kScale, size * kScale, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(kScale, kScale);
+    p.scale(size * kScale / 16.0, size * kScale / 16.0);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(110, 60, 25));
     p.drawEllipse(QPointF(8, 8), 7.8, 7.8);
@@ -203,7 +204,7 @@ QImage appIcon() {
     p.setBrush(QColor(225, 180, 70));
     p.drawEllipse(QPointF(8, 8), 3.6, 3.6);
     p.end();
-    return big.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return big.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QImage drawn(const std::function<void(QPainter&)>& draw) {
@@ -242,10 +243,14 @@ QImage iconImage(const QString& name) {
         {QStringLiteral("contact"), [] { return drawn(contact); }},
         {QStringLiteral("on-off"), [] { return drawn(onOff); }},
         {QStringLiteral("exit"), [] { return drawn(exitDoor); }},
-        {QStringLiteral("app"), appIcon},
+        {QStringLiteral("app"), [] { return appIcon(16); }},
     };
     const auto it = makers.find(name);
     return it == makers.end() ? QImage() : it.value()();
+}
+
+QImage appIconImage(int size) {
+    return size > 0 ? appIcon(size) : QImage();
 }
 
 } // namespace rotamind::artwork
