@@ -7,6 +7,8 @@
 
 #include <QApplication>
 
+#include "WidgetBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -83,13 +85,4 @@ BENCHMARK(BM_renderPage)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ROTAMIND_WIDGET_BENCHMARK_MAIN()

@@ -7,6 +7,8 @@
 #include "ui/windows/TPRO.h"
 #include "wheel/Wheel.h"
 
+#include "WidgetBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -130,17 +132,4 @@ BENCHMARK(BM_IdleWithLockOn)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTi
 
 } // namespace
 
-// The application lives on main's stack, not in a static: a static one is
-// destroyed by the exit handlers after Qt's own globals (the list of input
-// devices) that its destructor still uses, and the program crashed at exit.
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ROTAMIND_WIDGET_BENCHMARK_MAIN()
