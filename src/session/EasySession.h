@@ -14,6 +14,8 @@ public:
     explicit EasySession(LaunchEntry initial, QObject* parent = nullptr);
 
     Series& seriesFor(Direction) override { return m_current; }
+    Series& seriesAt(int index) override { return index == 0 ? m_current : m_saved; }
+    using WorkingSession::seriesAt;
     Series& current() { return m_current; }
     Series& saved() { return m_saved; }
     const Series& current() const { return m_current; }

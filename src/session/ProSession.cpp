@@ -14,6 +14,7 @@ const Series& ProSession::seriesFor(Direction direction) const {
 }
 
 void ProSession::resetAll() {
+    const ChangeScope change(*this);
     clear(m_clockwise);
     clear(m_counterClockwise);
 }

@@ -14,6 +14,8 @@ public:
 
     Series& seriesFor(Direction direction) override;
     const Series& seriesFor(Direction direction) const;
+    Series& seriesAt(int index) override { return index == 0 ? m_clockwise : m_counterClockwise; }
+    using WorkingSession::seriesAt;
 
     // "Azzera sessione": both series emptied, the entry left as it is.
     void resetAll();

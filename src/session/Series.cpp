@@ -50,6 +50,20 @@ void Series::removeAt(qsizetype row) {
     statisticsUpdated();
 }
 
+void Series::insertAt(qsizetype row, int distanceClass) {
+    if (row == count()) {
+        append(distanceClass);
+        return;
+    }
+    if (row < 0 || row > count())
+        return;
+    beginInsertRows({}, static_cast<int>(row), static_cast<int>(row));
+    m_classes.insert(m_classes.begin() + row, static_cast<std::int8_t>(distanceClass));
+    endInsertRows();
+    m_statistics.recompute(m_classes);
+    statisticsUpdated();
+}
+
 void Series::clear() {
     beginResetModel();
     m_classes.clear();

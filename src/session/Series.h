@@ -38,6 +38,8 @@ public:
     void append(int distanceClass);
     void removeLast();            // an empty series stays as it is
     void removeAt(qsizetype row); // out of range: nothing happens
+    // Inserts a class before `row` (0..count; count appends); out of range: nothing.
+    void insertAt(qsizetype row, int distanceClass);
     void clear();
     // Replaces every class at once (a load); tells loaded() after the reset.
     void replaceAll(std::vector<std::int8_t> classes);

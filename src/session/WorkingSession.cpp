@@ -7,6 +7,23 @@ WorkingSession::WorkingSession(LaunchEntry initial, QObject* parent)
 
 WorkingSession::~WorkingSession() = default;
 
+WorkingSession::ChangeScope::ChangeScope(WorkingSession& session) : m_session(session) {
+    if (m_session.m_changeDepth++ == 0)
+        emit m_session.changeStarted();
+}
+
+WorkingSession::ChangeScope::~ChangeScope() {
+    if (--m_session.m_changeDepth == 0)
+        emit m_session.changeFinished();
+}
+
+int WorkingSession::indexOf(const Series& series) const {
+    for (int index = 0; index < kSeriesCount; ++index)
+        if (&seriesAt(index) == &series)
+            return index;
+    return -1;
+}
+
 const QString& WorkingSession::noNumber() {
     static const QString text = QStringLiteral("??");
     return text;
@@ -15,6 +32,7 @@ const QString& WorkingSession::noNumber() {
 void WorkingSession::setField(QString LaunchEntry::*field, const QString& value) {
     if (m_entry.*field == value)
         return;
+    const ChangeScope change(*this);
     m_entry.*field = value;
     emit entryChanged();
 }
@@ -38,6 +56,7 @@ void WorkingSession::setCroupier(const QString& croupier) {
 void WorkingSession::setDirection(Direction direction) {
     if (m_entry.direction == direction)
         return;
+    const ChangeScope change(*this);
     m_entry.direction = direction;
     emit entryChanged();
 }
@@ -45,12 +64,14 @@ void WorkingSession::setDirection(Direction direction) {
 void WorkingSession::setLastNumber(const QString& number) {
     if (m_entry.lastNumber == number && m_entry.n1 == number)
         return;
+    const ChangeScope change(*this);
     m_entry.lastNumber = number;
     m_entry.n1 = number;
     emit entryChanged();
 }
 
 void WorkingSession::pressRegister() {
+    const ChangeScope change(*this);
     const QString number = m_entry.number;
     const std::optional<Direction> direction = m_entry.direction;
     const bool hasNumber = number != noNumber();
@@ -65,6 +86,8 @@ void WorkingSession::pressRegister() {
 }
 
 void WorkingSession::registerLaunch(Direction direction) {
+    const ChangeScope change(*this);
+    emit launchStarting(m_entry.number, direction);
     m_entry.n2 = m_entry.n1;
     m_entry.n1 = m_entry.number;
     Series& series = seriesFor(direction);
@@ -77,6 +100,7 @@ void WorkingSession::registerLaunch(Direction direction) {
 }
 
 void WorkingSession::deleteLast(Series& series, Direction seriesDirection) {
+    const ChangeScope change(*this);
     // The last remaining launch of a series cannot be deleted this way.
     if (series.count() >= 2) {
         series.removeLast();
@@ -90,6 +114,7 @@ void WorkingSession::deleteLast(Series& series, Direction seriesDirection) {
 }
 
 void WorkingSession::deleteAt(Series& series, std::optional<qsizetype> row) {
+    const ChangeScope change(*this);
     if (series.count() >= 2 && row)
         series.removeAt(*row);
     else
@@ -97,11 +122,29 @@ void WorkingSession::deleteAt(Series& series, std::optional<qsizetype> row) {
 }
 
 void WorkingSession::clear(Series& series) {
+    const ChangeScope change(*this);
     series.clear();
 }
 
 void WorkingSession::load(Series& series, std::vector<std::int8_t> classes) {
+    const ChangeScope change(*this);
     series.replaceAll(std::move(classes));
+}
+
+void WorkingSession::insertAt(Series& series, qsizetype row, int distanceClass) {
+    const ChangeScope change(*this);
+    series.insertAt(row, distanceClass);
+}
+
+void WorkingSession::restoreEntry(const LaunchEntry& entry) {
+    const ChangeScope change(*this);
+    m_entry = entry;
+    emit entryChanged();
+}
+
+void WorkingSession::noteSaved(const Series& series) {
+    if (const int index = indexOf(series); index >= 0)
+        emit seriesSaved(index);
 }
 
 } // namespace rotamind

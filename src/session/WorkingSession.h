@@ -37,6 +37,30 @@ public:
     const LaunchEntry& entry() const { return m_entry; }
     // The series a launch in `direction` goes to.
     virtual Series& seriesFor(Direction direction) = 0;
+    // The session's two series by place: 0 is the clockwise (PRO) or current
+    // (EASY) series, 1 the counter-clockwise or saved one.
+    static constexpr int kSeriesCount = 2;
+    virtual Series& seriesAt(int index) = 0;
+    const Series& seriesAt(int index) const {
+        return const_cast<WorkingSession*>(this)->seriesAt(index);
+    }
+    // The place of `series` in this session, -1 for a series of another.
+    int indexOf(const Series& series) const;
+
+    // Groups the changes made while it lives into one change of the session:
+    // observers that keep the session elsewhere (the archive) see
+    // changeStarted() before the first and changeFinished() after the last,
+    // however deeply scopes nest.
+    class ChangeScope final {
+    public:
+        explicit ChangeScope(WorkingSession& session);
+        ~ChangeScope();
+        ChangeScope(const ChangeScope&) = delete;
+        ChangeScope& operator=(const ChangeScope&) = delete;
+
+    private:
+        WorkingSession& m_session;
+    };
 
     // The player's own edits of the entry fields.
     void setNumber(const QString& number);
@@ -64,17 +88,31 @@ public:
     void clear(Series& series);
     // Replaces a series with the classes of a file.
     void load(Series& series, std::vector<std::int8_t> classes);
+    // Puts a class back at `row` (0..count), as before a delete there.
+    void insertAt(Series& series, qsizetype row, int distanceClass);
+    // Puts the whole entry back as it was (undo, a restored session).
+    void restoreEntry(const LaunchEntry& entry);
+    // The series was written to a session file as it is now.
+    void noteSaved(const Series& series);
 
     static const QString& noNumber();
 
 signals:
     // Any field of the entry changed; the views show entry() again.
     void entryChanged();
+    // A launch of `number` in `direction` is about to be registered; a class,
+    // if the pair has one, follows as an append to seriesFor(direction).
+    void launchStarting(const QString& number, Direction direction);
+    void changeStarted();
+    void changeFinished();
+    // The series at `index` is in a session file as it is now.
+    void seriesSaved(int index);
 
 private:
     void setField(QString LaunchEntry::*field, const QString& value);
 
     LaunchEntry m_entry;
+    int m_changeDepth = 0;
 };
 
 } // namespace rotamind

@@ -160,5 +160,29 @@ TEST(Entry, lastNumberTypedIntoPBecomesN1_andOnlyRealChangesNotify) {
     EXPECT_EQ(changed.count(), 1);
 }
 
+TEST(ChangeScope, everyOperationIsOneChange_andNoopEditsNone) {
+    ProSession pro(newWindowEntry());
+    Series& clockwise = pro.seriesFor(Direction::Clockwise);
+    QSignalSpy started(&pro, &WorkingSession::changeStarted);
+    QSignalSpy finished(&pro, &WorkingSession::changeFinished);
+    // Each call is one change to whoever keeps the session elsewhere, however
+    // many series and entry notifications it makes on the way; typing the
+    // number, choosing the direction and pressing are three.
+    press(pro, numberFor(21, Direction::Clockwise, 2), Direction::Clockwise);
+    pro.resetAll();
+    pro.load(clockwise, {1, 2, 3});
+    pro.deleteAt(clockwise, 0);
+    pro.insertAt(clockwise, 0, -3);
+    pro.restoreEntry(newWindowEntry());
+    EXPECT_EQ(started.count(), 8);
+    EXPECT_EQ(finished.count(), 8);
+    pro.setSite(pro.entry().site);
+    EXPECT_EQ(started.count(), 8);
+
+    EXPECT_EQ(clockwise.texts(), (QStringList{u"-3"_s, u"2"_s, u"3"_s}));
+    EXPECT_EQ(clockwise.statistics().classic().frequency[5], 1); // class -3 counted again
+    EXPECT_EQ(pro.indexOf(pro.seriesFor(Direction::CounterClockwise)), 1);
+}
+
 } // namespace
 } // namespace rotamind

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+namespace rotamind {
+
+// The layout of the session archive, one SQLite file:
+//
+// session  one row per working-window session: mode ('PRO' or 'EASY'), site,
+//          croupier, started / changed / ended (local time, ISO 8601 to the
+//          second; ended is NULL while the window is open and stays NULL when
+//          the run was cut short), end_reason, the entry as the window shows
+//          it (number, direction 'O' / 'A' / NULL, n1, n2, last_number), the
+//          number of classes of each series (count0, count1), whether each
+//          series changed since it was last written to a session file
+//          (unsaved0, unsaved1) and the launches registered (with or without
+//          a class).
+// item     every class of every series, in order: series 0 is PRO's clockwise
+//          or EASY's current series, 1 the counter-clockwise or saved one;
+//          positions run 0..count-1 without gaps. number and direction are
+//          what was typed for a registered launch, NULL for a loaded class.
+namespace archive_schema {
+
+// The version migrate() brings a file to, kept in PRAGMA user_version.
+inline constexpr int kVersion = 1;
+
+// Brings the file behind `database` (open) to kVersion, one transaction per
+// step, from any earlier version including an empty file. False with the
+// reason in `error` when a step fails or the file is from a newer program.
+bool migrate(QSqlDatabase& database, QString* error);
+
+// The journal and locking settings every connection to the archive uses: WAL,
+// synchronous NORMAL, foreign keys on, a busy timeout for a second program.
+bool configure(QSqlDatabase& database, QString* error);
+
+} // namespace archive_schema
+} // namespace rotamind
