@@ -1,6 +1,7 @@
 #include "app/TINTRO.h"
 
 #include "ui/parts/Controls.h"
+#include "ui/parts/KeyHint.h"
 #include "ui/parts/Palette.h"
 
 #include <QCloseEvent>
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace rotamind {
 
@@ -51,6 +53,15 @@ TINTRO::TINTRO(QWidget* parent)
                                   {220, 296, 35, 21}, QStringLiteral("Versione Professional"));
     connect(easy, &QPushButton::clicked, this, &TINTRO::Button2Click);
     connect(pro, &QPushButton::clicked, this, &TINTRO::Button1Click);
+    // The choice from the keyboard: Enter or P for Pro, E for Easy.
+    const auto choose = [this](QPushButton* button, const QKeySequence& key) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+        showKeyInHint(button, key);
+    };
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_P})
+        choose(pro, QKeySequence(key));
+    choose(easy, QKeySequence(Qt::Key_E));
 }
 
 void TINTRO::Button1Click() {

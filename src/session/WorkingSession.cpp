@@ -77,6 +77,10 @@ void WorkingSession::pressRegister() {
     const bool hasNumber = number != noNumber();
     if (hasNumber && direction)
         registerLaunch(*direction);
+    if (hasNumber && !direction)
+        emit directionMissing();
+    else if (hasNumber && !pocketFromText(number))
+        emit foreignNumberRegistered(number);
     // Registering never changes the selector, so this is what the player chose.
     const bool wasClockwise = hasNumber && direction == Direction::Clockwise;
     m_entry.direction = wasClockwise ? Direction::CounterClockwise : Direction::Clockwise;

@@ -107,6 +107,12 @@ signals:
     void changeFinished();
     // The series at `index` is in a session file as it is now.
     void seriesSaved(int index);
+    // "REGISTRA" was pressed on a number with no direction chosen: nothing
+    // was registered.
+    void directionMissing();
+    // A text that is no pocket number was registered: the launch counts, but
+    // neither it nor the next one can have a class.
+    void foreignNumberRegistered(const QString& text);
 
 private:
     void setField(QString LaunchEntry::*field, const QString& value);

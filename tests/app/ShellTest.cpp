@@ -114,6 +114,24 @@ private slots:
         QCOMPARE(windows.pro().geometry().center(), windows.intro().geometry().center());
     }
 
+    void launcherKeys_openTheirMode_withTheCursorInTheEntry() {
+        for (const auto& [key, mode] :
+             {std::pair{Qt::Key_P, "PRO"}, {Qt::Key_Return, "PRO"}, {Qt::Key_E, "EASY"}}) {
+            Windows windows;
+            windows.start();
+            windows.intro().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&windows.intro()));
+            QTest::keyClick(&windows.intro(), key);
+            QWidget& chosen = std::string_view(mode) == "PRO" ? static_cast<QWidget&>(windows.pro())
+                                                              : windows.easy();
+            QVERIFY2(QTest::qWaitForWindowExposed(&chosen), mode);
+            QVERIFY(!windows.intro().isVisible());
+            chosen.activateWindow();
+            QTRY_COMPARE(QApplication::focusWidget(),
+                         chosen.findChild<QComboBox*>(QStringLiteral("Combo1")));
+        }
+    }
+
     void closingPro_closesTheLauncherAndEndsTheProgram() {
         Windows windows;
         windows.start();

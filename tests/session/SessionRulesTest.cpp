@@ -51,22 +51,29 @@ TEST(Register, whatRegistersNothing) {
         std::optional<Direction> direction;
         QString n1, n2;          // afterwards
         Direction selectedAfter; // the selector flips to "O" unless a clockwise launch counted
+        int missing, foreign;    // the player is told: no direction, no pocket number
     };
     const Case cases[] = {
-        {"no number", u"??"_s, Direction::Clockwise, u"21"_s, u"17"_s, Direction::Clockwise},
-        {"no direction", u"5"_s, std::nullopt, u"21"_s, u"17"_s, Direction::Clockwise},
+        {"no number", u"??"_s, Direction::Clockwise, u"21"_s, u"17"_s, Direction::Clockwise, 0, 0},
+        {"no direction", u"5"_s, std::nullopt, u"21"_s, u"17"_s, Direction::Clockwise, 1, 0},
         // A repeated or foreign number shifts the last two but brings no class.
-        {"repeat", u"21"_s, Direction::Clockwise, u"21"_s, u"21"_s, Direction::CounterClockwise},
-        {"foreign", u"37"_s, Direction::CounterClockwise, u"37"_s, u"21"_s, Direction::Clockwise},
+        {"repeat", u"21"_s, Direction::Clockwise, u"21"_s, u"21"_s, Direction::CounterClockwise, 0,
+         0},
+        {"foreign", u"37"_s, Direction::CounterClockwise, u"37"_s, u"21"_s, Direction::Clockwise, 0,
+         1},
         {"leading zero", u"07"_s, Direction::Clockwise, u"07"_s, u"21"_s,
-         Direction::CounterClockwise},
+         Direction::CounterClockwise, 0, 1},
     };
     for (const Case& c : cases) {
         EasySession easy(newWindowEntry());
         easy.setNumber(c.number);
         if (c.direction)
             easy.setDirection(*c.direction);
+        QSignalSpy missing(&easy, &WorkingSession::directionMissing);
+        QSignalSpy foreign(&easy, &WorkingSession::foreignNumberRegistered);
         easy.pressRegister();
+        EXPECT_EQ(missing.count(), c.missing) << c.what;
+        EXPECT_EQ(foreign.count(), c.foreign) << c.what;
         EXPECT_TRUE(easy.current().isEmpty()) << c.what;
         EXPECT_EQ(easy.entry().n1, c.n1) << c.what;
         EXPECT_EQ(easy.entry().n2, c.n2) << c.what;

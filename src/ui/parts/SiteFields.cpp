@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 namespace rotamind {
 
@@ -50,7 +51,10 @@ SiteFields::SiteFields(QWidget* window, WorkingSession& session, const SiteField
 }
 
 bool SiteFields::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
+    // Only a left click empties a field: a right click opens the menu with
+    // Paste, a middle click pastes the selection, and both need the text kept.
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (watched == m_site)
             emit siteClicked();
         else if (watched == m_croupier)

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 namespace rotamind {
 
@@ -12,21 +13,37 @@ TwoCharacterField::TwoCharacterField(QComboBox* combo) : QObject(combo), m_combo
 }
 
 bool TwoCharacterField::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Wheel && watched == m_combo && !m_combo->hasFocus()) {
+    QLineEdit* edit = m_combo->lineEdit();
+    switch (event->type()) {
+    case QEvent::Wheel:
+        // A wheel turned to scroll the window, or by accident, must never
+        // change a number: the next launch would be classified against it.
         event->ignore();
         return true;
-    }
-    // Typed keys reach the drop-down first, which hands them to its line edit
-    // without passing them through the edit's filters; watch both.
-    if (event->type() == QEvent::KeyPress) {
-        QLineEdit* edit = m_combo->lineEdit();
+    case QEvent::MouseButtonPress:
+        // A click puts the cursor in and selects the whole number, so that the
+        // number typed next replaces it ("18", a click, 5: "5", not "158").
+        if (watched == edit && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            edit->setFocus(Qt::MouseFocusReason);
+            edit->selectAll();
+            return true;
+        }
+        return false;
+    case QEvent::MouseButtonDblClick:
+        return watched == edit;
+    case QEvent::KeyPress: {
+        // Typed keys reach the drop-down first, which hands them to its line
+        // edit without passing them through the edit's filters; watch both.
         const QString typed = static_cast<QKeyEvent*>(event)->text();
         const bool printable = !typed.isEmpty() && typed.at(0).isPrint();
         // "??" is the placeholder REGISTRA leaves behind; the next number replaces it.
         if (printable && edit->text() == u"??" && !edit->hasSelectedText())
             edit->clear();
+        return false;
     }
-    return false;
+    default:
+        return false;
+    }
 }
 
 } // namespace rotamind

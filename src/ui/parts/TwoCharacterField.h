@@ -8,8 +8,8 @@ namespace rotamind {
 
 // Keeps a two-character drop-down quick to use at the table: typing into the
 // "??" that stands for no number replaces it instead of being refused by the
-// two-character limit, and a mouse wheel passing over a field that does not
-// have the focus leaves its number alone.
+// two-character limit, a click selects the whole number so that typing
+// replaces it, and the mouse wheel never changes the number.
 class TwoCharacterField final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TwoCharacterField)

@@ -93,6 +93,7 @@ TEASY::TEASY(QWidget* parent)
     buildSessionArea();
     buildStatisticsTabs();
     buildHiddenCommands();
+    buildKeys();
     wire();
 }
 

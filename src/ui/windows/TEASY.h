@@ -62,6 +62,7 @@ private:
     void buildSessionArea();
     void buildStatisticsTabs();
     void buildHiddenCommands();
+    void buildKeys();
     void wire();
 
     EasySession& m_session;

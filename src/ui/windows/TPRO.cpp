@@ -88,6 +88,7 @@ TPRO::TPRO(QWidget* parent)
     buildSessionDialogs();
     buildStatisticsTabs();
     buildHiddenCommands();
+    buildKeys();
     wire();
 }
 

@@ -86,6 +86,7 @@ private:
     void buildSessionDialogs();
     void buildStatisticsTabs();
     void buildHiddenCommands();
+    void buildKeys();
     void wire();
 
     ProSession& m_session;

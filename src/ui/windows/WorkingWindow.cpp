@@ -3,6 +3,7 @@
 #include "ui/parts/Banner.h"
 #include "ui/parts/ClickableLabel.h"
 #include "ui/parts/EntryArea.h"
+#include "ui/parts/EntryNotice.h"
 #include "ui/parts/Palette.h"
 #include "ui/parts/SeriesBlock.h"
 #include "ui/parts/SessionCommands.h"
@@ -19,6 +20,16 @@
 #include <QToolButton>
 
 namespace rotamind {
+
+namespace {
+// The keys both windows share; each window adds those of its own buttons.
+const CommandKey kSharedKeys[] = {
+    {"Radio1", "Alt+O"},
+    {"Radio2", "Alt+A"},
+    {"Button2", "Alt+N"},
+    {"SpeedButton3", "Alt+S"},
+};
+} // namespace
 
 WorkingWindow::WorkingWindow(std::unique_ptr<WorkingSession> session, const WorkingWindowLook& look,
                              QWidget* parent)
@@ -37,6 +48,9 @@ WorkingWindow::WorkingWindow(std::unique_ptr<WorkingSession> session, const Work
     connect(m_aid->showButton(), &QPushButton::clicked, this, &WorkingWindow::Button2Click);
     connect(m_aid, &BettingAidPanel::lastNumberEdited, this, &WorkingWindow::PChange);
     actions::showLastNumber(*m_aid, *m_session);
+    m_keyboard = new KeyboardFlow(this, m_entry->entry());
+    // Over the title of the top chart, where the eyes go after a launch.
+    new EntryNotice(this, *m_session, *m_entry, {5, 129, 360, 16});
     // FormCreate: the narrow layout, statistics out of sight.
     setFixedSize(kNarrowWidth, look.height);
 }
@@ -92,6 +106,11 @@ void WorkingWindow::saveSeries(QFileDialog& dialog, const QString& title, const 
 void WorkingWindow::saveChart(QFileDialog& dialog, const QString& title, const QString& suffix,
                               const SeriesBlock& block) {
     m_commands->saveChart(this, dialog, m_site->saveRequest(title, suffix), *block.chart());
+}
+
+void WorkingWindow::addCommandKeys(std::span<const CommandKey> own) {
+    m_keyboard->addKeys(kSharedKeys);
+    m_keyboard->addKeys(own);
 }
 
 void WorkingWindow::turnPage(SeriesBlock& block, int step) {

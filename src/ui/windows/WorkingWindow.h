@@ -2,12 +2,14 @@
 
 #include "session/WorkingSession.h"
 #include "ui/parts/BettingAidPanel.h"
+#include "ui/parts/KeyboardFlow.h"
 #include "ui/parts/WheelPicturePanel.h"
 
 #include <QColor>
 #include <QWidget>
 
 #include <memory>
+#include <span>
 
 class QFileDialog;
 class QLineEdit;
@@ -48,6 +50,8 @@ public:
     QLineEdit* croupierField() const;
     // The save and load commands, with their clock, dialog run and message box.
     SessionCommands& sessionCommands() const { return *m_commands; }
+    // The window's keys, and where the cursor goes back after each command.
+    KeyboardFlow& keyboard() const { return *m_keyboard; }
 
 public slots:
     void Button11Click();
@@ -92,6 +96,9 @@ protected:
     // The wheel-picture button of the betting aid.
     void refreshAndTogglePicture();
     void closeEvent(QCloseEvent* event) override;
+    // Gives the shared commands and the window's own their keys; called once
+    // every control of the window exists.
+    void addCommandKeys(std::span<const CommandKey> own);
 
     EntryArea* m_entry = nullptr;
     BettingAidPanel* m_aid = nullptr;
@@ -99,6 +106,7 @@ protected:
     SiteFields* m_site = nullptr;
     QTabWidget* m_tabs = nullptr;
     std::unique_ptr<SessionCommands> m_commands;
+    KeyboardFlow* m_keyboard = nullptr;
 
 private:
     std::unique_ptr<WorkingSession> m_session;

@@ -1,0 +1,48 @@
+#include "ui/parts/KeyHint.h"
+
+#include <QHelpEvent>
+#include <QObject>
+#include <QStringList>
+#include <QToolTip>
+#include <QWidget>
+
+namespace rotamind {
+
+namespace {
+
+class KeyHint final : public QObject {
+public:
+    explicit KeyHint(QWidget* control) : QObject(control), m_control(control) {
+        setObjectName(name());
+        control->installEventFilter(this);
+    }
+    static QString name() { return QStringLiteral("keyHint"); }
+    void add(const QKeySequence& key) { m_keys.append(key.toString(QKeySequence::NativeText)); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != m_control || event->type() != QEvent::ToolTip ||
+            m_control->toolTip().isEmpty())
+            return false;
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                           m_control->toolTip() + u" (" + m_keys.join(u", ") + u')', m_control);
+        return true;
+    }
+
+private:
+    QWidget* m_control;
+    QStringList m_keys;
+};
+
+} // namespace
+
+void showKeyInHint(QWidget* control, const QKeySequence& key) {
+    // Only ever a KeyHint goes by this name among the control's children.
+    auto* hint = static_cast<KeyHint*>(
+        control->findChild<QObject*>(KeyHint::name(), Qt::FindDirectChildrenOnly));
+    if (!hint)
+        hint = new KeyHint(control);
+    hint->add(key);
+}
+
+} // namespace rotamind

@@ -1,0 +1,217 @@
+// The working windows at the pace of a live table: real clicks and keys sent
+// to whatever has the focus, as a player's would be.
+#include "../WindowDriver.h"
+
+#include "ui/parts/EntryNotice.h"
+#include "ui/windows/TEASY.h"
+#include "ui/windows/TPRO.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using namespace rotamind;
+using rotamind::testing::WindowDriver;
+
+namespace {
+
+std::unique_ptr<WorkingWindow> makeWindow(const QString& mode) {
+    if (mode == u"PRO")
+        return std::make_unique<TPRO>();
+    return std::make_unique<TEASY>();
+}
+
+// Shown and active, so that keys reach it as they reach a window on screen.
+void bringUp(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCoreApplication::processEvents(); // the cursor is put into the entry once the window is up
+}
+
+QComboBox* entryField(const WindowDriver& driver) {
+    return driver.control<QComboBox>("Combo1");
+}
+
+// Types as a player does: into whatever has the focus.
+void typeKeys(const QString& keys) {
+    QTest::keyClicks(QApplication::focusWidget(), keys);
+}
+
+void pressKey(QKeySequence key) {
+    const QKeyCombination combination = key[0];
+    QTest::keyClick(QApplication::focusWidget(), combination.key(),
+                    combination.keyboardModifiers());
+    QCoreApplication::processEvents();
+}
+
+void turnWheel(QWidget* widget) {
+    const QPointF centre = QRectF(widget->rect()).center();
+    QWheelEvent wheel(centre, widget->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+}
+
+void addModes() {
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("PRO") << u"PRO"_s;
+    QTest::newRow("EASY") << u"EASY"_s;
+}
+
+} // namespace
+
+class LiveTableTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyCommand_givesTheKeyboardBackToTheEntry_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("control");
+        const char* const shared[] = {"Button2",       "Button11",     "Radio1",
+                                      "Radio2",        "SpeedButton1", "SpeedButton14",
+                                      "SpeedButton15", "SpeedButton3"};
+        for (const QString& mode : {u"PRO"_s, u"EASY"_s})
+            for (const char* control : shared)
+                QTest::addRow("%s %s", qPrintable(mode), control)
+                    << mode << QString::fromLatin1(control);
+        for (const char* control :
+             {"SpeedButton4", "SpeedButton7", "SpeedButton8", "SpeedButton12"})
+            QTest::addRow("PRO %s", control) << u"PRO"_s << QString::fromLatin1(control);
+    }
+    void everyCommand_givesTheKeyboardBackToTheEntry() {
+        QFETCH(QString, mode);
+        QFETCH(QString, control);
+        auto window = makeWindow(mode);
+        WindowDriver driver(*window);
+        bringUp(*window);
+        driver.registerLaunch(u"5"_s, Direction::Clockwise);
+        driver.registerLaunch(u"9"_s, Direction::Clockwise);
+        auto* clicked = driver.control<QAbstractButton>(control.toLatin1().constData());
+        if (!clicked->isVisible())
+            driver.click("SpeedButton3"); // the wide layout's buttons
+        QTest::mouseClick(clicked, Qt::LeftButton);
+        QTRY_COMPARE(QApplication::focusWidget(), entryField(driver));
+        // The next number replaces whatever the entry shows.
+        typeKeys(u"7"_s);
+        QCOMPARE(driver.text("Combo1"), u"7"_s);
+    }
+
+    void doubleClickDelete_givesTheKeyboardBackToTheEntry_data() { addModes(); }
+    void doubleClickDelete_givesTheKeyboardBackToTheEntry() {
+        QFETCH(QString, mode);
+        auto window = makeWindow(mode);
+        WindowDriver driver(*window);
+        bringUp(*window);
+        for (const char* number : {"5", "9", "13"})
+            driver.registerLaunch(QString::fromLatin1(number), Direction::Clockwise);
+        auto* list = driver.control<QAbstractItemView>("List1");
+        const QPoint first = list->visualRect(list->model()->index(0, 0)).center();
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
+        QTRY_COMPARE(QApplication::focusWidget(), entryField(driver));
+        typeKeys(u"3"_s); // not an item search in the list
+        QCOMPARE(driver.text("Combo1"), u"3"_s);
+    }
+
+    void keys_runTheCommands_andEnterRegisters() {
+        TPRO window;
+        WindowDriver pro(window);
+        bringUp(window);
+        const int narrow = window.width();
+        for (const auto& [key, number] :
+             {std::pair{"Alt+O", "5"}, {"Alt+A", "9"}, {"Alt+O", "13"}, {"Alt+O", "20"}}) {
+            pressKey(QKeySequence(QString::fromLatin1(key)));
+            typeKeys(QString::fromLatin1(number));
+            pressKey(QKeySequence(Qt::Key_Return));
+        }
+        QCOMPARE(pro.items("List1").size(), 3); // a launch has its class from the number before
+        QCOMPARE(pro.items("List2").size(), 1);
+        pressKey(QKeySequence(u"Alt+E"_s)); // delete last of the clockwise series
+        QCOMPARE(pro.items("List1").size(), 2);
+        pressKey(QKeySequence(u"Alt+S"_s));
+        QVERIFY(window.width() > narrow);
+        pressKey(QKeySequence(u"Alt+N"_s));
+        QVERIFY(pro.text("N") != u"??-??-??-??-??-??"_s);
+        QCOMPARE(QApplication::focusWidget(), entryField(pro));
+    }
+
+    void clickIntoANumberField_selectsIt_andTheWheelNeverChangesOne() {
+        TPRO window;
+        WindowDriver pro(window);
+        bringUp(window);
+        for (const char* name : {"Combo1", "n1", "n2", "P", "D"}) {
+            auto* combo = pro.control<QComboBox>(name);
+            const QString before = combo->currentText();
+            turnWheel(combo);
+            QCOMPARE(combo->currentText(), before);
+            QTest::mouseClick(combo->lineEdit(), Qt::LeftButton, {}, QPoint(4, 4));
+            QCOMPARE(QApplication::focusWidget(), combo);
+            turnWheel(combo); // focused too
+            QCOMPARE(combo->currentText(), before);
+        }
+        QTest::mouseClick(entryField(pro)->lineEdit(), Qt::LeftButton, {}, QPoint(30, 10));
+        typeKeys(u"5"_s);
+        QCOMPARE(pro.text("Combo1"), u"5"_s); // the "18" a new window shows is replaced
+    }
+
+    void registerWithoutDirection_orForeignNumber_isToldAtOnce() {
+        TEASY window;
+        WindowDriver easy(window);
+        bringUp(window);
+        auto* line = easy.control<QLabel>("AVVISO");
+        QVERIFY(!line->isVisible());
+        typeKeys(u"17"_s);
+        pressKey(QKeySequence(Qt::Key_Return));
+        QVERIFY(line->isVisible());
+        QCOMPARE(line->text(), EntryNotice::directionMissingText());
+        QCOMPARE(QApplication::focusWidget(), entryField(easy));
+
+        typeKeys(u"37"_s);
+        pressKey(QKeySequence(Qt::Key_Return)); // "O" is selected by now
+        QCOMPARE(line->text(),
+                 u"«37» non è un numero della ruota: il lancio è contato senza classe"_s);
+        QCOMPARE(easy.text("n1"), u"37"_s); // counted, as always
+        QTRY_VERIFY_WITH_TIMEOUT(!line->isVisible(), 6000);
+    }
+
+    void tab_visitsTheControlsRowByRow() {
+        TPRO window;
+        bringUp(window);
+        QWidget* start = QApplication::focusWidget();
+        QPoint previous(-1, -1);
+        int rowsDown = 0;
+        for (QWidget* at = start->nextInFocusChain(); at != start; at = at->nextInFocusChain()) {
+            if (!(at->focusPolicy() & Qt::TabFocus) || !at->isVisibleTo(&window) ||
+                at->window() != &window || at->focusProxy())
+                continue;
+            const QPoint place = at->mapTo(&window, QPoint(0, 0));
+            // Along a row left to right; a new row starts lower down.
+            if (place.x() <= previous.x()) {
+                QVERIFY2(place.y() > previous.y(), qPrintable(at->objectName()));
+                ++rowsDown;
+            }
+            previous = place;
+        }
+        QVERIFY(rowsDown > 3);
+    }
+
+    void siteField_onlyALeftClickEmptiesIt() {
+        TPRO window;
+        WindowDriver pro(window);
+        bringUp(window);
+        auto* site = pro.control<QLineEdit>("Edit1");
+        for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+            QTest::mousePress(site, button);
+            QTest::mouseRelease(site, button);
+            QCOMPARE(site->text(), u"Bet365"_s);
+        }
+        QTest::mouseClick(site, Qt::LeftButton);
+        QCOMPARE(site->text(), QString());
+    }
+};
+
+QTEST_MAIN(LiveTableTest)
+#include "LiveTableTest.moc"
