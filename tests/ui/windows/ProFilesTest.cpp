@@ -187,7 +187,10 @@ private slots:
         SessionCommands& commands = m_window->sessionCommands();
         commands.setClock([] { return QDateTime(QDate(2024, 12, 8), QTime(14, 5, 33)); });
         commands.setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-        commands.setMessageSink([this](QWidget*, const QString& text) { m_messages.append(text); });
+        // The reason, when there is one, is the box's second line.
+        commands.setMessageSink([this](QWidget*, const QString& text, const QString& reason) {
+            m_messages.append(reason.isEmpty() ? text : text + u'\n' + reason);
+        });
         commands.setDialogRunner([this](QFileDialog& dialog) -> std::optional<QString> {
             auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             m_seen.append(
@@ -386,11 +389,13 @@ private slots:
         answer({missing, folder, missing, folder});
         for (const char* button : {"Button5", "Button3", "Button10", "Button9"})
             m_pro->click(button);
-        const auto cannot = [](const QString& target) -> QString {
-            return QStringLiteral("Cannot create file ") + QDir::toNativeSeparators(target);
-        };
-        QCOMPARE(m_messages,
-                 (QStringList{cannot(missing), cannot(folder), cannot(missing), cannot(folder)}));
+        const QString noFolder = QStringLiteral("Cannot create file ") +
+                                 QDir::toNativeSeparators(missing) +
+                                 QStringLiteral("\nCartella inesistente");
+        const QString notAFile = QStringLiteral("Cannot create file ") +
+                                 QDir::toNativeSeparators(folder) +
+                                 QStringLiteral("\nNon è un file normale");
+        QCOMPARE(m_messages, (QStringList{noFolder, notAFile, noFolder, notAFile}));
         QVERIFY(QFileInfo(folder).isDir());
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("manca"))));
         QCOMPARE(snapshot(*m_window), before);
