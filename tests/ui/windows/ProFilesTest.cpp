@@ -401,6 +401,28 @@ private slots:
         QCOMPARE(snapshot(*m_window), before);
     }
 
+    void dialogs_startWhereAnyOfThemLastChoseAFile() {
+        useRealDialogs();
+        const QString first = path(QStringLiteral("prima"));
+        const QString second = path(QStringLiteral("seconda"));
+        QVERIFY(QDir().mkpath(first) && QDir().mkpath(second));
+        QStringList seen;
+        confirmFileDialog(first, &seen);
+        m_pro->click("Button10");
+        confirmFileDialog(second, &seen);
+        m_pro->click("Button5");
+        // The dialog used before and those never used alike.
+        for (const char* button : {"Button10", "Button8", "Button3"}) {
+            QString startedIn;
+            whenModal<QFileDialog>([&startedIn](QFileDialog* dialog) {
+                startedIn = dialog->directory().canonicalPath();
+                dialog->reject();
+            });
+            m_pro->click(button);
+            QCOMPARE(startedIn, QDir(second).canonicalPath());
+        }
+    }
+
     void chartBitmap_isTheCurrentPageOnly() {
         registerClassesUnderLock(*m_pro, O, someClasses(40, 3));
         auto* chart = m_pro->control<DistanceChart>("Chart1");
