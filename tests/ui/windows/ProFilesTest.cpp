@@ -15,8 +15,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -451,6 +453,42 @@ private slots:
         m_pro->click("SpeedButton10");
         QVERIFY(dialog.isVisible());
         QVERIFY(!dialog.isModal());
+    }
+
+    void autoSaveTicks_showTheirOutcomeOnTheWindow() {
+        m_window->show();
+        TSALVA dialog;
+        dialog.setSource(&m_window->autoSaveSource());
+        dialog.setClock([] { return QDateTime(QDate(2024, 12, 8), QTime(21, 14, 2)); });
+        m_window->setAutoSaveDialog(&dialog);
+        auto* indicator = m_pro->control<QLabel>("UltimoSalvataggio");
+        QVERIFY(indicator->isHidden());
+        // Where the narrow window has room: inside it and over no other control.
+        QVERIFY(indicator->geometry().right() < WorkingWindow::kNarrowWidth);
+        for (QWidget* other : m_window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(other == indicator || other->isHidden() ||
+                         !other->geometry().intersects(indicator->geometry()),
+                     qPrintable(other->objectName()));
+
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir->path()));
+        QStringList hints;
+        dialog.Timer1Timer();
+        hints << indicator->toolTip();
+        m_window->siteField()->setText(QStringLiteral("Bet/365"));
+        dialog.Timer1Timer();
+        hints << indicator->toolTip();
+        QDir::setCurrent(previous);
+
+        QCOMPARE(hints, (QStringList{QStringLiteral("Ultimo salvataggio 21:14: riuscito"),
+                                     QStringLiteral("Ultimo salvataggio 21:14: non riuscito: Il "
+                                                    "nome del sito contiene '/'")}));
+        QVERIFY(!indicator->isHidden());
+        QCOMPARE(indicator->palette().color(QPalette::Window), QColor(255, 0, 0));
+        // The failure box stays above the window whose files failed.
+        QMessageBox* box = m_window->findChild<QMessageBox*>();
+        QVERIFY(box && box->isVisible());
+        QCOMPARE(box->windowModality(), Qt::NonModal);
     }
 
     void autoSave_writesTheHiddenProSeries() {
