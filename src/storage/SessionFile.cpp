@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 #include <algorithm>
 #include <csignal>
@@ -197,30 +198,49 @@ void ignoreFileSizeSignal() {
 #endif
 }
 
-bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    if (holdsNul(path))
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* reason) {
+    const auto fail = [reason](const QString& why) {
+        if (reason)
+            *reason = why;
         return false;
+    };
+    if (path.isEmpty())
+        return fail(QStringLiteral("Nessun nome di file"));
+    if (holdsNul(path))
+        return fail(QStringLiteral("Nome di file con un carattere nullo"));
     const QFileInfo target(path);
     // A save renames a new file over the target: over a device, a pipe or a
     // folder that would replace the node itself (root may do that in /dev).
     if (target.exists() && !target.isFile())
-        return false;
+        return fail(QStringLiteral("Non è un file normale"));
     // A link to a regular file is followed, as editors do: QSaveFile writes
     // the file it points to, in that file's own folder. A link that leads to
     // nothing, dangling or in a loop, is refused: QSaveFile would create the
     // missing target wherever it lies, or replace the looping link itself.
     if (target.isSymLink() && !target.exists())
-        return false;
+        return fail(QStringLiteral("Collegamento a un file inesistente"));
+    // Told apart here because the system's words for it ("No such file or
+    // directory") do not say which of the two is missing.
+    if (!QFileInfo(target.absolutePath()).isDir())
+        return fail(QStringLiteral("Cartella inesistente"));
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
+    // The system's words, except for a full disk: that one the user can act on
+    // at once, and it may surface at the final sync as an unspecific error.
+    const auto failWithFileError = [&] {
+        const bool full = file.error() == QFileDevice::ResourceError ||
+                          QStorageInfo(target.absolutePath()).bytesAvailable() < bytes.size();
+        return fail(full ? QStringLiteral("Disco pieno") : file.errorString());
+    };
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return failWithFileError();
     if (file.write(bytes) != bytes.size()) {
+        const bool failed = failWithFileError();
         file.cancelWriting();
-        return false;
+        return failed;
     }
     // commit() flushes, syncs and renames; a full disk shows up here at the latest.
-    return file.commit();
+    return file.commit() || failWithFileError();
 }
 
 } // namespace rotamind

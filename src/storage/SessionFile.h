@@ -45,7 +45,9 @@ std::variant<SessionClasses, SessionReadError> parseSessionClasses(const QByteAr
 // (missing folder, a folder or device at the path, a full disk, a NUL in the
 // path, a dangling or looping link) returns false and the target (if any)
 // keeps its old content. A link to a regular file has that file replaced.
-bool writeFileAtomically(const QString& path, const QByteArray& bytes);
+// A failure puts its cause, for the user, in *reason when one is given:
+// "Cartella inesistente", "Disco pieno" or the system's own words.
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
 
 // Lets a file-size limit (ulimit -f) fail a write with EFBIG, which the save
 // reports like a full disk, instead of the kernel's SIGXFSZ ending the program

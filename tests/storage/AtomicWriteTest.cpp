@@ -48,8 +48,12 @@ TEST(AtomicWrite, missingFolderOrFileAsFolder_fails) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("file.txt"));
     writeRaw(file, "old");
-    EXPECT_FALSE(writeFileAtomically(dir.filePath(QStringLiteral("manca/s.txt")), "1\r\n"));
-    EXPECT_FALSE(writeFileAtomically(file + QStringLiteral("/s.txt"), "1\r\n"));
+    for (const QString& path : QStringList{dir.filePath(QStringLiteral("manca/s.txt")),
+                                           file + QStringLiteral("/s.txt")}) {
+        QString reason;
+        EXPECT_FALSE(writeFileAtomically(path, "1\r\n", &reason));
+        EXPECT_EQ(reason, QStringLiteral("Cartella inesistente"));
+    }
     EXPECT_FALSE(writeFileAtomically(QString(), "1\r\n"));
     EXPECT_EQ(contentOf(file), QByteArray("old"));
     EXPECT_EQ(entriesOf(dir.path()), QStringList{QStringLiteral("file.txt")});

@@ -39,12 +39,18 @@ QStringList entriesOf(const QString& folder) {
 }
 
 // In `folder`, "s.txt" with old content; saving over it and saving a new
-// "nuovo.txt" must both fail and change nothing there.
-void expectSavesFailCleanly(const QString& folder) {
+// "nuovo.txt" must both fail, for the reason given if any, and change nothing there.
+void expectSavesFailCleanly(const QString& folder, const QString& expectedReason = {}) {
     const QString existing = folder + QStringLiteral("/s.txt");
     const QStringList before = entriesOf(folder);
-    EXPECT_FALSE(writeFileAtomically(existing, kBig));
-    EXPECT_FALSE(writeFileAtomically(folder + QStringLiteral("/nuovo.txt"), kBig));
+    for (const QString& path : QStringList{existing, folder + QStringLiteral("/nuovo.txt")}) {
+        QString reason;
+        EXPECT_FALSE(writeFileAtomically(path, kBig, &reason));
+        EXPECT_FALSE(reason.isEmpty());
+        if (!expectedReason.isEmpty()) {
+            EXPECT_EQ(reason, expectedReason);
+        }
+    }
     EXPECT_EQ(contentOf(existing), kOld);
     EXPECT_EQ(entriesOf(folder), before);
 }
@@ -89,7 +95,7 @@ TEST(SaveFault, fullFileSystem) {
     QTemporaryDir dir(smallFs + QStringLiteral("/pieno-XXXXXX"));
     ASSERT_TRUE(dir.isValid());
     writeOld(dir.path());
-    expectSavesFailCleanly(dir.path());
+    expectSavesFailCleanly(dir.path(), QStringLiteral("Disco pieno"));
 }
 
 TEST(SaveFault, fileSizeLimit) {

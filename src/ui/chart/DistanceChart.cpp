@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace rotamind {
 
@@ -68,16 +69,18 @@ void DistanceChart::setSeries(const Series* series) {
 }
 
 void DistanceChart::pointsInserted(int first, int last) {
-    // A launch that lands on a page nobody looks at costs no drawing.
+    // A launch that lands on a page nobody looks at costs no drawing. A
+    // dragged view may show a neighbouring page, so it is always redrawn.
     const int shown = displayedPage();
-    if (pageOfIndex(first) <= shown && pageOfIndex(last) >= shown)
+    if ((pageOfIndex(first) <= shown && pageOfIndex(last) >= shown) || d->pan != 0)
         viewChanged();
 }
 
 void DistanceChart::pointsRemoved(int first) {
     // Every point after the deleted one moves one step left, so pages from the
     // deleted point's page on change; earlier pages stay as drawn.
-    if (pageOfIndex(first) <= d->shownBeforeRemoval || displayedPage() != d->shownBeforeRemoval)
+    if (pageOfIndex(first) <= d->shownBeforeRemoval || displayedPage() != d->shownBeforeRemoval ||
+        d->pan != 0)
         viewChanged();
 }
 
@@ -129,14 +132,17 @@ namespace {
 
 DistanceChartFrame makeFrame(const DistanceChart& chart, const Series* series) {
     const DistanceChart::XRange range = chart.visibleXRange();
-    const qsizetype first = qsizetype(chart.displayedPage() - 1) * DistanceChart::kPointsPerPage;
     std::span<const std::int8_t> points;
     if (series)
         points = series->classes();
-    const auto begin = std::min(points.size(), static_cast<std::size_t>(first));
-    const auto count = std::min<std::size_t>(points.size() - begin, DistanceChart::kPointsPerPage);
+    // Whatever the range shows, not only the page: a view dragged sideways
+    // shows the launches of the next page. The point just beyond each edge
+    // comes too, so that the line runs on to the edge.
+    const auto size = static_cast<qsizetype>(points.size());
+    const qsizetype first = std::clamp<qsizetype>(qsizetype(std::floor(range.min)), 0, size);
+    const qsizetype end = std::clamp<qsizetype>(qsizetype(std::ceil(range.max)) + 1, first, size);
     return DistanceChartFrame{chart.size(), range.min, range.max, first,
-                              points.subspan(begin, count)};
+                              points.subspan(std::size_t(first), std::size_t(end - first))};
 }
 
 } // namespace

@@ -14,7 +14,7 @@ class Series;
 // Line chart of one series: one point per launch (x = index, y = class), 25
 // launches a page, a fixed vertical range of -4..4. The points are the
 // series' own classes, read where they are; the drawing only ever touches the
-// current page, so a long session costs no more per launch than a short one.
+// points in view, so a long session costs no more per launch than a short one.
 class DistanceChart : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DistanceChart)

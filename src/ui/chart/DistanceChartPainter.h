@@ -18,8 +18,9 @@ struct DistanceChartFrame {
     QSize size;      // pixels of the whole chart
     double xMin = 0; // horizontal range shown, x units (panning included)
     double xMax = 1;
-    qsizetype firstIndex = 0;            // x of values[0]
-    std::span<const std::int8_t> values; // the points of the page shown, at most 25
+    qsizetype firstIndex = 0; // x of values[0]
+    // The points with x in the range, and the one just beyond each edge.
+    std::span<const std::int8_t> values;
 };
 
 // Draws a distance chart with QPainter: title, the fixed -4..4 grid, the x

@@ -1,7 +1,9 @@
 #include "ui/parts/LazyFileDialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QUrl>
+#include <QVariant>
 
 namespace rotamind {
 
@@ -14,6 +16,10 @@ QUrl& startFolder() {
     static QUrl folder;
     return folder;
 }
+
+// Where a file was last chosen in any dialog of a window, kept on the window
+// itself so that every dialog made for it, now or later, sees the same one.
+constexpr char kLastFolder[] = "rotamindLastFileFolder";
 
 } // namespace
 
@@ -34,7 +40,17 @@ QFileDialog& LazyFileDialog::dialog() {
             folder = m_dialog->directoryUrl();
         else if (m_dialog->directoryUrl() != folder)
             m_dialog->setDirectoryUrl(folder);
+        connect(m_dialog, &QFileDialog::filesSelected, this, [this](const QStringList& files) {
+            if (!files.isEmpty())
+                m_window->setProperty(kLastFolder,
+                                      QUrl::fromLocalFile(QFileInfo(files.first()).absolutePath()));
+        });
     }
+    // A player saving a session and then its chart, or loading what was just
+    // saved, wants the folder of the last file, whichever dialog chose it.
+    const QUrl last = m_window->property(kLastFolder).toUrl();
+    if (!last.isEmpty() && m_dialog->directoryUrl() != last)
+        m_dialog->setDirectoryUrl(last);
     return *m_dialog;
 }
 

@@ -11,7 +11,8 @@ class QWidget;
 namespace rotamind {
 
 // One of a window's file dialogs, made the first time it is needed and kept
-// from then on, so that it opens where it was last left. A QFileDialog costs a
+// from then on. It opens where a file was last chosen by any dialog of its
+// window in this run. A QFileDialog costs a
 // folder scan, a watcher thread and some forty widgets; the windows keep eleven
 // of them and a session opens few, if any.
 class LazyFileDialog final : public QObject {

@@ -26,9 +26,10 @@ std::optional<QString> execDialog(QFileDialog& dialog) {
 }
 
 // The runtime's error box: the application's name as title, one OK button.
-void showCriticalBox(QWidget* parent, const QString& text) {
+void showCriticalBox(QWidget* parent, const QString& text, const QString& reason) {
     QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), text,
                     QMessageBox::Ok, parent);
+    box.setInformativeText(reason);
     box.exec();
 }
 
@@ -125,8 +126,9 @@ SessionCommands::SaveOutcome SessionCommands::save(QWidget* parent, QFileDialog&
     const std::optional<QString> path = m_runDialog(dialog);
     if (!path)
         return SaveOutcome::Cancelled;
-    if (!writeFileAtomically(*path, bytes())) {
-        m_showMessage(parent, cannotCreateFileMessage(*path));
+    QString reason;
+    if (!writeFileAtomically(*path, bytes(), &reason)) {
+        m_showMessage(parent, cannotCreateFileMessage(*path), reason);
         return SaveOutcome::Failed;
     }
     return SaveOutcome::Written;
@@ -192,13 +194,15 @@ std::optional<SessionClasses> SessionCommands::loadClassesFrom(QWidget* parent,
                       QStringLiteral("Impossibile caricare la sessione %1: la riga %2 non è una "
                                      "distanza valida.")
                           .arg(shownPath)
-                          .arg(error.line));
+                          .arg(error.line),
+                      {});
     } else if (error.lineText.isEmpty()) {
-        m_showMessage(parent, QStringLiteral("Impossibile aprire il file %1.").arg(shownPath));
+        m_showMessage(parent, QStringLiteral("Impossibile aprire il file %1.").arg(shownPath), {});
     } else {
         m_showMessage(
             parent,
-            QStringLiteral("Impossibile aprire il file %1 (%2).").arg(shownPath, error.lineText));
+            QStringLiteral("Impossibile aprire il file %1 (%2).").arg(shownPath, error.lineText),
+            {});
     }
     return std::nullopt;
 }

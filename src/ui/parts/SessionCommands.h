@@ -62,7 +62,9 @@ public:
     using Clock = std::function<QDateTime()>;
     // Shows the dialog; the chosen full path, or nothing when cancelled.
     using DialogRunner = std::function<std::optional<QString>(QFileDialog&)>;
-    using MessageSink = std::function<void(QWidget* parent, const QString& text)>;
+    // reason, empty when there is none to add, goes under the text in the user's words.
+    using MessageSink =
+        std::function<void(QWidget* parent, const QString& text, const QString& reason)>;
 
     SessionCommands();
 

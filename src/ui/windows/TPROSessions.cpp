@@ -3,6 +3,7 @@
 #include "ui/chart/DistanceChart.h"
 #include "ui/parts/ClassicStatsGrid.h"
 #include "ui/parts/LengthStatsGrid.h"
+#include "ui/parts/Palette.h"
 #include "ui/parts/SeriesBlock.h"
 #include "ui/parts/SessionCommands.h"
 #include "ui/parts/SiteFields.h"
@@ -12,6 +13,7 @@
 #include "ui/windows/TSALVA.h"
 
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace rotamind {
@@ -28,6 +30,24 @@ void TPRO::buildSessionDialogs() {
 
 void TPRO::setAutoSaveDialog(TSALVA* dialog) {
     m_autoSave = dialog;
+    if (!dialog)
+        return;
+    dialog->setNoticeWindow(this);
+    // The narrow window has room for a strip between the two series' columns
+    // and no more: lime after a tick that saved, red after one that did not,
+    // the time and the reason in its hint.
+    auto* indicator = new QLabel(this);
+    indicator->setObjectName(QStringLiteral("UltimoSalvataggio"));
+    indicator->setGeometry(368, 370, 33, 5);
+    indicator->setAutoFillBackground(true);
+    indicator->hide();
+    connect(dialog, &TSALVA::lastSaveReported, indicator,
+            [indicator](const QString& status, bool saved) {
+                palette::setWindowColour(indicator, saved ? palette::kLime : palette::kRed);
+                indicator->setToolTip(status);
+                indicator->setAccessibleName(status);
+                indicator->show();
+            });
 }
 
 const AutoSaveSource& TPRO::autoSaveSource() const {

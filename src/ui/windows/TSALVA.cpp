@@ -5,6 +5,7 @@
 #include "ui/parts/Palette.h"
 #include "ui/parts/SessionCommands.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -12,7 +13,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,9 +25,31 @@
 
 #include <climits>
 
+using namespace Qt::StringLiterals;
+
 namespace rotamind {
 
 namespace {
+
+// Room under the buttons for the line that tells how the last tick went.
+constexpr int kStatusTop = 312;
+constexpr int kStatusHeight = 30;
+
+// Why a site or croupier text cannot go into a file name, in the user's words.
+QString unusableNameReason(const QString& site, const QString& croupier) {
+    const struct {
+        const QString& text;
+        QString whose;
+    } fields[] = {{site, u"del sito"_s}, {croupier, u"del croupier"_s}};
+    for (const auto& field : fields) {
+        for (const QChar separator : {u'/', u'\\'})
+            if (field.text.contains(separator))
+                return u"Il nome %1 contiene '%2'"_s.arg(field.whose, QString(separator));
+        if (field.text.contains(QChar(0)))
+            return u"Il nome %1 contiene un carattere nullo"_s.arg(field.whose);
+    }
+    return u"Nome di file non valido"_s;
+}
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QPoint at) {
     auto* label = new QLabel(text, parent);
@@ -66,7 +88,7 @@ TSALVA::TSALVA(QWidget* parent)
       m_lastName(QStringLiteral("cartella salvataggio")) {
     setObjectName(QStringLiteral("SALVA"));
     setWindowTitle(QStringLiteral("Rotamind PRO"));
-    setFixedSize(259, 316);
+    setFixedSize(259, kStatusTop + kStatusHeight + 6);
     setModal(false);
     palette::setWindowColour(this, palette::kBlue);
     setFont(palette::windowFont());
@@ -80,6 +102,7 @@ TSALVA::TSALVA(QWidget* parent)
     m_tick = new QTimer(this);
     m_tick->setObjectName(QStringLiteral("Timer1"));
     connect(m_tick, &QTimer::timeout, this, &TSALVA::Timer1Timer);
+    connect(m_interval, &QComboBox::currentTextChanged, this, &TSALVA::intervalEdited);
 }
 
 TSALVA::~TSALVA() = default;
@@ -116,6 +139,8 @@ void TSALVA::buildControls() {
     m_interval->setCurrentText(QStringLiteral("5"));
     m_interval->setToolTip(QStringLiteral("Seleziona l'intervallo dei salvataggi automatici"));
     m_interval->setCursor(Qt::PointingHandCursor);
+    // A wheel turned over the dialog must not change how often saving runs.
+    m_interval->installEventFilter(this);
 
     // The two indicators only mirror the switch; the user turns it with ON/OFF.
     m_switchOn = new QRadioButton(this);
@@ -150,6 +175,21 @@ void TSALVA::buildControls() {
     quit->setIcon(QIcon(QStringLiteral(":/icons/exit.png")));
     quit->setFont(palette::boldFont());
     connect(quit, &QPushButton::clicked, this, &TSALVA::BitBtn1Click);
+
+    m_status = new QLabel(this);
+    m_status->setObjectName(u"Stato"_s);
+    m_status->setGeometry(8, kStatusTop, 243, kStatusHeight);
+    m_status->setWordWrap(true);
+    m_status->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    palette::setWindowText(m_status, palette::kYellow);
+}
+
+bool TSALVA::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_interval && event->type() == QEvent::Wheel) {
+        event->ignore();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 bool TSALVA::isSwitchedOn() const {
@@ -198,36 +238,54 @@ void TSALVA::Button1Click() {
     paintFolderField();
 }
 
-void TSALVA::SpeedButton1Click() {
+std::optional<int> TSALVA::intervalMinutes() const {
     const QString text = m_interval->currentText();
-    // A whole number exactly as typed: blanks and a plus sign make no number.
-    // Anchored as a whole, since "$" alone would also match before a final
-    // line feed and "5\n" would pass as 5.
-    static const QRegularExpression wholeNumber(
-        QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]+")));
-    bool valid = wholeNumber.match(text).hasMatch();
-    const qint64 minutes = valid ? text.toInt(&valid) : 0;
-    if (!valid) {
+    // Digits exactly as typed: blanks and signs make no interval. Anchored as a
+    // whole, since "$" alone would also match before a final line feed and
+    // "5\n" would pass as 5.
+    static const QRegularExpression digits(QRegularExpression::anchoredPattern(u"[0-9]+"_s));
+    bool valid = digits.match(text).hasMatch();
+    const int minutes = valid ? text.toInt(&valid) : 0;
+    // At 0 the switch would show "Attivo" and never save anything.
+    if (!valid || minutes < 1)
+        return std::nullopt;
+    return minutes;
+}
+
+void TSALVA::startTicking(int minutes) {
+    const qint64 period = minutes * qint64(m_minuteLength.count());
+    // start() also restarts a running timer, so the new period counts from now.
+    m_tick->start(static_cast<int>(std::min<qint64>(period, INT_MAX)));
+}
+
+void TSALVA::intervalEdited() {
+    // While saving is on, a new interval counts at once; a text that is no
+    // interval keeps the one running until ON/OFF refuses it.
+    if (const std::optional<int> minutes = intervalMinutes(); minutes && isSwitchedOn())
+        startTicking(*minutes);
+}
+
+void TSALVA::SpeedButton1Click() {
+    const std::optional<int> minutes = intervalMinutes();
+    if (!minutes) {
         // English on purpose, word for word: the runtime's own message for a
-        // text that is no integer, which players know. Do not translate it.
-        auto* box = new QMessageBox(
-            QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
-            QStringLiteral("'%1' is not a valid integer value").arg(text), QMessageBox::Ok, this);
+        // text that is no integer, which players know. Do not translate it;
+        // the Italian explanation goes under it.
+        auto* box =
+            new QMessageBox(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
+                            u"'%1' is not a valid integer value"_s.arg(m_interval->currentText()),
+                            QMessageBox::Ok, this);
+        box->setInformativeText(u"L'intervallo è un numero intero di minuti, da 1 in su"_s);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
         return;
     }
     const bool turnOn = m_switchOff->isChecked();
     (turnOn ? m_switchOn : m_switchOff)->setChecked(true);
-    // The period is fixed here. An interval of 0 or below switches on without
-    // ever ticking: a 0 ms timer would write a set of files at every event.
-    const qint64 period = minutes * m_minuteLength.count();
-    if (turnOn && period > 0) {
-        m_tick->setInterval(static_cast<int>(std::min<qint64>(period, INT_MAX)));
-        m_tick->start();
-    } else {
+    if (turnOn)
+        startTicking(*minutes);
+    else
         m_tick->stop();
-    }
 }
 
 void TSALVA::BitBtn1Click() {
@@ -241,25 +299,25 @@ void TSALVA::Timer1Timer() {
     if (!m_source)
         return;
     const AutoSaveSource& source = *m_source;
+    const struct {
+        QCheckBox* box;
+        QString suffix;
+        std::function<QByteArray()> bytes;
+    } files[] = {
+        {m_saveClockwiseSession, u" - Spin ORARI.txt"_s,
+         [&] { return sessionFileBytes(source.clockwiseItems()); }},
+        {m_saveCounterSession, u" - Spin ANTIORARI.txt"_s,
+         [&] { return sessionFileBytes(source.counterClockwiseItems()); }},
+        {m_saveClockwiseChart, u" - GRAFICO Spin ORARI.bmp"_s,
+         [&] { return chartBitmapBytes(source.clockwiseChart()); }},
+        {m_saveCounterChart, u" - GRAFICO Spin ANTIORARI.bmp"_s,
+         [&] { return chartBitmapBytes(source.counterClockwiseChart()); }},
+    };
     // In writing order; the first failure ends the tick.
-    if (m_saveClockwiseSession->isChecked() && !writeOne(QStringLiteral(" - Spin ORARI.txt"), [&] {
-            const QStringList items = source.clockwiseItems();
-            return sessionFileBytes(items);
-        }))
-        return;
-    if (m_saveCounterSession->isChecked() &&
-        !writeOne(QStringLiteral(" - Spin ANTIORARI.txt"), [&] {
-            const QStringList items = source.counterClockwiseItems();
-            return sessionFileBytes(items);
-        }))
-        return;
-    if (m_saveClockwiseChart->isChecked() &&
-        !writeOne(QStringLiteral(" - GRAFICO Spin ORARI.bmp"),
-                  [&] { return chartBitmapBytes(source.clockwiseChart()); }))
-        return;
-    if (m_saveCounterChart->isChecked())
-        writeOne(QStringLiteral(" - GRAFICO Spin ANTIORARI.bmp"),
-                 [&] { return chartBitmapBytes(source.counterClockwiseChart()); });
+    for (const auto& file : files)
+        if (file.box->isChecked() && !writeOne(file.suffix, file.bytes))
+            return;
+    reportTick(true, {});
 }
 
 bool TSALVA::writeOne(const QString& suffix, const std::function<QByteArray()>& bytes) {
@@ -276,27 +334,52 @@ bool TSALVA::writeOne(const QString& suffix, const std::function<QByteArray()>& 
             folder += u'/';
     }
     const QString path = folder + name;
+    QString reason;
     // A separator in the site or croupier would put the file outside the
     // chosen folder, and a NUL would cut its name short: such a name cannot be
     // created here.
-    if (!isBareFileName(name) || !writeFileAtomically(path, bytes())) {
-        showFailure(path);
-        return false;
+    if (!isBareFileName(name)) {
+        reason = unusableNameReason(m_source->site(), m_source->croupier());
+    } else if (writeFileAtomically(path, bytes(), &reason)) {
+        m_lastName = name;
+        return true;
     }
-    m_lastName = name;
-    return true;
+    reportTick(false, reason);
+    showFailure(path, reason);
+    return false;
 }
 
-void TSALVA::showFailure(const QString& path) {
+void TSALVA::reportTick(bool saved, const QString& reason) {
+    const QString time = m_clock().time().toString(u"HH:mm"_s);
+    const QString status = saved ? u"Ultimo salvataggio %1: riuscito"_s.arg(time)
+                                 : u"Ultimo salvataggio %1: non riuscito: %2"_s.arg(time, reason);
+    m_status->setText(status);
+    emit lastSaveReported(status, saved);
+}
+
+QWidget* TSALVA::noticeParent() {
+    // A box stays above the window it belongs to. Over a hidden one it could
+    // open behind the window in use, so then that one holds it.
+    for (QWidget* window : {m_noticeWindow.data(), QApplication::activeWindow()})
+        if (window && window->isVisible())
+            return window;
+    return this;
+}
+
+void TSALVA::showFailure(const QString& path, const QString& reason) {
     // Ticks go on while the box is open; one box is enough to tell the user,
-    // a pile of them would bury the windows.
+    // a pile of them would bury the windows. The status line tells the rest.
     if (m_failureBox && m_failureBox->isVisible())
         return;
     auto* box = new QMessageBox(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
-                                cannotCreateFileMessage(path), QMessageBox::Ok, this);
+                                cannotCreateFileMessage(path), QMessageBox::Ok, noticeParent());
+    box->setInformativeText(reason);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // A tick comes whatever the user is doing: a modal box would hold up the
+    // window in use, this dialog included, until someone answers it.
+    box->setWindowModality(Qt::NonModal);
     m_failureBox = box;
-    box->open();
+    box->show();
 }
 
 } // namespace rotamind

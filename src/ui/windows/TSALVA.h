@@ -12,9 +12,11 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QMessageBox;
 class QRadioButton;
@@ -43,6 +45,9 @@ public:
     void setLocale(const QLocale& locale) { m_locale = locale; }
     // Length of one interval minute; one minute except in tests.
     void setMinuteLength(std::chrono::milliseconds length) { m_minuteLength = length; }
+    // The window whose files are saved: failure notices stay above it while it
+    // is shown. Not owned.
+    void setNoticeWindow(QWidget* window) { m_noticeWindow = window; }
 
     bool isSwitchedOn() const;
 
@@ -55,15 +60,27 @@ public slots:
     // Escape must not hide the dialog: only "Esci" does.
     void reject() override {}
 
+signals:
+    // After every tick: "Ultimo salvataggio 21:14: riuscito" or "... non
+    // riuscito: <reason>".
+    void lastSaveReported(const QString& status, bool saved);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormShow();
     void buildControls();
     void paintFolderField();
-    void showFailure(const QString& path);
+    // The interval typed, in minutes (1 or more); nothing for any other text.
+    std::optional<int> intervalMinutes() const;
+    void startTicking(int minutes);
+    void intervalEdited();
+    void reportTick(bool saved, const QString& reason);
+    void showFailure(const QString& path, const QString& reason);
+    QWidget* noticeParent();
     bool writeOne(const QString& suffix, const std::function<QByteArray()>& bytes);
 
     const AutoSaveSource* m_source = nullptr;
@@ -80,10 +97,12 @@ private:
     QCheckBox* m_saveCounterSession = nullptr;
     QCheckBox* m_saveClockwiseChart = nullptr;
     QCheckBox* m_saveCounterChart = nullptr;
+    QLabel* m_status = nullptr;
     LazyFileDialog* m_folderDialog = nullptr;
     QTimer* m_tick = nullptr;
     // The one "Cannot create file" box of automatic saving that may be open.
     QPointer<QMessageBox> m_failureBox;
+    QPointer<QWidget> m_noticeWindow;
 };
 
 } // namespace rotamind

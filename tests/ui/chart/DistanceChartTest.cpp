@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <cmath>
 #include <vector>
 
 using rotamind::DistanceChart;
@@ -272,6 +273,28 @@ private slots:
 
         chart.nextPage();
         QCOMPARE(chart.visibleXRange().min, 25.0);
+    }
+
+    void drag_drawsEveryLaunchInView() {
+        // Dragged either way from the middle page, the view reaches into a
+        // neighbouring page, whose launches must show there too.
+        for (const int dx : {120, -120}) {
+            Chart chart(proClockwise());
+            for (int i = 0; i < 75; ++i)
+                chart.appendPoint(i % 2 == 0 ? 3 : -3);
+            chart.setCurrentPage(2);
+            const QPoint from(200, 120);
+            sendMouse(chart, QEvent::MouseButtonPress, from, Qt::LeftButton);
+            sendMouse(chart, QEvent::MouseMove, from + QPoint(dx, 0), Qt::LeftButton);
+            const DistanceChart::XRange view = chart.visibleXRange();
+            QVERIFY(view.min < 24 || view.max > 50);
+            const QImage picture = chart.renderPage();
+            for (int x = int(std::ceil(view.min)); x <= int(std::floor(view.max)); ++x) {
+                const QPoint centre = chart.mapToPixel(x, chart.pointAt(x)).toPoint();
+                QVERIFY2(picture.pixelColor(centre) == QColor(Qt::red),
+                         qPrintable(QStringLiteral("launch %1 missing").arg(x)));
+            }
+        }
     }
 };
 

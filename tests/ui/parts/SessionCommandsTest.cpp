@@ -103,7 +103,7 @@ private slots:
         m_commands.setClock([] { return QDateTime(QDate(2024, 12, 8), QTime(14, 5, 33)); });
         m_commands.setLocale(QLocale(QLocale::Italian, QLocale::Italy));
         m_commands.setMessageSink(
-            [this](QWidget*, const QString& text) { m_messages.append(text); });
+            [this](QWidget*, const QString& text, const QString&) { m_messages.append(text); });
     }
     void init() { m_messages.clear(); }
 

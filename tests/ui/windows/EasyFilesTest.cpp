@@ -56,7 +56,7 @@ class EasyFilesTest : public QObject {
             return path;
         });
         window.sessionCommands().setMessageSink(
-            [this](QWidget*, const QString& text) { m_messages << text; });
+            [this](QWidget*, const QString& text, const QString&) { m_messages << text; });
     }
 
     // A current session of -1, 2 and a saved one of 3, 3 with their statistics.

@@ -15,8 +15,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -187,7 +189,10 @@ private slots:
         SessionCommands& commands = m_window->sessionCommands();
         commands.setClock([] { return QDateTime(QDate(2024, 12, 8), QTime(14, 5, 33)); });
         commands.setLocale(QLocale(QLocale::Italian, QLocale::Italy));
-        commands.setMessageSink([this](QWidget*, const QString& text) { m_messages.append(text); });
+        // The reason, when there is one, is the box's second line.
+        commands.setMessageSink([this](QWidget*, const QString& text, const QString& reason) {
+            m_messages.append(reason.isEmpty() ? text : text + u'\n' + reason);
+        });
         commands.setDialogRunner([this](QFileDialog& dialog) -> std::optional<QString> {
             auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             m_seen.append(
@@ -386,14 +391,38 @@ private slots:
         answer({missing, folder, missing, folder});
         for (const char* button : {"Button5", "Button3", "Button10", "Button9"})
             m_pro->click(button);
-        const auto cannot = [](const QString& target) -> QString {
-            return QStringLiteral("Cannot create file ") + QDir::toNativeSeparators(target);
-        };
-        QCOMPARE(m_messages,
-                 (QStringList{cannot(missing), cannot(folder), cannot(missing), cannot(folder)}));
+        const QString noFolder = QStringLiteral("Cannot create file ") +
+                                 QDir::toNativeSeparators(missing) +
+                                 QStringLiteral("\nCartella inesistente");
+        const QString notAFile = QStringLiteral("Cannot create file ") +
+                                 QDir::toNativeSeparators(folder) +
+                                 QStringLiteral("\nNon è un file normale");
+        QCOMPARE(m_messages, (QStringList{noFolder, notAFile, noFolder, notAFile}));
         QVERIFY(QFileInfo(folder).isDir());
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("manca"))));
         QCOMPARE(snapshot(*m_window), before);
+    }
+
+    void dialogs_startWhereAnyOfThemLastChoseAFile() {
+        useRealDialogs();
+        const QString first = path(QStringLiteral("prima"));
+        const QString second = path(QStringLiteral("seconda"));
+        QVERIFY(QDir().mkpath(first) && QDir().mkpath(second));
+        QStringList seen;
+        confirmFileDialog(first, &seen);
+        m_pro->click("Button10");
+        confirmFileDialog(second, &seen);
+        m_pro->click("Button5");
+        // The dialog used before and those never used alike.
+        for (const char* button : {"Button10", "Button8", "Button3"}) {
+            QString startedIn;
+            whenModal<QFileDialog>([&startedIn](QFileDialog* dialog) {
+                startedIn = dialog->directory().canonicalPath();
+                dialog->reject();
+            });
+            m_pro->click(button);
+            QCOMPARE(startedIn, QDir(second).canonicalPath());
+        }
     }
 
     void chartBitmap_isTheCurrentPageOnly() {
@@ -424,6 +453,42 @@ private slots:
         m_pro->click("SpeedButton10");
         QVERIFY(dialog.isVisible());
         QVERIFY(!dialog.isModal());
+    }
+
+    void autoSaveTicks_showTheirOutcomeOnTheWindow() {
+        m_window->show();
+        TSALVA dialog;
+        dialog.setSource(&m_window->autoSaveSource());
+        dialog.setClock([] { return QDateTime(QDate(2024, 12, 8), QTime(21, 14, 2)); });
+        m_window->setAutoSaveDialog(&dialog);
+        auto* indicator = m_pro->control<QLabel>("UltimoSalvataggio");
+        QVERIFY(indicator->isHidden());
+        // Where the narrow window has room: inside it and over no other control.
+        QVERIFY(indicator->geometry().right() < WorkingWindow::kNarrowWidth);
+        for (QWidget* other : m_window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(other == indicator || other->isHidden() ||
+                         !other->geometry().intersects(indicator->geometry()),
+                     qPrintable(other->objectName()));
+
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir->path()));
+        QStringList hints;
+        dialog.Timer1Timer();
+        hints << indicator->toolTip();
+        m_window->siteField()->setText(QStringLiteral("Bet/365"));
+        dialog.Timer1Timer();
+        hints << indicator->toolTip();
+        QDir::setCurrent(previous);
+
+        QCOMPARE(hints, (QStringList{QStringLiteral("Ultimo salvataggio 21:14: riuscito"),
+                                     QStringLiteral("Ultimo salvataggio 21:14: non riuscito: Il "
+                                                    "nome del sito contiene '/'")}));
+        QVERIFY(!indicator->isHidden());
+        QCOMPARE(indicator->palette().color(QPalette::Window), QColor(255, 0, 0));
+        // The failure box stays above the window whose files failed.
+        QMessageBox* box = m_window->findChild<QMessageBox*>();
+        QVERIFY(box && box->isVisible());
+        QCOMPARE(box->windowModality(), Qt::NonModal);
     }
 
     void autoSave_writesTheHiddenProSeries() {

@@ -14,9 +14,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <functional>
 
@@ -61,10 +63,11 @@ QByteArray contentOf(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-QList<QMessageBox*> openBoxes(const QWidget& parent) {
+// Boxes shown anywhere: a failure notice belongs to whichever window it must stay above.
+QList<QMessageBox*> openBoxes() {
     QList<QMessageBox*> shown;
-    for (QMessageBox* box : parent.findChildren<QMessageBox*>())
-        if (box->isVisible())
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible())
             shown.append(box);
     return shown;
 }
@@ -125,7 +128,11 @@ private slots:
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
         QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Rotamind PRO"));
-        QCOMPARE(m_dialog->size(), QSize(259, 316));
+        // The layout's 259 by 316, and a status line under the buttons.
+        QCOMPARE(m_dialog->width(), 259);
+        QVERIFY(control<QLabel>("Stato")->geometry().top() >
+                control<QPushButton>("SpeedButton1")->geometry().bottom());
+        QVERIFY(m_dialog->rect().contains(control<QLabel>("Stato")->geometry()));
         QCOMPARE(m_dialog->minimumSize(), m_dialog->maximumSize());
         QVERIFY(!m_dialog->isModal());
         const Qt::WindowFlags flags = m_dialog->windowFlags();
@@ -226,15 +233,19 @@ private slots:
 
     void invalidInterval_isReportedAndChangesNothing() {
         m_dialog->show();
+        // Below 1 no tick would ever come: refused like any text that is no number.
         for (const QString& text :
              {QStringLiteral("x5"), QString(), QStringLiteral("5 "), QStringLiteral(" 5"),
-              QStringLiteral("+5"), QStringLiteral("5\n")}) {
+              QStringLiteral("+5"), QStringLiteral("5\n"), QStringLiteral("0"),
+              QStringLiteral("00"), QStringLiteral("-1")}) {
             setInterval(text);
             pressOnOff();
-            const QList<QMessageBox*> shown = openBoxes(*m_dialog);
+            const QList<QMessageBox*> shown = openBoxes();
             QCOMPARE(shown.size(), 1);
             QCOMPARE(shown.first()->text(),
                      QStringLiteral("'%1' is not a valid integer value").arg(text));
+            QCOMPARE(shown.first()->informativeText(),
+                     QStringLiteral("L'intervallo è un numero intero di minuti, da 1 in su"));
             shown.first()->accept();
             QVERIFY(control<QRadioButton>("Radio2")->isChecked());
             QVERIFY(!control<QRadioButton>("Radio1")->isChecked());
@@ -242,7 +253,7 @@ private slots:
         }
     }
 
-    void onOff_flipsIndicatorsAndFixesThePeriod() {
+    void onOff_flipsIndicatorsAndAnIntervalTypedCountsAtOnce() {
         m_dialog->setMinuteLength(60000ms);
         auto* timer = m_dialog->findChild<QTimer*>(QStringLiteral("Timer1"));
         pressOnOff();
@@ -250,9 +261,20 @@ private slots:
         QVERIFY(!control<QRadioButton>("Radio2")->isChecked());
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 5 * 60000);
-        // A new interval waits for the switch to be turned off and on again.
+        // Typed while saving is on, a new interval runs at once; a text that is
+        // no interval leaves the running one alone.
+        auto* combo = control<QComboBox>("Combo1");
+        const struct {
+            const char* typed;
+            int minutes;
+        } edits[] = {{"45", 45}, {"0", 45}, {"x", 45}, {"7", 7}};
+        for (const auto& [typed, minutes] : edits) {
+            combo->lineEdit()->selectAll();
+            QTest::keyClicks(combo, QLatin1String(typed));
+            QCOMPARE(timer->interval(), minutes * 60000);
+            QVERIFY(timer->isActive());
+        }
         setInterval(QStringLiteral("45"));
-        QCOMPARE(timer->interval(), 5 * 60000);
         pressOnOff();
         QVERIFY(control<QRadioButton>("Radio2")->isChecked());
         QVERIFY(!timer->isActive());
@@ -324,24 +346,29 @@ private slots:
         QVERIFY(QDir().mkdir(clockwise));
         setInterval(QStringLiteral("1"));
         pressOnOff();
-        QTRY_COMPARE(openBoxes(*m_dialog).size(), 1);
-        QCOMPARE(openBoxes(*m_dialog).first()->text(),
-                 QStringLiteral("Cannot create file ") + clockwise);
+        QTRY_COMPARE(openBoxes().size(), 1);
+        QCOMPARE(openBoxes().first()->text(), QStringLiteral("Cannot create file ") + clockwise);
+        QCOMPARE(openBoxes().first()->informativeText(), QStringLiteral("Non è un file normale"));
         // Later ticks still try, but open no second box; the rest of each
         // failing tick is skipped.
         const int reads = m_source.reads;
         QTRY_VERIFY(m_source.reads >= reads + 3);
-        QCOMPARE(openBoxes(*m_dialog).size(), 1);
+        QCOMPARE(openBoxes().size(), 1);
         QVERIFY(!QFile::exists(counterClockwise));
         QVERIFY(m_dialog->isSwitchedOn());
 
         // The folder removed altogether, then back: saving resumes by itself.
-        openBoxes(*m_dialog).first()->accept();
+        openBoxes().first()->accept();
         QVERIFY(QDir(m_dir->path()).removeRecursively());
-        QTRY_COMPARE(openBoxes(*m_dialog).size(), 1);
+        QTRY_COMPARE(openBoxes().size(), 1);
+        QCOMPARE(openBoxes().first()->informativeText(), QStringLiteral("Cartella inesistente"));
+        auto* status = control<QLabel>("Stato");
+        QCOMPARE(status->text(),
+                 QStringLiteral("Ultimo salvataggio 14:05: non riuscito: Cartella inesistente"));
         QVERIFY(QDir().mkpath(m_dir->path()));
         QTRY_COMPARE(contentOf(counterClockwise), QByteArray("-3\r\n"));
         QCOMPARE(contentOf(clockwise), QByteArray("1\r\n-2\r\n"));
+        QTRY_COMPARE(status->text(), QStringLiteral("Ultimo salvataggio 14:05: riuscito"));
     }
 
     void separatorOrNulInSiteOrCroupier_neverWritesElsewhere() {
@@ -353,41 +380,33 @@ private slots:
         const struct {
             QString site;
             QString croupier;
+            QString reason;
         } cases[] = {
-            {QStringLiteral("Bet365"), QStringLiteral("Orm/ilda")},
-            {QStringLiteral("Bet365"), QStringLiteral("Orm\\ilda")},
+            {QStringLiteral("Bet365"), QStringLiteral("Orm/ilda"),
+             QStringLiteral("Il nome del croupier contiene '/'")},
+            {QStringLiteral("Bet365"), QStringLiteral("Orm\\ilda"),
+             QStringLiteral("Il nome del croupier contiene '\\'")},
             // A pasted NUL would cut the name to "... Bet".
-            {QStringLiteral("Bet") + QChar(0) + QStringLiteral("365"), QStringLiteral("Ormilda")},
+            {QStringLiteral("Bet") + QChar(0) + QStringLiteral("365"), QStringLiteral("Ormilda"),
+             QStringLiteral("Il nome del sito contiene un carattere nullo")},
             // Shown as built: tidied, the path would lie outside the folder.
-            {QStringLiteral("a/../../etc/y"), QStringLiteral("Ormilda")},
+            {QStringLiteral("a/../../etc/y"), QStringLiteral("Ormilda"),
+             QStringLiteral("Il nome del sito contiene '/'")},
         };
         for (const auto& c : cases) {
             m_source.siteText = c.site;
             m_source.croupierText = c.croupier;
             m_dialog->Timer1Timer();
-            const QList<QMessageBox*> shown = openBoxes(*m_dialog);
+            const QList<QMessageBox*> shown = openBoxes();
             QCOMPARE(shown.size(), 1);
             QCOMPARE(shown.first()->text(), QStringLiteral("Cannot create file ") + folder() +
                                                 stamp + c.site + QStringLiteral(" - ") +
                                                 c.croupier + QStringLiteral(" - Spin ORARI.txt"));
+            QCOMPARE(shown.first()->informativeText(), c.reason);
             shown.first()->accept();
         }
         QVERIFY(QDir(subfolder).isEmpty());
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
-    }
-
-    void zeroOrNegativeInterval_switchesOnButNeverTicks() {
-        m_dialog->setMinuteLength(1ms);
-        for (const QString& text : {QStringLiteral("0"), QStringLiteral("-1")}) {
-            setInterval(text);
-            pressOnOff();
-            QVERIFY(control<QRadioButton>("Radio1")->isChecked());
-            QVERIFY(!m_dialog->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
-            QTest::qWait(50);
-            QCOMPARE(m_source.reads, 0);
-            pressOnOff();
-            QVERIFY(control<QRadioButton>("Radio2")->isChecked());
-        }
     }
 
     void noFolder_writesBareNamesInTheWorkingFolder() {
@@ -403,11 +422,55 @@ private slots:
         QCOMPARE(QFileInfo(folder() + kStamp + QStringLiteral(" - Spin ORARI.txt")).size(), 0);
         QCOMPARE(contentOf(folder() + kStamp + QStringLiteral(" - Spin ANTIORARI.txt")),
                  QByteArray("-3\r\n"));
-        const QList<QMessageBox*> shown = openBoxes(*m_dialog);
+        const QList<QMessageBox*> shown = openBoxes();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown.first()->text(),
                  QStringLiteral("Cannot create file ") + working +
                      QStringLiteral("/08-12-2024 ore 14-05-33 x/../y - Ormilda - Spin ORARI.txt"));
+    }
+
+    // A failing tick while the user works in the saved window: the notice
+    // stays above that window and blocks nothing, this dialog included.
+    void failureNotice_blocksNoWindowAndTheWindowHearsOfEveryTick() {
+        QWidget pro;
+        pro.show();
+        m_dialog->setNoticeWindow(&pro);
+        QSignalSpy reports(m_dialog.get(), &TSALVA::lastSaveReported);
+        chooseFolder(m_dir->path(), QStringLiteral("x"));
+        QVERIFY(QDir(m_dir->path()).removeRecursively());
+        setInterval(QStringLiteral("1"));
+        pressOnOff();
+        QTRY_COMPARE(openBoxes().size(), 1);
+        QMessageBox* box = openBoxes().first();
+        QCOMPARE(box->parentWidget(), &pro);
+        QCOMPARE(box->windowModality(), Qt::NonModal);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QTRY_VERIFY(reports.size() >= 2);
+        QCOMPARE(openBoxes().size(), 1);
+        QCOMPARE(reports.last().value(0).toString(),
+                 QStringLiteral("Ultimo salvataggio 14:05: non riuscito: Cartella inesistente"));
+        QVERIFY(!reports.last().value(1).toBool());
+
+        // The dialog still answers while the box is open.
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+        pressOnOff();
+        QVERIFY(!m_dialog->isSwitchedOn());
+        QVERIFY(box->isVisible());
+    }
+
+    void wheel_neverChangesTheInterval() {
+        auto* combo = control<QComboBox>("Combo1");
+        for (const bool focused : {false, true}) {
+            if (focused)
+                combo->setFocus();
+            for (const int delta : {120, -120}) {
+                QWheelEvent wheel(QPointF(5, 5), combo->mapToGlobal(QPointF(5, 5)), QPoint(),
+                                  QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                                  false);
+                QApplication::sendEvent(combo->lineEdit(), &wheel);
+                QCOMPARE(combo->currentText(), QStringLiteral("5"));
+            }
+        }
     }
 
     void escape_doesNotHideButTheProgramCanClose() {
