@@ -27,7 +27,13 @@ void TPRO::buildSessionDialogs() {
 }
 
 void TPRO::setAutoSaveDialog(TSALVA* dialog) {
+    if (m_autoSave)
+        disconnect(m_autoSave, &TSALVA::sessionWritten, this, nullptr);
     m_autoSave = dialog;
+    // A series written by automatic saving is saved as it is now.
+    if (dialog)
+        connect(dialog, &TSALVA::sessionWritten, this,
+                [this](int index) { m_session.noteSaved(m_session.seriesAt(index)); });
 }
 
 const AutoSaveSource& TPRO::autoSaveSource() const {

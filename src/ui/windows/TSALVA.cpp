@@ -242,17 +242,22 @@ void TSALVA::Timer1Timer() {
         return;
     const AutoSaveSource& source = *m_source;
     // In writing order; the first failure ends the tick.
-    if (m_saveClockwiseSession->isChecked() && !writeOne(QStringLiteral(" - Spin ORARI.txt"), [&] {
-            const QStringList items = source.clockwiseItems();
-            return sessionFileBytes(items);
-        }))
-        return;
-    if (m_saveCounterSession->isChecked() &&
-        !writeOne(QStringLiteral(" - Spin ANTIORARI.txt"), [&] {
-            const QStringList items = source.counterClockwiseItems();
-            return sessionFileBytes(items);
-        }))
-        return;
+    if (m_saveClockwiseSession->isChecked()) {
+        if (!writeOne(QStringLiteral(" - Spin ORARI.txt"), [&] {
+                const QStringList items = source.clockwiseItems();
+                return sessionFileBytes(items);
+            }))
+            return;
+        emit sessionWritten(0);
+    }
+    if (m_saveCounterSession->isChecked()) {
+        if (!writeOne(QStringLiteral(" - Spin ANTIORARI.txt"), [&] {
+                const QStringList items = source.counterClockwiseItems();
+                return sessionFileBytes(items);
+            }))
+            return;
+        emit sessionWritten(1);
+    }
     if (m_saveClockwiseChart->isChecked() &&
         !writeOne(QStringLiteral(" - GRAFICO Spin ORARI.bmp"),
                   [&] { return chartBitmapBytes(source.clockwiseChart()); }))
