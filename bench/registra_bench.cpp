@@ -1,7 +1,10 @@
 // One "REGISTRA" in the PRO window, from the click to the end of the
-// statistics chain with the list and the chart repainted, on long series; a
+// statistics chain with the list and the chart repainted, on long series,
+// without and with the session archive recording every change (a file in a
+// temporary folder: WAL, synchronous NORMAL, one transaction per press); a
 // session file of a million launches loaded into a shown PRO window; and the
 // CPU an idle window takes while a direction lock is on.
+#include "archive/ArchiveRecorder.h"
 #include "storage/SessionFile.h"
 #include "ui/parts/SeriesBlock.h"
 #include "ui/windows/TPRO.h"
@@ -18,6 +21,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <optional>
 
 #include <unistd.h>
 
@@ -39,6 +44,15 @@ long long cpuTicks() {
 void BM_Registra(benchmark::State& state) {
     TPRO window;
     window.show();
+    // range(1): 1 records into an archive, 0 works from memory only.
+    QTemporaryDir folder;
+    Archive archive(folder.filePath(QStringLiteral("archive.sqlite")));
+    std::optional<ArchiveRecorder> recorder;
+    if (state.range(1) != 0) {
+        if (!archive.open())
+            state.SkipWithError("the archive cannot be opened");
+        recorder.emplace(archive, window.session(), QStringLiteral("PRO"));
+    }
     std::vector<std::int8_t> classes;
     classes.reserve(size_t(state.range(0)));
     for (qsizetype i = 0; i < state.range(0); ++i)
@@ -57,11 +71,16 @@ void BM_Registra(benchmark::State& state) {
         QCoreApplication::processEvents(); // the list's and the chart's repaint
     }
     state.counters["launches"] = double(clockwise.count());
+    if (recorder && !archive.isAvailable())
+        state.SkipWithError("the archive stopped recording");
 }
 BENCHMARK(BM_Registra)
-    ->Arg(1000)
-    ->Arg(100000)
-    ->Arg(16777216) // a file at the reader's 64 MiB limit
+    ->ArgNames({"launches", "archive"})
+    ->Args({1000, 0})
+    ->Args({1000, 1})
+    ->Args({100000, 0})
+    ->Args({100000, 1})
+    ->Args({16777216, 0}) // a file at the reader's 64 MiB limit
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -62,6 +62,28 @@ TINTRO::TINTRO(QWidget* parent)
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_P})
         choose(pro, QKeySequence(key));
     choose(easy, QKeySequence(Qt::Key_E));
+
+    m_restore = makeChoice(this, QStringLiteral("RESTORE"), QString(), {10, 340, 380, 24},
+                           QStringLiteral("Riapre la sessione lasciata senza salvarla"));
+    m_restore->hide();
+    connect(m_restore, &QPushButton::clicked, this, &TINTRO::RESTOREClick);
+}
+
+QString TINTRO::restoreCaption(const QDateTime& changed, qint64 launches) {
+    return QStringLiteral("Ripristina sessione del %1 ore %2 (%3 %4)")
+        .arg(changed.toString(QStringLiteral("dd-MM-yyyy")),
+             changed.toString(QStringLiteral("HH:mm")), QString::number(launches),
+             launches == 1 ? QStringLiteral("lancio") : QStringLiteral("lanci"));
+}
+
+void TINTRO::offerRestore(const QString& caption) {
+    m_restore->setText(caption);
+    m_restore->show();
+}
+
+void TINTRO::RESTOREClick() {
+    hide();
+    emit restoreChosen();
 }
 
 void TINTRO::Button1Click() {

@@ -1,23 +1,34 @@
 #include "app/Windows.h"
 
 #include "app/TINTRO.h"
+#include "archive/Archive.h"
+#include "archive/ArchiveRecorder.h"
+#include "ui/chart/DistanceChart.h"
 #include "ui/windows/TAZZERAPRO.h"
 #include "ui/windows/TEASY.h"
 #include "ui/windows/TPRO.h"
 #include "ui/windows/TRISORSE.h"
 #include "ui/windows/TSALVA.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QObject>
 #include <QScreen>
 
 namespace rotamind {
 
-Windows::Windows()
+Windows::Windows(const QString& archivePath)
     : m_intro(std::make_unique<TINTRO>()), m_resources(std::make_unique<TRISORSE>()),
       m_pro(std::make_unique<TPRO>()),
       m_resetConfirmation(std::make_unique<TAZZERAPRO>(m_pro.get())),
       m_easy(std::make_unique<TEASY>()), m_autoSave(std::make_unique<TSALVA>(m_intro.get())),
+      m_archive(
+          std::make_unique<Archive>(archivePath.isEmpty() ? Archive::defaultPath() : archivePath)),
+      m_proRecorder(
+          std::make_unique<ArchiveRecorder>(*m_archive, m_pro->session(), QStringLiteral("PRO"))),
+      m_easyRecorder(
+          std::make_unique<ArchiveRecorder>(*m_archive, m_easy->session(), QStringLiteral("EASY"))),
       m_proShown{m_pro.get()}, m_easyShown{m_easy.get()} {
     TRISORSE* resources = m_resources.get();
     const auto pictures = [resources](const QString& name) { return resources->picture(name); };
@@ -41,6 +52,9 @@ Windows::Windows()
 
     QObject::connect(m_pro.get(), &TPRO::formClosed, m_intro.get(), [this] { end(); });
     QObject::connect(m_easy.get(), &TEASY::formClosed, m_intro.get(), [this] { end(); });
+    QObject::connect(m_intro.get(), &TINTRO::restoreChosen, m_intro.get(), [this] { restore(); });
+    QObject::connect(m_archive.get(), &Archive::message, m_intro.get(),
+                     [this](const QString& text) { showArchiveMessage(text); });
     QObject::connect(m_intro.get(), &TINTRO::closed, m_intro.get(),
                      [] { QCoreApplication::quit(); });
 }
@@ -51,6 +65,41 @@ void Windows::start() {
     if (const QScreen* screen = m_intro->screen())
         m_intro->move(screen->availableGeometry().center() - m_intro->rect().center());
     m_intro->show();
+    // A few milliseconds of reading; the modes are chosen as before.
+    if (m_archive->open()) {
+        if (const auto offered = m_archive->interruptedSession()) {
+            m_offeredSession = offered->id;
+            m_intro->offerRestore(TINTRO::restoreCaption(offered->changed, offered->launches));
+        }
+    }
+}
+
+void Windows::restore() {
+    const std::optional<StoredSession> stored = m_archive->readSession(m_offeredSession);
+    if (!stored) {
+        show(m_proShown);
+        return;
+    }
+    const bool easy = stored->mode == QStringLiteral("EASY");
+    (easy ? m_easyRecorder : m_proRecorder)->restore(*stored);
+    WorkingWindow& working = easy ? m_easyShown : m_proShown;
+    // Each chart at its latest launches, as a window that recorded them shows it.
+    for (DistanceChart* chart : working.window->findChildren<DistanceChart*>())
+        chart->showLastPage();
+    show(working);
+}
+
+void Windows::showArchiveMessage(const QString& text) const {
+    // Over whichever window is in front; never modal, never waited for.
+    QWidget* parent = QApplication::activeWindow();
+    if (!parent)
+        parent = m_intro.get();
+    auto* box = new QMessageBox(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
+                                text, QMessageBox::Ok, parent);
+    box->setObjectName(QStringLiteral("ARCHIVIO"));
+    box->setWindowModality(Qt::NonModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
 }
 
 void Windows::show(WorkingWindow& working) {
@@ -70,6 +119,8 @@ void Windows::show(WorkingWindow& working) {
 void Windows::end() {
     // Closing a working window closes the launcher, which ends the program,
     // whatever other window (a hidden one, the automatic-save dialog) is left.
+    m_proRecorder->end();
+    m_easyRecorder->end();
     m_intro->close();
     QCoreApplication::quit();
 }

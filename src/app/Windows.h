@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 class QWidget;
 
 namespace rotamind {
 
+class Archive;
+class ArchiveRecorder;
 class TAZZERAPRO;
 class TEASY;
 class TINTRO;
@@ -15,15 +19,22 @@ class TSALVA;
 
 // Every window of the program, created once at start in a fixed order and
 // kept until the end; through it one window shows, hides or reads another.
+// It keeps the session archive too: PRO's and EASY's sessions are recorded
+// there from their first change, and the launcher offers the session the
+// last run left unsaved.
 class Windows final {
 public:
-    Windows();
+    // The archive at `archivePath`; empty for Archive::defaultPath().
+    explicit Windows(const QString& archivePath = {});
     ~Windows();
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
 
-    // Shows the launcher, the only window visible at start.
+    // Shows the launcher, the only window visible at start, opens the
+    // archive and offers the interrupted session, if any.
     void start();
+    // RESTORE: the interrupted session's window opened with it.
+    void restore();
 
     TINTRO& intro() const { return *m_intro; }
     TRISORSE& resources() const { return *m_resources; }
@@ -31,6 +42,9 @@ public:
     TAZZERAPRO& resetConfirmation() const { return *m_resetConfirmation; }
     TEASY& easy() const { return *m_easy; }
     TSALVA& autoSave() const { return *m_autoSave; }
+    Archive& archive() const { return *m_archive; }
+    ArchiveRecorder& proRecorder() const { return *m_proRecorder; }
+    ArchiveRecorder& easyRecorder() const { return *m_easyRecorder; }
 
 private:
     // A working window shown for the first time is centred over the launcher;
@@ -41,6 +55,7 @@ private:
     };
     void show(WorkingWindow& working);
     void end();
+    void showArchiveMessage(const QString& text) const;
 
     // Declared, hence created, in the order of start-up.
     std::unique_ptr<TINTRO> m_intro;
@@ -49,6 +64,10 @@ private:
     std::unique_ptr<TAZZERAPRO> m_resetConfirmation;
     std::unique_ptr<TEASY> m_easy;
     std::unique_ptr<TSALVA> m_autoSave;
+    std::unique_ptr<Archive> m_archive;
+    std::unique_ptr<ArchiveRecorder> m_proRecorder;
+    std::unique_ptr<ArchiveRecorder> m_easyRecorder;
+    qint64 m_offeredSession = 0;
     WorkingWindow m_proShown;
     WorkingWindow m_easyShown;
 };

@@ -4,6 +4,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -74,29 +75,34 @@ bool migrate(QSqlDatabase& database, QString* error) {
             *error = version.lastError().text();
         return false;
     }
-    const int current = version.value(0).toInt();
+    int current = version.value(0).toInt();
     version.finish();
     if (current > kVersion) {
         if (error)
             *error = u"archivio di una versione più recente del programma"_s;
         return false;
     }
-    for (int step = current; step < kVersion; ++step) {
-        if (!database.transaction()) {
-            if (error)
-                *error = database.lastError().text();
+    while (current < kVersion) {
+        // The write lock first, then the version again: a second program
+        // opening the same new file at the same moment waits, then finds
+        // the step done.
+        if (!run(database, u"BEGIN IMMEDIATE"_s, error))
+            return false;
+        bool done = version.exec(u"PRAGMA user_version"_s) && version.next();
+        if (!done && error)
+            *error = version.lastError().text();
+        const int step = done ? version.value(0).toInt() : 0;
+        version.finish();
+        if (done && step < kVersion) {
+            for (const QString& statement : steps()[static_cast<std::size_t>(step)])
+                done = done && run(database, statement, error);
+            done = done && run(database, u"PRAGMA user_version = %1"_s.arg(step + 1), error);
+        }
+        if (!done || !run(database, u"COMMIT"_s, error)) {
+            run(database, u"ROLLBACK"_s, nullptr);
             return false;
         }
-        bool done = true;
-        for (const QString& statement : steps()[static_cast<std::size_t>(step)])
-            done = done && run(database, statement, error);
-        done = done && run(database, u"PRAGMA user_version = %1"_s.arg(step + 1), error);
-        if (!done || !database.commit()) {
-            if (done && error)
-                *error = database.lastError().text();
-            database.rollback();
-            return false;
-        }
+        current = std::max(step + 1, current + 1);
     }
     return true;
 }

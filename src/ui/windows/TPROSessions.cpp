@@ -29,9 +29,14 @@ void TPRO::buildSessionDialogs() {
 }
 
 void TPRO::setAutoSaveDialog(TSALVA* dialog) {
+    if (m_autoSave)
+        disconnect(m_autoSave, &TSALVA::sessionWritten, this, nullptr);
     m_autoSave = dialog;
     if (!dialog)
         return;
+    // A series written by automatic saving is saved as it is now.
+    connect(dialog, &TSALVA::sessionWritten, this,
+            [this](int index) { m_session.noteSaved(m_session.seriesAt(index)); });
     dialog->setNoticeWindow(this);
     // The narrow window has room for a strip between the two series' columns
     // and no more: lime after a tick that saved, red after one that did not,

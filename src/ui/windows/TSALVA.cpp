@@ -314,9 +314,16 @@ void TSALVA::Timer1Timer() {
          [&] { return chartBitmapBytes(source.counterClockwiseChart()); }},
     };
     // In writing order; the first failure ends the tick.
-    for (const auto& file : files)
-        if (file.box->isChecked() && !writeOne(file.suffix, file.bytes))
+    const std::optional<int> sessionIndex[] = {0, 1, std::nullopt, std::nullopt};
+    for (std::size_t i = 0; i < std::size(files); ++i) {
+        if (!files[i].box->isChecked())
+            continue;
+        if (!writeOne(files[i].suffix, files[i].bytes))
             return;
+        // The archive no longer needs to offer that series back after a crash.
+        if (sessionIndex[i])
+            emit sessionWritten(*sessionIndex[i]);
+    }
     reportTick(true, {});
 }
 

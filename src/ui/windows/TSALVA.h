@@ -56,6 +56,11 @@ public:
     void BitBtn1Click();
     void Timer1Timer();
 
+signals:
+    // A tick wrote the session file of series `index` (0 clockwise, 1
+    // counter-clockwise) as the source holds it now.
+    void sessionWritten(int index);
+
 public slots:
     // Escape must not hide the dialog: only "Esci" does.
     void reject() override {}

@@ -100,7 +100,9 @@ QLineEdit* WorkingWindow::croupierField() const {
 
 void WorkingWindow::saveSeries(QFileDialog& dialog, const QString& title, const QString& suffix,
                                const Series& series) {
-    m_commands->saveSession(this, dialog, m_site->saveRequest(title, suffix), series.texts());
+    if (m_commands->saveSession(this, dialog, m_site->saveRequest(title, suffix), series.texts()) ==
+        SessionCommands::SaveOutcome::Written)
+        m_session->noteSaved(series);
 }
 
 void WorkingWindow::saveChart(QFileDialog& dialog, const QString& title, const QString& suffix,

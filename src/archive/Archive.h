@@ -1,0 +1,111 @@
+#pragma once
+
+#include "archive/InterruptedSession.h"
+#include "archive/SessionLock.h"
+#include "archive/SessionState.h"
+#include "archive/StoredSession.h"
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+
+class QSqlQuery;
+
+namespace rotamind {
+
+// The session archive: one SQLite file, one connection of its own per
+// instance, so that two instances (or two programs) on one file each work.
+// Every fault leaves the program working from memory: the archive switches
+// itself off and tells it once through message(). A file that is no SQLite
+// database, or a damaged one, is moved aside under a dated name and a new
+// one is made, which is told once too.
+//
+// Writes come in transactions: begin(), any of the writes, commit(). A write
+// that fails rolls the transaction back and switches the archive off.
+class Archive final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Archive)
+
+public:
+    // Ends of a session, kept in session.end_reason.
+    static inline const QString kEndClosed = QStringLiteral("closed");
+    static inline const QString kEndReplaced = QStringLiteral("replaced");
+
+    // QStandardPaths::AppDataLocation + "/archive.sqlite".
+    static QString defaultPath();
+
+    explicit Archive(QString path = defaultPath(), QObject* parent = nullptr);
+    ~Archive() override;
+
+    // Makes the folder, opens or makes the file and brings it to the current
+    // schema. False when the archive cannot be used (told through message()).
+    bool open();
+    bool isAvailable() const { return m_available; }
+    const QString& path() const { return m_path; }
+    // The connection, for readers (the archive window); invalid when unavailable.
+    QSqlDatabase database() const;
+    // Every message told so far, oldest first ("Archivio non disponibile: ...").
+    const QStringList& messages() const { return m_messages; }
+
+    // ---- reading ----
+    std::optional<InterruptedSession> interruptedSession();
+    std::optional<StoredSession> readSession(qint64 id);
+
+    // ---- writing: one transaction per change of a session ----
+    bool begin();
+    bool commit();
+    bool inTransaction() const { return m_inTransaction; }
+    // A new session row; its id, 0 on failure.
+    qint64 createSession(const QString& mode, const SessionState& state);
+    bool updateSession(qint64 id, const SessionState& state);
+    // Classes at positions first.. of a series that had `countBefore` items;
+    // those from `first` on move up. number/direction may be empty.
+    bool insertItems(qint64 id, int series, qint64 first, std::span<const std::int8_t> classes,
+                     qint64 countBefore, const QString& number = {},
+                     std::optional<Direction> direction = {});
+    // Removes positions first..last of a series that has `countAfter` items
+    // after the removal; those after `last` move down.
+    bool removeItems(qint64 id, int series, qint64 first, qint64 last, qint64 countAfter);
+    // The whole series replaced (a reset, a load).
+    bool replaceItems(qint64 id, int series, std::span<const std::int8_t> classes);
+    bool endSession(qint64 id, const QString& reason);
+    bool reopenSession(qint64 id);
+
+    // Held while a program works on session `id`; nothing when another
+    // running program (or another instance here) holds it.
+    std::unique_ptr<SessionLock> lockSession(qint64 id) const;
+
+    // Switches the archive off and tells "Archivio non disponibile: <reason>" once.
+    void fail(const QString& reason);
+
+signals:
+    // A message for the user, shown without blocking; each is told once.
+    void message(const QString& text);
+    // The archive was switched off: its writers stop.
+    void becameUnavailable();
+
+private:
+    struct Queries;
+    bool openFile(QString* error, int* code);
+    void closeConnection();
+    bool moveAside(QString* movedTo);
+    bool exec(QSqlQuery& query);
+    void tell(const QString& text);
+    void rollback();
+    QString damageMarker() const;
+
+    QString m_path;
+    QString m_connection;
+    bool m_available = false;
+    bool m_inTransaction = false;
+    QStringList m_messages;
+    std::unique_ptr<Queries> m_queries;
+};
+
+} // namespace rotamind

@@ -1,0 +1,139 @@
+// The interrupted session through the real windows: a run records a PRO or
+// EASY session and ends without saving it (its program is gone, as after a
+// crash); the next run's launcher offers it, and RESTORE shows a window equal
+// to the one that recorded, control by control.
+#include "../ui/WindowDriver.h"
+
+#include "app/TINTRO.h"
+#include "app/Windows.h"
+#include "archive/Archive.h"
+#include "ui/windows/TEASY.h"
+#include "ui/windows/TPRO.h"
+
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace rotamind;
+using namespace Qt::StringLiterals;
+using rotamind::testing::WindowDriver;
+
+namespace {
+
+// What a window shows, by objectName: texts, list items, chart points and
+// page, and the state of every checkable button.
+QMap<QString, QString> shown(QWidget& window) {
+    const WindowDriver driver(window);
+    QMap<QString, QString> result;
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        const QString name = widget->objectName();
+        const QByteArray key = name.toLatin1();
+        if (name.isEmpty() || name.startsWith(u"qt_"))
+            continue;
+        if (qobject_cast<const QLabel*>(widget) || qobject_cast<const QLineEdit*>(widget) ||
+            qobject_cast<const QComboBox*>(widget)) {
+            result[name] = driver.text(key.constData());
+        } else if (const auto* chart = qobject_cast<const DistanceChart*>(widget)) {
+            QStringList points;
+            for (const int point : driver.points(key.constData()))
+                points << QString::number(point);
+            result[name] = points.join(u' ') + u" page "_s + QString::number(chart->currentPage());
+        } else if (qobject_cast<const QAbstractItemView*>(widget)) {
+            result[name] = driver.items(key.constData()).join(u' ');
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget);
+                   button && button->isCheckable()) {
+            result[name] = button->isChecked() ? u"on"_s : u"off"_s;
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+class RestoreTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_folder;
+    QString archivePath() const { return m_folder.filePath(u"archive.sqlite"_s); }
+
+    // A session in `mode` that spans several chart pages, with deletes, a
+    // double-click delete, a typed P, site and croupier; left unsaved.
+    QMap<QString, QString> recordAndLeave(bool easy) {
+        Windows windows(archivePath());
+        windows.start();
+        easy ? windows.intro().Button2Click() : windows.intro().Button1Click();
+        QWidget& window = easy ? static_cast<QWidget&>(windows.easy()) : windows.pro();
+        WindowDriver driver(window);
+        for (int launch = 0; launch < 70; ++launch) {
+            const Direction direction =
+                launch % 3 == 0 ? Direction::CounterClockwise : Direction::Clockwise;
+            driver.registerClass(rotamind::kClasses[size_t(launch * 5 % 6)], direction);
+        }
+        driver.click("SpeedButton1");
+        easy ? windows.easy().List1DblClick() : windows.pro().List2DblClick();
+        if (easy)
+            windows.easy().session().load(windows.easy().session().saved(), {3, -2, 1, 1});
+        driver.type("P", u"7"_s);
+        driver.type("Combo1", u"12"_s);
+        driver.control<QLineEdit>("Edit1")->setText(u"Casinò di prova"_s);
+        driver.control<QLineEdit>("Edit2")->setText(u"Marta"_s);
+        // EASY keeps the page it shows; the player turns to the latest.
+        for (DistanceChart* chart : window.findChildren<DistanceChart*>())
+            chart->showLastPage();
+        return shown(window);
+    }
+
+private slots:
+    void restore_showsTheWindowAsItWas_data() {
+        QTest::addColumn<bool>("easy");
+        QTest::newRow("PRO") << false;
+        QTest::newRow("EASY") << true;
+    }
+
+    void restore_showsTheWindowAsItWas() {
+        QFETCH(bool, easy);
+        const QMap<QString, QString> recorded = recordAndLeave(easy);
+
+        Windows windows(archivePath());
+        windows.start();
+        auto* restore = windows.intro().findChild<QPushButton*>(u"RESTORE"_s);
+        QVERIFY(restore->isVisibleTo(&windows.intro()));
+        QVERIFY2(restore->text().startsWith(u"Ripristina sessione del "_s) &&
+                     restore->text().endsWith(u" lanci)"_s),
+                 qPrintable(restore->text()));
+        restore->click();
+        QWidget& window = easy ? static_cast<QWidget&>(windows.easy()) : windows.pro();
+        QVERIFY(window.isVisible());
+        QVERIFY(!windows.intro().isVisible());
+        const QMap<QString, QString> restored = shown(window);
+        QCOMPARE(restored.keys(), recorded.keys());
+        for (auto it = recorded.cbegin(); it != recorded.cend(); ++it)
+            QCOMPARE(restored[it.key()] + u" (" + it.key() + u')',
+                     it.value() + u" (" + it.key() + u')');
+    }
+
+    // Choosing a mode instead starts from the window as it always opens.
+    void ignoringTheOffer_startsFromTheDefaults() {
+        recordAndLeave(false);
+        // A window opened and left without a change leaves nothing to offer.
+        Windows fresh(m_folder.filePath(u"other.sqlite"_s));
+        fresh.start();
+        fresh.intro().Button1Click();
+        const QMap<QString, QString> defaults = shown(fresh.pro());
+        QSqlQuery sessions(fresh.archive().database());
+        QVERIFY(sessions.exec(u"SELECT count(*) FROM session"_s) && sessions.next());
+        QCOMPARE(sessions.value(0).toInt(), 0);
+
+        Windows windows(archivePath());
+        windows.start();
+        QVERIFY(
+            windows.intro().findChild<QPushButton*>(u"RESTORE"_s)->isVisibleTo(&windows.intro()));
+        windows.intro().Button1Click();
+        QCOMPARE(shown(windows.pro()), defaults);
+    }
+};
+
+QTEST_MAIN(RestoreTest)
+#include "RestoreTest.moc"
