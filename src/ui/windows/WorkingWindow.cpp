@@ -10,6 +10,7 @@
 #include "ui/parts/WebPages.h"
 #include "ui/parts/WindowActions.h"
 #include "ui/parts/WindowParts.h"
+#include "ui/windows/TGUIDA.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -37,6 +38,8 @@ WorkingWindow::WorkingWindow(std::unique_ptr<WorkingSession> session, const Work
     connect(m_aid->showButton(), &QPushButton::clicked, this, &WorkingWindow::Button2Click);
     connect(m_aid, &BettingAidPanel::lastNumberEdited, this, &WorkingWindow::PChange);
     actions::showLastNumber(*m_aid, *m_session);
+    // Beside the session buttons, the one free place both layouts share.
+    TGUIDA::attachTo(this, {519, 45, 33, 25});
     // FormCreate: the narrow layout, statistics out of sight.
     setFixedSize(kNarrowWidth, look.height);
 }
