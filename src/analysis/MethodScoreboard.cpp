@@ -1,6 +1,8 @@
 #include "analysis/MethodScoreboard.h"
 
 #include "analysis/Significance.h"
+#include "stats/Int128.h"
+#include "stats/SeriesStats.h"
 
 #include <cmath>
 
@@ -15,23 +17,30 @@ int classRow(int distanceClass) {
 } // namespace
 
 std::array<bool, 6> MethodScoreboard::nextBet() const {
+    // The label is red when the index rounds to 1 or more, i.e. from an exact
+    // F x RIT / N of 0.99995 up. Away from that edge the exact comparison in
+    // integers decides as the window's extended-precision rounding does; only
+    // within a hundred-thousandth of it is the window's own index evaluated.
+    // A replay of millions of launches would otherwise pay six divisions and
+    // roundings a launch.
     std::array<bool, 6> red{};
-    for (int row = 0; row < 6; ++row) {
-        // An index under one half cannot round to 1, and most are: the exact
-        // integer test spares the extended-precision division a replay of
-        // millions of launches would otherwise pay six times a launch.
-        const auto i = static_cast<std::size_t>(row);
-        const std::int64_t product =
-            m_statistics.classic().frequency[i] * m_statistics.classic().absence[i];
-        if (2 * product < m_statistics.launches())
+    if (m_launches == 0)
+        return red;
+    const auto launches = static_cast<Int128>(m_launches);
+    for (std::size_t row = 0; row < 6; ++row) {
+        const std::int64_t absence = m_launches - 1 - m_last[row];
+        const Int128 scaled = static_cast<Int128>(m_frequency[row]) * absence * 20000;
+        if (scaled < launches * 19999)
             continue;
-        red[i] = m_statistics.classicIndex(row).isOneOrMore();
+        red[row] = scaled > launches * 20001 ||
+                   convenienceIndex(m_frequency[row], absence, m_launches).isOneOrMore();
     }
     return red;
 }
 
 void MethodScoreboard::add(int distanceClass) {
     const std::array<bool, 6> red = nextBet();
+    const auto row = static_cast<std::size_t>(classRow(distanceClass));
     std::int64_t reds = 0;
     for (const bool r : red)
         reds += r ? 1 : 0;
@@ -39,10 +48,12 @@ void MethodScoreboard::add(int distanceClass) {
         ++m_bets;
         m_redClasses += reds;
         m_varianceIn36ths += reds * (6 - reds);
-        if (red[static_cast<std::size_t>(classRow(distanceClass))])
+        if (red[row])
             ++m_hits;
     }
-    m_statistics.add(distanceClass);
+    ++m_frequency[row];
+    m_last[row] = m_launches;
+    ++m_launches;
 }
 
 void MethodScoreboard::recompute(std::span<const std::int8_t> classes) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "session/SeriesStatistics.h"
-
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -11,8 +9,9 @@ namespace rotamind::analysis {
 
 // The record of the method the grids suggest: before each launch, bet on every
 // class whose I.C. label is red, one chip on each of its six pockets. The
-// board keeps its own statistics of the launches replayed so far, so that the
-// bet before a launch is exactly what the window showed at that moment.
+// board keeps its own frequencies and absences of the launches replayed so
+// far, so that the bet before a launch is exactly what the window showed at
+// that moment.
 class MethodScoreboard final {
 public:
     // Scores `distanceClass` (3..-3) against the current bet, then takes it in;
@@ -42,7 +41,11 @@ public:
     std::array<bool, 6> nextBet() const;
 
 private:
-    SeriesStatistics m_statistics;
+    // Per row of kClasses: occurrences, and the launch (0-based) of the last
+    // one, -1 before the first, so that the absence is launches - 1 - last.
+    std::array<std::int64_t, 6> m_frequency{};
+    std::array<std::int64_t, 6> m_last{-1, -1, -1, -1, -1, -1};
+    std::int64_t m_launches = 0;
     std::int64_t m_bets = 0;
     std::int64_t m_hits = 0;
     std::int64_t m_redClasses = 0;

@@ -1,7 +1,10 @@
 #include "analysis/MethodScoreboard.h"
+#include "session/SeriesStatistics.h"
+#include "wheel/Wheel.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 using namespace rotamind::analysis;
@@ -63,6 +66,24 @@ TEST(MethodScoreboard, recomputeAfterDelete_forgetsTheDeletedLaunch) {
     EXPECT_EQ(board.hits(), 0);
     EXPECT_EQ(board.balance(), -24);
     EXPECT_EQ(board.nextBet(), (std::array<bool, 6>{true, true, false, false, false, false}));
+}
+
+TEST(MethodScoreboard, nextBet_isTheWindowsRedLabelsAtEveryLaunch) {
+    // The board decides most labels in integers; the window's statistics, run
+    // beside it, say what the labels really showed.
+    std::mt19937 engine(11);
+    std::discrete_distribution<std::size_t> pick({4, 1, 1, 2, 1, 3}); // uneven, for long absences
+    MethodScoreboard board;
+    rotamind::SeriesStatistics window;
+    for (int launch = 0; launch < 20000; ++launch) {
+        std::array<bool, 6> red{};
+        for (int row = 0; row < 6; ++row)
+            red[std::size_t(row)] = window.classicIndex(row).isOneOrMore();
+        ASSERT_EQ(board.nextBet(), red) << "before launch " << launch;
+        const int distanceClass = rotamind::kClasses[pick(engine)];
+        board.add(distanceClass);
+        window.add(distanceClass);
+    }
 }
 
 } // namespace
