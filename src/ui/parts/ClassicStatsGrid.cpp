@@ -4,6 +4,7 @@
 
 #include "ui/parts/Controls.h"
 #include "ui/parts/Palette.h"
+#include "ui/parts/StatisticsHelp.h"
 #include "wheel/Wheel.h"
 
 #include <QLabel>
@@ -39,6 +40,21 @@ struct Head {
 constexpr std::array<Head, 5> kHeads{
     {{"D", 7}, {"Frequenza e %", 29}, {"RIT", 126}, {"RMAX", 160}, {"I.C.", 203}}};
 
+// The help of each value column, in the order of Column.
+constexpr std::array<help::Topic, ClassicStatsGrid::ColumnCount> kColumnTopics{
+    help::Topic::Frequency, help::Topic::Percentage, help::Topic::Absence, help::Topic::MaxAbsence,
+    help::Topic::ClassicIndex};
+
+// The help of each head of kHeads; "Frequenza e %" heads two columns.
+QString headHint(std::size_t head) {
+    if (head == 0)
+        return help::tooltip(help::Topic::ClassHeading);
+    if (head == 1)
+        return help::tooltip(help::Topic::Frequency) + u' ' +
+               help::tooltip(help::Topic::Percentage);
+    return help::tooltip(kColumnTopics[head]);
+}
+
 QChar decimalSeparator() {
     return QLocale().decimalPoint().at(0);
 }
@@ -63,12 +79,13 @@ ClassicStatsGrid::ClassicStatsGrid(QWidget* panel, const ClassicStatsGridSetup& 
                                 .bold = true,
                                 .pixelSize = 13,
                                 .align = Qt::AlignCenter});
-    for (const Head& head : kHeads)
-        controls::makeLabel(panel, {.text = QString::fromUtf8(head.text),
-                                    .rect = {head.left, setup.headTop, 0, 0},
+    for (std::size_t i = 0; i < kHeads.size(); ++i)
+        controls::makeLabel(panel, {.text = QString::fromUtf8(kHeads[i].text),
+                                    .rect = {kHeads[i].left, setup.headTop, 0, 0},
                                     .background = palette::kMaroon,
                                     .foreground = palette::kYellow,
-                                    .bold = true});
+                                    .bold = true})
+            ->setToolTip(headHint(i));
     for (int row = 0; row < 6; ++row) {
         const int distanceClass = kClasses[size_t(row)];
         const int top = setup.firstRowTop + 16 * row;
@@ -76,7 +93,8 @@ ClassicStatsGrid::ClassicStatsGrid(QWidget* panel, const ClassicStatsGridSetup& 
                                     .rect = {5, top, 15, 13},
                                     .background = palette::kYellow,
                                     .bold = true,
-                                    .align = Qt::AlignCenter});
+                                    .align = Qt::AlignCenter})
+            ->setToolTip(help::classTooltip(distanceClass));
         for (int column = 0; column < ColumnCount; ++column) {
             const ColumnLook& look = columnLooks()[size_t(column)];
             m_values[size_t(column)][size_t(row)] = controls::makeLabel(
@@ -87,6 +105,8 @@ ClassicStatsGrid::ClassicStatsGrid(QWidget* panel, const ClassicStatsGridSetup& 
                         .foreground = look.foreground,
                         .bold = true,
                         .align = Qt::AlignCenter});
+            m_values[size_t(column)][size_t(row)]->setToolTip(
+                help::tooltip(kColumnTopics[size_t(column)]));
         }
     }
 }

@@ -4,6 +4,7 @@
 
 #include "ui/parts/Controls.h"
 #include "ui/parts/Palette.h"
+#include "ui/parts/StatisticsHelp.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -16,6 +17,10 @@ constexpr std::array<const char*, 4> kHeadTexts{"L", "Fr.", "Rit.", "I.C."};
 // Value columns, from the row label's left edge.
 constexpr std::array<int, LengthStatsGrid::ColumnCount> kColumnOffsets{30, 60, 92};
 constexpr int kNarrowIndexWidth = 19;
+// The help of each head of kHeadTexts; the value columns use the last three.
+constexpr std::array<help::Topic, 4> kHeadTopics{
+    help::Topic::LengthHeading, help::Topic::LengthFrequency, help::Topic::LengthAbsence,
+    help::Topic::LengthIndex};
 
 QString rowText(int length) {
     if (length == 0)
@@ -53,7 +58,8 @@ LengthStatsGrid::LengthStatsGrid(QWidget* panel, const LengthStatsGridSetup& set
     for (size_t i = 0; i < kHeadTexts.size(); ++i)
         controls::makeLabel(panel, {.text = QString::fromLatin1(kHeadTexts[i]),
                                     .rect = {setup.headLefts[i], 36, 0, 0},
-                                    .bold = true});
+                                    .bold = true})
+            ->setToolTip(help::tooltip(kHeadTopics[i]));
     for (size_t row = 0; row < kLengths.size(); ++row) {
         const int length = kLengths[row];
         const int top = 56 + 24 * int(row);
@@ -62,7 +68,8 @@ LengthStatsGrid::LengthStatsGrid(QWidget* panel, const LengthStatsGridSetup& set
                                     .background = setup.headingBackground,
                                     .foreground = setup.headingForeground,
                                     .bold = true,
-                                    .align = Qt::AlignCenter});
+                                    .align = Qt::AlignCenter})
+            ->setToolTip(help::lengthTooltip(length));
         for (int column = 0; column < ColumnCount; ++column) {
             const bool index = column == Index;
             m_values[size_t(column)][row] = controls::makeLabel(
@@ -74,6 +81,8 @@ LengthStatsGrid::LengthStatsGrid(QWidget* panel, const LengthStatsGridSetup& set
                         .foreground = index ? palette::kGreen : palette::kYellow,
                         .bold = true,
                         .align = Qt::AlignCenter});
+            m_values[size_t(column)][row]->setToolTip(
+                help::tooltip(kHeadTopics[size_t(column) + 1]));
         }
     }
 }

@@ -1,5 +1,6 @@
 // The command column, the parts of the EASY layout that only the wide window
 // shows, and the hidden command buttons.
+#include "ui/parts/AnalysisPage.h"
 #include "ui/parts/Banner.h"
 #include "ui/parts/ClassicStatsGrid.h"
 #include "ui/parts/ClickableLabel.h"
@@ -122,6 +123,15 @@ void TEASY::buildStatisticsTabs() {
                                        .headTop = 200,
                                        .firstRowTop = 224});
     m_tabs->addTab(classic, QStringLiteral("Statistiche Classiche"));
+
+    m_tabs->addTab(
+        new AnalysisPage(m_session.current(), m_session.saved(),
+                         {.background = palette::kBlack,
+                          .captionColour = palette::kYellow,
+                          .headings = {QStringLiteral("ATTUALE"), QStringLiteral("SALVATA")},
+                          .headingBackgrounds = {palette::kYellow, palette::kYellow},
+                          .headingForegrounds = {palette::kBlack, palette::kBlack}}),
+        QStringLiteral("Analisi"));
 
     finishStatisticsTabs();
 }

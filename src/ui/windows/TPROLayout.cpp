@@ -1,5 +1,6 @@
 // The parts of the PRO layout that only the wide window shows, and the
 // hidden command buttons.
+#include "ui/parts/AnalysisPage.h"
 #include "ui/parts/Banner.h"
 #include "ui/parts/ClassicStatsGrid.h"
 #include "ui/parts/ClickableLabel.h"
@@ -164,6 +165,16 @@ void TPRO::buildStatisticsTabs() {
                                       .left = 130,
                                       .headLefts = {138, 167, 197, 222}});
     m_tabs->addTab(lengths, QStringLiteral("Lunghezze"));
+
+    m_tabs->addTab(
+        new AnalysisPage(m_session.seriesFor(Direction::Clockwise),
+                         m_session.seriesFor(Direction::CounterClockwise),
+                         {.background = palette::kYellow,
+                          .captionColour = palette::kBlack,
+                          .headings = {QStringLiteral("ORARI"), QStringLiteral("ANTIORARI")},
+                          .headingBackgrounds = {palette::kGreen, palette::kMaroon},
+                          .headingForegrounds = {palette::kLime, palette::kYellow}}),
+        QStringLiteral("Analisi"));
 
     finishStatisticsTabs();
 }

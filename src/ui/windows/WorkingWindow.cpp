@@ -11,6 +11,7 @@
 #include "ui/parts/WebPages.h"
 #include "ui/parts/WindowActions.h"
 #include "ui/parts/WindowParts.h"
+#include "ui/windows/TGUIDA.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -51,6 +52,8 @@ WorkingWindow::WorkingWindow(std::unique_ptr<WorkingSession> session, const Work
     m_keyboard = new KeyboardFlow(this, m_entry->entry());
     // Over the title of the top chart, where the eyes go after a launch.
     new EntryNotice(this, *m_session, *m_entry, {5, 129, 360, 16});
+    // Beside the session buttons, the one free place both layouts share.
+    TGUIDA::attachTo(this, {519, 45, 33, 25});
     // FormCreate: the narrow layout, statistics out of sight.
     setFixedSize(kNarrowWidth, look.height);
 }

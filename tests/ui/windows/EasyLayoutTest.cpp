@@ -115,17 +115,18 @@ private slots:
                  Qt::NoFocus);
     }
 
-    void window_isGrayAndNarrow_withTwoTabs_andTheLayoutsColours() {
+    void window_isGrayAndNarrow_withThreeTabs_andTheLayoutsColours() {
         TEASY window;
         WindowDriver easy(window);
         QCOMPARE(window.windowTitle(), QStringLiteral("Rotamind EASY"));
         QCOMPARE(window.size(), QSize(410, 622));
         QCOMPARE(window.palette().color(QPalette::Window), QColor(128, 128, 128));
         auto* tabs = easy.control<QTabWidget>("PageControl1");
-        QCOMPARE(tabs->count(), 2);
+        QCOMPARE(tabs->count(), 3);
         QCOMPARE(tabs->currentIndex(), 0);
         QCOMPARE(tabs->tabText(0), QStringLiteral("Statistiche Classiche"));
-        QCOMPARE(tabs->tabText(1), QStringLiteral(" ???"));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("Analisi"));
+        QCOMPARE(tabs->tabText(2), QStringLiteral(" ???"));
         QCOMPARE(easy.background("Classiche"), QColor(0, 0, 0));
         QCOMPARE(easy.background("List1"), QColor(192, 192, 192));
         QCOMPARE(easy.background("List2"), QColor(255, 0, 255));

@@ -181,7 +181,8 @@ private slots:
         QCOMPARE(tabs->currentIndex(), 0);
         QCOMPARE(tabs->tabText(0), QStringLiteral("Statistiche Classiche"));
         QCOMPARE(tabs->tabText(1), QStringLiteral("Lunghezze"));
-        QCOMPARE(tabs->tabText(2), QStringLiteral(" ???"));
+        QCOMPARE(tabs->tabText(2), QStringLiteral("Analisi"));
+        QCOMPARE(tabs->tabText(3), QStringLiteral(" ???"));
     }
 
     void hiddenCommands_runTheirHandlers() {
