@@ -136,6 +136,25 @@ void pageNext(QPainter& p) {
     p.drawPath(arrow);
 }
 
+// A hooked arrow turning back to the left: the change before. Mirrored, the
+// same arrow goes forward again for redo.
+void undoArrow(QPainter& p) {
+    QPainterPath hook;
+    hook.moveTo(12.5, 14.0);
+    hook.cubicTo(16.0, 8.0, 12.0, 4.5, 6.0, 5.5);
+    p.setPen(pen(kBlue, 2.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(hook);
+    QPainterPath head;
+    head.moveTo(0.8, 5.8);
+    head.lineTo(7.0, 1.0);
+    head.lineTo(7.0, 10.5);
+    head.closeSubpath();
+    p.setPen(pen(QColor(10, 40, 110), 0.8));
+    p.setBrush(kBlue);
+    p.drawPath(head);
+}
+
 void autosave(QPainter& p) {
     p.setPen(pen(QColor(10, 30, 90), 1.0));
     p.setBrush(kBlue);
@@ -225,7 +244,8 @@ QStringList iconNames() {
             QStringLiteral("delete-last"),    QStringLiteral("page-previous"),
             QStringLiteral("page-next"),      QStringLiteral("autosave"),
             QStringLiteral("contact"),        QStringLiteral("on-off"),
-            QStringLiteral("exit"),           QStringLiteral("app")};
+            QStringLiteral("exit"),           QStringLiteral("app"),
+            QStringLiteral("undo"),           QStringLiteral("redo")};
 }
 
 QImage iconImage(const QString& name) {
@@ -244,6 +264,8 @@ QImage iconImage(const QString& name) {
         {QStringLiteral("on-off"), [] { return drawn(onOff); }},
         {QStringLiteral("exit"), [] { return drawn(exitDoor); }},
         {QStringLiteral("app"), [] { return appIcon(16); }},
+        {QStringLiteral("undo"), [] { return drawn(undoArrow); }},
+        {QStringLiteral("redo"), [] { return drawn(undoArrow).mirrored(true, false); }},
     };
     const auto it = makers.find(name);
     return it == makers.end() ? QImage() : it.value()();

@@ -140,6 +140,13 @@ void WorkingSession::insertAt(Series& series, qsizetype row, int distanceClass) 
     series.insertAt(row, distanceClass);
 }
 
+void WorkingSession::takeBackLaunch(Direction direction, bool withClass) {
+    const ChangeScope change(*this);
+    emit launchTakenBack(direction);
+    if (withClass)
+        seriesFor(direction).removeLast();
+}
+
 void WorkingSession::restoreEntry(const LaunchEntry& entry) {
     const ChangeScope change(*this);
     m_entry = entry;

@@ -90,6 +90,10 @@ public:
     void load(Series& series, std::vector<std::int8_t> classes);
     // Puts a class back at `row` (0..count), as before a delete there.
     void insertAt(Series& series, qsizetype row, int distanceClass);
+    // Takes back the last launch registered in `direction`, the undo of a
+    // registration: its class, if it brought one, leaves the series whatever
+    // the series' length. The entry is put back with restoreEntry.
+    void takeBackLaunch(Direction direction, bool withClass);
     // Puts the whole entry back as it was (undo, a restored session).
     void restoreEntry(const LaunchEntry& entry);
     // The series was written to a session file as it is now.
@@ -103,6 +107,9 @@ signals:
     // A launch of `number` in `direction` is about to be registered; a class,
     // if the pair has one, follows as an append to seriesFor(direction).
     void launchStarting(const QString& number, Direction direction);
+    // The last launch in `direction` was taken back; its class, if it had
+    // one, leaves seriesFor(direction) right after.
+    void launchTakenBack(Direction direction);
     void changeStarted();
     void changeFinished();
     // The series at `index` is in a session file as it is now.

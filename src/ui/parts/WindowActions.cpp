@@ -1,5 +1,6 @@
 #include "ui/parts/WindowActions.h"
 
+#include "history/SessionHistory.h"
 #include "session/WorkingSession.h"
 #include "ui/parts/BettingAidPanel.h"
 #include "ui/parts/ClassicStatsGrid.h"
@@ -43,9 +44,9 @@ void showStatistics(QWidget& window, const Series& series, ClassicStatsGrid& cla
 }
 
 void loadSeries(const SessionCommands& commands, QWidget* window, QFileDialog& dialog,
-                WorkingSession& session, Series& series) {
+                SessionHistory& history, Series& series) {
     if (std::optional<SessionClasses> classes = commands.loadClasses(window, dialog))
-        session.load(series, std::move(*classes));
+        history.load(series, std::move(*classes));
 }
 
 } // namespace rotamind::actions

@@ -12,6 +12,7 @@ class ClassicStatsGrid;
 class LengthStatsGrid;
 class Series;
 class SessionCommands;
+class SessionHistory;
 class WheelPicturePanel;
 class WorkingSession;
 
@@ -38,11 +39,11 @@ void showLastNumber(BettingAidPanel& aid, const WorkingSession& session);
 void showStatistics(QWidget& window, const Series& series, ClassicStatsGrid& classic,
                     LengthStatsGrid* lengths);
 
-// Replaces `series` with the session file chosen in `dialog`. A cancelled
-// dialog or a refused file (the reader reports it) leaves the series exactly
-// as it was.
+// Replaces `series` with the session file chosen in `dialog`, a change that
+// can be undone. A cancelled dialog or a refused file (the reader reports it)
+// leaves the series exactly as it was.
 void loadSeries(const SessionCommands& commands, QWidget* window, QFileDialog& dialog,
-                WorkingSession& session, Series& series);
+                SessionHistory& history, Series& series);
 
 } // namespace actions
 } // namespace rotamind

@@ -1,5 +1,6 @@
 #include "ui/windows/TEASY.h"
 
+#include "history/SessionHistory.h"
 #include "ui/parts/BettingAidPanel.h"
 #include "ui/parts/ClassicStatsGrid.h"
 #include "ui/parts/ClickableLabel.h"
@@ -83,7 +84,9 @@ TEASY::TEASY(QWidget* parent)
                      .aid = {.pictureButtonName = QStringLiteral("SpeedButton7"),
                              .buttonTop = 36,
                              .windowRect = {8, 76, 193, 29},
-                             .withOpposite = false}},
+                             .withOpposite = false},
+                     .seriesNames = {QStringLiteral("della sessione attuale"),
+                                     QStringLiteral("della sessione salvata")}},
                     parent),
       m_session(static_cast<EasySession&>(workingSession())) {
     m_current = new SeriesBlock(this, m_session.current(), currentSetup());
@@ -95,6 +98,8 @@ TEASY::TEASY(QWidget* parent)
     buildHiddenCommands();
     buildKeys();
     wire();
+    // In the same places as in PRO, between the two columns of session buttons.
+    addUndoControls({519, 45, 16, 25}, {536, 45, 16, 25});
 }
 
 TEASY::~TEASY() = default;
@@ -116,11 +121,11 @@ void TEASY::wire() {
 // ---- recording: both directions feed the one current session ----
 
 void TEASY::SpeedButton1Click() {
-    m_session.deleteLastOfCurrent();
+    history().deleteLast(m_session.current(), Direction::Clockwise);
 }
 
 void TEASY::List1DblClick() {
-    m_session.deleteAt(m_session.current(), m_current->selectedRow());
+    history().deleteAt(m_session.current(), m_current->selectedRow());
 }
 
 void TEASY::Button1Click() {
@@ -142,11 +147,11 @@ void TEASY::SpeedButton5Click() {
 }
 
 void TEASY::AZZERAClick() {
-    m_session.clear(m_session.current());
+    history().clear(m_session.current());
 }
 
 void TEASY::SpeedButton8Click() {
-    m_session.clear(m_session.saved());
+    history().clear(m_session.saved());
 }
 
 // ---- betting aid and wheel picture ----
@@ -183,11 +188,11 @@ void TEASY::Button3Click() {
 }
 
 void TEASY::Button4Click() {
-    actions::loadSeries(*m_commands, this, *m_openCurrent, m_session, m_session.current());
+    actions::loadSeries(*m_commands, this, *m_openCurrent, history(), m_session.current());
 }
 
 void TEASY::Button8Click() {
-    actions::loadSeries(*m_commands, this, *m_openSaved, m_session, m_session.saved());
+    actions::loadSeries(*m_commands, this, *m_openSaved, history(), m_session.saved());
 }
 
 // ---- site, croupier and web pages ----

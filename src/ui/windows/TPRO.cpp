@@ -1,5 +1,6 @@
 #include "ui/windows/TPRO.h"
 
+#include "history/SessionHistory.h"
 #include "ui/parts/BettingAidPanel.h"
 #include "ui/parts/ClassicStatsGrid.h"
 #include "ui/parts/ClickableLabel.h"
@@ -73,7 +74,9 @@ TPRO::TPRO(QWidget* parent)
                      .aid = {.pictureButtonName = QStringLiteral("SpeedButton4"),
                              .buttonTop = 32,
                              .windowRect = {8, 68, 193, 24},
-                             .withOpposite = true}},
+                             .withOpposite = true},
+                     .seriesNames = {QStringLiteral("degli spin orari"),
+                                     QStringLiteral("degli spin antiorari")}},
                     parent),
       m_session(static_cast<ProSession&>(workingSession())) {
     m_clockwise = new SeriesBlock(this, m_session.seriesFor(Direction::Clockwise),
@@ -90,6 +93,8 @@ TPRO::TPRO(QWidget* parent)
     buildHiddenCommands();
     buildKeys();
     wire();
+    // Between the load and the chart-save buttons, round the automatic-save one.
+    addUndoControls({519, 45, 16, 25}, {536, 45, 16, 25});
 }
 
 TPRO::~TPRO() {
@@ -131,18 +136,18 @@ void TPRO::wire() {
 // ---- recording ----
 
 void TPRO::SpeedButton1Click() {
-    m_session.deleteLast(m_session.seriesFor(Direction::Clockwise), Direction::Clockwise);
+    history().deleteLast(m_session.seriesFor(Direction::Clockwise), Direction::Clockwise);
 }
 void TPRO::SpeedButton2Click() {
-    m_session.deleteLast(m_session.seriesFor(Direction::CounterClockwise),
+    history().deleteLast(m_session.seriesFor(Direction::CounterClockwise),
                          Direction::CounterClockwise);
 }
 
 void TPRO::List1DblClick() {
-    m_session.deleteAt(m_session.seriesFor(Direction::Clockwise), m_clockwise->selectedRow());
+    history().deleteAt(m_session.seriesFor(Direction::Clockwise), m_clockwise->selectedRow());
 }
 void TPRO::List2DblClick() {
-    m_session.deleteAt(m_session.seriesFor(Direction::CounterClockwise),
+    history().deleteAt(m_session.seriesFor(Direction::CounterClockwise),
                        m_counterClockwise->selectedRow());
 }
 
@@ -175,7 +180,7 @@ void TPRO::refreshCounterStatistics() {
 }
 
 void TPRO::AZZERAClick() {
-    m_session.resetAll();
+    history().clearAll();
 }
 
 // ---- betting aid and wheel picture ----

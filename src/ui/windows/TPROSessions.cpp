@@ -83,12 +83,12 @@ void TPRO::Button10Click() {
 }
 
 void TPRO::Button8Click() {
-    actions::loadSeries(*m_commands, this, *m_loadClockwise, m_session,
+    actions::loadSeries(*m_commands, this, *m_loadClockwise, history(),
                         m_session.seriesFor(Direction::Clockwise));
 }
 
 void TPRO::Button1Click() {
-    actions::loadSeries(*m_commands, this, *m_loadCounter, m_session,
+    actions::loadSeries(*m_commands, this, *m_loadCounter, history(),
                         m_session.seriesFor(Direction::CounterClockwise));
 }
 

@@ -1,5 +1,6 @@
 #include "ui/windows/WorkingWindow.h"
 
+#include "history/SessionHistory.h"
 #include "ui/parts/Banner.h"
 #include "ui/parts/ClickableLabel.h"
 #include "ui/parts/EntryArea.h"
@@ -8,6 +9,7 @@
 #include "ui/parts/SeriesBlock.h"
 #include "ui/parts/SessionCommands.h"
 #include "ui/parts/SiteFields.h"
+#include "ui/parts/UndoControls.h"
 #include "ui/parts/WebPages.h"
 #include "ui/parts/WindowActions.h"
 #include "ui/parts/WindowParts.h"
@@ -36,7 +38,8 @@ WorkingWindow::WorkingWindow(std::unique_ptr<WorkingSession> session, const Work
                              QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
-      m_commands(std::make_unique<SessionCommands>()), m_session(std::move(session)) {
+      m_commands(std::make_unique<SessionCommands>()), m_session(std::move(session)),
+      m_history(std::make_unique<SessionHistory>(*m_session, look.seriesNames)) {
     setObjectName(look.name);
     setWindowTitle(look.title);
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
@@ -53,7 +56,7 @@ WorkingWindow::WorkingWindow(std::unique_ptr<WorkingSession> session, const Work
     // Over the title of the top chart, where the eyes go after a launch.
     new EntryNotice(this, *m_session, *m_entry, {5, 129, 360, 16});
     // Beside the session buttons, the one free place both layouts share.
-    TGUIDA::attachTo(this, {519, 45, 33, 25});
+    TGUIDA::attachTo(this, {519, 150, 33, 25});
     // FormCreate: the narrow layout, statistics out of sight.
     setFixedSize(kNarrowWidth, look.height);
 }
@@ -64,6 +67,10 @@ void WorkingWindow::addWheelPicture() {
     m_picture = new WheelPicturePanel(this);
     connect(m_picture, &WheelPicturePanel::clicked, this, &WorkingWindow::Panel2Click);
     connect(m_picture->picture(), &ClickableLabel::clicked, this, &WorkingWindow::ImageXClick);
+}
+
+void WorkingWindow::addUndoControls(const QRect& undoRect, const QRect& redoRect) {
+    new UndoControls(this, *m_history, undoRect, redoRect);
 }
 
 void WorkingWindow::addBanner(int captionTop) {
@@ -126,13 +133,13 @@ void WorkingWindow::turnPage(SeriesBlock& block, int step) {
 // ---- recording ----
 
 void WorkingWindow::Button11Click() {
-    m_session->pressRegister();
+    m_history->pressRegister();
 }
 void WorkingWindow::Button6Click() {
-    m_session->registerLaunch(Direction::Clockwise);
+    m_history->registerLaunch(Direction::Clockwise);
 }
 void WorkingWindow::Button7Click() {
-    m_session->registerLaunch(Direction::CounterClockwise);
+    m_history->registerLaunch(Direction::CounterClockwise);
 }
 
 void WorkingWindow::SpeedButton3Click() {

@@ -6,8 +6,10 @@
 #include "ui/parts/WheelPicturePanel.h"
 
 #include <QColor>
+#include <QRect>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 #include <span>
 
@@ -20,6 +22,7 @@ namespace rotamind {
 class EntryArea;
 class SeriesBlock;
 class SessionCommands;
+class SessionHistory;
 class SiteFields;
 
 // What tells the two working windows apart at the level they share.
@@ -29,6 +32,8 @@ struct WorkingWindowLook {
     QColor colour{};
     int height = 624;
     BettingAidSetup aid{};
+    // The series by place as undo and redo name them ("degli spin orari").
+    std::array<QString, WorkingSession::kSeriesCount> seriesNames{};
 };
 
 // What PRO and EASY share: the entry and "REGISTRA", the betting aid and the
@@ -76,6 +81,10 @@ protected:
                   QWidget* parent);
 
     WorkingSession& workingSession() const { return *m_session; }
+    // Every change of a series goes through here, so that it can be undone.
+    SessionHistory& history() const { return *m_history; }
+    // The UNDO and REDO buttons and their keys; called once the fields exist.
+    void addUndoControls(const QRect& undoRect, const QRect& redoRect);
     // Called once the window's charts exist, so that the picture lies above them.
     void addWheelPicture();
     // The site and croupier fields under their headings, coloured as the window wants.
@@ -110,6 +119,7 @@ protected:
 
 private:
     std::unique_ptr<WorkingSession> m_session;
+    std::unique_ptr<SessionHistory> m_history;
 };
 
 } // namespace rotamind

@@ -70,6 +70,8 @@ const ExpectedControl kControls[] = {
      "Salva grafico",
      "Salva grafico della sessione corrente"},
     {"Button8", "QPushButton", {560, 45, 95, 25}, "Carica sessione", "Carica sessione salvata"},
+    {"UNDO", "QToolButton", {519, 45, 16, 25}, nullptr, "Annulla (Ctrl+Z)"},
+    {"REDO", "QToolButton", {536, 45, 16, 25}, nullptr, "Ripeti (Ctrl+Y)"},
     {"Label64", "QLabel", {416, 140, 95, 13}, "Sito Gaming", nullptr},
     {"Edit1", "QLineEdit", {416, 155, 95, 21}, "William Hill", nullptr},
     {"Label63", "QLabel", {560, 140, 95, 13}, "Nome Croupier", nullptr},

@@ -94,6 +94,8 @@ const ExpectedControl kControls[] = {
      "Salva grafico",
      "Salva grafico SPIN ANTIORARI"},
     {"SpeedButton10", "QToolButton", {519, 75, 33, 25}, nullptr, "Gestione salvataggi automatici"},
+    {"UNDO", "QToolButton", {519, 45, 16, 25}, nullptr, "Annulla (Ctrl+Z)"},
+    {"REDO", "QToolButton", {536, 45, 16, 25}, nullptr, "Ripeti (Ctrl+Y)"},
     {"Label64", "QLabel", {416, 140, 95, 13}, "Sito Gaming", nullptr},
     {"Edit1", "QLineEdit", {416, 155, 95, 21}, "Bet365", nullptr},
     {"Label63", "QLabel", {560, 140, 95, 13}, "Nome Croupier", nullptr},
