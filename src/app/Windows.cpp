@@ -1,6 +1,7 @@
 #include "app/Windows.h"
 
 #include "app/TINTRO.h"
+#include "ui/windows/TARCHIVIO.h"
 #include "ui/windows/TAZZERAPRO.h"
 #include "ui/windows/TEASY.h"
 #include "ui/windows/TPRO.h"
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <QObject>
 #include <QScreen>
+#include <QStandardPaths>
 
 namespace rotamind {
 
@@ -39,6 +41,15 @@ Windows::Windows()
                      [this] { show(m_easyShown); });
     QObject::connect(m_easy.get(), &TEASY::proRequested, m_pro.get(), [this] { show(m_proShown); });
 
+    const auto showArchive = [this] {
+        TARCHIVIO& window = archive();
+        window.show();
+        window.raise();
+        window.activateWindow();
+    };
+    QObject::connect(m_pro.get(), &TPRO::archiveRequested, m_pro.get(), showArchive);
+    QObject::connect(m_easy.get(), &TEASY::archiveRequested, m_easy.get(), showArchive);
+
     QObject::connect(m_pro.get(), &TPRO::formClosed, m_intro.get(), [this] { end(); });
     QObject::connect(m_easy.get(), &TEASY::formClosed, m_intro.get(), [this] { end(); });
     QObject::connect(m_intro.get(), &TINTRO::closed, m_intro.get(),
@@ -46,6 +57,28 @@ Windows::Windows()
 }
 
 Windows::~Windows() = default;
+
+QString Windows::archivePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/archive.sqlite");
+}
+
+TARCHIVIO& Windows::archive() {
+    if (m_archive)
+        return *m_archive;
+    m_archive = std::make_unique<TARCHIVIO>(archivePath());
+    // A series loaded from the archive is shown where it went: EASY takes
+    // PRO's place as its own "Easy" button would have it.
+    QObject::connect(m_archive.get(), &TARCHIVIO::savedSessionLoadRequested, m_easy.get(),
+                     [this](const ArchiveCatalog::Classes& classes) {
+                         m_easy->session().load(m_easy->session().saved(), classes);
+                         if (!m_easy->isVisible()) {
+                             m_pro->hide();
+                             show(m_easyShown);
+                         }
+                     });
+    return *m_archive;
+}
 
 void Windows::start() {
     if (const QScreen* screen = m_intro->screen())

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 class QWidget;
 
 namespace rotamind {
 
+class TARCHIVIO;
 class TAZZERAPRO;
 class TEASY;
 class TINTRO;
@@ -31,6 +34,11 @@ public:
     TAZZERAPRO& resetConfirmation() const { return *m_resetConfirmation; }
     TEASY& easy() const { return *m_easy; }
     TSALVA& autoSave() const { return *m_autoSave; }
+    // The archive window, made the first time a working window asks for it.
+    TARCHIVIO& archive();
+    // Where the session archive lives: the user's data folder, so that
+    // $XDG_DATA_HOME moves it.
+    static QString archivePath();
 
 private:
     // A working window shown for the first time is centred over the launcher;
@@ -49,6 +57,7 @@ private:
     std::unique_ptr<TAZZERAPRO> m_resetConfirmation;
     std::unique_ptr<TEASY> m_easy;
     std::unique_ptr<TSALVA> m_autoSave;
+    std::unique_ptr<TARCHIVIO> m_archive;
     WorkingWindow m_proShown;
     WorkingWindow m_easyShown;
 };

@@ -2,6 +2,7 @@
 
 #include "ui/parts/Banner.h"
 #include "ui/parts/ClickableLabel.h"
+#include "ui/parts/Controls.h"
 #include "ui/parts/EntryArea.h"
 #include "ui/parts/Palette.h"
 #include "ui/parts/SeriesBlock.h"
@@ -61,6 +62,13 @@ void WorkingWindow::addSiteFields(const QColor& headingBackground,
         {.headingBackground = headingBackground, .headingForeground = headingForeground});
     connect(m_site, &SiteFields::siteClicked, this, &WorkingWindow::Edit1Click);
     connect(m_site, &SiteFields::croupierClicked, this, &WorkingWindow::Edit2Click);
+}
+
+void WorkingWindow::addArchiveButton(const QRect& rect) {
+    QToolButton* archive =
+        controls::makeIconButton(this, QStringLiteral("ARCHIVIO"), QStringLiteral("archive"), rect,
+                                 QStringLiteral("Archivio sessioni"));
+    connect(archive, &QToolButton::clicked, this, &WorkingWindow::archiveRequested);
 }
 
 QTabWidget* WorkingWindow::addStatisticsTabs() {

@@ -66,6 +66,8 @@ public slots:
 signals:
     // The window was closed: the program ends.
     void formClosed();
+    // "ARCHIVIO": the shell shows the archive window.
+    void archiveRequested();
 
 protected:
     WorkingWindow(std::unique_ptr<WorkingSession> session, const WorkingWindowLook& look,
@@ -78,6 +80,8 @@ protected:
     void addSiteFields(const QColor& headingBackground, const QColor& headingForeground);
     // The banner under the session area, with its caption line at captionTop.
     void addBanner(int captionTop);
+    // "ARCHIVIO", where the window's layout has room for it.
+    void addArchiveButton(const QRect& rect);
     // The statistics tabs and the contact page; the window adds its pages between.
     QTabWidget* addStatisticsTabs();
     void finishStatisticsTabs();

@@ -70,6 +70,7 @@ const ExpectedControl kControls[] = {
      "Salva grafico",
      "Salva grafico della sessione corrente"},
     {"Button8", "QPushButton", {560, 45, 95, 25}, "Carica sessione", "Carica sessione salvata"},
+    {"ARCHIVIO", "QToolButton", {519, 105, 33, 25}, nullptr, "Archivio sessioni"},
     {"Label64", "QLabel", {416, 140, 95, 13}, "Sito Gaming", nullptr},
     {"Edit1", "QLineEdit", {416, 155, 95, 21}, "William Hill", nullptr},
     {"Label63", "QLabel", {560, 140, 95, 13}, "Nome Croupier", nullptr},

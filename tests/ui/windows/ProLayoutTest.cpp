@@ -94,6 +94,7 @@ const ExpectedControl kControls[] = {
      "Salva grafico",
      "Salva grafico SPIN ANTIORARI"},
     {"SpeedButton10", "QToolButton", {519, 75, 33, 25}, nullptr, "Gestione salvataggi automatici"},
+    {"ARCHIVIO", "QToolButton", {519, 105, 33, 25}, nullptr, "Archivio sessioni"},
     {"Label64", "QLabel", {416, 140, 95, 13}, "Sito Gaming", nullptr},
     {"Edit1", "QLineEdit", {416, 155, 95, 21}, "Bet365", nullptr},
     {"Label63", "QLabel", {560, 140, 95, 13}, "Nome Croupier", nullptr},

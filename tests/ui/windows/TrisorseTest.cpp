@@ -79,7 +79,8 @@ private slots:
                                "delete-last",    "page-previous",
                                "page-next",      "autosave",
                                "contact",        "on-off",
-                               "exit",           "app"};
+                               "exit",           "app",
+                               "archive"};
         for (const char* icon : icons) {
             const QString path = QStringLiteral(":/icons/%1.png").arg(QLatin1String(icon));
             QTest::newRow(icon) << path << QSize(16, 16) << QByteArray("png");
