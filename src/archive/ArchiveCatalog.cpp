@@ -4,6 +4,7 @@
 
 #include <QAtomicInteger>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -32,9 +33,10 @@ ArchiveCatalog::~ArchiveCatalog() {
     close();
 }
 
+// The connection lives for one read only. A connection follows its file, not
+// its path: kept open, it would go on reading a file the recorder has removed
+// or moved aside, and share the WAL index of the new file made at that path.
 bool ArchiveCatalog::open(QString* error) {
-    if (m_database.isOpen())
-        return true;
     m_database = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_connection);
     m_database.setDatabaseName(m_path);
     // Read-only: SQLite would otherwise create a missing file, and a reader has
@@ -57,12 +59,8 @@ void ArchiveCatalog::close() {
 
 ArchiveCatalog::Listing ArchiveCatalog::sessions() {
     Listing listing;
-    // A file deleted while the window was open is still readable through the
-    // old connection; what the user sees should be what is on disk now.
-    if (!QFileInfo::exists(m_path)) {
-        close();
+    if (!QFileInfo::exists(m_path))
         return listing;
-    }
     const auto failed = [&listing](const QString& reason) {
         listing.status = Status::Failed;
         listing.error = reason;
@@ -72,6 +70,7 @@ ArchiveCatalog::Listing ArchiveCatalog::sessions() {
     QString error;
     if (!open(&error))
         return failed(error);
+    const auto done = qScopeGuard([this] { close(); });
 
     // Forward only: ten thousand rows are copied once into the listing and
     // never scrolled back.
@@ -88,7 +87,7 @@ ArchiveCatalog::Listing ArchiveCatalog::sessions() {
     if (version > archive_schema::kVersion)
         return failed(u"archivio di una versione più recente del programma"_s);
 
-    if (!query.exec(u"SELECT id, mode, site, croupier, started, count0, count1, launches "
+    if (!query.exec(u"SELECT id, mode, site, croupier, started, count0, count1 "
                     "FROM session ORDER BY started DESC, id DESC"_s))
         return failed(query.lastError().text());
     while (query.next()) {
@@ -100,7 +99,6 @@ ArchiveCatalog::Listing ArchiveCatalog::sessions() {
         session.croupier = query.value(3).toString();
         session.started = query.value(4).toString();
         session.counts = {query.value(5).toLongLong(), query.value(6).toLongLong()};
-        session.launches = query.value(7).toLongLong();
     }
     if (query.lastError().isValid())
         return failed(query.lastError().text());
@@ -117,6 +115,7 @@ std::variant<ArchiveCatalog::Classes, QString> ArchiveCatalog::classes(qint64 se
     QString error;
     if (!open(&error))
         return error;
+    const auto done = qScopeGuard([this] { close(); });
     // One snapshot for the count and the items: the recorder may be adding to
     // this very session meanwhile.
     if (!m_database.transaction())

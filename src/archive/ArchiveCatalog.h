@@ -11,9 +11,9 @@
 
 namespace rotamind {
 
-// The reading side of the session archive: its own connection to the file,
-// opened read-only, so that looking at the archive can neither create the
-// file nor disturb the program that records into it.
+// The reading side of the session archive: a connection of its own to the
+// file, opened read-only for each read, so that looking at the archive can
+// neither create the file nor disturb the program that records into it.
 class ArchiveCatalog final {
 public:
     enum class Status {
@@ -42,8 +42,7 @@ public:
     std::variant<Classes, QString> classes(qint64 sessionId, int series);
 
 private:
-    // Opens the connection on first need and keeps it; false with the reason
-    // when the file is there but refuses to be read.
+    // False with the reason when the file is there but refuses to be read.
     bool open(QString* error);
     void close();
 

@@ -20,8 +20,6 @@ struct ArchivedSession {
     // Classes of series 0 (PRO's clockwise, EASY's current) and series 1
     // (counter-clockwise, saved), 0 and up.
     std::array<qint64, 2> counts{};
-    // Launches registered in the session, with or without a class, 0 and up.
-    qint64 launches = 0;
 };
 
 } // namespace rotamind

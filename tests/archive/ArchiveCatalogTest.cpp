@@ -111,6 +111,18 @@ private slots:
                      ArchiveCatalog::Classes(kSession.series[0].begin(), kSession.series[0].end()));
     }
 
+    void fileMovedAsideAndMadeAnew_nextListingReadsTheNewFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("archive.sqlite"));
+        QCOMPARE(writeArchive(path, std::span(&kSession, 1)), QString());
+        ArchiveCatalog catalog(path);
+        QCOMPARE(catalog.sessions().sessions.size(), std::size_t(1));
+        QVERIFY(QFile::rename(path, path + u".old"_s));
+        const StoredSession two[] = {kSession, kSession};
+        QCOMPARE(writeArchive(path, two), QString());
+        QCOMPARE(catalog.sessions().sessions.size(), std::size_t(2));
+    }
+
     void recorderMidChange_listingShowsLastCommit() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("archive.sqlite"));
