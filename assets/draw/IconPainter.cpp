@@ -171,6 +171,18 @@ void autosave(QPainter& p) {
     p.drawLine(QPointF(11.5, 11.5), QPointF(13.3, 11.5));
 }
 
+// A filing drawer pulled half out, with cards standing in it: every session kept.
+void archive(QPainter& p) {
+    p.setPen(pen(QColor(80, 45, 15), 1.0));
+    p.setBrush(QColor(170, 110, 50));
+    p.drawRect(QRectF(1.5, 6.5, 13, 8));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(3.5, 2.5, 4, 5));
+    p.drawRect(QRectF(8.5, 1.5, 4, 6));
+    p.setPen(pen(kInk, 1.6));
+    p.drawLine(QPointF(6.0, 10.5), QPointF(10.0, 10.5));
+}
+
 void contact(QPainter& p) {
     const QRectF letter(0.5, 3.5, 15, 10);
     p.setPen(pen(kInk, 1.0));
@@ -245,7 +257,7 @@ QStringList iconNames() {
             QStringLiteral("page-next"),      QStringLiteral("autosave"),
             QStringLiteral("contact"),        QStringLiteral("on-off"),
             QStringLiteral("exit"),           QStringLiteral("app"),
-            QStringLiteral("undo"),           QStringLiteral("redo")};
+            QStringLiteral("undo"),           QStringLiteral("redo"), QStringLiteral("archive")};
 }
 
 QImage iconImage(const QString& name) {
@@ -266,6 +278,7 @@ QImage iconImage(const QString& name) {
         {QStringLiteral("app"), [] { return appIcon(16); }},
         {QStringLiteral("undo"), [] { return drawn(undoArrow); }},
         {QStringLiteral("redo"), [] { return drawn(undoArrow).mirrored(true, false); }},
+        {QStringLiteral("archive"), [] { return drawn(archive); }},
     };
     const auto it = makers.find(name);
     return it == makers.end() ? QImage() : it.value()();

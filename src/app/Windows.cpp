@@ -4,6 +4,7 @@
 #include "archive/Archive.h"
 #include "archive/ArchiveRecorder.h"
 #include "ui/chart/DistanceChart.h"
+#include "ui/windows/TARCHIVIO.h"
 #include "ui/windows/TAZZERAPRO.h"
 #include "ui/windows/TEASY.h"
 #include "ui/windows/TPRO.h"
@@ -15,6 +16,7 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QScreen>
+#include <QStandardPaths>
 
 namespace rotamind {
 
@@ -50,6 +52,15 @@ Windows::Windows(const QString& archivePath)
                      [this] { show(m_easyShown); });
     QObject::connect(m_easy.get(), &TEASY::proRequested, m_pro.get(), [this] { show(m_proShown); });
 
+    const auto showArchive = [this] {
+        TARCHIVIO& window = archiveWindow();
+        window.show();
+        window.raise();
+        window.activateWindow();
+    };
+    QObject::connect(m_pro.get(), &TPRO::archiveRequested, m_pro.get(), showArchive);
+    QObject::connect(m_easy.get(), &TEASY::archiveRequested, m_easy.get(), showArchive);
+
     QObject::connect(m_pro.get(), &TPRO::formClosed, m_intro.get(), [this] { end(); });
     QObject::connect(m_easy.get(), &TEASY::formClosed, m_intro.get(), [this] { end(); });
     QObject::connect(m_intro.get(), &TINTRO::restoreChosen, m_intro.get(), [this] { restore(); });
@@ -60,6 +71,24 @@ Windows::Windows(const QString& archivePath)
 }
 
 Windows::~Windows() = default;
+
+TARCHIVIO& Windows::archiveWindow() {
+    if (m_archiveWindow)
+        return *m_archiveWindow;
+    m_archiveWindow = std::make_unique<TARCHIVIO>(m_archive->path());
+    // A series loaded from the archive is shown where it went: EASY takes
+    // PRO's place as its own "Easy" button would have it.
+    QObject::connect(m_archiveWindow.get(), &TARCHIVIO::savedSessionLoadRequested, m_easy.get(),
+                     [this](const ArchiveCatalog::Classes& classes) {
+                         // Through the history, so that Ctrl+Z takes the load back.
+                         m_easy->history().load(m_easy->session().saved(), classes);
+                         if (!m_easy->isVisible()) {
+                             m_pro->hide();
+                             show(m_easyShown);
+                         }
+                     });
+    return *m_archiveWindow;
+}
 
 void Windows::start() {
     if (const QScreen* screen = m_intro->screen())

@@ -10,6 +10,7 @@ namespace rotamind {
 
 class Archive;
 class ArchiveRecorder;
+class TARCHIVIO;
 class TAZZERAPRO;
 class TEASY;
 class TINTRO;
@@ -45,6 +46,8 @@ public:
     Archive& archive() const { return *m_archive; }
     ArchiveRecorder& proRecorder() const { return *m_proRecorder; }
     ArchiveRecorder& easyRecorder() const { return *m_easyRecorder; }
+    // The archive window, made the first time a working window asks for it.
+    TARCHIVIO& archiveWindow();
 
 private:
     // A working window shown for the first time is centred over the launcher;
@@ -68,6 +71,7 @@ private:
     std::unique_ptr<ArchiveRecorder> m_proRecorder;
     std::unique_ptr<ArchiveRecorder> m_easyRecorder;
     qint64 m_offeredSession = 0;
+    std::unique_ptr<TARCHIVIO> m_archiveWindow;
     WorkingWindow m_proShown;
     WorkingWindow m_easyShown;
 };

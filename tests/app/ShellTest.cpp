@@ -1,10 +1,13 @@
 // Start-up, the launcher and the confirmed reset, through the real windows.
+#include "../archive/StoredArchive.h"
 #include "../ui/WindowDriver.h"
 
 #include "app/TINTRO.h"
 #include "app/Windows.h"
+#include "archive/Archive.h"
 #include "ui/parts/ClassicStatsGrid.h"
 #include "ui/parts/LengthStatsGrid.h"
+#include "ui/windows/TARCHIVIO.h"
 #include "ui/windows/TAZZERAPRO.h"
 #include "ui/windows/TEASY.h"
 #include "ui/windows/TPRO.h"
@@ -14,6 +17,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -373,6 +377,36 @@ private slots:
         // n1 kept the last number, so the first launch of the new session has a class.
         pro.registerLaunch(numberFor(pro.text("n1").toInt(), O, 2), O);
         QCOMPARE(pro.items("List1"), QStringList{QStringLiteral("2")});
+    }
+
+    void archiveFromPro_loadLandsInEasysSavedSessionAndEasyTakesOver() {
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        const QString path = Archive::defaultPath();
+        QVERIFY(path.startsWith(data.path()));
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        const testing::StoredSession stored{QStringLiteral("PRO"),
+                                            QStringLiteral("Bet365"),
+                                            QStringLiteral("Ormilda"),
+                                            QStringLiteral("2026-12-08T21:00:00"),
+                                            {{3, -1, 2}, {-3}}};
+        QCOMPARE(testing::writeArchive(path, std::span(&stored, 1)), QString());
+
+        Windows windows;
+        windows.start();
+        windows.intro().Button1Click();
+        QVERIFY(QTest::qWaitForWindowExposed(&windows.pro()));
+        WindowDriver pro(windows.pro());
+        pro.click("SpeedButton3");
+        pro.click("ARCHIVIO");
+        QVERIFY(QTest::qWaitForWindowExposed(&windows.archiveWindow()));
+        QTest::mouseClick(windows.archiveWindow().findChild<QPushButton*>(QStringLiteral("Button2")),
+                          Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowExposed(&windows.easy()));
+        QVERIFY(!windows.pro().isVisible());
+        QCOMPARE(WindowDriver(windows.easy()).items("List2"),
+                 (QStringList{QStringLiteral("3"), QStringLiteral("-1"), QStringLiteral("2")}));
+        qunsetenv("XDG_DATA_HOME");
     }
 };
 

@@ -101,6 +101,7 @@ void TEASY::buildSessionArea() {
     m_saveSession = createSessionSaveDialog(this, QStringLiteral("Save2"));
     m_openCurrent = createOpenDialog(this, QStringLiteral("Open1"));
     m_openSaved = createOpenDialog(this, QStringLiteral("Open2"));
+    addArchiveButton({519, 105, 33, 25});
 
     addSiteFields(palette::kGreen, palette::kLime);
     addBanner(609);

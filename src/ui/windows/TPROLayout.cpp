@@ -125,6 +125,7 @@ void TPRO::buildSessionArea() {
         this, QStringLiteral("SpeedButton10"), QStringLiteral("autosave"), {519, 75, 33, 25},
         QStringLiteral("Gestione salvataggi automatici"));
     connect(autoSave, &QToolButton::clicked, this, &TPRO::SpeedButton10Click);
+    addArchiveButton({519, 105, 33, 25});
     addSiteFields(palette::kFuchsia, palette::kBlack);
     addBanner(610);
 }

@@ -3,6 +3,7 @@
 #include "history/SessionHistory.h"
 #include "ui/parts/Banner.h"
 #include "ui/parts/ClickableLabel.h"
+#include "ui/parts/Controls.h"
 #include "ui/parts/EntryArea.h"
 #include "ui/parts/EntryNotice.h"
 #include "ui/parts/Palette.h"
@@ -85,6 +86,13 @@ void WorkingWindow::addSiteFields(const QColor& headingBackground,
         {.headingBackground = headingBackground, .headingForeground = headingForeground});
     connect(m_site, &SiteFields::siteClicked, this, &WorkingWindow::Edit1Click);
     connect(m_site, &SiteFields::croupierClicked, this, &WorkingWindow::Edit2Click);
+}
+
+void WorkingWindow::addArchiveButton(const QRect& rect) {
+    QToolButton* archive =
+        controls::makeIconButton(this, QStringLiteral("ARCHIVIO"), QStringLiteral("archive"), rect,
+                                 QStringLiteral("Archivio sessioni"));
+    connect(archive, &QToolButton::clicked, this, &WorkingWindow::archiveRequested);
 }
 
 QTabWidget* WorkingWindow::addStatisticsTabs() {

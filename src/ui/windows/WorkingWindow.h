@@ -75,6 +75,8 @@ public slots:
 signals:
     // The window was closed: the program ends.
     void formClosed();
+    // "ARCHIVIO": the shell shows the archive window.
+    void archiveRequested();
 
 protected:
     WorkingWindow(std::unique_ptr<WorkingSession> session, const WorkingWindowLook& look,
@@ -91,6 +93,8 @@ protected:
     void addSiteFields(const QColor& headingBackground, const QColor& headingForeground);
     // The banner under the session area, with its caption line at captionTop.
     void addBanner(int captionTop);
+    // "ARCHIVIO", where the window's layout has room for it.
+    void addArchiveButton(const QRect& rect);
     // The statistics tabs and the contact page; the window adds its pages between.
     QTabWidget* addStatisticsTabs();
     void finishStatisticsTabs();

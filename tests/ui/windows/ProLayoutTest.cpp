@@ -96,6 +96,7 @@ const ExpectedControl kControls[] = {
     {"SpeedButton10", "QToolButton", {519, 75, 33, 25}, nullptr, "Gestione salvataggi automatici"},
     {"UNDO", "QToolButton", {519, 45, 16, 25}, nullptr, "Annulla (Ctrl+Z)"},
     {"REDO", "QToolButton", {536, 45, 16, 25}, nullptr, "Ripeti (Ctrl+Y)"},
+    {"ARCHIVIO", "QToolButton", {519, 105, 33, 25}, nullptr, "Archivio sessioni"},
     {"Label64", "QLabel", {416, 140, 95, 13}, "Sito Gaming", nullptr},
     {"Edit1", "QLineEdit", {416, 155, 95, 21}, "Bet365", nullptr},
     {"Label63", "QLabel", {560, 140, 95, 13}, "Nome Croupier", nullptr},

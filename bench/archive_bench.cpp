@@ -1,0 +1,165 @@
+// The archive window's reads on a generated archive: opening it and listing
+// every session, one keystroke in a filter field, and reading one series.
+// The archive is made once per size, in a temporary folder, with sessions of
+// 1,000 launches each.
+#include "archive/ArchiveCatalog.h"
+#include "archive/ArchiveSchema.h"
+#include "archive/ArchiveSessionModel.h"
+
+#include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QVariant>
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+
+using namespace rotamind;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kLaunches = 1000;
+
+bool exec(QSqlQuery& query, const QString& statement) {
+    if (query.exec(statement))
+        return true;
+    qWarning("%s", qPrintable(query.lastError().text()));
+    return false;
+}
+
+// Sessions over a year, in no order of id, at eight sites with sixty croupiers.
+bool fill(QSqlDatabase& database, int sessions) {
+    QString error;
+    if (!archive_schema::configure(database, &error) || !archive_schema::migrate(database, &error))
+        return false;
+    if (!database.transaction())
+        return false;
+    QSqlQuery query(database);
+    query.prepare(u"INSERT INTO session (id, mode, site, croupier, started, changed, ended, "
+                  "count0, count1, launches) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s);
+    static const QString sites[] = {u"Bet365"_s,  u"William Hill"_s, u"Snai"_s,   u"Sisal"_s,
+                                    u"Eurobet"_s, u"Lottomatica"_s,  u"Planet"_s, u"Goldbet"_s};
+    const QDateTime base(QDate(2025, 1, 1), QTime(20, 0));
+    for (int id = 1; id <= sessions; ++id) {
+        const qint64 count0 = 500 + id % 100;
+        const QString started =
+            base.addSecs(qint64(id) * 7919 % (365 * 86400)).toString(Qt::ISODate);
+        query.addBindValue(id);
+        query.addBindValue(id % 3 ? u"PRO"_s : u"EASY"_s);
+        query.addBindValue(sites[id % 8]);
+        query.addBindValue(u"Croupier %1"_s.arg(id % 60));
+        query.addBindValue(started);
+        query.addBindValue(started);
+        query.addBindValue(started);
+        query.addBindValue(count0);
+        query.addBindValue(kLaunches - count0);
+        query.addBindValue(kLaunches + 2);
+        if (!query.exec())
+            return false;
+    }
+    // Every launch of every session in one statement: ten million rows
+    // through bound values would take the generation minutes.
+    return exec(query, u"WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n "
+                       "WHERE i < %1) "
+                       "INSERT INTO item (session_id, series, position, class, number, direction) "
+                       "SELECT s.id, n.i >= s.count0, "
+                       "CASE WHEN n.i < s.count0 THEN n.i ELSE n.i - s.count0 END, "
+                       "CASE WHEN (n.i * 7 + s.id) % 6 < 3 THEN (n.i * 7 + s.id) % 6 - 3 "
+                       "ELSE (n.i * 7 + s.id) % 6 - 2 END, "
+                       "CAST((n.i * 11 + s.id) % 37 AS TEXT), "
+                       "CASE WHEN n.i < s.count0 THEN 'O' ELSE 'A' END "
+                       "FROM session s CROSS JOIN n ORDER BY s.id, n.i"_s.arg(kLaunches - 1)) &&
+           database.commit();
+}
+
+// The path of an archive of `sessions` sessions, made on first use; empty
+// when it could not be made.
+QString archiveOf(int sessions) {
+    static QTemporaryDir folder;
+    static std::map<int, QString> made;
+    if (const auto found = made.find(sessions); found != made.end())
+        return found->second;
+    const QString path = folder.filePath(u"archive-%1.sqlite"_s.arg(sessions));
+    bool filled = false;
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"generator"_s);
+        database.setDatabaseName(path);
+        filled = database.open() && fill(database, sessions);
+    }
+    QSqlDatabase::removeDatabase(u"generator"_s);
+    return made[sessions] = filled ? path : QString();
+}
+
+void BM_OpenAndList(benchmark::State& state) {
+    const QString path = archiveOf(int(state.range(0)));
+    if (path.isEmpty()) {
+        state.SkipWithError("the archive could not be generated");
+        return;
+    }
+    for (auto _ : state) {
+        ArchiveCatalog catalog(path);
+        ArchiveCatalog::Listing listing = catalog.sessions();
+        if (listing.status != ArchiveCatalog::Status::Read ||
+            qsizetype(listing.sessions.size()) != state.range(0)) {
+            state.SkipWithError("the archive was not listed whole");
+            return;
+        }
+        ArchiveSessionModel model;
+        model.setSessions(std::move(listing.sessions));
+        benchmark::DoNotOptimize(model.rowCount());
+    }
+}
+BENCHMARK(BM_OpenAndList)->Arg(100)->Arg(10'000)->Unit(benchmark::kMillisecond);
+
+// One keystroke: the site filter grows by a letter or loses it again, with a
+// croupier filter standing, over every loaded session.
+void BM_Filter(benchmark::State& state) {
+    const QString path = archiveOf(int(state.range(0)));
+    ArchiveCatalog catalog(path);
+    ArchiveSessionModel model;
+    model.setSessions(catalog.sessions().sessions);
+    if (model.totalCount() != state.range(0)) {
+        state.SkipWithError("the archive was not listed whole");
+        return;
+    }
+    const QString typed[] = {u"b"_s, u"be"_s, u"bet"_s, u"be"_s};
+    std::size_t key = 0;
+    for (auto _ : state) {
+        model.setFilter(typed[key++ % std::size(typed)], u"croupier 1"_s);
+        benchmark::DoNotOptimize(model.rowCount());
+    }
+}
+BENCHMARK(BM_Filter)->Arg(100)->Arg(10'000)->Unit(benchmark::kMillisecond);
+
+void BM_ReadSeries(benchmark::State& state) {
+    const QString path = archiveOf(int(state.range(0)));
+    ArchiveCatalog catalog(path);
+    qint64 id = 0;
+    for (auto _ : state) {
+        id = id % state.range(0) + 1;
+        const auto classes = catalog.classes(id, 0);
+        if (!std::holds_alternative<ArchiveCatalog::Classes>(classes)) {
+            state.SkipWithError("a series could not be read");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_ReadSeries)->Arg(100)->Arg(10'000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+// Qt SQL loads its driver as a plugin, which needs an application object.
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

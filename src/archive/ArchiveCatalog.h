@@ -1,0 +1,54 @@
+#pragma once
+
+#include "archive/ArchivedSession.h"
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include <cstdint>
+#include <variant>
+#include <vector>
+
+namespace rotamind {
+
+// The reading side of the session archive: a connection of its own to the
+// file, opened read-only for each read, so that looking at the archive can
+// neither create the file nor disturb the program that records into it.
+class ArchiveCatalog final {
+public:
+    enum class Status {
+        Read,    // the sessions were read (possibly none)
+        Missing, // no archive file yet: nothing has been recorded
+        Failed,  // the file exists but cannot be read; error says why
+    };
+    struct Listing {
+        Status status = Status::Missing;
+        std::vector<ArchivedSession> sessions; // newest first
+        QString error;
+    };
+    using Classes = std::vector<std::int8_t>;
+
+    explicit ArchiveCatalog(QString path);
+    ~ArchiveCatalog();
+    ArchiveCatalog(const ArchiveCatalog&) = delete;
+    ArchiveCatalog& operator=(const ArchiveCatalog&) = delete;
+
+    const QString& path() const { return m_path; }
+
+    // Every session, newest start first (the later id first at the same second).
+    Listing sessions();
+    // The classes (3..-3) of a session's series (0 or 1), oldest first; the
+    // reason in words when the session is gone or its series is incomplete.
+    std::variant<Classes, QString> classes(qint64 sessionId, int series);
+
+private:
+    // False with the reason when the file is there but refuses to be read.
+    bool open(QString* error);
+    void close();
+
+    QString m_path;
+    QString m_connection;
+    QSqlDatabase m_database;
+};
+
+} // namespace rotamind

@@ -1,0 +1,114 @@
+#include "archive/ArchiveSessionModel.h"
+
+#include <QDateTime>
+
+using namespace Qt::StringLiterals;
+
+namespace rotamind {
+
+ArchiveSessionModel::ArchiveSessionModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+int ArchiveSessionModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_shown.size());
+}
+
+int ArchiveSessionModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString ArchiveSessionModel::dateText(const QString& started) {
+    const QDateTime time = QDateTime::fromString(started, Qt::ISODate);
+    return time.isValid() ? time.toString(u"dd-MM-yyyy hh:mm"_s) : started;
+}
+
+QVariant ArchiveSessionModel::data(const QModelIndex& index, int role) const {
+    const ArchivedSession* session = sessionAt(index.row());
+    if (!session || index.column() < 0 || index.column() >= ColumnCount)
+        return {};
+    if (role == Qt::TextAlignmentRole && index.column() >= Series0)
+        return static_cast<int>(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (index.column()) {
+    case Date:
+        // Formatted here rather than at loading: only the rows in sight are
+        // asked, not the ten thousand behind them.
+        return dateText(session->started);
+    case Mode:
+        return session->mode == ArchivedSession::Mode::Easy ? u"EASY"_s : u"PRO"_s;
+    case Site:
+        return session->site;
+    case Croupier:
+        return session->croupier;
+    case Series0:
+        return session->counts[0];
+    case Series1:
+        return session->counts[1];
+    default:
+        return {};
+    }
+}
+
+QVariant ArchiveSessionModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal)
+        return {};
+    static const QString captions[ColumnCount] = {u"Data"_s,     u"Modo"_s,    u"Sito"_s,
+                                                  u"Croupier"_s, u"Serie 1"_s, u"Serie 2"_s};
+    static const QString hints[ColumnCount] = {
+        u"Inizio della sessione"_s,
+        u"Finestra della sessione"_s,
+        {},
+        {},
+        u"Lanci della serie ORARIO (PRO) o ATTUALE (EASY)"_s,
+        u"Lanci della serie ANTIORARIO (PRO) o SALVATA (EASY)"_s};
+    if (section < 0 || section >= ColumnCount)
+        return {};
+    if (role == Qt::DisplayRole)
+        return captions[section];
+    if (role == Qt::ToolTipRole && !hints[section].isEmpty())
+        return hints[section];
+    return {};
+}
+
+void ArchiveSessionModel::setSessions(std::vector<ArchivedSession> sessions) {
+    beginResetModel();
+    m_sessions = std::move(sessions);
+    applyFilter();
+    endResetModel();
+}
+
+void ArchiveSessionModel::setFilter(const QString& site, const QString& croupier) {
+    if (site == m_site && croupier == m_croupier)
+        return;
+    beginResetModel();
+    m_site = site;
+    m_croupier = croupier;
+    applyFilter();
+    endResetModel();
+}
+
+void ArchiveSessionModel::applyFilter() {
+    m_shown.clear();
+    m_shown.reserve(m_sessions.size());
+    for (std::size_t i = 0; i < m_sessions.size(); ++i) {
+        const ArchivedSession& session = m_sessions[i];
+        if (session.site.contains(m_site, Qt::CaseInsensitive) &&
+            session.croupier.contains(m_croupier, Qt::CaseInsensitive))
+            m_shown.push_back(static_cast<int>(i));
+    }
+}
+
+const ArchivedSession* ArchiveSessionModel::sessionAt(int row) const {
+    if (row < 0 || row >= rowCount())
+        return nullptr;
+    return &m_sessions[static_cast<std::size_t>(m_shown[static_cast<std::size_t>(row)])];
+}
+
+int ArchiveSessionModel::rowOf(qint64 sessionId) const {
+    for (std::size_t row = 0; row < m_shown.size(); ++row)
+        if (m_sessions[static_cast<std::size_t>(m_shown[row])].id == sessionId)
+            return static_cast<int>(row);
+    return -1;
+}
+
+} // namespace rotamind

@@ -1,0 +1,251 @@
+#include "ui/windows/TARCHIVIO.h"
+
+#include "archive/ArchiveSessionModel.h"
+#include "ui/parts/CommandTable.h"
+#include "ui/parts/Controls.h"
+#include "ui/parts/LazyFileDialog.h"
+#include "ui/parts/Palette.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+
+using namespace Qt::StringLiterals;
+
+namespace rotamind {
+
+namespace {
+
+const commands::SessionButton<TARCHIVIO> kButtons[] = {
+    {"Button4", "Aggiorna", "Rileggi l'archivio", {512, 6, 80, 25}, &TARCHIVIO::Button4Click},
+    {"Button1",
+     "Esporta sessione",
+     "Esporta la sessione scelta come file di sessione",
+     {8, 366, 120, 25},
+     &TARCHIVIO::Button1Click},
+    {"Button2",
+     "Carica in EASY",
+     "Carica la serie scelta nella sessione salvata di EASY",
+     {376, 366, 120, 25},
+     &TARCHIVIO::Button2Click},
+    {"Button3", "Chiudi", "Chiudi l'archivio", {512, 366, 80, 25}, &TARCHIVIO::Button3Click},
+};
+
+struct FilterField {
+    const char* label;
+    const char* labelName;
+    QRect labelRect;
+    const char* name;
+    QRect rect;
+    const char* hint;
+};
+const FilterField kFilters[] = {
+    {"Sito",
+     "Label1",
+     {8, 8, 44, 21},
+     "Edit1",
+     {56, 8, 170, 21},
+     "Mostra solo le sessioni dei siti che contengono questo testo"},
+    {"Croupier",
+     "Label2",
+     {240, 8, 60, 21},
+     "Edit2",
+     {304, 8, 170, 21},
+     "Mostra solo le sessioni dei croupier che contengono questo testo"},
+};
+
+// Wide enough for "09-12-2026 21:14", a site name and five-digit counts.
+constexpr int kColumnWidths[ArchiveSessionModel::ColumnCount] = {112, 48, 136, 136, 64, 64};
+
+QFileDialog* makeFolderDialog(QWidget* window) {
+    auto* dialog = new QFileDialog(window);
+    dialog->setObjectName(u"Dir1"_s);
+    // Qt's own dialog, as for the other file commands: the same everywhere,
+    // and tests can drive it.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setWindowTitle(u"Rotamind - Esporta sessione"_s);
+    dialog->setSizeGripEnabled(true);
+    dialog->setWindowModality(Qt::WindowModal);
+    return dialog;
+}
+
+std::optional<QString> execFolderDialog(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+} // namespace
+
+TARCHIVIO::TARCHIVIO(const QString& archivePath, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
+      m_catalog(archivePath), m_runFolderDialog(execFolderDialog), m_locale(QLocale::system()) {
+    setObjectName(u"ARCHIVIO"_s);
+    setWindowTitle(u"Rotamind - Archivio sessioni"_s);
+    setWindowIcon(QIcon(u":/icons/app.png"_s));
+    setFont(palette::windowFont());
+    palette::setWindowColour(this, palette::kNavy);
+    setFixedSize(600, 400);
+    m_model = new ArchiveSessionModel(this);
+    buildControls();
+    m_folderDialog = new LazyFileDialog(this, makeFolderDialog);
+    selectionChanged();
+}
+
+TARCHIVIO::~TARCHIVIO() = default;
+
+void TARCHIVIO::buildControls() {
+    commands::buildSessionButtons<TARCHIVIO>(this, kButtons);
+    m_export = findChild<QPushButton*>(u"Button1"_s);
+    m_load = findChild<QPushButton*>(u"Button2"_s);
+    for (const FilterField& filter : kFilters) {
+        controls::makeLabel(this, {.name = QString::fromLatin1(filter.labelName),
+                                   .text = QString::fromUtf8(filter.label),
+                                   .rect = filter.labelRect,
+                                   .foreground = palette::kYellow,
+                                   .bold = true});
+        auto* field = new QLineEdit(this);
+        field->setObjectName(QString::fromLatin1(filter.name));
+        field->setGeometry(filter.rect);
+        field->setToolTip(QString::fromUtf8(filter.hint));
+        field->setClearButtonEnabled(true);
+        connect(field, &QLineEdit::textChanged, this, &TARCHIVIO::EditChange);
+    }
+    m_site = findChild<QLineEdit*>(u"Edit1"_s);
+    m_croupier = findChild<QLineEdit*>(u"Edit2"_s);
+
+    m_grid = new QTableView(this);
+    m_grid->setObjectName(u"Grid1"_s);
+    m_grid->setGeometry(8, 38, 584, 296);
+    m_grid->setModel(m_model);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setAlternatingRowColors(true);
+    m_grid->setWordWrap(false);
+    m_grid->verticalHeader()->hide();
+    // Fixed sizes: measuring ten thousand rows to fit them would cost more
+    // than reading them.
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setDefaultSectionSize(18);
+    for (int column = 0; column < ArchiveSessionModel::ColumnCount; ++column)
+        m_grid->setColumnWidth(column, kColumnWidths[column]);
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &TARCHIVIO::selectionChanged);
+
+    m_state = controls::makeLabel(this, {.name = u"Label3"_s,
+                                         .rect = {8, 340, 584, 16},
+                                         .foreground = palette::kYellow,
+                                         .bold = true});
+    controls::makeLabel(this, {.name = u"Label4"_s,
+                               .text = u"Serie"_s,
+                               .rect = {144, 366, 36, 25},
+                               .foreground = palette::kYellow,
+                               .bold = true});
+    m_series = new QComboBox(this);
+    m_series->setObjectName(u"Combo1"_s);
+    m_series->setGeometry(184, 366, 184, 25);
+    m_series->setToolTip(u"Serie della sessione da caricare in EASY"_s);
+    connect(m_series, &QComboBox::currentIndexChanged, this, &TARCHIVIO::seriesChosen);
+}
+
+void TARCHIVIO::showEvent(QShowEvent* event) {
+    // The archive grows while the working windows record: each showing lists it as it is now.
+    refresh();
+    QWidget::showEvent(event);
+}
+
+void TARCHIVIO::refresh() {
+    showListing(m_catalog.sessions());
+}
+
+void TARCHIVIO::showListing(ArchiveCatalog::Listing listing) {
+    const ArchivedSession* chosen = chosenSession();
+    const qint64 chosenId = chosen ? chosen->id : -1;
+    m_status = listing.status;
+    m_error = listing.error;
+    m_model->setSessions(std::move(listing.sessions));
+    const int row = m_model->rowOf(chosenId);
+    m_grid->selectRow(row >= 0 ? row : 0);
+    selectionChanged();
+    showCount();
+}
+
+void TARCHIVIO::EditChange() {
+    const ArchivedSession* chosen = chosenSession();
+    const qint64 chosenId = chosen ? chosen->id : -1;
+    m_model->setFilter(m_site->text(), m_croupier->text());
+    // The chosen session stays chosen while it is still shown.
+    const int row = m_model->rowOf(chosenId);
+    m_grid->selectRow(row >= 0 ? row : 0);
+    selectionChanged();
+    showCount();
+}
+
+void TARCHIVIO::showCount() {
+    switch (m_status) {
+    case ArchiveCatalog::Status::Missing:
+        m_state->setText(u"L'archivio non esiste ancora: nessuna sessione registrata."_s);
+        return;
+    case ArchiveCatalog::Status::Failed:
+        m_state->setText(u"Archivio non disponibile: %1"_s.arg(m_error));
+        return;
+    case ArchiveCatalog::Status::Read:
+        break;
+    }
+    const qsizetype total = m_model->totalCount();
+    const int shown = m_model->rowCount();
+    const QString noun = total == 1 ? u"sessione"_s : u"sessioni"_s;
+    m_state->setText(shown == total ? u"%1 %2"_s.arg(total).arg(noun)
+                                    : u"%1 di %2 %3"_s.arg(shown).arg(total).arg(noun));
+}
+
+const ArchivedSession* TARCHIVIO::chosenSession() const {
+    const QModelIndex current = m_grid->selectionModel()->currentIndex();
+    return current.isValid() ? m_model->sessionAt(current.row()) : nullptr;
+}
+
+void TARCHIVIO::selectionChanged() {
+    const ArchivedSession* session = chosenSession();
+    const QSignalBlocker quiet(m_series);
+    m_series->clear();
+    if (session) {
+        const bool easy = session->mode == ArchivedSession::Mode::Easy;
+        const QString names[2] = {easy ? u"ATTUALE"_s : u"ORARIO"_s,
+                                  easy ? u"SALVATA"_s : u"ANTIORARIO"_s};
+        for (int series = 0; series < 2; ++series)
+            m_series->addItem(u"%1 (%2)"_s.arg(names[series]).arg(session->counts[series]), series);
+        // The first series with launches: loading an empty one would only
+        // clear EASY's saved session.
+        m_series->setCurrentIndex(session->counts[0] == 0 && session->counts[1] > 0 ? 1 : 0);
+    }
+    m_export->setEnabled(session && session->counts[0] + session->counts[1] > 0);
+    seriesChosen();
+}
+
+void TARCHIVIO::seriesChosen() {
+    const ArchivedSession* session = chosenSession();
+    const int series = m_series->currentData().toInt();
+    m_load->setEnabled(session && m_series->currentIndex() >= 0 &&
+                       session->counts[static_cast<std::size_t>(series)] > 0);
+}
+
+void TARCHIVIO::Button3Click() {
+    close();
+}
+
+void TARCHIVIO::Button4Click() {
+    refresh();
+}
+
+} // namespace rotamind

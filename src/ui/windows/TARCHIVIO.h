@@ -1,0 +1,91 @@
+#pragma once
+
+#include "archive/ArchiveCatalog.h"
+
+#include <QLocale>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class QComboBox;
+class QFileDialog;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace rotamind {
+
+class ArchiveSessionModel;
+class LazyFileDialog;
+struct ArchivedSession;
+
+// The archive window: every archived session, newest first, narrowed by site
+// and croupier as they are typed; the chosen session can be written out as
+// session files or one of its series handed to EASY's saved session.
+class TARCHIVIO final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TARCHIVIO)
+
+public:
+    // Shows the folder dialog; the chosen folder, or nothing when cancelled.
+    using FolderRunner = std::function<std::optional<QString>(QFileDialog&)>;
+
+    explicit TARCHIVIO(const QString& archivePath, QWidget* parent = nullptr);
+    ~TARCHIVIO() override;
+
+    // So that tests can stand in for the human at the folder dialog.
+    void setFolderRunner(FolderRunner runner) { m_runFolderDialog = std::move(runner); }
+    // The hour format of the exported files' names follows it.
+    void setLocale(const QLocale& locale) { m_locale = locale; }
+
+public slots:
+    // Reads the archive again, keeping the filters and the chosen session.
+    void refresh();
+    void EditChange();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+
+signals:
+    // "Carica in EASY": the classes (3..-3, oldest first) of the chosen series,
+    // for the caller to load into EASY's saved session.
+    void savedSessionLoadRequested(const ArchiveCatalog::Classes& classes);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    void showListing(ArchiveCatalog::Listing listing);
+    void showCount();
+    void selectionChanged();
+    void seriesChosen();
+    const ArchivedSession* chosenSession() const;
+    // The classes of a series of the chosen session; a message tells why not.
+    std::optional<ArchiveCatalog::Classes> readSeries(const ArchivedSession& session, int series);
+    void showMessage(const QString& text);
+    bool confirmReplace(const QStringList& names);
+
+    ArchiveCatalog m_catalog;
+    ArchiveSessionModel* m_model = nullptr;
+    FolderRunner m_runFolderDialog;
+    QLocale m_locale;
+    // What the last read said about the archive; the count line names it.
+    ArchiveCatalog::Status m_status = ArchiveCatalog::Status::Missing;
+    QString m_error;
+
+    QLineEdit* m_site = nullptr;
+    QLineEdit* m_croupier = nullptr;
+    QTableView* m_grid = nullptr;
+    QLabel* m_state = nullptr;
+    QComboBox* m_series = nullptr;
+    QPushButton* m_export = nullptr;
+    QPushButton* m_load = nullptr;
+    LazyFileDialog* m_folderDialog = nullptr;
+};
+
+} // namespace rotamind

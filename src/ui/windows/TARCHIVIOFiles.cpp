@@ -1,0 +1,140 @@
+// What the archive window does with the chosen session: writes its series out
+// as session files, or hands one of them to EASY.
+#include "archive/ArchiveSessionModel.h"
+#include "storage/SaveName.h"
+#include "storage/SessionFile.h"
+#include "ui/parts/LazyFileDialog.h"
+#include "ui/parts/SessionCommands.h"
+#include "ui/windows/TARCHIVIO.h"
+#include "wheel/Wheel.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+namespace rotamind {
+
+namespace {
+
+// The suffixes the windows' own save commands give these series; EASY never
+// saves its saved session, so that one is named here.
+QString suffixOf(ArchivedSession::Mode mode, int series) {
+    if (mode == ArchivedSession::Mode::Pro)
+        return series == 0 ? u" - Spin ORARI"_s : u" - Spin ANTIORARI"_s;
+    return series == 0 ? u" - Spin TOTALI"_s : u" - Spin SALVATI"_s;
+}
+
+QStringList textsOf(const ArchiveCatalog::Classes& classes) {
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(classes.size()));
+    for (const std::int8_t distanceClass : classes)
+        texts.append(classText(distanceClass));
+    return texts;
+}
+
+struct ExportFile {
+    QString path;
+    QStringList texts;
+};
+
+} // namespace
+
+void TARCHIVIO::showMessage(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
+                                text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+bool TARCHIVIO::confirmReplace(const QStringList& names) {
+    QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(),
+                    u"Nella cartella esistono già:\n%1\nSostituirli?"_s.arg(names.join(u'\n')),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<ArchiveCatalog::Classes> TARCHIVIO::readSeries(const ArchivedSession& session,
+                                                             int series) {
+    auto read = m_catalog.classes(session.id, series);
+    if (auto* classes = std::get_if<ArchiveCatalog::Classes>(&read))
+        return std::move(*classes);
+    showMessage(
+        u"Impossibile leggere la sessione dall'archivio: %1"_s.arg(std::get<QString>(read)));
+    return std::nullopt;
+}
+
+void TARCHIVIO::Button1Click() {
+    const ArchivedSession* chosen = chosenSession();
+    if (!chosen)
+        return;
+    // A copy: a read below may not leave the listing as it was.
+    const ArchivedSession session = *chosen;
+    const std::optional<QString> folder = m_runFolderDialog(m_folderDialog->dialog());
+    if (!folder)
+        return;
+
+    // The names carry the session's own start, so that exporting it again
+    // names the same files rather than a new set.
+    QDateTime started = QDateTime::fromString(session.started, Qt::ISODate);
+    if (!started.isValid())
+        started = QDateTime::currentDateTime();
+    // Every series is read and every name checked before the first file is
+    // written: a refusal then leaves the folder as it was.
+    std::vector<ExportFile> files;
+    QStringList existing;
+    for (int series = 0; series < 2; ++series) {
+        std::optional<ArchiveCatalog::Classes> classes = readSeries(session, series);
+        if (!classes)
+            return;
+        if (classes->empty())
+            continue;
+        const QString name = saveName(started, m_locale, session.site, session.croupier,
+                                      suffixOf(session.mode, series)) +
+                             u".txt"_s;
+        const QString path = QDir(*folder).filePath(name);
+        // A separator in the site or croupier would put the file elsewhere.
+        if (!isBareFileName(name)) {
+            showMessage(cannotCreateFileMessage(path));
+            return;
+        }
+        if (QFileInfo::exists(path))
+            existing.append(name);
+        files.push_back({path, textsOf(*classes)});
+    }
+    if (files.empty()) {
+        m_state->setText(u"La sessione non ha lanci da esportare."_s);
+        return;
+    }
+    if (!existing.isEmpty() && !confirmReplace(existing))
+        return;
+    for (const ExportFile& file : files) {
+        if (!writeSessionFile(file.path, file.texts)) {
+            showMessage(cannotCreateFileMessage(file.path));
+            return;
+        }
+    }
+    m_state->setText(
+        u"Esportati %1 file in %2"_s.arg(files.size()).arg(QDir::toNativeSeparators(*folder)));
+}
+
+void TARCHIVIO::Button2Click() {
+    const ArchivedSession* session = chosenSession();
+    if (!session || m_series->currentIndex() < 0)
+        return;
+    const int series = m_series->currentData().toInt();
+    std::optional<ArchiveCatalog::Classes> classes = readSeries(*session, series);
+    if (!classes)
+        return;
+    emit savedSessionLoadRequested(*classes);
+    m_state->setText(
+        u"Serie caricata nella sessione salvata di EASY (%1 lanci)"_s.arg(classes->size()));
+}
+
+} // namespace rotamind

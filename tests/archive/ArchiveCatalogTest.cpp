@@ -1,0 +1,142 @@
+// Reading the archive back: files that cannot be read, series that are not
+// whole, a file made anew under the same name and a recorder writing at the
+// same time. A missing archive is the archive window's test.
+#include "StoredArchive.h"
+
+#include "archive/ArchiveCatalog.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace rotamind;
+using rotamind::testing::StoredSession;
+using rotamind::testing::writeArchive;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs statements on the archive through a connection of its own, as the recorder would.
+void runOn(const QString& path, const QStringList& statements) {
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), u"damage"_s);
+        database.setDatabaseName(path);
+        QVERIFY(database.open());
+        QSqlQuery query(database);
+        for (const QString& statement : statements)
+            QVERIFY2(query.exec(statement), qPrintable(statement));
+    }
+    QSqlDatabase::removeDatabase(u"damage"_s);
+}
+
+const StoredSession kSession{
+    u"PRO"_s, u"Bet365"_s, u"Ormilda"_s, u"2026-12-09T21:14:05"_s, {{3, -1, 2}, {-3}}};
+
+} // namespace
+
+class ArchiveCatalogTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void unreadableFile_failsAndIsLeftAsItWas_data() {
+        QTest::addColumn<QStringList>("make");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("not a database") << QStringList() << QByteArray("1\r\n-2\r\n", 7);
+        QTest::newRow("from a newer program")
+            << QStringList{QStringLiteral("PRAGMA user_version = 99")} << QByteArray();
+    }
+    void unreadableFile_failsAndIsLeftAsItWas() {
+        QFETCH(QStringList, make);
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("archive.sqlite"));
+        if (make.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        } else {
+            runOn(path, make);
+        }
+        const QByteArray before = contentOf(path);
+        ArchiveCatalog catalog(path);
+        const ArchiveCatalog::Listing listing = catalog.sessions();
+        QCOMPARE(listing.status, ArchiveCatalog::Status::Failed);
+        QVERIFY(!listing.error.isEmpty());
+        QVERIFY(std::holds_alternative<QString>(catalog.classes(1, 0)));
+        QCOMPARE(contentOf(path), before);
+    }
+
+    void classes_givenWholeOrNotAtAll_data() {
+        QTest::addColumn<QStringList>("damage");
+        QTest::addColumn<qint64>("session");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("intact") << QStringList() << qint64(1) << true;
+        QTest::newRow("gap") << QStringList{u"DELETE FROM item WHERE series = 0 AND position = 1"_s,
+                                            u"UPDATE session SET count0 = 2"_s}
+                             << qint64(1) << false;
+        QTest::newRow("short") << QStringList{u"UPDATE session SET count0 = 4"_s} << qint64(1)
+                               << false;
+        QTest::newRow("no such session") << QStringList() << qint64(2) << false;
+    }
+    void classes_givenWholeOrNotAtAll() {
+        QFETCH(QStringList, damage);
+        QFETCH(qint64, session);
+        QFETCH(bool, whole);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("archive.sqlite"));
+        QCOMPARE(writeArchive(path, std::span(&kSession, 1)), QString());
+        if (!damage.isEmpty())
+            runOn(path, damage);
+        ArchiveCatalog catalog(path);
+        const auto read = catalog.classes(session, 0);
+        QCOMPARE(std::holds_alternative<ArchiveCatalog::Classes>(read), whole);
+        if (whole)
+            QCOMPARE(std::get<ArchiveCatalog::Classes>(read),
+                     ArchiveCatalog::Classes(kSession.series[0].begin(), kSession.series[0].end()));
+    }
+
+    void fileMovedAsideAndMadeAnew_nextListingReadsTheNewFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("archive.sqlite"));
+        QCOMPARE(writeArchive(path, std::span(&kSession, 1)), QString());
+        ArchiveCatalog catalog(path);
+        QCOMPARE(catalog.sessions().sessions.size(), std::size_t(1));
+        QVERIFY(QFile::rename(path, path + u".old"_s));
+        const StoredSession two[] = {kSession, kSession};
+        QCOMPARE(writeArchive(path, two), QString());
+        QCOMPARE(catalog.sessions().sessions.size(), std::size_t(2));
+    }
+
+    void recorderMidChange_listingShowsLastCommit() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("archive.sqlite"));
+        QCOMPARE(writeArchive(path, std::span(&kSession, 1)), QString());
+        ArchiveCatalog catalog(path);
+        {
+            QSqlDatabase recorder =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), u"recorder"_s);
+            recorder.setDatabaseName(path);
+            QVERIFY(recorder.open());
+            QVERIFY(recorder.transaction());
+            QSqlQuery query(recorder);
+            QVERIFY(query.exec(u"INSERT INTO session (mode, started, changed) "
+                               "VALUES ('EASY', '2026-12-10T20:00:00', '2026-12-10T20:00:00')"_s));
+            QCOMPARE(catalog.sessions().sessions.size(), std::size_t(1));
+            QVERIFY(recorder.commit());
+            const ArchiveCatalog::Listing listing = catalog.sessions();
+            QCOMPARE(listing.sessions.size(), std::size_t(2));
+            QCOMPARE(listing.sessions.front().mode, ArchivedSession::Mode::Easy);
+        }
+        QSqlDatabase::removeDatabase(u"recorder"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(ArchiveCatalogTest)
+#include "ArchiveCatalogTest.moc"
