@@ -80,8 +80,7 @@ TARCHIVIO& Windows::archiveWindow() {
     // PRO's place as its own "Easy" button would have it.
     QObject::connect(m_archiveWindow.get(), &TARCHIVIO::savedSessionLoadRequested, m_easy.get(),
                      [this](const ArchiveCatalog::Classes& classes) {
-                         // Through the history, so that Ctrl+Z takes the load back.
-                         m_easy->history().load(m_easy->session().saved(), classes);
+                         m_easy->loadSavedSession(classes);
                          if (!m_easy->isVisible()) {
                              m_pro->hide();
                              show(m_easyShown);

@@ -400,8 +400,9 @@ private slots:
         pro.click("SpeedButton3");
         pro.click("ARCHIVIO");
         QVERIFY(QTest::qWaitForWindowExposed(&windows.archiveWindow()));
-        QTest::mouseClick(windows.archiveWindow().findChild<QPushButton*>(QStringLiteral("Button2")),
-                          Qt::LeftButton);
+        QTest::mouseClick(
+            windows.archiveWindow().findChild<QPushButton*>(QStringLiteral("Button2")),
+            Qt::LeftButton);
         QVERIFY(QTest::qWaitForWindowExposed(&windows.easy()));
         QVERIFY(!windows.pro().isVisible());
         QCOMPARE(WindowDriver(windows.easy()).items("List2"),

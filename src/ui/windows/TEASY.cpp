@@ -200,4 +200,8 @@ void TEASY::Button8Click() {
 void TEASY::SpeedButton9Click() {
     SpeedButton6Click();
 }
+void TEASY::loadSavedSession(std::vector<std::int8_t> classes) {
+    history().load(m_session.saved(), std::move(classes));
+}
+
 } // namespace rotamind

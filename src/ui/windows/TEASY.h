@@ -29,6 +29,9 @@ public:
     ~TEASY() override;
 
     EasySession& session() { return m_session; }
+    // Classes from elsewhere (the archive) into the saved session, as a load
+    // that Ctrl+Z can take back.
+    void loadSavedSession(std::vector<std::int8_t> classes);
 
 public slots:
     void SpeedButton1Click();
