@@ -257,7 +257,8 @@ QStringList iconNames() {
             QStringLiteral("page-next"),      QStringLiteral("autosave"),
             QStringLiteral("contact"),        QStringLiteral("on-off"),
             QStringLiteral("exit"),           QStringLiteral("app"),
-            QStringLiteral("undo"),           QStringLiteral("redo"), QStringLiteral("archive")};
+            QStringLiteral("undo"),           QStringLiteral("redo"),
+            QStringLiteral("archive")};
 }
 
 QImage iconImage(const QString& name) {

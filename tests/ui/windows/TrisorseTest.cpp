@@ -80,7 +80,8 @@ private slots:
                                "page-next",      "autosave",
                                "contact",        "on-off",
                                "exit",           "app",
-                               "undo",           "redo", "archive"};
+                               "undo",           "redo",
+                               "archive"};
         for (const char* icon : icons) {
             const QString path = QStringLiteral(":/icons/%1.png").arg(QLatin1String(icon));
             QTest::newRow(icon) << path << QSize(16, 16) << QByteArray("png");
