@@ -5,6 +5,10 @@
 #include "ui/parts/OnFirstShow.h"
 #include "ui/parts/Palette.h"
 
+#include <QLabel>
+
+#include <algorithm>
+
 namespace rotamind {
 
 ClickableLabel* makeBanner(QWidget* window, int captionTop) {
@@ -14,11 +18,16 @@ ClickableLabel* makeBanner(QWidget* window, int captionTop) {
     banner->setScaledContents(true);
     banner->setCursor(Qt::PointingHandCursor);
     setPictureOnShow(banner, QStringLiteral(":/misc/banner.jpg"));
-    controls::makeLabel(window, {.text = QStringLiteral("Rotamind: il metodo del croupier"),
-                                 .rect = {415, captionTop, 240, 13},
-                                 .foreground = palette::kLime,
-                                 .bold = true,
-                                 .align = Qt::AlignCenter});
+    QLabel* caption =
+        controls::makeLabel(window, {.text = QStringLiteral("Rotamind: il metodo del croupier"),
+                                     .rect = {415, captionTop, 240, 13},
+                                     .foreground = palette::kLime,
+                                     .bold = true,
+                                     .align = Qt::AlignCenter});
+    // Lifted as far as its letters need to stay whole above the window's
+    // bottom edge ("croupier" lost the tail of its "p").
+    const int height = std::max(13, caption->fontMetrics().height());
+    caption->setGeometry(415, std::min(captionTop, window->height() - height), 240, height);
     return banner;
 }
 

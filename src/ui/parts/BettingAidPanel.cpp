@@ -2,6 +2,7 @@
 
 #include "betting/BettingAid.h"
 #include "ui/parts/Controls.h"
+#include "ui/parts/NarrowArrowStyle.h"
 #include "ui/parts/Palette.h"
 
 #include <QComboBox>
@@ -37,6 +38,10 @@ BettingAidPanel::BettingAidPanel(QWidget* window, const BettingAidSetup& setup) 
                                             .items = controls::classTexts(),
                                             .text = QStringLiteral("1"),
                                             .background = palette::kLime});
+    // 33 pixels hold "-2" only beside a narrower arrow than the style's.
+    auto* narrowArrow = new NarrowArrowStyle(11);
+    narrowArrow->setParent(m_class);
+    m_class->setStyle(narrowArrow);
 
     // Its hint is never shown as a tooltip; it stays as the accessible description.
     // Disabled, it shows the drawn greyed magnifier rather than Qt's generated one.

@@ -14,9 +14,14 @@ namespace rotamind {
 namespace {
 
 constexpr std::array<const char*, 4> kHeadTexts{"L", "Fr.", "Rit.", "I.C."};
-// Value columns, from the row label's left edge.
-constexpr std::array<int, LengthStatsGrid::ColumnCount> kColumnOffsets{30, 60, 92};
-constexpr int kNarrowIndexWidth = 19;
+// The row label and the value columns, from the grid's left edge. The two
+// grids stand side by side 126 pixels apart, so a grid must end within
+// 122: the index column is wide enough for "12,3457" in its own, slightly
+// smaller type, and never grows into the other grid's row labels.
+constexpr int kRowLabelWidth = 24;
+constexpr std::array<int, LengthStatsGrid::ColumnCount> kColumnOffsets{26, 54, 82};
+constexpr std::array<int, LengthStatsGrid::ColumnCount> kColumnWidths{26, 26, 40};
+constexpr int kIndexPixelSize = 10;
 // The help of each head of kHeadTexts; the value columns use the last three.
 constexpr std::array<help::Topic, 4> kHeadTopics{
     help::Topic::LengthHeading, help::Topic::LengthFrequency, help::Topic::LengthAbsence,
@@ -27,15 +32,6 @@ QString rowText(int length) {
         return QStringLiteral("0");
     return (length > 0 ? QStringLiteral("+ ") : QStringLiteral("- ")) +
            QString::number(std::abs(length));
-}
-
-// An index label grows with its text, like the auto-sized labels it copies,
-// so that "0,6667" is not cut to its first digits.
-void setIndexText(QLabel* label, const QString& text) {
-    label->setText(text);
-    const int wanted = std::max(kNarrowIndexWidth, label->sizeHint().width());
-    if (label->width() != wanted)
-        label->resize(wanted, label->height());
 }
 
 } // namespace
@@ -55,16 +51,22 @@ LengthStatsGrid::LengthStatsGrid(QWidget* panel, const LengthStatsGridSetup& set
                                 .bold = true,
                                 .pixelSize = 13,
                                 .align = Qt::AlignCenter});
-    for (size_t i = 0; i < kHeadTexts.size(); ++i)
+    // Each head centred over its column.
+    for (size_t i = 0; i < kHeadTexts.size(); ++i) {
+        const QRect column =
+            i == 0 ? QRect(setup.left, 36, kRowLabelWidth, 16)
+                   : QRect(setup.left + kColumnOffsets[i - 1], 36, kColumnWidths[i - 1], 16);
         controls::makeLabel(panel, {.text = QString::fromLatin1(kHeadTexts[i]),
-                                    .rect = {setup.headLefts[i], 36, 0, 0},
-                                    .bold = true})
+                                    .rect = column,
+                                    .bold = true,
+                                    .align = Qt::AlignCenter})
             ->setToolTip(help::tooltip(kHeadTopics[i]));
+    }
     for (size_t row = 0; row < kLengths.size(); ++row) {
         const int length = kLengths[row];
         const int top = 56 + 24 * int(row);
         controls::makeLabel(panel, {.text = rowText(length),
-                                    .rect = {setup.left, top, 24, 16},
+                                    .rect = {setup.left, top, kRowLabelWidth, 16},
                                     .background = setup.headingBackground,
                                     .foreground = setup.headingForeground,
                                     .bold = true,
@@ -76,10 +78,11 @@ LengthStatsGrid::LengthStatsGrid(QWidget* panel, const LengthStatsGridSetup& set
                 panel, {.name = labelName(setup.prefix, Column(column), length),
                         .text = QStringLiteral("0"),
                         .rect = {setup.left + kColumnOffsets[size_t(column)], top,
-                                 index ? kNarrowIndexWidth : 28, 16},
+                                 kColumnWidths[size_t(column)], 16},
                         .background = index ? palette::kLime : palette::kNavy,
                         .foreground = index ? palette::kGreen : palette::kYellow,
                         .bold = true,
+                        .pixelSize = index ? kIndexPixelSize : 11,
                         .align = Qt::AlignCenter});
             m_values[size_t(column)][row]->setToolTip(
                 help::tooltip(kHeadTopics[size_t(column) + 1]));
@@ -95,7 +98,7 @@ void LengthStatsGrid::show(const SeriesStatistics& statistics) {
         m_values[Absence][row]->setText(QString::number(lengths.absence[row]));
         const Fixed4 index = statistics.lengthIndex(static_cast<int>(row));
         QLabel* label = m_values[Index][row];
-        setIndexText(label, index.toText(separator));
+        label->setText(index.toText(separator));
         palette::setIndexColour(label, index.isOneOrMore());
     }
 }

@@ -26,7 +26,6 @@ struct LengthStatsGridSetup {
     QColor headingBackground{};
     QColor headingForeground{};
     int left = 4; // the row labels; the value columns follow at fixed steps
-    std::array<int, 4> headLefts{12, 42, 70, 96};
 };
 
 class LengthStatsGrid final {

@@ -53,6 +53,12 @@ SeriesBlock::SeriesBlock(QWidget* window, Series& series, const SeriesBlockSetup
     connect(&series, &Series::loaded, m_chart, [chart = m_chart, last = setup.lastPageAfterLoad] {
         last ? chart->showLastPage() : chart->setCurrentPage(1);
     });
+    // The player checks the launch just typed: the list shows its end.
+    for (const auto signal : {&Series::launchRegistered, &Series::loaded})
+        connect(&series, signal, m_list, [this] {
+            if (!m_series.isEmpty())
+                m_list->scrollTo(m_series.index(int(m_series.count() - 1)));
+        });
 }
 
 std::optional<qsizetype> SeriesBlock::selectedRow() const {
@@ -66,13 +72,13 @@ void SeriesBlock::statisticsChanged() {
     m_count->setText(QString::number(m_series.count()));
     if (m_series.isEmpty())
         return;
-    // The first item is selected after every computation; scroll only when that changes.
+    // The first item is selected after every computation; the list stays
+    // where it is, at the newest launch after a registration or a load.
     const QModelIndex first = m_series.index(0);
     QItemSelectionModel* selection = m_list->selectionModel();
     if (selection->currentIndex() == first && selection->isSelected(first))
         return;
     selection->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect);
-    m_list->scrollTo(first);
 }
 
 } // namespace rotamind

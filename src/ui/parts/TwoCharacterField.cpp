@@ -7,13 +7,16 @@
 
 namespace rotamind {
 
-TwoCharacterField::TwoCharacterField(QComboBox* combo) : QObject(combo), m_combo(combo) {
+TwoCharacterField::TwoCharacterField(QComboBox* combo)
+    : QObject(combo), m_combo(combo), m_edit(combo->lineEdit()) {
     m_combo->installEventFilter(this);
-    m_combo->lineEdit()->installEventFilter(this);
+    m_edit->installEventFilter(this);
 }
 
 bool TwoCharacterField::eventFilter(QObject* watched, QEvent* event) {
-    QLineEdit* edit = m_combo->lineEdit();
+    // Events keep coming while the drop-down is taken apart: only the
+    // pointers kept from its making are used here, never its functions.
+    QLineEdit* edit = m_edit;
     switch (event->type()) {
     case QEvent::Wheel:
         // A wheel turned to scroll the window, or by accident, must never

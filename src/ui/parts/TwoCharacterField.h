@@ -3,6 +3,7 @@
 #include <QObject>
 
 class QComboBox;
+class QLineEdit;
 
 namespace rotamind {
 
@@ -22,6 +23,7 @@ protected:
 
 private:
     QComboBox* m_combo;
+    QLineEdit* m_edit;
 };
 
 } // namespace rotamind

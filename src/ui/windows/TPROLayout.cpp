@@ -155,16 +155,14 @@ void TPRO::buildStatisticsTabs() {
                                       .headingRect = {4, 14, 112, 16},
                                       .headingBackground = palette::kGreen,
                                       .headingForeground = palette::kLime,
-                                      .left = 4,
-                                      .headLefts = {12, 42, 70, 96}});
+                                      .left = 4});
     m_lengthsCounter = std::make_unique<LengthStatsGrid>(
         lengths, LengthStatsGridSetup{.prefix = QStringLiteral("Z"),
                                       .heading = QStringLiteral("Spin ANTIORARI"),
                                       .headingRect = {130, 14, 118, 16},
                                       .headingBackground = palette::kMaroon,
                                       .headingForeground = palette::kYellow,
-                                      .left = 130,
-                                      .headLefts = {138, 167, 197, 222}});
+                                      .left = 130});
     m_tabs->addTab(lengths, QStringLiteral("Lunghezze"));
 
     m_tabs->addTab(

@@ -95,8 +95,16 @@ void WorkingWindow::addArchiveButton(const QRect& rect) {
     connect(archive, &QToolButton::clicked, this, &WorkingWindow::archiveRequested);
 }
 
+void WorkingWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The narrow window would show a few pixels of the tabs at its right edge.
+    if (m_tabs)
+        m_tabs->setVisible(width() > kNarrowWidth);
+}
+
 QTabWidget* WorkingWindow::addStatisticsTabs() {
     m_tabs = parts::makeStatisticsTabs(this);
+    m_tabs->setVisible(width() > kNarrowWidth);
     return m_tabs;
 }
 

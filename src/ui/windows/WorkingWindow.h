@@ -109,6 +109,7 @@ protected:
     // The wheel-picture button of the betting aid.
     void refreshAndTogglePicture();
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // Gives the shared commands and the window's own their keys; called once
     // every control of the window exists.
     void addCommandKeys(std::span<const CommandKey> own);

@@ -2,12 +2,17 @@
 // to whatever has the focus, as a player's would be.
 #include "../WindowDriver.h"
 
+#include "ui/parts/ClassicStatsGrid.h"
+#include "ui/parts/Controls.h"
 #include "ui/parts/EntryNotice.h"
+#include "ui/parts/LengthStatsGrid.h"
 #include "ui/windows/TEASY.h"
 #include "ui/windows/TPRO.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QSet>
+#include <QTabWidget>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -196,6 +201,75 @@ private slots:
             previous = place;
         }
         QVERIFY(rowsDown > 3);
+    }
+
+    // Every statistics label, at the widest values it can show, keeps its
+    // text whole and stays clear of every other label of its page.
+    void statisticsPages_nothingOverlapsOrIsCut_atTheWidestValues_data() { addModes(); }
+    void statisticsPages_nothingOverlapsOrIsCut_atTheWidestValues() {
+        QFETCH(QString, mode);
+        auto window = makeWindow(mode);
+        bringUp(*window);
+        WindowDriver(*window).click("SpeedButton3");
+        // Figures with decimals: percentages and indexes; every other shows whole numbers.
+        QSet<QString> decimals;
+        for (const QString& prefix : {QString(), u"A"_s, u"Z"_s})
+            for (int row = 0; row < int(kLengths.size()); ++row) {
+                decimals << LengthStatsGrid::labelName(prefix, LengthStatsGrid::Index,
+                                                       kLengths[row]);
+                if (row < 6)
+                    for (const auto column :
+                         {ClassicStatsGrid::Percentage, ClassicStatsGrid::Index})
+                        decimals << ClassicStatsGrid::labelName(prefix, column, kClasses[row]);
+            }
+        auto* tabs = window->findChild<QTabWidget*>();
+        for (const int page : {0, 1}) {
+            const QList<QLabel*> labels = tabs->widget(page)->findChildren<QLabel*>();
+            for (const QString& wide : {u"12,3457"_s, u"0,6667"_s, u"100"_s}) {
+                for (QLabel* label : labels)
+                    if (decimals.contains(label->objectName()) ||
+                        (!label->objectName().isEmpty() && wide == u"100"))
+                        label->setText(wide);
+                for (QLabel* label : labels) {
+                    if (label->wordWrap())
+                        continue; // a sentence, laid out on as many lines as it needs
+                    const QRect box = label->geometry();
+                    QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= box.width(),
+                             qPrintable(label->objectName() + u' ' + label->text()));
+                    for (QLabel* other : labels)
+                        QVERIFY2(other == label || !box.intersects(other->geometry()),
+                                 qPrintable(label->objectName() + u'/' + label->text() + u" over " +
+                                            other->objectName() + u'/' + other->text()));
+                }
+            }
+        }
+    }
+
+    void screen_classTextsWhole_captionInside_noTabsWhileNarrow_listAtTheNewest_data() {
+        addModes();
+    }
+    void screen_classTextsWhole_captionInside_noTabsWhileNarrow_listAtTheNewest() {
+        QFETCH(QString, mode);
+        auto window = makeWindow(mode);
+        WindowDriver driver(*window);
+        bringUp(*window);
+        QVERIFY(!window->findChild<QTabWidget*>()->isVisible());
+        auto* distance = driver.control<QComboBox>("D");
+        // A line edit keeps two pixels clear on each side of its text.
+        const QLineEdit* distanceText = distance->lineEdit();
+        for (const QString& text : controls::classTexts())
+            QVERIFY2(distanceText->fontMetrics().horizontalAdvance(text) <=
+                         distanceText->width() - 4,
+                     qPrintable(text));
+        for (QLabel* label : window->findChildren<QLabel*>())
+            if (label->text() == u"Rotamind: il metodo del croupier"_s)
+                QVERIFY(label->geometry().bottom() < window->height() &&
+                        label->height() >= label->fontMetrics().height());
+        auto* list = driver.control<QAbstractItemView>("List1");
+        for (int i = 0; i < 30; ++i)
+            driver.registerClass(1 + i % 3, Direction::Clockwise);
+        const QModelIndex newest = list->model()->index(list->model()->rowCount() - 1, 0);
+        QVERIFY(list->viewport()->rect().contains(list->visualRect(newest)));
     }
 
     void siteField_onlyALeftClickEmptiesIt() {

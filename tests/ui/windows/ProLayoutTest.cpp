@@ -296,6 +296,7 @@ private slots:
         QVERIFY(pro.control<QLabel>("ImageX")->pixmap().isNull());
         QVERIFY(pro.control<QLabel>("Image6")->pixmap().isNull());
         pro.click("SpeedButton4");
+        pro.click("SpeedButton3"); // the tabs are out of sight in the narrow window
         auto* tabs = pro.control<QTabWidget>("PageControl1");
         tabs->setCurrentWidget(pro.control("TabSheet1"));
         for (const auto& [label, resource, fittedInto] : pictures) {
