@@ -1,6 +1,6 @@
 // The "Analisi" page brought up to date after a load (every test rebuilt
 // from the whole series) and after one more launch, on long random series.
-#include "session/Series.h"
+#include "session/EasySession.h"
 #include "ui/parts/AnalysisPage.h"
 #include "wheel/Wheel.h"
 
@@ -25,9 +25,9 @@ std::vector<std::int8_t> randomClasses(std::int64_t count) {
 
 // A load: the series' statistics and the whole page, both columns' labels included.
 void BM_AnalysisPageAfterLoad(benchmark::State& state) {
-    Series first;
-    Series second;
-    AnalysisPage page(first, second, {});
+    EasySession session({});
+    Series& first = session.current();
+    AnalysisPage page(session, first, session.saved(), {});
     const std::vector<std::int8_t> classes = randomClasses(state.range(0));
     for (auto _ : state)
         first.replaceAll(classes);
@@ -42,9 +42,9 @@ BENCHMARK(BM_AnalysisPageAfterLoad)
 
 // One launch appended to a long series, page and statistics brought up to date.
 void BM_AnalysisPageAfterAppend(benchmark::State& state) {
-    Series first;
-    Series second;
-    AnalysisPage page(first, second, {});
+    EasySession session({});
+    Series& first = session.current();
+    AnalysisPage page(session, first, session.saved(), {});
     first.replaceAll(randomClasses(state.range(0)));
     int turn = 0;
     for (auto _ : state)

@@ -20,6 +20,13 @@ public:
     // Replays exactly these classes, oldest first; after a delete or a load.
     void recompute(std::span<const std::int8_t> classes);
     void clear() { *this = MethodScoreboard(); }
+    // Begins another session's series, keeping the record: the next bet knows
+    // nothing of the launches before, as the window at a session's start.
+    void startSeries() {
+        m_frequency = {};
+        m_last.fill(-1);
+        m_launches = 0;
+    }
 
     // Launches that had at least one red class, 0..launches.
     std::int64_t bets() const { return m_bets; }

@@ -4,6 +4,7 @@
 #include "analysis/TransitionTable.h"
 #include "analysis/Uniformity.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 
@@ -37,6 +38,27 @@ public:
 private:
     MethodScoreboard m_scoreboard;
     TransitionTable m_transitions;
+};
+
+// The three tests over the series of several sessions taken one after the
+// other. Each session's series begins afresh: no bet and no step of class
+// after class spans two sessions, since the wheel, the croupier's hand and
+// the player's screen all started over in between.
+class JoinedAnalysis final {
+public:
+    // Adds one session's series, oldest class first; an empty one is not counted.
+    void addSession(std::span<const std::int8_t> classes);
+
+    std::int64_t sessions() const { return m_sessions; }
+    std::int64_t launches() const { return m_launches; }
+    SeriesReport report() const;
+
+private:
+    MethodScoreboard m_scoreboard;
+    TransitionTable m_transitions;
+    std::array<std::int64_t, 6> m_frequency{}; // per row of kClasses
+    std::int64_t m_sessions = 0;
+    std::int64_t m_launches = 0;
 };
 
 } // namespace rotamind::analysis

@@ -18,6 +18,8 @@ public:
     void add(int distanceClass);
     void recompute(std::span<const std::int8_t> classes);
     void clear() { *this = TransitionTable(); }
+    // Begins another session's series: its first class follows none.
+    void startSeries() { m_lastRow.reset(); }
 
     const TransitionCounts& counts() const { return m_counts; }
 

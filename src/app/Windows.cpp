@@ -40,6 +40,8 @@ Windows::Windows(const QString& archivePath)
     // Automatic saving reads PRO whether it is shown or not.
     m_autoSave->setSource(&m_pro->autoSaveSource());
     m_pro->setAutoSaveDialog(m_autoSave.get());
+    m_pro->setArchivePath(m_archive->path());
+    m_easy->setArchivePath(m_archive->path());
     QObject::connect(m_resetConfirmation.get(), &TAZZERAPRO::confirmed, m_pro.get(),
                      &TPRO::AZZERAClick);
 

@@ -106,6 +106,86 @@ ArchiveCatalog::Listing ArchiveCatalog::sessions() {
     return listing;
 }
 
+ArchiveCatalog::PlaceHistory ArchiveCatalog::placeHistory(ArchivedSession::Mode mode,
+                                                          const QString& site,
+                                                          const QString& croupier) {
+    PlaceHistory history;
+    if (!QFileInfo::exists(m_path))
+        return history;
+    const auto failed = [&history](const QString& reason) {
+        history.status = Status::Failed;
+        history.error = reason;
+        history.sessions.clear();
+        return std::move(history);
+    };
+    QString error;
+    if (!open(&error))
+        return failed(error);
+    const auto done = qScopeGuard([this] { close(); });
+
+    QSqlQuery query(m_database);
+    query.setForwardOnly(true);
+    if (!query.exec(u"PRAGMA user_version"_s) || !query.next())
+        return failed(query.lastError().text());
+    const int version = query.value(0).toInt();
+    if (version == 0) {
+        history.status = Status::Read;
+        return history;
+    }
+    if (version > archive_schema::kVersion)
+        return failed(u"archivio di una versione più recente del programma"_s);
+
+    // One statement is one snapshot: the recorder commits whole changes, so
+    // every series read agrees with its count.
+    query.prepare(u"SELECT s.id, i.series, i.position, i.class, "
+                  "CASE i.series WHEN 0 THEN s.count0 ELSE s.count1 END "
+                  "FROM session s JOIN item i ON i.session_id = s.id "
+                  "WHERE s.mode = ? AND s.site = ? AND s.croupier = ? "
+                  "ORDER BY s.id, i.series, i.position"_s);
+    query.addBindValue(mode == ArchivedSession::Mode::Easy ? u"EASY"_s : u"PRO"_s);
+    query.addBindValue(site);
+    query.addBindValue(croupier);
+    if (!query.exec())
+        return failed(query.lastError().text());
+    qint64 lastId = 0;
+    int lastIndex = -1;
+    qint64 expected = 0;
+    bool damaged = false;
+    // A series with a gap, a foreign class or a wrong count would put classes
+    // next to launches they never followed; it is left out whole.
+    const auto finish = [&] {
+        if (lastIndex < 0)
+            return;
+        Classes& series = history.sessions.back()[static_cast<std::size_t>(lastIndex)];
+        if (damaged || static_cast<qint64>(series.size()) != expected)
+            series.clear();
+    };
+    while (query.next()) {
+        const qint64 id = query.value(0).toLongLong();
+        const int index = query.value(1).toInt() == 1 ? 1 : 0;
+        if (id != lastId || index != lastIndex) {
+            finish();
+            if (id != lastId)
+                history.sessions.emplace_back();
+            lastId = id;
+            lastIndex = index;
+            expected = query.value(4).toLongLong();
+            damaged = false;
+        }
+        Classes& series = history.sessions.back()[static_cast<std::size_t>(index)];
+        const int distanceClass = query.value(3).toInt();
+        damaged = damaged || query.value(2).toLongLong() != static_cast<qint64>(series.size()) ||
+                  distanceClass == 0 || distanceClass < -3 || distanceClass > 3;
+        if (!damaged)
+            series.push_back(static_cast<std::int8_t>(distanceClass));
+    }
+    finish();
+    if (query.lastError().isValid())
+        return failed(query.lastError().text());
+    history.status = Status::Read;
+    return history;
+}
+
 std::variant<ArchiveCatalog::Classes, QString> ArchiveCatalog::classes(qint64 sessionId,
                                                                        int series) {
     if (series < 0 || series > 1)

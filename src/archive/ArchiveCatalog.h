@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <variant>
 #include <vector>
@@ -27,6 +28,14 @@ public:
         QString error;
     };
     using Classes = std::vector<std::int8_t>;
+    // The series of every session of one mode at one site with one croupier.
+    struct PlaceHistory {
+        Status status = Status::Missing;
+        // Oldest session first, each with the classes of its series 0 and 1;
+        // a series found damaged is left empty.
+        std::vector<std::array<Classes, 2>> sessions;
+        QString error;
+    };
 
     explicit ArchiveCatalog(QString path);
     ~ArchiveCatalog();
@@ -40,6 +49,10 @@ public:
     // The classes (3..-3) of a session's series (0 or 1), oldest first; the
     // reason in words when the session is gone or its series is incomplete.
     std::variant<Classes, QString> classes(qint64 sessionId, int series);
+    // Every class of every session of `mode` recorded with exactly this site
+    // and croupier, read in one query; sessions without a class are left out.
+    PlaceHistory placeHistory(ArchivedSession::Mode mode, const QString& site,
+                              const QString& croupier);
 
 private:
     // False with the reason when the file is there but refuses to be read.

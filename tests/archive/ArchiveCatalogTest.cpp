@@ -136,6 +136,31 @@ private slots:
         }
         QSqlDatabase::removeDatabase(u"recorder"_s);
     }
+
+    // Each session's series come back on their own, oldest session first,
+    // only for the mode, site and croupier asked; a damaged series is dropped
+    // rather than joined to its neighbours.
+    void placeHistory_keepsSessionsApart() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("archive.sqlite"));
+        const StoredSession stored[] = {
+            kSession,
+            {u"EASY"_s, u"Bet365"_s, u"Ormilda"_s, u"2026-12-10T20:00:00"_s, {{1}, {2}}},
+            {u"PRO"_s, u"Bet365"_s, u"Ormilda "_s, u"2026-12-10T21:00:00"_s, {{1}, {}}},
+            {u"PRO"_s, u"Bet365"_s, u"Ormilda"_s, u"2026-12-11T21:00:00"_s, {{}, {2, 2}}},
+            {u"PRO"_s, u"Bet365"_s, u"Ormilda"_s, u"2026-12-12T21:00:00"_s, {{-2, 1}, {3}}},
+        };
+        QCOMPARE(writeArchive(path, stored), QString());
+        runOn(path, {u"UPDATE session SET count0 = 3 WHERE id = 5"_s});
+        using Classes = ArchiveCatalog::Classes;
+        const std::vector<std::array<Classes, 2>> expected{
+            {Classes{3, -1, 2}, Classes{-3}}, {Classes{}, Classes{2, 2}}, {Classes{}, Classes{3}}};
+        ArchiveCatalog catalog(path);
+        const ArchiveCatalog::PlaceHistory history =
+            catalog.placeHistory(ArchivedSession::Mode::Pro, u"Bet365"_s, u"Ormilda"_s);
+        QCOMPARE(history.status, ArchiveCatalog::Status::Read);
+        QVERIFY(history.sessions == expected);
+    }
 };
 
 QTEST_GUILESS_MAIN(ArchiveCatalogTest)

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "analysis/SeriesAnalysis.h"
+#include "archive/ArchivedSession.h"
 #include "ui/parts/StatisticsHelp.h"
 
 #include <QColor>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -14,6 +16,7 @@ class QLabel;
 namespace rotamind {
 
 class Series;
+class WorkingSession;
 
 // How a window dresses its "Analisi" page.
 struct AnalysisPageSetup {
@@ -22,6 +25,10 @@ struct AnalysisPageSetup {
     std::array<QString, 2> headings{}; // one per series: "ORARI", "ANTIORARI"
     std::array<QColor, 2> headingBackgrounds{};
     std::array<QColor, 2> headingForegrounds{};
+    // The archive's block reads the sessions of this mode; column c takes
+    // series c of each, for the first archiveColumns columns (1 or 2).
+    ArchivedSession::Mode archiveMode = ArchivedSession::Mode::Pro;
+    int archiveColumns = 2;
 };
 
 // The "Analisi" page: for each of two series, whether its classes look like
@@ -29,7 +36,11 @@ struct AnalysisPageSetup {
 // depends on the one before. The first series' labels are named plainly
 // (X2, HIT, TRP, ...), the second's with the prefix "A". Each column follows
 // its series as the grids do, and the tests are kept up to date launch by
-// launch.
+// launch. Below, the archive's block: the same figures over every archived
+// session with the session's site and croupier, named with the suffix "ARC"
+// (X2ARC, AX2ARC, ...), with the sessions (SESARC) and launches (LANARC) they
+// cover. That block is read when the page is shown and when site or croupier
+// change while it is, never launch by launch.
 class AnalysisPage final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AnalysisPage)
@@ -50,10 +61,17 @@ public:
         FigureCount
     };
 
-    AnalysisPage(const Series& first, const Series& second, const AnalysisPageSetup& setup);
+    AnalysisPage(const WorkingSession& session, const Series& first, const Series& second,
+                 const AnalysisPageSetup& setup);
 
     // Name of a figure's label: the prefix ("" or "A") and the figure's letters.
     static QString labelName(const QString& prefix, Figure figure);
+
+    // The archive file the block reads; empty for none.
+    void setArchivePath(const QString& path);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct Column {
@@ -62,10 +80,29 @@ private:
         std::array<QLabel*, FigureCount> labels{};
     };
 
+    struct ArchiveColumn {
+        std::array<QLabel*, FigureCount> labels{};
+        QLabel* sessions = nullptr;
+        QLabel* launches = nullptr;
+    };
+
     void follow(Column& column);
     void showFigures(const Column& column);
+    void readArchive();
 
     std::array<Column, 2> m_columns;
+    const WorkingSession& m_session;
+    ArchivedSession::Mode m_archiveMode;
+    int m_archiveColumnCount;
+    std::array<ArchiveColumn, 2> m_archiveColumns;
+    QWidget* m_archiveBlock = nullptr;
+    QLabel* m_archiveNote = nullptr;
+    QString m_archivePath;
+    // The place the block was last read for; typing into the fields waits for
+    // a pause before the archive is read again.
+    QString m_readSite;
+    QString m_readCroupier;
+    QTimer m_placeSettled;
 };
 
 } // namespace rotamind

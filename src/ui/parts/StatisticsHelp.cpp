@@ -10,8 +10,8 @@ namespace {
 using namespace Qt::StringLiterals;
 
 // In the order of Topic.
-const std::array<QString, 21>& texts() {
-    static const std::array<QString, 21> table{
+const std::array<QString, 24>& texts() {
+    static const std::array<QString, 24> table{
         u"Classe di distanza: di quanti blocchi di sei caselle il numero uscito dista dal "
         u"precedente, nel verso del lancio."_s,
         u"Fr.: quante volte la classe è uscita nella serie."_s,
@@ -46,6 +46,11 @@ const std::array<QString, 21>& texts() {
         u"classe richiama la successiva."_s,
         u"Esito del test di indipendenza; servono abbastanza lanci perché ogni casella della "
         u"tabella ne attenda almeno 1 e quattro su cinque almeno 5."_s,
+        u"Gli stessi test su tutte le sessioni archiviate con questo sito e questo croupier, "
+        u"una dopo l'altra: nessuna puntata e nessun passo scavalca due sessioni."_s,
+        u"Sessioni archiviate con questo sito e questo croupier che hanno lanci in questa "
+        u"serie."_s,
+        u"Lanci di queste sessioni in questa serie: i test dell'archivio li contano tutti."_s,
     };
     return table;
 }

@@ -31,6 +31,10 @@ enum class Topic {
     MethodVerdict,
     DependencePValue,
     DependenceVerdict,
+    // "Analisi", the archive's block
+    Archive,
+    ArchiveSessions,
+    ArchiveLaunches,
 };
 
 // One or two Italian sentences: what the figure is and how to read it.

@@ -125,14 +125,18 @@ void TEASY::buildStatisticsTabs() {
                                        .firstRowTop = 224});
     m_tabs->addTab(classic, QStringLiteral("Statistiche Classiche"));
 
-    m_tabs->addTab(
-        new AnalysisPage(m_session.current(), m_session.saved(),
+    // The saved series is a copy of launches kept elsewhere, often in the
+    // archive itself: its archived copies would count those launches again.
+    m_analysis =
+        new AnalysisPage(m_session, m_session.current(), m_session.saved(),
                          {.background = palette::kBlack,
                           .captionColour = palette::kYellow,
                           .headings = {QStringLiteral("ATTUALE"), QStringLiteral("SALVATA")},
                           .headingBackgrounds = {palette::kYellow, palette::kYellow},
-                          .headingForegrounds = {palette::kBlack, palette::kBlack}}),
-        QStringLiteral("Analisi"));
+                          .headingForegrounds = {palette::kBlack, palette::kBlack},
+                          .archiveMode = ArchivedSession::Mode::Easy,
+                          .archiveColumns = 1});
+    m_tabs->addTab(m_analysis, QStringLiteral("Analisi"));
 
     finishStatisticsTabs();
 }

@@ -165,15 +165,17 @@ void TPRO::buildStatisticsTabs() {
                                       .left = 130});
     m_tabs->addTab(lengths, QStringLiteral("Lunghezze"));
 
-    m_tabs->addTab(
-        new AnalysisPage(m_session.seriesFor(Direction::Clockwise),
+    m_analysis =
+        new AnalysisPage(m_session, m_session.seriesFor(Direction::Clockwise),
                          m_session.seriesFor(Direction::CounterClockwise),
                          {.background = palette::kYellow,
                           .captionColour = palette::kBlack,
                           .headings = {QStringLiteral("ORARI"), QStringLiteral("ANTIORARI")},
                           .headingBackgrounds = {palette::kGreen, palette::kMaroon},
-                          .headingForegrounds = {palette::kLime, palette::kYellow}}),
-        QStringLiteral("Analisi"));
+                          .headingForegrounds = {palette::kLime, palette::kYellow},
+                          .archiveMode = ArchivedSession::Mode::Pro,
+                          .archiveColumns = 2});
+    m_tabs->addTab(m_analysis, QStringLiteral("Analisi"));
 
     finishStatisticsTabs();
 }

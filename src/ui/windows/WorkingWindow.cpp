@@ -1,6 +1,7 @@
 #include "ui/windows/WorkingWindow.h"
 
 #include "history/SessionHistory.h"
+#include "ui/parts/AnalysisPage.h"
 #include "ui/parts/Banner.h"
 #include "ui/parts/ClickableLabel.h"
 #include "ui/parts/Controls.h"
@@ -115,6 +116,10 @@ void WorkingWindow::finishStatisticsTabs() {
 
 void WorkingWindow::setPictureSource(WheelPicturePanel::PictureSource source) {
     m_picture->setPictureSource(std::move(source));
+}
+
+void WorkingWindow::setArchivePath(const QString& path) {
+    m_analysis->setArchivePath(path);
 }
 
 QLineEdit* WorkingWindow::siteField() const {

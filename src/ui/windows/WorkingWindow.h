@@ -19,6 +19,7 @@ class QTabWidget;
 
 namespace rotamind {
 
+class AnalysisPage;
 class EntryArea;
 class SeriesBlock;
 class SessionCommands;
@@ -57,6 +58,8 @@ public:
     SessionCommands& sessionCommands() const { return *m_commands; }
     // The window's keys, and where the cursor goes back after each command.
     KeyboardFlow& keyboard() const { return *m_keyboard; }
+    // The session archive the "Analisi" page reads its second block from.
+    void setArchivePath(const QString& path);
 
 public slots:
     void Button11Click();
@@ -119,6 +122,7 @@ protected:
     WheelPicturePanel* m_picture = nullptr;
     SiteFields* m_site = nullptr;
     QTabWidget* m_tabs = nullptr;
+    AnalysisPage* m_analysis = nullptr;
     std::unique_ptr<SessionCommands> m_commands;
     KeyboardFlow* m_keyboard = nullptr;
 

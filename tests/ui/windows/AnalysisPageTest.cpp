@@ -1,11 +1,14 @@
 // The "Analisi" page of both working windows, read by label name after known
 // series: the first series registered launch by launch, the second loaded.
+#include "../../archive/StoredArchive.h"
 #include "../WindowDriver.h"
 
 #include "ui/windows/TEASY.h"
 #include "ui/windows/TPRO.h"
 
 #include <QLocale>
+#include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -14,6 +17,7 @@
 using namespace rotamind;
 using namespace Qt::StringLiterals;
 using rotamind::testing::registerClassesUnderLock;
+using rotamind::testing::StoredSession;
 using rotamind::testing::WindowDriver;
 
 namespace {
@@ -39,6 +43,10 @@ QList<int> fiveTurns() {
 const QStringList kEvenFigures{
     u"0"_s, u"1,0000"_s, u"Nessuna firma: compatibile con il caso"_s, u"0 su 0"_s, u"0"_s, u"-"_s,
     u"0"_s, u"-"_s};
+
+std::vector<int> ints(const QList<int>& classes) {
+    return {classes.begin(), classes.end()};
+}
 
 std::vector<std::int8_t> bytes(const QList<int>& classes) {
     return {classes.begin(), classes.end()};
@@ -99,6 +107,78 @@ private slots:
             secondNames << u"A"_s + figure;
         QCOMPARE(driver.texts(kFigures), firstFigures);
         QCOMPARE(driver.texts(secondNames), secondFigures);
+    }
+
+    // kNine whole bets five times; cut after 3 3 2 2 into two sessions it
+    // never bets, since each session's board starts empty.
+    void archiveBlock_joinsSessionsOfThePlaceButNeverAcross_data() {
+        QTest::addColumn<bool>("pro");
+        QTest::addColumn<QString>("croupier");
+        QTest::addColumn<bool>("archived");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("texts");
+        const QString ormilda = u"Ormilda"_s;
+        QTest::newRow("PRO") << true << ormilda << true
+                             << QStringList{u"STATOARC"_s, u"SESARC"_s, u"LANARC"_s,
+                                            u"X2ARC"_s,    u"HITARC"_s, u"ASESARC"_s,
+                                            u"ALANARC"_s,  u"AX2ARC"_s, u"AHITARC"_s}
+                             << QStringList{QString(),    u"1"_s,       u"9"_s,
+                                            u"10,3333"_s, u"1 su 5"_s,  u"2"_s,
+                                            u"9"_s,       u"10,3333"_s, u"0 su 0"_s};
+        QTest::newRow("EASY, saved series left out")
+            << false << ormilda << true
+            << QStringList{u"STATOARC"_s, u"SESARC"_s, u"LANARC"_s, u"X2ARC"_s, u"HITARC"_s}
+            << QStringList{QString(), u"2"_s, u"9"_s, u"10,3333"_s, u"0 su 0"_s};
+        QTest::newRow("another croupier")
+            << true << u"Nessuno"_s << true << QStringList{u"STATOARC"_s}
+            << QStringList{u"Nessuna sessione archiviata con questo sito e croupier"_s};
+        QTest::newRow("no archive")
+            << false << ormilda << false << QStringList{u"STATOARC"_s}
+            << QStringList{u"Nessun archivio: ancora nessuna sessione registrata"_s};
+    }
+
+    void archiveBlock_joinsSessionsOfThePlaceButNeverAcross() {
+        QFETCH(bool, pro);
+        QFETCH(QString, croupier);
+        QFETCH(bool, archived);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, texts);
+        const std::vector<int> head{3, 3, 2, 2};
+        const std::vector<int> tail{1, 1, 1, 1, 2};
+        const StoredSession stored[] = {
+            {u"PRO"_s, u"Bet365"_s, u"Ormilda"_s, u"2026-12-09T21:00:00"_s, {ints(kNine), head}},
+            {u"PRO"_s, u"Bet365"_s, u"Ormilda"_s, u"2026-12-10T21:00:00"_s, {{}, tail}},
+            {u"PRO"_s, u"Bet365"_s, u"Altro"_s, u"2026-12-11T21:00:00"_s, {ints(fiveTurns()), {}}},
+            {u"EASY"_s,
+             u"Bet365"_s,
+             u"Ormilda"_s,
+             u"2026-12-12T21:00:00"_s,
+             {head, ints(fiveTurns())}},
+            {u"EASY"_s, u"Bet365"_s, u"Ormilda"_s, u"2026-12-13T21:00:00"_s, {tail, {}}},
+        };
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"archive.sqlite"_s);
+        if (archived)
+            QCOMPARE(testing::writeArchive(path, stored), QString());
+
+        std::unique_ptr<WorkingWindow> window;
+        WorkingSession* session = nullptr;
+        if (pro) {
+            auto* proWindow = new TPRO;
+            session = &proWindow->session();
+            window.reset(proWindow);
+        } else {
+            auto* easyWindow = new TEASY;
+            session = &easyWindow->session();
+            window.reset(easyWindow);
+        }
+        session->setSite(u"Bet365"_s);
+        session->setCroupier(croupier);
+        window->setArchivePath(path);
+        window->show();
+        window->findChild<QTabWidget*>(u"PageControl1"_s)
+            ->setCurrentWidget(window->findChild<QWidget*>(u"ANALISI"_s));
+        QCOMPARE(WindowDriver(*window).texts(names), texts);
     }
 };
 
