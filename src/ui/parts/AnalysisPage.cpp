@@ -239,9 +239,11 @@ AnalysisPage::AnalysisPage(const WorkingSession& session, const Series& first, c
     makeSection(content, u"Archivio: stesso sito e croupier"_s, top, help::Topic::Archive);
     top += kValueHeight + 6;
     m_archiveNote = controls::makeLabel(content, {.name = u"STATOARC"_s,
-                                                  .rect = {kCaptionLeft, top, kSpanWidth, 16},
+                                                  .rect = {kCaptionLeft, top, kSpanWidth, 30},
                                                   .foreground = setup.captionColour,
                                                   .pixelSize = 10});
+    // "Archivio illeggibile: " and the reason need more than one line.
+    m_archiveNote->setWordWrap(true);
     m_archiveNote->setToolTip(help::tooltip(help::Topic::Archive));
     m_archiveBlock = new QWidget(content);
     m_archiveBlock->move(0, top);

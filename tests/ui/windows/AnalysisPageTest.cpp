@@ -176,6 +176,7 @@ private slots:
         session->setCroupier(croupier);
         window->setArchivePath(path);
         window->show();
+        WindowDriver(*window).click("SpeedButton3"); // the statistics show in the wide window only
         window->findChild<QTabWidget*>(u"PageControl1"_s)
             ->setCurrentWidget(window->findChild<QWidget*>(u"ANALISI"_s));
         QCOMPARE(WindowDriver(*window).texts(names), texts);
