@@ -177,6 +177,9 @@ bool Archive::openFile(QString* error, int* code) {
     *code = -1;
     QSqlDatabase database = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_connection);
     database.setDatabaseName(m_path);
+    // From the very first read: a second program may be making the file's
+    // tables right now, and the probe below must wait for it, not fail.
+    database.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=5000"_s);
     if (!database.open()) {
         *error = reasonOf(database.lastError());
         *code = primaryCode(database.lastError());
