@@ -57,6 +57,19 @@ void ArchiveCatalog::close() {
     QSqlDatabase::removeDatabase(m_connection);
 }
 
+namespace {
+// The layout version of the open file (0: created by the recorder but not
+// yet laid out), or why it cannot be read here.
+std::variant<int, QString> layoutVersion(QSqlQuery& query) {
+    if (!query.exec(u"PRAGMA user_version"_s) || !query.next())
+        return query.lastError().text();
+    const int version = query.value(0).toInt();
+    if (version > archive_schema::kVersion)
+        return u"archivio di una versione più recente del programma"_s;
+    return version;
+}
+} // namespace
+
 ArchiveCatalog::Listing ArchiveCatalog::sessions() {
     Listing listing;
     if (!QFileInfo::exists(m_path))
@@ -76,16 +89,13 @@ ArchiveCatalog::Listing ArchiveCatalog::sessions() {
     // never scrolled back.
     QSqlQuery query(m_database);
     query.setForwardOnly(true);
-    if (!query.exec(u"PRAGMA user_version"_s) || !query.next())
-        return failed(query.lastError().text());
-    const int version = query.value(0).toInt();
-    // Version 0 is a file the recorder has created but not yet laid out.
-    if (version == 0) {
+    const auto version = layoutVersion(query);
+    if (const QString* reason = std::get_if<QString>(&version))
+        return failed(*reason);
+    if (std::get<int>(version) == 0) {
         listing.status = Status::Read;
         return listing;
     }
-    if (version > archive_schema::kVersion)
-        return failed(u"archivio di una versione più recente del programma"_s);
 
     if (!query.exec(u"SELECT id, mode, site, croupier, started, count0, count1 "
                     "FROM session ORDER BY started DESC, id DESC"_s))
@@ -125,15 +135,13 @@ ArchiveCatalog::PlaceHistory ArchiveCatalog::placeHistory(ArchivedSession::Mode 
 
     QSqlQuery query(m_database);
     query.setForwardOnly(true);
-    if (!query.exec(u"PRAGMA user_version"_s) || !query.next())
-        return failed(query.lastError().text());
-    const int version = query.value(0).toInt();
-    if (version == 0) {
+    const auto version = layoutVersion(query);
+    if (const QString* reason = std::get_if<QString>(&version))
+        return failed(*reason);
+    if (std::get<int>(version) == 0) {
         history.status = Status::Read;
         return history;
     }
-    if (version > archive_schema::kVersion)
-        return failed(u"archivio di una versione più recente del programma"_s);
 
     // One statement is one snapshot: the recorder commits whole changes, so
     // every series read agrees with its count.
