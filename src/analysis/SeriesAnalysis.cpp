@@ -1,7 +1,5 @@
 #include "analysis/SeriesAnalysis.h"
 
-#include "session/SeriesStatistics.h"
-
 namespace rotamind::analysis {
 
 namespace {
@@ -18,13 +16,18 @@ void SeriesAnalysis::add(int distanceClass) {
     m_transitions.add(distanceClass);
 }
 
-void SeriesAnalysis::recompute(std::span<const std::int8_t> classes) {
+void SeriesAnalysis::addRepeat() {
+    // The record of bets does not count repeats yet.
+}
+
+void SeriesAnalysis::recompute(std::span<const std::int8_t> classes,
+                               std::span<const std::int64_t> /*repeatsBefore*/) {
     m_scoreboard.recompute(classes);
     m_transitions.recompute(classes);
 }
 
-SeriesReport SeriesAnalysis::report(const SeriesStatistics& statistics) const {
-    return {.uniformity = testUniformity(statistics.classic().frequency),
+SeriesReport SeriesAnalysis::report(const std::array<std::int64_t, 6>& frequency) const {
+    return {.uniformity = testUniformity(frequency),
             .method = &m_scoreboard,
             .dependence = testIndependence(m_transitions.counts())};
 }

@@ -8,10 +8,6 @@
 #include <cstdint>
 #include <span>
 
-namespace rotamind {
-class SeriesStatistics;
-}
-
 namespace rotamind::analysis {
 
 // The three tests of one series.
@@ -26,14 +22,22 @@ struct SeriesReport {
 // and rebuilt after anything else.
 class SeriesAnalysis final {
 public:
+    // A launch at the end of the series that brought a class.
     void add(int distanceClass);
-    void recompute(std::span<const std::int8_t> classes);
+    // A launch at the end whose number repeated the one before: it has no
+    // class, and every bet placed on it is lost.
+    void addRepeat();
+    // Everything again from the series: its classes, oldest first, and for
+    // each repeat the number of classes that came before it (non-decreasing).
+    void recompute(std::span<const std::int8_t> classes,
+                   std::span<const std::int64_t> repeatsBefore = {});
 
     const MethodScoreboard& scoreboard() const { return m_scoreboard; }
     const TransitionTable& transitions() const { return m_transitions; }
 
-    // The tests as they stand, with the frequencies of the series' statistics.
-    SeriesReport report(const SeriesStatistics& statistics) const;
+    // The tests as they stand, with the frequencies of the series' classes
+    // (one per row of kClasses).
+    SeriesReport report(const std::array<std::int64_t, 6>& frequency) const;
 
 private:
     MethodScoreboard m_scoreboard;

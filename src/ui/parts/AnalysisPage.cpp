@@ -352,7 +352,8 @@ void AnalysisPage::follow(Column& column) {
 
 void AnalysisPage::showFigures(const Column& column) {
     const std::array<QString, FigureCount> texts =
-        figureTexts(column.analysis.report(column.series->statistics()), decimalSeparator());
+        figureTexts(column.analysis.report(column.series->statistics().classic().frequency),
+                    decimalSeparator());
     for (std::size_t figure = 0; figure < FigureCount; ++figure)
         column.labels[figure]->setText(texts[figure]);
 }
