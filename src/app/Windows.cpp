@@ -4,6 +4,7 @@
 #include "archive/Archive.h"
 #include "archive/ArchiveRecorder.h"
 #include "ui/chart/DistanceChart.h"
+#include "ui/parts/QuietNotice.h"
 #include "ui/windows/TARCHIVIO.h"
 #include "ui/windows/TAZZERAPRO.h"
 #include "ui/windows/TEASY.h"
@@ -124,12 +125,8 @@ void Windows::showArchiveMessage(const QString& text) const {
     QWidget* parent = QApplication::activeWindow();
     if (!parent)
         parent = m_intro.get();
-    auto* box = new QMessageBox(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
-                                text, QMessageBox::Ok, parent);
-    box->setObjectName(QStringLiteral("ARCHIVIO"));
-    box->setWindowModality(Qt::NonModal);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->show();
+    showQuietNotice(QMessageBox::Warning, text, {}, parent)
+        ->setObjectName(QStringLiteral("ARCHIVIO"));
 }
 
 void Windows::show(WorkingWindow& working) {

@@ -1,5 +1,6 @@
 #include "storage/SessionFile.h"
 
+#include "storage/SystemReason.h"
 #include "wheel/Wheel.h"
 
 #include <QFile>
@@ -161,7 +162,7 @@ std::variant<SessionClasses, SessionReadError> readSessionClasses(const QString&
         return cannotOpen(QStringLiteral("non è un file normale"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return cannotOpen(file.errorString());
+        return cannotOpen(systemReason(file));
 
     // The size is read first and then the file in chunks up to the limit, so a
     // file that grows meanwhile, or reports no size, still cannot fill the memory.
@@ -178,7 +179,7 @@ std::variant<SessionClasses, SessionReadError> readSessionClasses(const QString&
         bytes.resize(old + want);
         const qint64 got = file.read(bytes.data() + old, want);
         if (got < 0)
-            return cannotOpen(file.errorString());
+            return cannotOpen(systemReason(file));
         bytes.resize(old + got);
         if (got == 0)
             break;
@@ -230,7 +231,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     const auto failWithFileError = [&] {
         const bool full = file.error() == QFileDevice::ResourceError ||
                           QStorageInfo(target.absolutePath()).bytesAvailable() < bytes.size();
-        return fail(full ? QStringLiteral("Disco pieno") : file.errorString());
+        return fail(full ? QStringLiteral("Disco pieno") : systemReason(file));
     };
     if (!file.open(QIODevice::WriteOnly))
         return failWithFileError();

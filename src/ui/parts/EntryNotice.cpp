@@ -45,7 +45,8 @@ EntryNotice::EntryNotice(QWidget* window, WorkingSession& session, const EntryAr
 }
 
 QString EntryNotice::directionMissingText() {
-    return u"Scegli O o A"_s;
+    // The selector has just moved to O: a second Enter registers there.
+    return u"Scegli O o A (ora è selezionato O)"_s;
 }
 
 QString EntryNotice::foreignNumberText(const QString& text) {

@@ -48,6 +48,11 @@ UndoControls::UndoControls(QWidget* window, SessionHistory& history, const QRect
     connect(m_redo, &QAction::triggered, &history, &SessionHistory::redo);
     connect(m_undoButton, &QToolButton::clicked, &history, &SessionHistory::undo);
     connect(m_redoButton, &QToolButton::clicked, &history, &SessionHistory::redo);
+    // After the change itself, which was connected first.
+    connect(m_undo, &QAction::triggered, this, &UndoControls::applied);
+    connect(m_redo, &QAction::triggered, this, &UndoControls::applied);
+    connect(m_undoButton, &QToolButton::clicked, this, &UndoControls::applied);
+    connect(m_redoButton, &QToolButton::clicked, this, &UndoControls::applied);
     connect(&history, &SessionHistory::canUndoChanged, this, &UndoControls::showUndo);
     connect(&history, &SessionHistory::undoTextChanged, this, &UndoControls::showUndo);
     connect(&history, &SessionHistory::canRedoChanged, this, &UndoControls::showRedo);

@@ -29,6 +29,11 @@ public:
     QToolButton* undoButton() const { return m_undoButton; }
     QToolButton* redoButton() const { return m_redoButton; }
 
+signals:
+    // An undo or redo was made, by key or button: the entry shows again what
+    // it held then.
+    void applied();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

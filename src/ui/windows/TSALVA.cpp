@@ -3,6 +3,7 @@
 #include "storage/SaveName.h"
 #include "storage/SessionFile.h"
 #include "ui/parts/Palette.h"
+#include "ui/parts/QuietNotice.h"
 #include "ui/parts/SessionCommands.h"
 
 #include <QApplication>
@@ -378,15 +379,10 @@ void TSALVA::showFailure(const QString& path, const QString& reason) {
     // a pile of them would bury the windows. The status line tells the rest.
     if (m_failureBox && m_failureBox->isVisible())
         return;
-    auto* box = new QMessageBox(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
-                                cannotCreateFileMessage(path), QMessageBox::Ok, noticeParent());
-    box->setInformativeText(reason);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    // A tick comes whatever the user is doing: a modal box would hold up the
-    // window in use, this dialog included, until someone answers it.
-    box->setWindowModality(Qt::NonModal);
-    m_failureBox = box;
-    box->show();
+    // A tick comes whatever the user is doing: the box must neither hold up
+    // the window in use, this dialog included, nor take its keys.
+    m_failureBox = showQuietNotice(QMessageBox::Critical, cannotCreateFileMessage(path), reason,
+                                   noticeParent());
 }
 
 } // namespace rotamind

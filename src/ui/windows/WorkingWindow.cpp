@@ -72,7 +72,10 @@ void WorkingWindow::addWheelPicture() {
 }
 
 void WorkingWindow::addUndoControls(const QRect& undoRect, const QRect& redoRect) {
-    new UndoControls(this, *m_history, undoRect, redoRect);
+    auto* controls = new UndoControls(this, *m_history, undoRect, redoRect);
+    // The entry holds again what it held before the press taken back: selected,
+    // the next digits replace it instead of being refused after it.
+    connect(controls, &UndoControls::applied, m_keyboard, &KeyboardFlow::returnToEntry);
 }
 
 void WorkingWindow::addBanner(int captionTop) {
@@ -154,7 +157,13 @@ void WorkingWindow::turnPage(SeriesBlock& block, int step) {
 // ---- recording ----
 
 void WorkingWindow::Button11Click() {
+    const LaunchEntry before = m_session->entry();
     m_history->pressRegister();
+    // Refused for want of a direction, the number typed stays in the entry
+    // (selected by the keyboard flow) instead of becoming "??": pressed again,
+    // it goes to the direction now selected, which the notice names.
+    if (!before.direction && before.number != WorkingSession::noNumber())
+        m_session->setNumber(before.number);
 }
 void WorkingWindow::Button6Click() {
     m_history->registerLaunch(Direction::Clockwise);

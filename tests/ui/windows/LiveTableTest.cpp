@@ -8,9 +8,11 @@
 #include "ui/parts/LengthStatsGrid.h"
 #include "ui/windows/TEASY.h"
 #include "ui/windows/TPRO.h"
+#include "ui/windows/TSALVA.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSet>
 #include <QTabWidget>
 #include <QTest>
@@ -19,6 +21,7 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
 using namespace rotamind;
 using rotamind::testing::WindowDriver;
 
@@ -171,8 +174,11 @@ private slots:
         typeKeys(u"17"_s);
         pressKey(QKeySequence(Qt::Key_Return));
         QVERIFY(line->isVisible());
-        QCOMPARE(line->text(), EntryNotice::directionMissingText());
+        QCOMPARE(line->text(), u"Scegli O o A (ora è selezionato O)"_s);
+        QVERIFY(easy.checked(Direction::Clockwise));
+        // What the player typed is kept, selected, for the next digits to replace.
         QCOMPARE(QApplication::focusWidget(), entryField(easy));
+        QCOMPARE(entryField(easy)->lineEdit()->selectedText(), u"17"_s);
 
         typeKeys(u"37"_s);
         pressKey(QKeySequence(Qt::Key_Return)); // "O" is selected by now
@@ -180,6 +186,73 @@ private slots:
                  u"«37» non è un numero della ruota: il lancio è contato senza classe"_s);
         QCOMPARE(easy.text("n1"), u"37"_s); // counted, as always
         QTRY_VERIFY_WITH_TIMEOUT(!line->isVisible(), 6000);
+    }
+
+    // Register 12, take it back, type 13: the entry holds the 12 selected, so
+    // the 13 replaces it; the same after a redo, with keys or buttons.
+    void undoAndRedo_leaveTheEntryReadyForTheNextNumber_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("buttons");
+        for (const QString& mode : {u"PRO"_s, u"EASY"_s})
+            for (const bool buttons : {false, true})
+                QTest::addRow("%s %s", qPrintable(mode), buttons ? "buttons" : "keys")
+                    << mode << buttons;
+    }
+    void undoAndRedo_leaveTheEntryReadyForTheNextNumber() {
+        QFETCH(QString, mode);
+        QFETCH(bool, buttons);
+        auto window = makeWindow(mode);
+        WindowDriver driver(*window);
+        bringUp(*window);
+        const auto command = [&](const char* button, const char* key) {
+            if (buttons)
+                QTest::mouseClick(driver.control<QAbstractButton>(button), Qt::LeftButton);
+            else
+                pressKey(QKeySequence(QString::fromLatin1(key)));
+            QCoreApplication::processEvents();
+        };
+        pressKey(QKeySequence(u"Alt+O"_s));
+        for (const QString& step : {u"undo"_s, u"redo"_s}) {
+            typeKeys(u"12"_s);
+            pressKey(QKeySequence(Qt::Key_Return));
+            command("UNDO", "Ctrl+Z");
+            QCOMPARE(driver.text("Combo1"), u"12"_s);
+            if (step == u"redo")
+                command("REDO", "Ctrl+Y");
+            QCOMPARE(QApplication::focusWidget(), entryField(driver));
+            typeKeys(u"13"_s);
+            QCOMPARE(driver.text("Combo1"), u"13"_s);
+            pressKey(QKeySequence(Qt::Key_Return));
+            QCOMPARE(driver.text("n1"), u"13"_s);
+            QCOMPARE(driver.text("n2"), step == u"redo" ? u"12"_s : u"21"_s);
+        }
+    }
+
+    // Automatic saving fails at every tick while the player types: its notice
+    // shows above PRO but never takes the keyboard, and no launch is lost.
+    void failingAutomaticSave_neverTakesTheKeyboard() {
+        TPRO window;
+        WindowDriver pro(window);
+        TSALVA saving;
+        saving.setSource(&window.autoSaveSource());
+        saving.setNoticeWindow(&window);
+        saving.setMinuteLength(1ms);
+        window.croupierField()->setText(u"Orm/ilda"_s); // no file can take that name
+        bringUp(window);
+        saving.SpeedButton1Click();
+        pressKey(QKeySequence(u"Alt+O"_s));
+        constexpr int kLaunches = 25;
+        for (int i = 0; i < kLaunches; ++i) {
+            QTest::qWait(3);
+            QCOMPARE(QApplication::focusWidget(), entryField(pro));
+            typeKeys(QString::number(1 + i % 30));
+            pressKey(QKeySequence(Qt::Key_Return));
+        }
+        const QList<QMessageBox*> boxes = window.findChildren<QMessageBox*>();
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY(boxes.first()->isVisible());
+        QCOMPARE(QApplication::activeWindow(), &window);
+        QCOMPARE(pro.items("List1").size() + pro.items("List2").size(), kLaunches);
     }
 
     void tab_visitsTheControlsRowByRow() {
