@@ -11,7 +11,32 @@
 #include <QPushButton>
 #include <QToolButton>
 
+using namespace Qt::StringLiterals;
+
 namespace rotamind {
+
+namespace {
+// In the window's coordinates: the free end of the top chart's title row, and
+// the whole row.
+const QRect kForRect{292, 131, 72, 14};
+const QRect kForRowRect{5, 129, 360, 17};
+
+QString directionText(std::optional<Direction> direction) {
+    if (!direction)
+        return u"?"_s;
+    return *direction == Direction::Clockwise ? u"O"_s : u"A"_s;
+}
+
+// Why numbersToBet found nothing for these inputs.
+QString whyNothing(const AidInputs& inputs) {
+    if (!inputs.direction)
+        return u"Alt+N: scegli prima O o A"_s;
+    if (!pocketFromText(inputs.lastNumber))
+        return u"Alt+N: «%1» in Ultimo non è un numero della ruota"_s.arg(inputs.lastNumber);
+    return u"Alt+N: «%1» in Distanza non è una classe (3, 2, 1, -1, -2, -3)"_s.arg(
+        inputs.distanceClass);
+}
+} // namespace
 
 BettingAidPanel::BettingAidPanel(QWidget* window, const BettingAidSetup& setup) : QObject(window) {
     m_panel = new QFrame(window);
@@ -75,6 +100,15 @@ BettingAidPanel::BettingAidPanel(QWidget* window, const BettingAidSetup& setup) 
                                           .align = Qt::AlignCenter});
     }
 
+    // At the right of the top chart's title; out of date, the whole title row.
+    m_for = controls::makeLabel(window, {.name = QStringLiteral("aidFor"),
+                                         .rect = kForRect,
+                                         .foreground = palette::kBlack,
+                                         .bold = true,
+                                         .pixelSize = 10,
+                                         .align = Qt::AlignRight | Qt::AlignVCenter});
+    m_for->hide();
+
     // currentTextChanged covers both typing and picking an item; the program's
     // own writes are told apart by the flag.
     connect(m_last, &QComboBox::currentTextChanged, this, [this](const QString& text) {
@@ -97,13 +131,53 @@ void BettingAidPanel::setLastNumberByProgram(const QString& text) {
     m_writingLastNumber = false;
 }
 
-void BettingAidPanel::showNumbersToBet(std::optional<Direction> direction) {
-    const auto windows = numbersToBet(direction, lastNumber(), distanceClass());
-    if (!windows)
+void BettingAidPanel::showNumbersToBet(std::optional<Direction> direction, const QString& n1) {
+    const AidInputs inputs{lastNumber(), distanceClass(), direction, n1};
+    const auto windows = numbersToBet(direction, inputs.lastNumber, inputs.distanceClass);
+    if (!windows) {
+        // N keeps the numbers it had, for whatever they were computed for.
+        showFor(whyNothing(inputs), true);
         return;
+    }
     m_window->setText(windows->toBet);
     if (m_opposite)
         m_opposite->setText(windows->opposite);
+    m_computedFor = inputs;
+    m_stale = false;
+    showFor(u"per %1 · %2 · %3"_s.arg(inputs.lastNumber, inputs.distanceClass,
+                                      directionText(direction)),
+            false);
+}
+
+void BettingAidPanel::checkInputs(std::optional<Direction> direction, const QString& n1) {
+    if (m_computedFor && !m_stale &&
+        !(*m_computedFor == AidInputs{lastNumber(), distanceClass(), direction, n1}))
+        markStale();
+}
+
+void BettingAidPanel::markStale() {
+    if (!m_computedFor || m_stale)
+        return;
+    m_stale = true;
+    const AidInputs& was = *m_computedFor;
+    showFor(u"Non aggiornati: Alt+N (erano per %1 · %2 · %3)"_s.arg(
+                was.lastNumber, was.distanceClass, directionText(was.direction)),
+            true);
+}
+
+void BettingAidPanel::showFor(const QString& text, bool highlighted) {
+    m_for->setText(text);
+    m_for->setGeometry(highlighted ? kForRowRect : kForRect);
+    m_for->setAlignment((highlighted ? Qt::AlignCenter : Qt::AlignRight) | Qt::AlignVCenter);
+    m_for->setAutoFillBackground(highlighted);
+    if (highlighted) {
+        palette::setBackground(m_for, palette::kRed);
+        palette::setForeground(m_for, palette::kYellow);
+    } else {
+        palette::setForeground(m_for, palette::kBlack);
+    }
+    m_for->raise();
+    m_for->show();
 }
 
 QString BettingAidPanel::windowCaption() const {

@@ -20,12 +20,24 @@ namespace rotamind {
 // Panel1 of a working window: last number P, class D, the wheel-picture
 // toggle, "Mostra numeri da puntare" (Button2), the window to bet N and, in
 // PRO, the opposite window OPPO. The two windows place some controls
-// differently; the setup below carries those differences.
+// differently; the setup below carries those differences. Over the top
+// chart's title, aidFor names what N was computed for, and is highlighted
+// when a launch or a delete has made it out of date.
 struct BettingAidSetup {
     QString pictureButtonName{}; // "SpeedButton4" in PRO, "SpeedButton7" in EASY
     int buttonTop = 32;          // the picture toggle and Button2, inside the panel
     QRect windowRect{8, 68, 193, 24};
     bool withOpposite = true; // OPPO below N
+};
+
+// What the numbers to bet were last computed for: the last number, the class
+// and the direction as Alt+N found them, and n1 at that moment.
+struct AidInputs {
+    QString lastNumber{};
+    QString distanceClass{};
+    std::optional<Direction> direction{};
+    QString n1{};
+    friend bool operator==(const AidInputs&, const AidInputs&) = default;
 };
 
 class BettingAidPanel final : public QObject {
@@ -39,8 +51,14 @@ public:
     QString distanceClass() const;
     // The program's own copy into P (after "REGISTRA"): does not count as the user's change.
     void setLastNumberByProgram(const QString& text);
-    // N (and OPPO) from numbersToBet; with no result they keep their texts.
-    void showNumbersToBet(std::optional<Direction> direction);
+    // N (and OPPO) from numbersToBet; with no result they keep their texts and
+    // the aid's label (aidFor) says why. `n1` is the last number registered.
+    void showNumbersToBet(std::optional<Direction> direction, const QString& n1);
+    // The inputs now: numbers computed for others are marked out of date.
+    void checkInputs(std::optional<Direction> direction, const QString& n1);
+    // A launch was registered or taken back since: the numbers are out of date.
+    void markStale();
+    bool isStale() const { return m_stale; }
     QString windowCaption() const;
 
     QFrame* panel() const { return m_panel; }
@@ -50,6 +68,7 @@ public:
     QPushButton* showButton() const { return m_show; }
     QLabel* windowLabel() const { return m_window; }
     QLabel* oppositeLabel() const { return m_opposite; } // null in EASY
+    QLabel* aidFor() const { return m_for; }
 
 signals:
     // The user typed into P or picked one of its items.
@@ -63,7 +82,12 @@ private:
     QPushButton* m_show = nullptr;
     QLabel* m_window = nullptr;
     QLabel* m_opposite = nullptr;
+    QLabel* m_for = nullptr;
+    std::optional<AidInputs> m_computedFor;
+    bool m_stale = false;
     bool m_writingLastNumber = false;
+
+    void showFor(const QString& text, bool highlighted);
 };
 
 } // namespace rotamind

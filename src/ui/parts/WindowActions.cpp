@@ -8,6 +8,7 @@
 #include "ui/parts/SessionCommands.h"
 #include "ui/parts/WheelPicturePanel.h"
 
+#include <QComboBox>
 #include <QWidget>
 
 namespace rotamind::actions {
@@ -18,7 +19,7 @@ void toggleWidth(QWidget& window, int narrowWidth, int wideWidth, int height) {
 
 void showNumbersToBet(BettingAidPanel& aid, const WorkingSession& session,
                       WheelPicturePanel& picture) {
-    aid.showNumbersToBet(session.entry().direction);
+    aid.showNumbersToBet(session.entry().direction, session.entry().n1);
     picture.refresh(aid.windowCaption());
 }
 
@@ -28,10 +29,18 @@ void refreshAndTogglePicture(const BettingAidPanel& aid, WheelPicturePanel& pict
 }
 
 void showLastNumber(BettingAidPanel& aid, const WorkingSession& session) {
-    QObject::connect(&session, &WorkingSession::entryChanged, &aid, [&aid, &session] {
+    const auto check = [&aid, &session] {
+        aid.checkInputs(session.entry().direction, session.entry().n1);
+    };
+    QObject::connect(&session, &WorkingSession::entryChanged, &aid, [&aid, &session, check] {
         if (aid.lastNumber() != session.entry().lastNumber)
             aid.setLastNumberByProgram(session.entry().lastNumber);
+        check();
     });
+    QObject::connect(aid.classField(), &QComboBox::currentTextChanged, &aid, check);
+    // A launch of the same number changes no input, yet the numbers are older.
+    QObject::connect(&session, &WorkingSession::launchStarting, &aid, &BettingAidPanel::markStale);
+    QObject::connect(&session, &WorkingSession::launchTakenBack, &aid, &BettingAidPanel::markStale);
 }
 
 void showStatistics(QWidget& window, const Series& series, ClassicStatsGrid& classic,

@@ -33,6 +33,7 @@ void showNumbersToBet(BettingAidPanel& aid, const WorkingSession& session,
 void refreshAndTogglePicture(const BettingAidPanel& aid, WheelPicturePanel& picture);
 
 // P shows the session's last number; the program's own writes are not the player's edits.
+// The aid's label follows every change that puts the numbers to bet out of date.
 void showLastNumber(BettingAidPanel& aid, const WorkingSession& session);
 
 // The grids follow the statistics of `series`; lengths may be null (EASY has none).

@@ -255,6 +255,44 @@ private slots:
         QCOMPARE(pro.items("List1").size() + pro.items("List2").size(), kLaunches);
     }
 
+    // The aid's label names what N was computed for, and says when a launch,
+    // a delete or a new class has left N behind, or why Alt+N computed nothing.
+    void numbersToBet_sayWhatTheyAreFor_andWhenTheyAreOutOfDate_data() { addModes(); }
+    void numbersToBet_sayWhatTheyAreFor_andWhenTheyAreOutOfDate() {
+        QFETCH(QString, mode);
+        auto window = makeWindow(mode);
+        WindowDriver driver(*window);
+        bringUp(*window);
+        auto* aidFor = driver.control<QLabel>("aidFor");
+        const auto launch = [&](const char* number) {
+            typeKeys(QString::fromLatin1(number));
+            pressKey(QKeySequence(Qt::Key_Return));
+        };
+        const auto outOfDate = [&] { return aidFor->text().startsWith(u"Non aggiornati: Alt+N"); };
+        pressKey(QKeySequence(u"Alt+O"_s));
+        pressKey(QKeySequence(u"Alt+N"_s));
+        QCOMPARE(aidFor->text(), u"per 18 · 1 · O"_s);
+        const QString computed = driver.text("N");
+        launch("5");
+        QVERIFY(outOfDate());
+        QCOMPARE(driver.text("N"), computed);
+        launch("9");
+        launch("13"); // two launches in the first series, one to delete
+        pressKey(QKeySequence(u"Alt+N"_s));
+        QCOMPARE(aidFor->text(), u"per 13 · 1 · A"_s);
+        pressKey(QKeySequence(u"Alt+E"_s));
+        QVERIFY(outOfDate());
+        pressKey(QKeySequence(u"Alt+N"_s));
+        QVERIFY(!outOfDate());
+        driver.type("D", u"-3"_s);
+        QVERIFY(outOfDate());
+        driver.type("D", u"5"_s);
+        const QString before = driver.text("N");
+        pressKey(QKeySequence(u"Alt+N"_s));
+        QVERIFY(aidFor->text().contains(u"«5» in Distanza"_s));
+        QCOMPARE(driver.text("N"), before);
+    }
+
     void tab_visitsTheControlsRowByRow() {
         TPRO window;
         bringUp(window);
