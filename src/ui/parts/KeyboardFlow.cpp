@@ -92,6 +92,16 @@ void KeyboardFlow::adoptControls() {
         connect(view, &QAbstractItemView::doubleClicked, this, &KeyboardFlow::returnToEntry,
                 Qt::QueuedConnection);
     }
+    // A choice made in a drop-down (with the mouse, or Enter) or Enter in a
+    // text field ends there: the next digits are the next launch's.
+    for (QComboBox* combo : m_window->findChildren<QComboBox*>())
+        if (combo != m_entry)
+            connect(combo, &QComboBox::activated, this, &KeyboardFlow::returnToEntry,
+                    Qt::QueuedConnection);
+    for (QLineEdit* field : m_window->findChildren<QLineEdit*>())
+        if (!isInsideComboBox(field))
+            connect(field, &QLineEdit::returnPressed, this, &KeyboardFlow::returnToEntry,
+                    Qt::QueuedConnection);
     for (QTabBar* tabs : m_window->findChildren<QTabBar*>())
         tabs->setFocusPolicy(Qt::TabFocus);
     orderTabs();

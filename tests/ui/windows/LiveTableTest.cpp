@@ -124,6 +124,48 @@ private slots:
         QCOMPARE(driver.text("Combo1"), u"3"_s);
     }
 
+    // A pick from a drop-down, or Enter in the site or croupier field, gives
+    // the keyboard back: the next digits are the next launch, not "Casino Roma9".
+    void choices_giveTheKeyboardBackToTheEntry_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("control");
+        for (const QString& mode : {u"PRO"_s, u"EASY"_s})
+            for (const char* control : {"D", "P", "n1", "n2", "Edit1", "Edit2"})
+                QTest::addRow("%s %s", qPrintable(mode), control)
+                    << mode << QString::fromLatin1(control);
+    }
+    void choices_giveTheKeyboardBackToTheEntry() {
+        QFETCH(QString, mode);
+        QFETCH(QString, control);
+        auto window = makeWindow(mode);
+        WindowDriver driver(*window);
+        bringUp(*window);
+        driver.click("SpeedButton3"); // the site fields are in the wide layout
+        const QByteArray name = control.toLatin1();
+        if (auto* combo = window->findChild<QComboBox*>(control)) {
+            // On the arrow, as the player opens it.
+            QTest::mouseClick(combo, Qt::LeftButton, {},
+                              QPoint(combo->width() - 4, combo->height() / 2));
+            QAbstractItemView* items = combo->view();
+            QTRY_VERIFY(items->isVisible());
+            // The list ignores a release as quick as a double click after it opened.
+            QTest::qWait(QApplication::doubleClickInterval() + 50);
+            const QModelIndex second = items->model()->index(1, 0);
+            items->scrollTo(second);
+            QTest::mouseClick(items->viewport(), Qt::LeftButton, {},
+                              items->visualRect(second).center());
+            QCOMPARE(driver.text(name.constData()), second.data().toString());
+        } else {
+            QTest::mouseClick(driver.control(name.constData()), Qt::LeftButton);
+            typeKeys(u"Casino Roma"_s);
+            pressKey(QKeySequence(Qt::Key_Return));
+        }
+        QTRY_COMPARE(entryField(driver)->lineEdit()->selectedText(), u"18"_s);
+        QCOMPARE(QApplication::focusWidget(), entryField(driver));
+        typeKeys(u"9"_s);
+        QCOMPARE(driver.text("Combo1"), u"9"_s);
+    }
+
     void keys_runTheCommands_andEnterRegisters() {
         TPRO window;
         WindowDriver pro(window);
