@@ -2,6 +2,7 @@
 
 #include "ui/parts/Controls.h"
 #include "ui/parts/KeyHint.h"
+#include "ui/parts/KeyTable.h"
 #include "ui/parts/Palette.h"
 
 #include <QCloseEvent>
@@ -53,15 +54,18 @@ TINTRO::TINTRO(QWidget* parent)
                                   {220, 296, 35, 21}, QStringLiteral("Versione Professional"));
     connect(easy, &QPushButton::clicked, this, &TINTRO::Button2Click);
     connect(pro, &QPushButton::clicked, this, &TINTRO::Button1Click);
-    // The choice from the keyboard: Enter or P for Pro, E for Easy.
+    // The choice from the keyboard, as the key table gives it; the keypad's
+    // Enter does what Return does.
     const auto choose = [this](QPushButton* button, const QKeySequence& key) {
         auto* shortcut = new QShortcut(key, this);
         connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
         showKeyInHint(button, key);
     };
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_P})
-        choose(pro, QKeySequence(key));
-    choose(easy, QKeySequence(Qt::Key_E));
+    for (const keys::KeyRow& row : keys::table())
+        if (const char* control = keys::controlIn(row, objectName()))
+            choose(findChild<QPushButton*>(QString::fromLatin1(control)),
+                   QKeySequence(QString::fromLatin1(row.keys), QKeySequence::PortableText));
+    choose(pro, QKeySequence(Qt::Key_Enter));
 
     m_restore = makeChoice(this, QStringLiteral("RESTORE"), QString(), {10, 340, 380, 24},
                            QStringLiteral("Riapre la sessione lasciata senza salvarla"));

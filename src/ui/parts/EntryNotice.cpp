@@ -53,6 +53,14 @@ QString EntryNotice::foreignNumberText(const QString& text) {
     return u"«%1» non è un numero della ruota: il lancio è contato senza classe"_s.arg(text);
 }
 
+QString EntryNotice::resetText() {
+    return u"Sessione azzerata: Ctrl+Z la ripristina"_s;
+}
+
+void EntryNotice::tellReset() {
+    tell(resetText(), {});
+}
+
 bool EntryNotice::isFlashing() const {
     return m_flash->isActive();
 }

@@ -18,6 +18,7 @@ class WorkingSession;
 // Tells the player at once, and without a dialog that would swallow the next
 // keys, what "REGISTRA" did not do as they meant: a line over the top chart's
 // title for a few seconds, with the entry or the direction selector flashing.
+// A reset is told on the same line, with the key that takes it back.
 class EntryNotice final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(EntryNotice)
@@ -30,7 +31,11 @@ public:
     QLabel* line() const { return m_line; }
     bool isFlashing() const;
 
+    // A reset cleared a series: how to get it back, for a few seconds.
+    void tellReset();
+
     static QString directionMissingText();
+    static QString resetText();
     static QString foreignNumberText(const QString& text);
 
 private:

@@ -1,5 +1,7 @@
 #include "ui/parts/KeyHint.h"
 
+#include "ui/parts/KeyTable.h"
+
 #include <QHelpEvent>
 #include <QObject>
 #include <QStringList>
@@ -17,7 +19,12 @@ public:
         control->installEventFilter(this);
     }
     static QString name() { return QStringLiteral("keyHint"); }
-    void add(const QKeySequence& key) { m_keys.append(key.toString(QKeySequence::NativeText)); }
+    void add(const QKeySequence& key) {
+        // Return and keypad Enter are both "Invio": one is enough.
+        const QString text = keys::italianText(key);
+        if (!m_keys.contains(text))
+            m_keys.append(text);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {

@@ -2,6 +2,7 @@
 
 #include "ui/parts/CommandTable.h"
 #include "ui/parts/KeyHint.h"
+#include "ui/parts/KeyTable.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -13,6 +14,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <vector>
 
 namespace rotamind {
 
@@ -64,6 +66,14 @@ void KeyboardFlow::addKeys(std::span<const CommandKey> keys) {
         });
         showKeyInHint(control, sequence);
     }
+}
+
+void KeyboardFlow::addTableKeys() {
+    std::vector<CommandKey> own;
+    for (const keys::KeyRow& row : keys::table())
+        if (const char* control = keys::controlIn(row, m_window->objectName()))
+            own.push_back({control, row.keys});
+    addKeys(own);
 }
 
 void KeyboardFlow::returnToEntry() {

@@ -35,6 +35,8 @@ public:
 
     // Each key clicks its control; unknown names are skipped.
     void addKeys(std::span<const CommandKey> keys);
+    // The keys the program's key table gives the controls of this window.
+    void addTableKeys();
     // Puts the cursor into the entry with its whole text selected.
     void returnToEntry();
     // The key that clicks `control`, empty when none.

@@ -2,6 +2,7 @@
 
 #include "history/SessionHistory.h"
 #include "ui/parts/Controls.h"
+#include "ui/parts/KeyTable.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -29,7 +30,7 @@ QString hint(const QString& verb, const QString& what, const QString& keys) {
 }
 
 QString keysOf(const QAction* action) {
-    return action->shortcut().toString(QKeySequence::NativeText);
+    return keys::italianText(action->shortcut());
 }
 } // namespace
 

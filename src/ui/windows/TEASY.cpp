@@ -147,11 +147,11 @@ void TEASY::SpeedButton5Click() {
 }
 
 void TEASY::AZZERAClick() {
-    history().clear(m_session.current());
+    reset([this] { history().clear(m_session.current()); });
 }
 
 void TEASY::SpeedButton8Click() {
-    history().clear(m_session.saved());
+    reset([this] { history().clear(m_session.saved()); });
 }
 
 // ---- betting aid and wheel picture ----

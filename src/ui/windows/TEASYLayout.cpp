@@ -54,18 +54,10 @@ const commands::HiddenCommand<TEASY> kHiddenCommands[] = {
     {"AZZERA", nullptr, "Azzera sessione", &TEASY::AZZERAClick},
 };
 
-// The current series' commands with Alt, the saved one's with Alt+Shift.
-const CommandKey kKeys[] = {
-    {"SpeedButton7", "Alt+R"},           {"SpeedButton1", "Alt+E"},
-    {"SpeedButton8", "Alt+Shift+E"},     {"SpeedButton14", "Alt+Left"},
-    {"SpeedButton15", "Alt+Right"},      {"SpeedButton2", "Alt+Shift+Left"},
-    {"SpeedButton4", "Alt+Shift+Right"},
-};
-
 } // namespace
 
 void TEASY::buildKeys() {
-    addCommandKeys(kKeys);
+    addCommandKeys();
 }
 
 void TEASY::buildCommandColumn() {

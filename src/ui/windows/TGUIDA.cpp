@@ -1,5 +1,7 @@
 #include "ui/windows/TGUIDA.h"
 
+#include "ui/parts/KeyTable.h"
+
 #include "ui/parts/Palette.h"
 #include "wheel/Wheel.h"
 
@@ -131,7 +133,12 @@ public:
                 m_wheel = classesPicture();
             return m_wheel;
         }
-        return QTextBrowser::loadResource(type, name);
+        const QVariant loaded = QTextBrowser::loadResource(type, name);
+        // The keyboard page's table is the program's key table itself.
+        if (type == QTextDocument::HtmlResource && name.fileName() == u"tastiera.html")
+            return QString::fromUtf8(loaded.toByteArray())
+                .replace(u"<!--TASTI-->"_s, keys::guideRows());
+        return loaded;
     }
 
 private:

@@ -180,7 +180,7 @@ void TPRO::refreshCounterStatistics() {
 }
 
 void TPRO::AZZERAClick() {
-    history().clearAll();
+    reset([this] { history().clearAll(); });
 }
 
 // ---- betting aid and wheel picture ----

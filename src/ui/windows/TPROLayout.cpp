@@ -68,23 +68,10 @@ const commands::HiddenCommand<TPRO> kHiddenCommands[] = {
     {"SpeedButton6", nullptr, "Supporto Online", &TPRO::SpeedButton6Click},
 };
 
-// The first series' commands with Alt, the second's with Alt+Shift.
-const CommandKey kKeys[] = {
-    {"SpeedButton4", "Alt+R"},
-    {"SpeedButton8", "Alt+Shift+O"},
-    {"SpeedButton7", "Alt+Shift+A"},
-    {"SpeedButton1", "Alt+E"},
-    {"SpeedButton2", "Alt+Shift+E"},
-    {"SpeedButton12", "Alt+Left"},
-    {"SpeedButton13", "Alt+Right"},
-    {"SpeedButton14", "Alt+Shift+Left"},
-    {"SpeedButton15", "Alt+Shift+Right"},
-};
-
 } // namespace
 
 void TPRO::buildKeys() {
-    addCommandKeys(kKeys);
+    addCommandKeys();
 }
 
 void TPRO::buildCommandColumn() {

@@ -26,16 +26,6 @@
 
 namespace rotamind {
 
-namespace {
-// The keys both windows share; each window adds those of its own buttons.
-const CommandKey kSharedKeys[] = {
-    {"Radio1", "Alt+O"},
-    {"Radio2", "Alt+A"},
-    {"Button2", "Alt+N"},
-    {"SpeedButton3", "Alt+S"},
-};
-} // namespace
-
 WorkingWindow::WorkingWindow(std::unique_ptr<WorkingSession> session, const WorkingWindowLook& look,
                              QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -56,7 +46,7 @@ WorkingWindow::WorkingWindow(std::unique_ptr<WorkingSession> session, const Work
     actions::showLastNumber(*m_aid, *m_session);
     m_keyboard = new KeyboardFlow(this, m_entry->entry());
     // Over the title of the top chart, where the eyes go after a launch.
-    new EntryNotice(this, *m_session, *m_entry, {5, 129, 360, 16});
+    m_notice = new EntryNotice(this, *m_session, *m_entry, {5, 129, 360, 16});
     // Beside the session buttons, the one free place both layouts share.
     TGUIDA::attachTo(this, {519, 150, 33, 25});
     // FormCreate: the narrow layout, statistics out of sight.
@@ -144,9 +134,19 @@ void WorkingWindow::saveChart(QFileDialog& dialog, const QString& title, const Q
     m_commands->saveChart(this, dialog, m_site->saveRequest(title, suffix), *block.chart());
 }
 
-void WorkingWindow::addCommandKeys(std::span<const CommandKey> own) {
-    m_keyboard->addKeys(kSharedKeys);
-    m_keyboard->addKeys(own);
+void WorkingWindow::addCommandKeys() {
+    m_keyboard->addTableKeys();
+}
+
+void WorkingWindow::reset(const std::function<void()>& clear) {
+    // A reset of nothing leaves no change to undo, and nothing to tell.
+    bool changed = false;
+    const QMetaObject::Connection watch = connect(m_history.get(), &SessionHistory::undoTextChanged,
+                                                  this, [&changed] { changed = true; });
+    clear();
+    disconnect(watch);
+    if (changed)
+        m_notice->tellReset();
 }
 
 void WorkingWindow::turnPage(SeriesBlock& block, int step) {

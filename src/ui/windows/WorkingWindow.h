@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <span>
 
@@ -20,6 +21,7 @@ class QTabWidget;
 namespace rotamind {
 
 class AnalysisPage;
+class EntryNotice;
 class EntryArea;
 class SeriesBlock;
 class SessionCommands;
@@ -107,15 +109,17 @@ protected:
                     const Series& series);
     void saveChart(QFileDialog& dialog, const QString& title, const QString& suffix,
                    const SeriesBlock& block);
+    // Runs a reset; when it cleared anything, the notice line says how to undo it.
+    void reset(const std::function<void()>& clear);
     // A paging button: the chart of `block` one page back (-1) or on (+1).
     static void turnPage(SeriesBlock& block, int step);
     // The wheel-picture button of the betting aid.
     void refreshAndTogglePicture();
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    // Gives the shared commands and the window's own their keys; called once
+    // Gives the window's commands the keys of the key table; called once
     // every control of the window exists.
-    void addCommandKeys(std::span<const CommandKey> own);
+    void addCommandKeys();
 
     EntryArea* m_entry = nullptr;
     BettingAidPanel* m_aid = nullptr;
@@ -125,6 +129,7 @@ protected:
     AnalysisPage* m_analysis = nullptr;
     std::unique_ptr<SessionCommands> m_commands;
     KeyboardFlow* m_keyboard = nullptr;
+    EntryNotice* m_notice = nullptr;
 
 private:
     std::unique_ptr<WorkingSession> m_session;

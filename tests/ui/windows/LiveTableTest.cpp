@@ -16,6 +16,7 @@
 #include <QSet>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <memory>
@@ -333,6 +334,83 @@ private slots:
         pressKey(QKeySequence(u"Alt+N"_s));
         QVERIFY(aidFor->text().contains(u"«5» in Distanza"_s));
         QCOMPARE(driver.text("N"), before);
+    }
+
+    // No single key clears a series; a reset says how to take it back, and
+    // Ctrl+Z does.
+    void resets_sayHowToUndo_andNoKeyRunsOne_data() { addModes(); }
+    void resets_sayHowToUndo_andNoKeyRunsOne() {
+        QFETCH(QString, mode);
+        auto window = makeWindow(mode);
+        WindowDriver driver(*window);
+        bringUp(*window);
+        if (auto* easy = qobject_cast<TEASY*>(window.get()))
+            easy->loadSavedSession({1, -2, 3});
+        pressKey(QKeySequence(u"Alt+O"_s));
+        for (const char* number : {"5", "9", "13"}) {
+            typeKeys(QString::fromLatin1(number));
+            pressKey(QKeySequence(Qt::Key_Return));
+        }
+        const QStringList before = driver.items("List1") + driver.items("List2");
+        for (const Qt::Key key : {Qt::Key_E, Qt::Key_A, Qt::Key_O})
+            pressKey(QKeySequence(Qt::ALT | Qt::SHIFT | key));
+        if (mode == u"EASY")
+            QCOMPARE(driver.items("List1") + driver.items("List2"), before);
+        auto* line = driver.control<QLabel>("AVVISO");
+        QVERIFY(!line->isVisible() || line->text() != EntryNotice::resetText());
+        QTest::mouseClick(driver.control<QAbstractButton>("SpeedButton5"), Qt::LeftButton);
+        if (mode == u"PRO")
+            driver.trigger("AZZERA"); // what the confirmation's "Sì" runs
+        QVERIFY(driver.items("List1").isEmpty());
+        QVERIFY(line->isVisible());
+        QCOMPARE(line->text(), u"Sessione azzerata: Ctrl+Z la ripristina"_s);
+        pressKey(QKeySequence(u"Ctrl+Z"_s));
+        QCOMPARE(driver.items("List1") + driver.items("List2"), before);
+    }
+
+    // Chart pages turn with keys no desktop takes, and the hints name the keys
+    // in Italian, each once.
+    void pageKeys_turnTheCharts_andHintsNameKeysInItalian_data() { addModes(); }
+    void pageKeys_turnTheCharts_andHintsNameKeysInItalian() {
+        QFETCH(QString, mode);
+        auto window = makeWindow(mode);
+        WindowDriver driver(*window);
+        bringUp(*window);
+        constexpr int kLaunches = 30; // two pages
+        if (auto* easy = qobject_cast<TEASY*>(window.get())) {
+            easy->loadSavedSession(std::vector<std::int8_t>(kLaunches, 1));
+            for (int i = 0; i < kLaunches; ++i)
+                driver.registerClass(1, Direction::Clockwise);
+        } else {
+            for (const Direction direction : {Direction::Clockwise, Direction::CounterClockwise})
+                testing::registerClassesUnderLock(driver, direction, QList<int>(kLaunches, 2));
+        }
+        auto* first = driver.control<DistanceChart>("Chart1");
+        auto* second = driver.control<DistanceChart>("Chart2");
+        for (DistanceChart* chart : {first, second})
+            chart->setCurrentPage(2);
+        pressKey(QKeySequence(Qt::Key_PageUp));
+        QCOMPARE(first->currentPage(), 1);
+        QCOMPARE(second->currentPage(), 2);
+        pressKey(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+        QCOMPARE(second->currentPage(), 1);
+        pressKey(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+        pressKey(QKeySequence(Qt::Key_PageDown));
+        for (DistanceChart* chart : {first, second})
+            QCOMPARE(chart->currentPage(), 2);
+        QCOMPARE(QApplication::focusWidget(), entryField(driver));
+
+        const auto hintOf = [&](const char* name) {
+            auto* control = driver.control(name);
+            QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), control->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(control, &help);
+            return QToolTip::text();
+        };
+        const char* paging = mode == u"PRO" ? "SpeedButton14" : "SpeedButton2";
+        QVERIFY2(hintOf(paging).endsWith(u"(Ctrl+PagSu)"_s), qPrintable(hintOf(paging)));
+        if (mode == u"PRO")
+            QVERIFY2(hintOf("SpeedButton8").endsWith(u"(Alt+Maiusc+O)"_s),
+                     qPrintable(hintOf("SpeedButton8")));
     }
 
     void tab_visitsTheControlsRowByRow() {
