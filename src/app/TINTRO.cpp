@@ -12,6 +12,9 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <algorithm>
+#include <iterator>
+
 namespace rotamind {
 
 namespace {
@@ -67,27 +70,43 @@ TINTRO::TINTRO(QWidget* parent)
                    QKeySequence(QString::fromLatin1(row.keys), QKeySequence::PortableText));
     choose(pro, QKeySequence(Qt::Key_Enter));
 
-    m_restore = makeChoice(this, QStringLiteral("RESTORE"), QString(), {10, 340, 380, 24},
-                           QStringLiteral("Riapre la sessione lasciata senza salvarla"));
-    m_restore->hide();
-    connect(m_restore, &QPushButton::clicked, this, &TINTRO::RESTOREClick);
+    const struct {
+        const char* name;
+        int top;
+        void (TINTRO::*handler)();
+    } offers[] = {{"RESTORE", 340, &TINTRO::RESTOREClick},
+                  {"RESTORE2", 368, &TINTRO::RESTORE2Click}};
+    for (std::size_t i = 0; i < std::size(offers); ++i) {
+        m_restore[i] = makeChoice(this, QString::fromLatin1(offers[i].name), QString(),
+                                  {10, offers[i].top, 380, 24},
+                                  QStringLiteral("Riapre la sessione lasciata senza salvarla"));
+        m_restore[i]->hide();
+        connect(m_restore[i], &QPushButton::clicked, this, offers[i].handler);
+    }
 }
 
-QString TINTRO::restoreCaption(const QDateTime& changed, qint64 launches) {
-    return QStringLiteral("Ripristina sessione del %1 ore %2 (%3 %4)")
-        .arg(changed.toString(QStringLiteral("dd-MM-yyyy")),
+QString TINTRO::restoreCaption(const QString& mode, const QDateTime& changed, qint64 launches) {
+    return QStringLiteral("Ripristina sessione %1 del %2 ore %3 (%4 %5)")
+        .arg(mode, changed.toString(QStringLiteral("dd-MM-yyyy")),
              changed.toString(QStringLiteral("HH:mm")), QString::number(launches),
              launches == 1 ? QStringLiteral("lancio") : QStringLiteral("lanci"));
 }
 
-void TINTRO::offerRestore(const QString& caption) {
-    m_restore->setText(caption);
-    m_restore->show();
+void TINTRO::offerRestore(const QStringList& captions) {
+    for (qsizetype i = 0; i < std::min<qsizetype>(captions.size(), 2); ++i) {
+        m_restore[i]->setText(captions[i]);
+        m_restore[i]->show();
+    }
 }
 
 void TINTRO::RESTOREClick() {
     hide();
-    emit restoreChosen();
+    emit restoreChosen(0);
+}
+
+void TINTRO::RESTORE2Click() {
+    hide();
+    emit restoreChosen(1);
 }
 
 void TINTRO::Button1Click() {

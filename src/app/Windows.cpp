@@ -66,7 +66,8 @@ Windows::Windows(const QString& archivePath)
 
     QObject::connect(m_pro.get(), &TPRO::formClosed, m_intro.get(), [this] { end(); });
     QObject::connect(m_easy.get(), &TEASY::formClosed, m_intro.get(), [this] { end(); });
-    QObject::connect(m_intro.get(), &TINTRO::restoreChosen, m_intro.get(), [this] { restore(); });
+    QObject::connect(m_intro.get(), &TINTRO::restoreChosen, m_intro.get(),
+                     [this](int offer) { restore(offer); });
     QObject::connect(m_archive.get(), &Archive::message, m_intro.get(),
                      [this](const QString& text) { showArchiveMessage(text); });
     QObject::connect(m_intro.get(), &TINTRO::closed, m_intro.get(),
@@ -98,15 +99,21 @@ void Windows::start() {
     m_intro->show();
     // A few milliseconds of reading; the modes are chosen as before.
     if (m_archive->open()) {
-        if (const auto offered = m_archive->interruptedSession()) {
-            m_offeredSession = offered->id;
-            m_intro->offerRestore(TINTRO::restoreCaption(offered->changed, offered->launches));
+        QStringList captions;
+        for (const InterruptedSession& offered : m_archive->interruptedSessions()) {
+            m_offeredSessions.push_back(offered.id);
+            captions << TINTRO::restoreCaption(offered.mode, offered.changed, offered.launches);
         }
+        m_intro->offerRestore(captions);
     }
 }
 
-void Windows::restore() {
-    const std::optional<StoredSession> stored = m_archive->readSession(m_offeredSession);
+void Windows::restore(int offer) {
+    // The other offer stays in the archive as it is, offered again next time.
+    const std::optional<StoredSession> stored =
+        offer >= 0 && std::size_t(offer) < m_offeredSessions.size()
+            ? m_archive->readSession(m_offeredSessions[std::size_t(offer)])
+            : std::nullopt;
     if (!stored) {
         show(m_proShown);
         return;

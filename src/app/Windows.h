@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class QWidget;
 
@@ -35,7 +36,7 @@ public:
     // archive and offers the interrupted session, if any.
     void start();
     // RESTORE: the interrupted session's window opened with it.
-    void restore();
+    void restore(int offer);
 
     TINTRO& intro() const { return *m_intro; }
     TRISORSE& resources() const { return *m_resources; }
@@ -70,7 +71,7 @@ private:
     std::unique_ptr<Archive> m_archive;
     std::unique_ptr<ArchiveRecorder> m_proRecorder;
     std::unique_ptr<ArchiveRecorder> m_easyRecorder;
-    qint64 m_offeredSession = 0;
+    std::vector<qint64> m_offeredSessions; // as RESTORE and RESTORE2 offer them
     std::unique_ptr<TARCHIVIO> m_archiveWindow;
     WorkingWindow m_proShown;
     WorkingWindow m_easyShown;

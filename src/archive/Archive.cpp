@@ -480,33 +480,38 @@ std::unique_ptr<SessionLock> Archive::lockSession(qint64 id) const {
     return SessionLock::tryLock(m_path + u".sessioni"_s, id);
 }
 
-std::optional<InterruptedSession> Archive::interruptedSession() {
+std::vector<InterruptedSession> Archive::interruptedSessions() {
+    std::vector<InterruptedSession> offered;
     if (!m_available)
-        return std::nullopt;
+        return offered;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
     if (!query.exec(u"SELECT id, mode, changed, count0, count1, unsaved0, unsaved1 FROM session"
                     " ORDER BY changed DESC, id DESC LIMIT 64"_s))
-        return std::nullopt;
+        return offered;
+    // Only the newest session of each mode counts: an older one was left for it.
+    QStringList modesSeen;
     while (query.next()) {
         const qint64 id = query.value(0).toLongLong();
+        const QString mode = query.value(1).toString();
         // A session another running program works on is not interrupted.
-        if (!lockSession(id))
+        if (modesSeen.contains(mode) || !lockSession(id))
             continue;
+        modesSeen.append(mode);
         const qint64 count0 = query.value(3).toLongLong();
         const qint64 count1 = query.value(4).toLongLong();
         const bool unsaved =
             (query.value(5).toBool() && count0 > 0) || (query.value(6).toBool() && count1 > 0);
         if (!unsaved)
-            return std::nullopt;
-        return InterruptedSession{
+            continue;
+        offered.push_back(InterruptedSession{
             .id = id,
-            .mode = query.value(1).toString(),
+            .mode = mode,
             .changed = QDateTime::fromString(query.value(2).toString(), Qt::ISODate),
             .launches = count0 + count1,
-        };
+        });
     }
-    return std::nullopt;
+    return offered;
 }
 
 std::optional<StoredSession> Archive::readSession(qint64 id) {

@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <vector>
 
 class QSqlQuery;
 
@@ -54,7 +55,8 @@ public:
     const QStringList& messages() const { return m_messages; }
 
     // ---- reading ----
-    std::optional<InterruptedSession> interruptedSession();
+    // The sessions to offer back, newest first: at most one per mode.
+    std::vector<InterruptedSession> interruptedSessions();
     std::optional<StoredSession> readSession(qint64 id);
 
     // ---- writing: one transaction per change of a session ----

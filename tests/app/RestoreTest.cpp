@@ -100,7 +100,8 @@ private slots:
         windows.start();
         auto* restore = windows.intro().findChild<QPushButton*>(u"RESTORE"_s);
         QVERIFY(restore->isVisibleTo(&windows.intro()));
-        QVERIFY2(restore->text().startsWith(u"Ripristina sessione del "_s) &&
+        const QString mode = easy ? u"EASY"_s : u"PRO"_s;
+        QVERIFY2(restore->text().startsWith(u"Ripristina sessione "_s + mode + u" del "_s) &&
                      restore->text().endsWith(u" lanci)"_s),
                  qPrintable(restore->text()));
         restore->click();
@@ -112,6 +113,48 @@ private slots:
         for (auto it = recorded.cbegin(); it != recorded.cend(); ++it)
             QCOMPARE(restored[it.key()] + u" (" + it.key() + u')',
                      it.value() + u" (" + it.key() + u')');
+    }
+
+    // Both modes left unsaved: each is offered, the newer first, and
+    // restoring one leaves the other on offer for the next run.
+    void bothModesLeft_eachIsOffered_andRestoringOneKeepsTheOther() {
+        const QString path = m_folder.filePath(u"both.sqlite"_s);
+        {
+            Windows windows(path);
+            windows.start();
+            windows.intro().Button1Click();
+            WindowDriver pro(windows.pro());
+            for (const int number : {5, 9, 13})
+                pro.registerLaunch(QString::number(number), Direction::Clockwise);
+            pro.click("Button4"); // to EASY
+            WindowDriver easy(windows.easy());
+            for (const int number : {20, 7})
+                easy.registerLaunch(QString::number(number), Direction::Clockwise);
+        }
+        const auto offers = [](Windows& windows) {
+            QStringList texts;
+            for (const int offer : {0, 1})
+                if (QPushButton* button = windows.intro().restoreButton(offer);
+                    button->isVisibleTo(&windows.intro()))
+                    texts << button->text();
+            return texts;
+        };
+        {
+            Windows windows(path);
+            windows.start();
+            const QStringList shown = offers(windows);
+            QCOMPARE(shown.size(), 2);
+            QVERIFY2(shown[0].startsWith(u"Ripristina sessione EASY del "_s), qPrintable(shown[0]));
+            QVERIFY2(shown[1].startsWith(u"Ripristina sessione PRO del "_s), qPrintable(shown[1]));
+            QTest::mouseClick(windows.intro().restoreButton(1), Qt::LeftButton);
+            QVERIFY(windows.pro().isVisible());
+            QCOMPARE(WindowDriver(windows.pro()).items("List1").size(), 3);
+        }
+        Windows windows(path);
+        windows.start();
+        const QStringList shown = offers(windows);
+        QCOMPARE(shown.size(), 2);
+        QVERIFY(shown[0].contains(u"EASY"_s));
     }
 
     // Choosing a mode instead starts from the window as it always opens.

@@ -112,19 +112,20 @@ TEST_F(ArchiveTest, interruptedSession_offeredThenRestoredInItsRow) {
     auto recorder = std::make_unique<ArchiveRecorder>(archive, *session, QStringLiteral("PRO"));
     session->load(session->seriesAt(1), {3, -3, 2});
     session->noteSaved(session->seriesAt(1));
-    EXPECT_FALSE(archive.interruptedSession()) << "saved";
+    EXPECT_TRUE(archive.interruptedSessions().empty()) << "saved";
     session->setNumber(QStringLiteral("5"));
     session->setDirection(Direction::Clockwise);
     session->pressRegister();
     session->deleteAt(session->seriesAt(1), 0);
     const qint64 id = recorder->sessionId();
     const StoredSession recorded = model.expected(QStringLiteral("PRO"));
-    EXPECT_FALSE(archive.interruptedSession()) << "its program still works on it";
+    EXPECT_TRUE(archive.interruptedSessions().empty()) << "its program still works on it";
     recorder->end();
     recorder.reset();
 
-    const std::optional<InterruptedSession> offered = archive.interruptedSession();
-    ASSERT_TRUE(offered);
+    const std::vector<InterruptedSession> offers = archive.interruptedSessions();
+    ASSERT_EQ(offers.size(), 1u);
+    const InterruptedSession* offered = &offers.front();
     EXPECT_EQ(offered->id, id);
     EXPECT_EQ(offered->launches,
               static_cast<qint64>(recorded.classes[0].size() + recorded.classes[1].size()));

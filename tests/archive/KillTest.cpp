@@ -139,9 +139,9 @@ TEST(KillMidSession, theArchiveHoldsTheStateBeforeOrAfterTheLastChange) {
         // Offered and restored as the archive holds it.
         const bool unsaved = (stored->unsaved[0] && !stored->classes[0].empty()) ||
                              (stored->unsaved[1] && !stored->classes[1].empty());
-        const std::optional<InterruptedSession> offered = archive.interruptedSession();
-        EXPECT_EQ(offered.has_value(), unsaved);
-        if (offered) {
+        const std::vector<InterruptedSession> offers = archive.interruptedSessions();
+        EXPECT_EQ(!offers.empty(), unsaved);
+        if (const InterruptedSession* offered = offers.empty() ? nullptr : &offers.front()) {
             EXPECT_EQ(offered->id, id);
         }
         auto session = rotamind::testing::makeScriptSession(seed);
