@@ -87,13 +87,26 @@ void ArchiveSessionModel::setFilter(const QString& site, const QString& croupier
     endResetModel();
 }
 
+QString ArchiveSessionModel::folded(const QString& text) {
+    // Decomposed, the accents are marks of their own, dropped here: "Casinò"
+    // is found by "casino" as by "CASINÒ".
+    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
+    QString bare;
+    bare.reserve(decomposed.size());
+    for (const QChar c : decomposed)
+        if (c.category() != QChar::Mark_NonSpacing)
+            bare.append(c);
+    return bare.toCaseFolded();
+}
+
 void ArchiveSessionModel::applyFilter() {
     m_shown.clear();
     m_shown.reserve(m_sessions.size());
+    const QString site = folded(m_site);
+    const QString croupier = folded(m_croupier);
     for (std::size_t i = 0; i < m_sessions.size(); ++i) {
         const ArchivedSession& session = m_sessions[i];
-        if (session.site.contains(m_site, Qt::CaseInsensitive) &&
-            session.croupier.contains(m_croupier, Qt::CaseInsensitive))
+        if (folded(session.site).contains(site) && folded(session.croupier).contains(croupier))
             m_shown.push_back(static_cast<int>(i));
     }
 }

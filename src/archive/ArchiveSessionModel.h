@@ -46,6 +46,8 @@ public:
 
 private:
     void applyFilter();
+    // A text as the filter compares it: without accents, case folded.
+    static QString folded(const QString& text);
 
     std::vector<ArchivedSession> m_sessions;
     std::vector<int> m_shown; // indices into m_sessions, in order

@@ -27,7 +27,7 @@ namespace {
 const StoredSession kSessions[] = {
     {u"PRO"_s, u"Bet365"_s, u"Ormilda"_s, u"2026-12-08T21:00:00"_s, {{3, -1, 2}, {-3, 1}}},
     {u"EASY"_s, u"William Hill"_s, u"Tavors"_s, u"2026-12-09T20:30:00"_s, {{1, 1, -2, 3}, {}}},
-    {u"PRO"_s, u"Snai"_s, u"Ormilda"_s, u"2026-12-07T19:00:00"_s, {{}, {2}}},
+    {u"PRO"_s, u"Snaì"_s, u"Ormilda"_s, u"2026-12-07T19:00:00"_s, {{}, {2}}},
     {u"EASY"_s, u"bet365"_s, u"Marta"_s, u"2026-12-09T22:10:00"_s, {{-1}, {2, 2}}},
 };
 
@@ -83,7 +83,7 @@ private slots:
 
     void list_newestFirstWithDateModeAndSeriesCounts() {
         QCOMPARE(listed(), (QStringList{u"bet365/Marta"_s, u"William Hill/Tavors"_s,
-                                        u"Bet365/Ormilda"_s, u"Snai/Ormilda"_s}));
+                                        u"Bet365/Ormilda"_s, u"Snaì/Ormilda"_s}));
         const QAbstractItemModel* model = control<QTableView>("Grid1")->model();
         QCOMPARE(model->index(0, 0).data().toString(), u"09-12-2026 22:10"_s);
         QCOMPARE(model->index(0, 1).data().toString(), u"EASY"_s);
@@ -99,8 +99,10 @@ private slots:
         QTest::newRow("site, any case")
             << u"BET"_s << QString() << QStringList{u"bet365/Marta"_s, u"Bet365/Ormilda"_s};
         QTest::newRow("croupier") << QString() << u"orm"_s
-                                  << QStringList{u"Bet365/Ormilda"_s, u"Snai/Ormilda"_s};
+                                  << QStringList{u"Bet365/Ormilda"_s, u"Snaì/Ormilda"_s};
         QTest::newRow("both") << u"et3"_s << u"ILDA"_s << QStringList{u"Bet365/Ormilda"_s};
+        QTest::newRow("without the accent")
+            << u"SNAI"_s << QString() << QStringList{u"Snaì/Ormilda"_s};
         QTest::newRow("nothing") << u"Sisal"_s << QString() << QStringList();
     }
     void filters_narrowAsTheUserTypes() {
