@@ -5,6 +5,7 @@
 #include "archive/ArchiveRecorder.h"
 #include "ui/chart/DistanceChart.h"
 #include "ui/parts/QuietNotice.h"
+#include "ui/parts/SpinListView.h"
 #include "ui/windows/TARCHIVIO.h"
 #include "ui/windows/TAZZERAPRO.h"
 #include "ui/windows/TEASY.h"
@@ -18,6 +19,7 @@
 #include <QObject>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace rotamind {
 
@@ -125,6 +127,9 @@ void Windows::restore(int offer) {
     for (DistanceChart* chart : working.window->findChildren<DistanceChart*>())
         chart->showLastPage();
     show(working);
+    // The lists too, once laid out on screen: the newest launches in sight.
+    for (SpinListView* list : working.window->findChildren<SpinListView*>())
+        QTimer::singleShot(0, list, &SpinListView::scrollToBottom);
 }
 
 void Windows::showArchiveMessage(const QString& text) const {

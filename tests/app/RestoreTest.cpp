@@ -7,6 +7,7 @@
 #include "app/TINTRO.h"
 #include "app/Windows.h"
 #include "archive/Archive.h"
+#include "ui/parts/SpinListView.h"
 #include "ui/windows/TEASY.h"
 #include "ui/windows/TPRO.h"
 
@@ -108,6 +109,13 @@ private slots:
         QWidget& window = easy ? static_cast<QWidget&>(windows.easy()) : windows.pro();
         QVERIFY(window.isVisible());
         QVERIFY(!windows.intro().isVisible());
+        // Every list shows its newest launch.
+        for (const auto* list : window.findChildren<SpinListView*>()) {
+            const int rows = list->model()->rowCount();
+            if (rows > 0)
+                QTRY_VERIFY(list->viewport()->rect().contains(
+                    list->visualRect(list->model()->index(rows - 1, 0))));
+        }
         const QMap<QString, QString> restored = shown(window);
         QCOMPARE(restored.keys(), recorded.keys());
         for (auto it = recorded.cbegin(); it != recorded.cend(); ++it)

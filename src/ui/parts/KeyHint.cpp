@@ -5,8 +5,11 @@
 #include <QHelpEvent>
 #include <QObject>
 #include <QStringList>
+#include <QToolButton>
 #include <QToolTip>
 #include <QWidget>
+
+using namespace Qt::StringLiterals;
 
 namespace rotamind {
 
@@ -31,8 +34,12 @@ protected:
         if (watched != m_control || event->type() != QEvent::ToolTip ||
             m_control->toolTip().isEmpty())
             return false;
+        // A tool button that stays pressed (PRO's locks) says it is on.
+        const auto* toggle = qobject_cast<const QToolButton*>(m_control);
+        const QString state = toggle && toggle->isChecked() ? u" (attivo)"_s : QString();
         QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
-                           m_control->toolTip() + u" (" + m_keys.join(u", ") + u')', m_control);
+                           m_control->toolTip() + state + u" (" + m_keys.join(u", ") + u')',
+                           m_control);
         return true;
     }
 

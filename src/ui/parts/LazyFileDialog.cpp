@@ -1,5 +1,7 @@
 #include "ui/parts/LazyFileDialog.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QUrl>
@@ -40,6 +42,13 @@ QFileDialog& LazyFileDialog::dialog() {
             folder = m_dialog->directoryUrl();
         else if (m_dialog->directoryUrl() != folder)
             m_dialog->setDirectoryUrl(folder);
+        // The suggestions typed into the name field are a window of their own:
+        // they go with the dialog instead of staying over the window.
+        connect(m_dialog, &QDialog::finished, this, [this] {
+            for (const QCompleter* completer : m_dialog->findChildren<QCompleter*>())
+                if (completer->popup())
+                    completer->popup()->hide();
+        });
         connect(m_dialog, &QFileDialog::filesSelected, this, [this](const QStringList& files) {
             if (!files.isEmpty())
                 m_window->setProperty(kLastFolder,

@@ -65,10 +65,13 @@ bool SiteFields::eventFilter(QObject* watched, QEvent* event) {
 
 SessionCommands::SaveRequest SiteFields::saveRequest(const QString& title,
                                                      const QString& suffix) const {
+    // A separator would make the proposed name a path into a folder that is
+    // not there: the dialog would propose a name that cannot be written.
+    const auto bare = [](QString text) { return text.replace(u'/', u'-').replace(u'\\', u'-'); };
     return {.title = title,
             .suffix = suffix,
-            .site = m_session.entry().site,
-            .croupier = m_session.entry().croupier};
+            .site = bare(m_session.entry().site),
+            .croupier = bare(m_session.entry().croupier)};
 }
 
 } // namespace rotamind

@@ -153,9 +153,20 @@ void TPRO::List2DblClick() {
 
 void TPRO::SpeedButton7Click() {
     m_lock->toggle(Direction::CounterClockwise);
+    showLock();
 }
 void TPRO::SpeedButton8Click() {
     m_lock->toggle(Direction::Clockwise);
+    showLock();
+}
+
+void TPRO::showLock() {
+    // Pressed while it holds its direction; its hint then says so.
+    for (const auto& [name, direction] : {std::pair{"SpeedButton8", Direction::Clockwise},
+                                          std::pair{"SpeedButton7", Direction::CounterClockwise}}) {
+        findChild<QToolButton*>(QString::fromLatin1(name))
+            ->setChecked(m_lock->locked() == direction);
+    }
 }
 
 void TPRO::SpeedButton5Click() {

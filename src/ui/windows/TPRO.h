@@ -81,6 +81,8 @@ signals:
     void easyRequested();
 
 private:
+    // The lock buttons look pressed while they hold their direction.
+    void showLock();
     void buildCommandColumn();
     void buildSessionArea();
     void buildSessionDialogs();

@@ -92,6 +92,8 @@ void TPRO::buildCommandColumn() {
     QToolButton* reset =
         controls::makeIconButton(this, QStringLiteral("SpeedButton5"), QStringLiteral("reset"),
                                  {153, 97, 33, 25}, QStringLiteral("Azzera sessione"));
+    lockClockwise->setCheckable(true);
+    lockCounter->setCheckable(true);
     connect(lockClockwise, &QToolButton::clicked, this, &TPRO::SpeedButton8Click);
     connect(lockCounter, &QToolButton::clicked, this, &TPRO::SpeedButton7Click);
     connect(statistics, &QToolButton::clicked, this, &TPRO::SpeedButton3Click);

@@ -355,10 +355,11 @@ private slots:
 
         // A click into the site field empties it; the name follows the field as it is.
         QTest::mouseClick(m_window->siteField(), Qt::LeftButton);
-        m_window->croupierField()->setText(QStringLiteral("Ana.Maria"));
+        // A separator would name a folder that is not there: it becomes "-".
+        m_window->croupierField()->setText(QStringLiteral("Ana.Maria/2"));
         m_pro->click("Button5");
         QCOMPARE(m_seen.last().proposedName,
-                 QStringLiteral("08-12-2024 ore 14-05-33  - Ana.Maria - Spin ORARI"));
+                 QStringLiteral("08-12-2024 ore 14-05-33  - Ana.Maria-2 - Spin ORARI"));
         // Cancelling wrote nothing and said nothing.
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                  QStringList());

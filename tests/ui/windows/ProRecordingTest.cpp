@@ -224,17 +224,25 @@ private slots:
     void lockButtons_moveAndRelease_theOneLock() {
         TPRO window;
         WindowDriver pro(window);
+        // The lock buttons look pressed exactly while they hold their direction.
+        const auto pressed = [&] {
+            return QList<bool>{pro.control<QAbstractButton>("SpeedButton8")->isChecked(),
+                               pro.control<QAbstractButton>("SpeedButton7")->isChecked()};
+        };
         pro.click("SpeedButton8");
         QVERIFY(window.timer2On());
         QVERIFY(!window.timer1On());
         QVERIFY(pro.checked(O));
+        QCOMPARE(pressed(), (QList<bool>{true, false}));
         pro.click("SpeedButton7"); // moves the lock to A
         QVERIFY(window.timer1On());
         QVERIFY(!window.timer2On());
         QVERIFY(pro.checked(A));
+        QCOMPARE(pressed(), (QList<bool>{false, true}));
         pro.click("SpeedButton7"); // releases it
         QVERIFY(!window.timer1On());
         QVERIFY(!window.timer2On());
+        QCOMPARE(pressed(), (QList<bool>{false, false}));
         pro.registerLaunch(QStringLiteral("5"), A);
         QVERIFY(pro.checked(O)); // free again: REGISTRA flips
         // A delete selects its list's direction, and a lock wins over it.
