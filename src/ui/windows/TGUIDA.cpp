@@ -28,12 +28,19 @@ struct Topic {
     const char16_t* title;
 };
 
-constexpr std::array<Topic, 6> kTopics{{
+constexpr std::array<Topic, 13> kTopics{{
     {u"classi.html", u"Le classi di distanza"},
+    {u"correggere.html", u"Correggere un lancio"},
+    {u"distanza.html", u"Numeri da puntare e Distanza"},
+    {u"riga-rossa.html", u"La riga rossa"},
+    {u"blocco.html", u"Il blocco della direzione"},
     {u"statistiche.html", u"Statistiche classiche"},
     {u"lunghezze.html", u"Lunghezze"},
     {u"analisi.html", u"La pagina Analisi"},
     {u"file.html", u"File e salvataggio automatico"},
+    {u"archivio.html", u"Archivio delle sessioni"},
+    {u"ripristina.html", u"RIPRISTINA"},
+    {u"contatti.html", u"La scheda dei contatti"},
     {u"tastiera.html", u"Tastiera"},
 }};
 

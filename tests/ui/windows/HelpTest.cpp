@@ -2,6 +2,7 @@
 // column heading, and the guide opened by F1 and by the "?" button.
 #include "../WindowDriver.h"
 
+#include "ui/parts/KeyTable.h"
 #include "ui/windows/TEASY.h"
 #include "ui/windows/TGUIDA.h"
 #include "ui/windows/TPRO.h"
@@ -88,6 +89,15 @@ private slots:
             QVERIFY2(text->toPlainText().startsWith(topics->item(row)->text().left(8)),
                      qPrintable(topics->item(row)->text()));
         }
+        // The keyboard page is the key table: every key of the window, in Italian.
+        topics->setCurrentRow(topics->count() - 1);
+        for (const keys::KeyRow& row : keys::table())
+            if (const char* control = keys::controlIn(row, window->objectName())) {
+                const QString key = keys::italianText(
+                    QKeySequence(QString::fromLatin1(row.keys), QKeySequence::PortableText));
+                QVERIFY2(text->toPlainText().contains(key), control);
+            }
+        QVERIFY(!text->toPlainText().contains(u"Shift"_s));
     }
 };
 
