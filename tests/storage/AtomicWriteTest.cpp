@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -60,6 +62,20 @@ TEST(AtomicWrite, missingFolderOrFileAsFolder_fails) {
 }
 
 // The system cuts a name at a NUL character: "a\0b.txt" would write "a".
+// The system's own words are English; the player reads Italian ones.
+TEST(AtomicWrite, systemReasons_inItalian) {
+    const auto read = readSessionClasses(QStringLiteral("/no-such-folder/x.txt"));
+    ASSERT_TRUE(std::holds_alternative<SessionReadError>(read));
+    EXPECT_EQ(std::get<SessionReadError>(read).lineText,
+              QStringLiteral("File o cartella inesistente"));
+    // No file can be created among the kernel's.
+    QString reason;
+    EXPECT_FALSE(writeFileAtomically(QStringLiteral("/proc/rotamind-test.txt"), "1\r\n", &reason));
+    EXPECT_FALSE(reason.isEmpty());
+    for (const int code : {EACCES, EPERM, ENOENT, EROFS})
+        EXPECT_NE(reason, QString::fromLocal8Bit(std::strerror(code)));
+}
+
 TEST(AtomicWrite, nulInPath_failsWithoutWritingTheCutName) {
     QTemporaryDir dir;
     const QString cut = dir.filePath(QStringLiteral("a"));
