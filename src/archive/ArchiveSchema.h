@@ -3,6 +3,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <optional>
+
 namespace rotamind {
 
 // The layout of the session archive, one SQLite file:
@@ -30,8 +32,38 @@ inline constexpr int kVersion = 1;
 // reason in `error` when a step fails or the file is from a newer program.
 bool migrate(QSqlDatabase& database, QString* error);
 
+// What a file's layout was found to be before anything else is read from it.
+struct Inspection {
+    enum class Verdict {
+        Sound,   // the version and the schema this program knows; migrate() may run
+        Newer,   // from a newer program: left as it is
+        Damaged, // a version or schema no program of ours wrote: set aside
+        Failed,  // not even that could be read; code says why
+    };
+    Verdict verdict = Verdict::Failed;
+    int version = 0;
+    QString reason; // in words, for every verdict but Sound
+    int code = -1;  // SQLite's primary result code when Failed
+};
+
+// The settings every connection to the archive takes before its first read,
+// as SQLite's authors advise for files that may come from anyone: defensive
+// mode, no trust in functions named by the schema, and triggers and views
+// switched off (the archive has none, so a planted one never runs).
+bool harden(QSqlDatabase& database, QString* error);
+
+// The file's user_version (within 0..kVersion, never an index otherwise) and
+// its schema in sqlite_master compared object by object with the one the
+// migration steps make: any other table, index, trigger or view is damage.
+Inspection inspect(QSqlDatabase& database);
+
+// Whether the attached database `schema` has this program's version and its
+// two tables exactly, whatever else it holds: then its rows can be read.
+bool holdsArchiveTables(QSqlDatabase& database, const QString& schema);
+
 // The journal and locking settings every connection to the archive uses: WAL,
-// synchronous NORMAL, foreign keys on, a busy timeout for a second program.
+// synchronous NORMAL, foreign keys on, a busy timeout for a second program,
+// and a bound on the journal's size once a large change is checkpointed.
 bool configure(QSqlDatabase& database, QString* error);
 
 } // namespace archive_schema
