@@ -4,6 +4,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -26,6 +27,9 @@ public:
         Status status = Status::Missing;
         std::vector<ArchivedSession> sessions; // newest first
         QString error;
+        // Sessions left out because a value of their row failed its check,
+        // each named with the reason ("sessione n. 4 rifiutata: ...").
+        QStringList refused;
     };
     using Classes = std::vector<std::int8_t>;
     // The series of every session of one mode at one site with one croupier.
@@ -35,6 +39,8 @@ public:
         // a series found damaged is left empty.
         std::vector<std::array<Classes, 2>> sessions;
         QString error;
+        // Sessions or series left out as damaged, each named with the reason.
+        QStringList refused;
     };
 
     explicit ArchiveCatalog(QString path);
@@ -55,8 +61,10 @@ public:
                               const QString& croupier);
 
 private:
-    // False with the reason when the file is there but refuses to be read.
-    bool open(QString* error);
+    // False with the reason when the file is there but refuses to be read or
+    // is not an archive of this program; `laidOut` false for a file made but
+    // not yet given its tables.
+    bool open(QString* error, bool* laidOut);
     void close();
 
     QString m_path;

@@ -77,6 +77,7 @@ private:
     // What the last read said about the archive; the count line names it.
     ArchiveCatalog::Status m_status = ArchiveCatalog::Status::Missing;
     QString m_error;
+    QStringList m_refused; // sessions left out of the listing, with the reason
 
     QLineEdit* m_site = nullptr;
     QLineEdit* m_croupier = nullptr;
