@@ -321,16 +321,19 @@ QString Archive::salvage(const QString& movedTo) {
         return {};
     int total = 0;
     int copied = 0;
-    if (archive_schema::holdsArchiveTables(database, u"old"_s) &&
-        query.exec(u"SELECT id, mode, started, changed, ended, direction, count0, count1,"
-                   " launches, unsaved0, unsaved1 FROM old.session ORDER BY id"_s)) {
+    // The columns by name: whatever else was planted or altered in the old
+    // file, the rows are checked here and again by the new file's constraints.
+    static const QString columns =
+        u"id, mode, site, croupier, started, changed, ended, end_reason, number, direction,"
+        " n1, n2, last_number, count0, count1, unsaved0, unsaved1, launches"_s;
+    if (query.exec(u"SELECT %1 FROM old.session ORDER BY id"_s.arg(columns))) {
         // The rows first, then each session on its own: a damaged page
         // costs the sessions on it and no other.
         std::vector<std::array<QVariant, 3>> rows;
         while (query.next()) {
             ++total;
             if (archive_checks::rowProblem(query.record()).isEmpty())
-                rows.push_back({query.value(0), query.value(6), query.value(7)});
+                rows.push_back({query.value(0), query.value(13), query.value(14)});
         }
         query.finish();
         QSqlQuery items(database);
@@ -358,10 +361,12 @@ QString Archive::salvage(const QString& movedTo) {
                 continue;
             copy.exec(u"SAVEPOINT session"_s);
             const bool done =
-                copy.prepare(
-                    u"INSERT INTO main.session SELECT * FROM old.session WHERE id = ?"_s) &&
+                copy.prepare(u"INSERT INTO main.session (%1) SELECT %1 FROM old.session"
+                             " WHERE id = ?"_s.arg(columns)) &&
                 (copy.addBindValue(id), copy.exec()) &&
-                copy.prepare(u"INSERT INTO main.item SELECT * FROM old.item"
+                copy.prepare(u"INSERT INTO main.item (session_id, series, position, class,"
+                             " number, direction) SELECT session_id, series, position, class,"
+                             " number, direction FROM old.item"
                              " WHERE session_id = ? AND series IN (0, 1)"_s) &&
                 (copy.addBindValue(id), copy.exec());
             if (!done)

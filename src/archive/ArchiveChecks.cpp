@@ -106,21 +106,22 @@ QString rowProblem(const QSqlRecord& row) {
         {u"unsaved0"_s, is(flag)},
         {u"unsaved1"_s, is(flag)},
     };
-    static const std::map<QString, QString> names{{u"id"_s, u"numero"_s},
-                                                  {u"mode"_s, u"modalità"_s},
-                                                  {u"started"_s, u"data d'inizio"_s},
-                                                  {u"changed"_s, u"data dell'ultima modifica"_s},
-                                                  {u"ended"_s, u"data di chiusura"_s},
-                                                  {u"direction"_s, u"direzione"_s},
-                                                  {u"count0"_s, u"numero di lanci"_s},
-                                                  {u"count1"_s, u"numero di lanci"_s},
-                                                  {u"launches"_s, u"numero di registrazioni"_s},
-                                                  {u"unsaved0"_s, u"stato di salvataggio"_s},
-                                                  {u"unsaved1"_s, u"stato di salvataggio"_s}};
+    static const std::map<QString, QString> problems{
+        {u"id"_s, u"numero non valido"_s},
+        {u"mode"_s, u"modalità non valida"_s},
+        {u"started"_s, u"data d'inizio non valida"_s},
+        {u"changed"_s, u"data dell'ultima modifica non valida"_s},
+        {u"ended"_s, u"data di chiusura non valida"_s},
+        {u"direction"_s, u"direzione non valida"_s},
+        {u"count0"_s, u"numero di lanci non valido"_s},
+        {u"count1"_s, u"numero di lanci non valido"_s},
+        {u"launches"_s, u"numero di registrazioni non valido"_s},
+        {u"unsaved0"_s, u"stato di salvataggio non valido"_s},
+        {u"unsaved1"_s, u"stato di salvataggio non valido"_s}};
     for (const auto& [column, check] : checks) {
         const int at = row.indexOf(column);
         if (at >= 0 && !check(row.value(at)))
-            return u"%1 non valido"_s.arg(names.at(column));
+            return problems.at(column);
     }
     return {};
 }

@@ -111,6 +111,10 @@ QString describe(const SchemaObject& object) {
     return u"%1 %2"_s.arg(kind == kinds.end() ? u"l'oggetto"_s : kind->second, std::get<1>(object));
 }
 
+bool feminine(const SchemaObject& object) {
+    return std::get<0>(object) == u"table"_s || std::get<0>(object) == u"view"_s;
+}
+
 } // namespace
 
 bool harden(QSqlDatabase& database, QString* error) {
@@ -192,8 +196,10 @@ Inspection inspect(QSqlDatabase& database) {
             const bool known = std::any_of(expected.begin(), expected.end(), [&](const auto& e) {
                 return std::get<1>(e) == std::get<1>(object);
             });
-            found.reason = known ? u"%1 è stato modificato"_s.arg(describe(object))
-                                 : u"%1 non appartiene all'archivio"_s.arg(describe(object));
+            found.reason =
+                known ? u"%1 è %2"_s.arg(describe(object), feminine(object) ? u"stata modificata"_s
+                                                                            : u"stato modificato"_s)
+                      : u"%1 non appartiene all'archivio"_s.arg(describe(object));
             return found;
         }
     for (const SchemaObject& object : expected)
@@ -204,25 +210,6 @@ Inspection inspect(QSqlDatabase& database) {
         }
     found.verdict = Inspection::Verdict::Sound;
     return found;
-}
-
-bool holdsArchiveTables(QSqlDatabase& database, const QString& schema) {
-    QSqlQuery query(database);
-    if (!query.exec(u"PRAGMA %1.user_version"_s.arg(schema)) || !query.next() ||
-        query.value(0).toLongLong() != kVersion)
-        return false;
-    if (!query.exec(u"SELECT type, name, tbl_name, sql FROM %1.sqlite_master"
-                    " WHERE name IN ('session', 'item')"_s.arg(schema)))
-        return false;
-    Schema present;
-    while (query.next())
-        present.emplace(query.value(0).toString(), query.value(1).toString(),
-                        query.value(2).toString(), query.value(3).toString());
-    Schema expected;
-    for (const SchemaObject& object : expectedSchemas()[kVersion])
-        if (std::get<1>(object) == u"session"_s || std::get<1>(object) == u"item"_s)
-            expected.insert(object);
-    return present == expected;
 }
 
 bool configure(QSqlDatabase& database, QString* error) {

@@ -57,10 +57,6 @@ bool harden(QSqlDatabase& database, QString* error);
 // migration steps make: any other table, index, trigger or view is damage.
 Inspection inspect(QSqlDatabase& database);
 
-// Whether the attached database `schema` has this program's version and its
-// two tables exactly, whatever else it holds: then its rows can be read.
-bool holdsArchiveTables(QSqlDatabase& database, const QString& schema);
-
 // The journal and locking settings every connection to the archive uses: WAL,
 // synchronous NORMAL, foreign keys on, a busy timeout for a second program,
 // and a bound on the journal's size once a large change is checkpointed.
