@@ -531,6 +531,12 @@ bool Archive::relocate() {
              " copiate nel nuovo (%1)"_s.arg(error));
         return false;
     }
+    for (const auto& [from, to] : moved) {
+        for (auto& entry : m_renumbered)
+            if (entry.second == from)
+                entry.second = to;
+        m_renumbered[from] = to;
+    }
     tellOnce(u"Archivio: il file è stato cancellato o sostituito; le sessioni sono state scritte"
              " in un nuovo file %1"_s.arg(QDir::toNativeSeparators(m_path)));
     emit fileReplaced();
@@ -559,6 +565,7 @@ qint64 Archive::createSession(const QString& mode, const SessionState& state) {
 }
 
 bool Archive::updateSession(qint64 id, const SessionState& state) {
+    id = current(id);
     if (!m_available)
         return false;
     QSqlQuery& query = m_queries->updateSession;
@@ -577,6 +584,7 @@ bool Archive::updateSession(qint64 id, const SessionState& state) {
 bool Archive::insertItems(qint64 id, int series, qint64 first, std::span<const std::int8_t> classes,
                           qint64 countBefore, const QString& number,
                           std::optional<Direction> direction) {
+    id = current(id);
     if (!m_available)
         return false;
     const auto added = static_cast<qint64>(classes.size());
@@ -624,6 +632,7 @@ bool Archive::insertItems(qint64 id, int series, qint64 first, std::span<const s
 }
 
 bool Archive::removeItems(qint64 id, int series, qint64 first, qint64 last, qint64 countAfter) {
+    id = current(id);
     if (!m_available)
         return false;
     QSqlQuery& remove = m_queries->deleteRange;
@@ -652,6 +661,7 @@ bool Archive::removeItems(qint64 id, int series, qint64 first, qint64 last, qint
 }
 
 bool Archive::replaceItems(qint64 id, int series, std::span<const std::int8_t> classes) {
+    id = current(id);
     if (!m_available)
         return false;
     QSqlQuery& remove = m_queries->deleteSeries;
@@ -676,6 +686,7 @@ bool Archive::replaceItems(qint64 id, int series, std::span<const std::int8_t> c
 }
 
 bool Archive::endSession(qint64 id, const QString& reason) {
+    id = current(id);
     if (!m_available)
         return false;
     QSqlQuery& query = m_queries->endSession;
@@ -686,6 +697,7 @@ bool Archive::endSession(qint64 id, const QString& reason) {
 }
 
 bool Archive::reopenSession(qint64 id) {
+    id = current(id);
     if (!m_available)
         return false;
     QSqlQuery& query = m_queries->reopenSession;

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -107,7 +108,8 @@ signals:
     // The file at path() was deleted or replaced while the program ran. Every
     // session of the file the program had open has been written into the one
     // now at path() under the same id, except those whose id the new file
-    // already used: each of those was given a new one, told by sessionMoved.
+    // already used: each of those was given a new one, told by sessionMoved;
+    // the writes go on taking the old id and reach the row under the new one.
     void fileReplaced();
     void sessionMoved(qint64 from, qint64 to);
 
@@ -125,6 +127,11 @@ private:
     // Marks a session found damaged so that it is never written again.
     void markDamaged(qint64 id);
     void tellOnce(const QString& text);
+    // The id a session's row has now in the file, for the id its writer knows.
+    qint64 current(qint64 id) const {
+        const auto found = m_renumbered.find(id);
+        return found == m_renumbered.end() ? id : found->second;
+    }
     void closeConnection();
     bool moveAside(QString* movedTo);
     bool exec(QSqlQuery& query);
@@ -142,6 +149,7 @@ private:
     // The file the connection has open, as the kernel names it.
     std::optional<std::pair<quint64, quint64>> m_file;
     std::set<qint64> m_damaged;
+    std::map<qint64, qint64> m_renumbered;
 };
 
 } // namespace rotamind
