@@ -37,8 +37,10 @@ inline std::vector<int> patternOf(int size, int seed) {
     return classes;
 }
 
-inline const std::vector<StoredSession>& baseSessions() {
-    static const std::vector<StoredSession> sessions{
+// `victim` launches in the victim's first series, a tenth of them in its
+// second, a tenth in the third good session's first.
+inline std::vector<StoredSession> sessionsOf(int victim) {
+    return {
         {QStringLiteral("PRO"),
          QStringLiteral("Bet365"),
          QStringLiteral("Ormilda"),
@@ -53,20 +55,25 @@ inline const std::vector<StoredSession>& baseSessions() {
          QStringLiteral("Bet365"),
          QStringLiteral("Ormilda"),
          QStringLiteral("2026-12-03T20:00:00"),
-         {patternOf(300, 1), {1}}},
+         {patternOf(victim / 10, 1), {1}}},
         {QStringLiteral("PRO"),
          QStringLiteral("Bet365"),
          QStringLiteral("Ormilda"),
          QStringLiteral("2026-12-09T21:00:00"),
-         {patternOf(2800, 2), patternOf(400, 5)}},
+         {patternOf(victim, 2), patternOf(victim / 7, 5)}},
     };
+}
+
+inline const std::vector<StoredSession>& baseSessions() {
+    static const std::vector<StoredSession> sessions = sessionsOf(2800);
     return sessions;
 }
 
 // The base sessions in one file without a journal beside it; the reason when
 // it could not be written.
-inline QString writeBaseArchive(const QString& path) {
-    QString error = writeArchive(path, baseSessions());
+inline QString writeBaseArchive(const QString& path,
+                                const std::vector<StoredSession>& sessions = baseSessions()) {
+    QString error = writeArchive(path, sessions);
     if (!error.isEmpty())
         return error;
     const QString name = QStringLiteral("base-archive");
