@@ -19,23 +19,30 @@ PlaceHistoryReader::~PlaceHistoryReader() {
 
 void PlaceHistoryReader::request(const QString& path, ArchivedSession::Mode mode,
                                  const QString& site, const QString& croupier, Answer answer) {
+    requestWork(path, mode, site, croupier,
+                [answer](ArchiveCatalog::PlaceHistory history) -> Finish {
+                    return [answer, history = std::move(history)] { answer(history); };
+                });
+}
+
+void PlaceHistoryReader::requestWork(const QString& path, ArchivedSession::Mode mode,
+                                     const QString& site, const QString& croupier, Work work) {
     const quint64 generation = ++*m_generation;
     m_pending = true;
     // The destructor waits for the pool, so `this` outlives every read; the
     // answer is posted to it, and Qt drops it should the object go first.
-    m_pool.start([this, generation, path, mode, site, croupier, answer = std::move(answer)] {
+    m_pool.start([this, generation, path, mode, site, croupier, work = std::move(work)] {
         // Superseded before it began: nothing to read.
         if (m_generation->load() != generation)
             return;
-        ArchiveCatalog::PlaceHistory history =
-            ArchiveCatalog(path).placeHistory(mode, site, croupier);
+        Finish finish = work(ArchiveCatalog(path).placeHistory(mode, site, croupier));
         QMetaObject::invokeMethod(
             this,
-            [this, generation, answer, history = std::move(history)]() mutable {
+            [this, generation, finish = std::move(finish)] {
                 if (m_generation->load() != generation)
                     return;
                 m_pending = false;
-                answer(std::move(history));
+                finish();
             },
             Qt::QueuedConnection);
     });

@@ -22,6 +22,12 @@ class PlaceHistoryReader final : public QObject {
 
 public:
     using Answer = std::function<void(ArchiveCatalog::PlaceHistory)>;
+    // What runs on the user-interface thread once the work is done.
+    using Finish = std::function<void()>;
+    // Runs on the reading thread with the history read: the place for any
+    // work over thousands of sessions. It must touch no widget; what it
+    // returns runs on this object's thread.
+    using Work = std::function<Finish(ArchiveCatalog::PlaceHistory)>;
 
     explicit PlaceHistoryReader(QObject* parent = nullptr);
     // Waits for a read in progress: it holds no lock the window needs, and
@@ -33,6 +39,9 @@ public:
     // unless a newer request came first or this object is gone.
     void request(const QString& path, ArchivedSession::Mode mode, const QString& site,
                  const QString& croupier, Answer answer);
+    // The same, with `work` done on the reading thread too.
+    void requestWork(const QString& path, ArchivedSession::Mode mode, const QString& site,
+                     const QString& croupier, Work work);
     // Whether a request has not been answered yet.
     bool busy() const { return m_pending; }
     // Blocks until the reads asked so far are done and answered (for tests
