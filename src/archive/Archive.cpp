@@ -330,9 +330,10 @@ QString Archive::salvage(const QString& movedTo) {
         // The rows first, then each session on its own: a damaged page
         // costs the sessions on it and no other.
         std::vector<std::array<QVariant, 3>> rows;
+        const archive_checks::RowCheck rowCheck(query.record());
         while (query.next()) {
             ++total;
-            if (archive_checks::rowProblem(query.record()).isEmpty())
+            if (rowCheck.problem(query).isEmpty())
                 rows.push_back({query.value(0), query.value(13), query.value(14)});
         }
         query.finish();
@@ -738,9 +739,9 @@ std::optional<InterruptedSession> Archive::interruptedSession() {
             u"Archivio: sessioni interrotte illeggibili (%1)"_s.arg(reasonOf(query.lastError())));
         return std::nullopt;
     }
+    const archive_checks::RowCheck check(query.record());
     while (query.next()) {
-        if (const QString problem = archive_checks::rowProblem(query.record());
-            !problem.isEmpty()) {
+        if (const QString problem = check.problem(query); !problem.isEmpty()) {
             tellOnce(u"Archivio: sessione %1 rifiutata: %2"_s.arg(
                 archive_checks::sessionName(query.value(0).toLongLong()), problem));
             continue;
@@ -785,7 +786,8 @@ std::optional<StoredSession> Archive::readSession(qint64 id) {
         return std::nullopt;
     }
     const QString name = archive_checks::sessionName(id, row.value(0).toString(), row.value(1));
-    if (const QString problem = archive_checks::rowProblem(row.record()); !problem.isEmpty()) {
+    if (const QString problem = archive_checks::RowCheck(row.record()).problem(row);
+        !problem.isEmpty()) {
         tellOnce(u"Archivio: sessione %1 rifiutata: %2"_s.arg(name, problem));
         return std::nullopt;
     }

@@ -106,9 +106,9 @@ ArchiveCatalog::Listing ArchiveCatalog::sessions() {
     if (!query.exec(u"SELECT id, mode, site, croupier, started, count0, count1 "
                     "FROM session ORDER BY started DESC, id DESC"_s))
         return failed(archive_checks::reasonOf(query.lastError()));
+    const archive_checks::RowCheck check(query.record());
     while (query.next()) {
-        if (const QString problem = archive_checks::rowProblem(query.record());
-            !problem.isEmpty()) {
+        if (const QString problem = check.problem(query); !problem.isEmpty()) {
             listing.refused.append(u"sessione %1 rifiutata: %2"_s.arg(
                 archive_checks::sessionName(query.value(0).toLongLong()), problem));
             continue;

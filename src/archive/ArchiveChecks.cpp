@@ -4,14 +4,13 @@
 #include <QFile>
 #include <QLocale>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QSqlRecord>
 
 #include <sqlite3.h>
 #include <sys/stat.h>
 
-#include <functional>
 #include <map>
-#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -73,55 +72,90 @@ std::optional<std::optional<Direction>> direction(const QVariant& value) {
     return found;
 }
 
-std::optional<QDateTime> moment(const QVariant& value) {
+namespace {
+// Exactly the shape the archive writes, "2026-12-09T21:14:05", read by hand:
+// QDateTime::fromString with a format, or a QDateTime in local time at all,
+// costs microseconds that ten thousand listed rows would feel.
+std::optional<std::pair<QDate, QTime>> momentParts(const QVariant& value) {
     if (value.metaType().id() != QMetaType::QString)
         return std::nullopt;
     const QString text = value.toString();
-    // Exactly the shape the archive writes: fromString alone takes offsets,
-    // fractions and more, which would make two texts one moment.
+    static constexpr char16_t kShape[] = u"dddd-dd-ddTdd:dd:dd";
     if (text.size() != 19)
         return std::nullopt;
-    QDateTime parsed = QDateTime::fromString(text, u"yyyy-MM-ddTHH:mm:ss"_s);
-    if (!parsed.isValid())
+    for (qsizetype i = 0; i < 19; ++i) {
+        const char16_t c = text[i].unicode();
+        if (kShape[i] == u'd' ? (c < u'0' || c > u'9') : c != kShape[i])
+            return std::nullopt;
+    }
+    const auto field = [&text](qsizetype from, qsizetype size) {
+        int number = 0;
+        for (qsizetype i = from; i < from + size; ++i)
+            number = number * 10 + (text[i].unicode() - u'0');
+        return number;
+    };
+    const QDate date(field(0, 4), field(5, 2), field(8, 2));
+    const QTime time(field(11, 2), field(14, 2), field(17, 2));
+    if (!date.isValid() || !time.isValid())
         return std::nullopt;
-    return parsed;
+    return std::pair{date, time};
+}
+} // namespace
+
+std::optional<QDateTime> moment(const QVariant& value) {
+    const auto parts = momentParts(value);
+    if (!parts)
+        return std::nullopt;
+    return QDateTime(parts->first, parts->second);
 }
 
-QString rowProblem(const QSqlRecord& row) {
-    using Check = std::function<bool(const QVariant&)>;
-    const auto is = [](auto check) -> Check {
-        return [check](const QVariant& value) { return check(value).has_value(); };
-    };
-    const Check asMoment = is(moment);
-    static const std::pair<QString, Check> checks[] = {
-        {u"id"_s, is(id)},
-        {u"mode"_s, is(mode)},
-        {u"started"_s, asMoment},
-        {u"changed"_s, asMoment},
-        {u"ended"_s, [asMoment](const QVariant& v) { return v.isNull() || asMoment(v); }},
-        {u"direction"_s, is(direction)},
-        {u"count0"_s, is(count)},
-        {u"count1"_s, is(count)},
-        {u"launches"_s, is(count)},
-        {u"unsaved0"_s, is(flag)},
-        {u"unsaved1"_s, is(flag)},
-    };
-    static const std::map<QString, QString> problems{
-        {u"id"_s, u"numero non valido"_s},
-        {u"mode"_s, u"modalità non valida"_s},
-        {u"started"_s, u"data d'inizio non valida"_s},
-        {u"changed"_s, u"data dell'ultima modifica non valida"_s},
-        {u"ended"_s, u"data di chiusura non valida"_s},
-        {u"direction"_s, u"direzione non valida"_s},
-        {u"count0"_s, u"numero di lanci non valido"_s},
-        {u"count1"_s, u"numero di lanci non valido"_s},
-        {u"launches"_s, u"numero di registrazioni non valido"_s},
-        {u"unsaved0"_s, u"stato di salvataggio non valido"_s},
-        {u"unsaved1"_s, u"stato di salvataggio non valido"_s}};
-    for (const auto& [column, check] : checks) {
-        const int at = row.indexOf(column);
-        if (at >= 0 && !check(row.value(at)))
-            return problems.at(column);
+RowCheck::RowCheck(const QSqlRecord& columns) {
+    static const std::map<QString, std::pair<Kind, QString>> known{
+        {u"id"_s, {Kind::Id, u"numero non valido"_s}},
+        {u"mode"_s, {Kind::Mode, u"modalità non valida"_s}},
+        {u"started"_s, {Kind::Moment, u"data d'inizio non valida"_s}},
+        {u"changed"_s, {Kind::Moment, u"data dell'ultima modifica non valida"_s}},
+        {u"ended"_s, {Kind::OptionalMoment, u"data di chiusura non valida"_s}},
+        {u"direction"_s, {Kind::Direction, u"direzione non valida"_s}},
+        {u"count0"_s, {Kind::Count, u"numero di lanci non valido"_s}},
+        {u"count1"_s, {Kind::Count, u"numero di lanci non valido"_s}},
+        {u"launches"_s, {Kind::Count, u"numero di registrazioni non valido"_s}},
+        {u"unsaved0"_s, {Kind::Flag, u"stato di salvataggio non valido"_s}},
+        {u"unsaved1"_s, {Kind::Flag, u"stato di salvataggio non valido"_s}}};
+    for (int i = 0; i < columns.count(); ++i)
+        if (const auto found = known.find(columns.fieldName(i)); found != known.end())
+            m_columns.push_back({i, found->second.first, found->second.second});
+}
+
+QString RowCheck::problem(const QSqlQuery& row) const {
+    for (const Column& column : m_columns) {
+        const QVariant value = row.value(column.index);
+        bool sound = false;
+        switch (column.kind) {
+        case Kind::Id:
+            sound = id(value).has_value();
+            break;
+        case Kind::Mode:
+            sound = mode(value).has_value();
+            break;
+        case Kind::Moment:
+            sound = momentParts(value).has_value();
+            break;
+        case Kind::OptionalMoment:
+            sound = value.isNull() || momentParts(value).has_value();
+            break;
+        case Kind::Direction:
+            sound = direction(value).has_value();
+            break;
+        case Kind::Count:
+            sound = count(value).has_value();
+            break;
+        case Kind::Flag:
+            sound = flag(value).has_value();
+            break;
+        }
+        if (!sound)
+            return column.problem;
     }
     return {};
 }

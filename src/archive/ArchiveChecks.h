@@ -11,6 +11,7 @@
 #include <vector>
 
 class QSqlError;
+class QSqlQuery;
 class QSqlRecord;
 
 namespace rotamind::archive_checks {
@@ -41,9 +42,25 @@ std::optional<std::optional<Direction>> direction(const QVariant& value);
 // Local time as written, "2026-12-09T21:14:05"; nothing for any other text.
 std::optional<QDateTime> moment(const QVariant& value);
 
-// The first value of a session row (any of its columns the query read) that
-// no program of ours writes, in words; empty when every one is sound.
-QString rowProblem(const QSqlRecord& row);
+// The checks of a session row, for the columns one query reads (found by
+// name once, then applied row by row).
+class RowCheck final {
+public:
+    // `columns`: the query's record after exec().
+    explicit RowCheck(const QSqlRecord& columns);
+    // The first value of the current row that no program of ours writes, in
+    // words; empty when every one is sound.
+    QString problem(const QSqlQuery& row) const;
+
+private:
+    enum class Kind { Id, Mode, Moment, OptionalMoment, Direction, Count, Flag };
+    struct Column {
+        int index;
+        Kind kind;
+        QString problem;
+    };
+    std::vector<Column> m_columns;
+};
 
 // Why nothing may be opened at `path`: a folder, a FIFO (whose open would
 // wait for ever), a device or a socket stands there. Empty for a regular file
