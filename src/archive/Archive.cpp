@@ -274,7 +274,8 @@ bool Archive::open() {
     QString error;
     int code = -1;
     bool opened = false;
-    bool markedDamaged = QFileInfo::exists(damageMarker());
+    // Only a file we made marks damage: anything else of that name is ignored.
+    bool markedDamaged = QFileInfo(damageMarker()).isFile();
     if (markedDamaged && !QFileInfo::exists(m_path)) {
         QFile::remove(damageMarker());
         markedDamaged = false;
