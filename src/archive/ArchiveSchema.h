@@ -12,8 +12,10 @@ namespace rotamind {
 // session  one row per working-window session: mode ('PRO' or 'EASY'), site,
 //          croupier, started / changed / ended (local time, ISO 8601 to the
 //          second; ended is NULL while the window is open and stays NULL when
-//          the run was cut short), end_reason, the entry as the window shows
-//          it (number, direction 'O' / 'A' / NULL, n1, n2, last_number), the
+//          the run was cut short), end_reason ('closed', 'replaced', or
+//          'damaged' for a row found damaged and never written again), the
+//          entry as the window shows it (number, direction 'O' / 'A' / NULL,
+//          n1, n2, last_number), the
 //          number of classes of each series (count0, count1), whether each
 //          series changed since it was last written to a session file
 //          (unsaved0, unsaved1) and the launches registered (with or without
@@ -22,6 +24,8 @@ namespace rotamind {
 //          or EASY's current series, 1 the counter-clockwise or saved one;
 //          positions run 0..count-1 without gaps. number and direction are
 //          what was typed for a registered launch, NULL for a loaded class.
+// Nothing else: no trigger, view or other table or index. A file holding
+// anything else is not trusted (see inspect()).
 namespace archive_schema {
 
 // The version migrate() brings a file to, kept in PRAGMA user_version.
