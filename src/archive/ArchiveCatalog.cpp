@@ -209,6 +209,28 @@ ArchiveCatalog::PlaceHistory ArchiveCatalog::placeHistory(ArchivedSession::Mode 
 
 std::variant<ArchiveCatalog::Classes, QString> ArchiveCatalog::classes(qint64 sessionId,
                                                                        int series) {
+    bool whole = false;
+    QString damage;
+    auto read = readSeries(sessionId, series, &whole, &damage);
+    // A gap would shift every later class to the wrong launch; a series is
+    // given whole or not at all.
+    if (std::holds_alternative<Classes>(read) && !whole)
+        return damage;
+    return read;
+}
+
+std::variant<ArchiveCatalog::Recovered, QString> ArchiveCatalog::recoverable(qint64 sessionId,
+                                                                             int series) {
+    bool whole = false;
+    QString damage;
+    auto read = readSeries(sessionId, series, &whole, &damage);
+    if (QString* reason = std::get_if<QString>(&read))
+        return *reason;
+    return Recovered{std::get<Classes>(std::move(read)), whole ? QString() : damage};
+}
+
+std::variant<ArchiveCatalog::Classes, QString>
+ArchiveCatalog::readSeries(qint64 sessionId, int series, bool* whole, QString* damage) {
     if (series < 0 || series > 1)
         return u"serie %1 inesistente"_s.arg(series);
     if (!QFileInfo::exists(m_path))
@@ -246,12 +268,15 @@ std::variant<ArchiveCatalog::Classes, QString> ArchiveCatalog::classes(qint64 se
         Classes classes;
         while (query.next())
             check.add(query.value(0), query.value(1), classes);
-        if (query.lastError().isValid())
-            return u"sessione danneggiata: %1"_s.arg(archive_checks::reasonOf(query.lastError()));
-        // A gap would shift every later class to the wrong launch; a series
-        // is given whole or not at all.
-        if (!check.whole())
-            return u"sessione danneggiata: %1 (%2 lanci leggibili su %3)"_s.arg(
+        // A damaged page ends the read where it lies: what came before it is kept.
+        const bool broken = query.lastError().isValid();
+        *whole = !broken && check.whole();
+        if (broken)
+            *damage = u"sessione danneggiata: %1; recuperati %2 lanci su %3"_s.arg(
+                archive_checks::reasonOf(query.lastError()), archive_checks::number(check.kept()),
+                archive_checks::number(check.expected()));
+        else if (!*whole)
+            *damage = u"sessione danneggiata: %1; recuperati %2 lanci su %3"_s.arg(
                 check.problem(), archive_checks::number(check.kept()),
                 archive_checks::number(check.expected()));
         return classes;

@@ -66,7 +66,10 @@ private:
     void seriesChosen();
     const ArchivedSession* chosenSession() const;
     // The classes of a series of the chosen session; a message tells why not.
-    std::optional<ArchiveCatalog::Classes> readSeries(const ArchivedSession& session, int series);
+    // With `offerRecovered`, a damaged series may be taken as far as it can
+    // be read, if the player says so.
+    std::optional<ArchiveCatalog::Classes> readSeries(const ArchivedSession& session, int series,
+                                                      bool offerRecovered = false);
     void showMessage(const QString& text);
     bool confirmReplace(const QStringList& names);
 
