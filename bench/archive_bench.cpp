@@ -32,8 +32,9 @@ bool exec(QSqlQuery& query, const QString& statement) {
     return false;
 }
 
-// Sessions over a year, in no order of id, at eight sites with sixty croupiers.
-bool fill(QSqlDatabase& database, int sessions) {
+// Sessions over a year, in no order of id, at eight sites with sixty
+// croupiers, or all in PRO at one site with one croupier.
+bool fill(QSqlDatabase& database, int sessions, bool onePlace) {
     QString error;
     if (!archive_schema::configure(database, &error) || !archive_schema::migrate(database, &error))
         return false;
@@ -50,9 +51,9 @@ bool fill(QSqlDatabase& database, int sessions) {
         const QString started =
             base.addSecs(qint64(id) * 7919 % (365 * 86400)).toString(Qt::ISODate);
         query.addBindValue(id);
-        query.addBindValue(id % 3 ? u"PRO"_s : u"EASY"_s);
-        query.addBindValue(sites[id % 8]);
-        query.addBindValue(u"Croupier %1"_s.arg(id % 60));
+        query.addBindValue(id % 3 || onePlace ? u"PRO"_s : u"EASY"_s);
+        query.addBindValue(sites[onePlace ? 0 : id % 8]);
+        query.addBindValue(u"Croupier %1"_s.arg(onePlace ? 0 : id % 60));
         query.addBindValue(started);
         query.addBindValue(started);
         query.addBindValue(started);
@@ -79,20 +80,21 @@ bool fill(QSqlDatabase& database, int sessions) {
 
 // The path of an archive of `sessions` sessions, made on first use; empty
 // when it could not be made.
-QString archiveOf(int sessions) {
+QString archiveOf(int sessions, bool onePlace = false) {
     static QTemporaryDir folder;
-    static std::map<int, QString> made;
-    if (const auto found = made.find(sessions); found != made.end())
+    static std::map<std::pair<int, bool>, QString> made;
+    if (const auto found = made.find({sessions, onePlace}); found != made.end())
         return found->second;
-    const QString path = folder.filePath(u"archive-%1.sqlite"_s.arg(sessions));
+    const QString path = folder.filePath(
+        u"archive-%1%2.sqlite"_s.arg(sessions).arg(onePlace ? u"-one"_s : QString()));
     bool filled = false;
     {
         QSqlDatabase database = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"generator"_s);
         database.setDatabaseName(path);
-        filled = database.open() && fill(database, sessions);
+        filled = database.open() && fill(database, sessions, onePlace);
     }
     QSqlDatabase::removeDatabase(u"generator"_s);
-    return made[sessions] = filled ? path : QString();
+    return made[{sessions, onePlace}] = filled ? path : QString();
 }
 
 void BM_OpenAndList(benchmark::State& state) {
@@ -150,6 +152,26 @@ void BM_ReadSeries(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReadSeries)->Arg(100)->Arg(10'000)->Unit(benchmark::kMicrosecond);
+
+// The analysis block's read: every session of one place, PRO, each with its
+// classes checked. It runs off the window's thread; this is how long the
+// block waits for its figures.
+void BM_PlaceHistory(benchmark::State& state) {
+    const QString path = archiveOf(int(state.range(0)), true);
+    if (path.isEmpty()) {
+        state.SkipWithError("the archive could not be generated");
+        return;
+    }
+    for (auto _ : state) {
+        const ArchiveCatalog::PlaceHistory history = ArchiveCatalog(path).placeHistory(
+            ArchivedSession::Mode::Pro, u"Bet365"_s, u"Croupier 0"_s);
+        if (qsizetype(history.sessions.size()) != state.range(0)) {
+            state.SkipWithError("the place was not read whole");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_PlaceHistory)->Arg(167)->Arg(6'667)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "archive/Archive.h"
 
+#include "archive/ArchiveChecks.h"
 #include "archive/ArchiveSchema.h"
 
 #include <QDir>
@@ -7,8 +8,12 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QVariant>
+
+#include <sys/stat.h>
 
 #include <atomic>
 
@@ -18,12 +23,12 @@ namespace rotamind {
 
 namespace {
 
-// SQLite's primary result codes the archive tells apart.
+using archive_checks::isDamage;
+using archive_checks::primaryCode;
+using archive_checks::reasonOf;
+
 constexpr int kSqliteCorrupt = 11;
-constexpr int kSqliteFull = 13;
-constexpr int kSqliteCantOpen = 14;
-constexpr int kSqliteNotADatabase = 26;
-constexpr int kSqliteIoError = 10;
+constexpr int kSqliteBusy = 5;
 
 // Positions of a series are lifted by this much while they move, so that no
 // row ever takes a position another row still holds: SQLite checks the
@@ -33,30 +38,16 @@ constexpr qint64 kLift = qint64{1} << 40;
 // Classes per statement when a whole series is written.
 constexpr std::size_t kChunk = 65536;
 
-int primaryCode(const QSqlError& error) {
-    bool ok = false;
-    const int code = error.nativeErrorCode().toInt(&ok);
-    return ok ? (code & 0xff) : -1;
-}
+// A journal larger than this after a commit is checkpointed and cut at once,
+// not left to grow until the program ends.
+constexpr qint64 kLargeJournal = qint64{16} << 20;
 
-bool isDamage(int code) {
-    return code == kSqliteCorrupt || code == kSqliteNotADatabase;
-}
+// Waits of the busy timeout a change makes for a second program's write lock
+// before the archive gives up; the player is told after the first.
+constexpr int kBusyWaits = 6;
 
-QString reasonOf(const QSqlError& error) {
-    switch (primaryCode(error)) {
-    case kSqliteFull:
-        return u"disco pieno"_s;
-    case kSqliteIoError:
-        return u"errore di scrittura (%1)"_s.arg(error.databaseText());
-    case kSqliteCantOpen:
-        return u"impossibile aprire il file"_s;
-    default:
-        break;
-    }
-    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return text.trimmed();
-}
+// Below this much free space a failed open is a full disk, whatever SQLite said.
+constexpr qint64 kFullDisk = qint64{1} << 20;
 
 QString timestamp(const QDateTime& moment) {
     return moment.toString(Qt::ISODate);
@@ -66,15 +57,6 @@ QVariant directionValue(std::optional<Direction> direction) {
     if (!direction)
         return {};
     return *direction == Direction::Clockwise ? u"O"_s : u"A"_s;
-}
-
-std::optional<Direction> directionFrom(const QVariant& value) {
-    const QString text = value.toString();
-    if (text == u"O")
-        return Direction::Clockwise;
-    if (text == u"A")
-        return Direction::CounterClockwise;
-    return std::nullopt;
 }
 
 // "[3,-1,2]": a series as json_each() reads it.
@@ -157,6 +139,11 @@ void Archive::tell(const QString& text) {
     emit message(text);
 }
 
+void Archive::tellOnce(const QString& text) {
+    if (!m_messages.contains(text))
+        tell(text);
+}
+
 QString Archive::damageMarker() const {
     return m_path + u".danneggiato"_s;
 }
@@ -185,6 +172,8 @@ bool Archive::openFile(QString* error, int* code) {
         *code = primaryCode(database.lastError());
         return false;
     }
+    if (!archive_schema::harden(database, error))
+        return false;
     // Reads the header and the schema: a file that is no database, or whose
     // first pages are damaged, fails here with its own code.
     {
@@ -194,6 +183,20 @@ bool Archive::openFile(QString* error, int* code) {
             *code = primaryCode(probe.lastError());
             return false;
         }
+    }
+    const archive_schema::Inspection found = archive_schema::inspect(database);
+    switch (found.verdict) {
+    case archive_schema::Inspection::Verdict::Sound:
+        break;
+    case archive_schema::Inspection::Verdict::Damaged:
+        *error = found.reason;
+        *code = kSqliteCorrupt;
+        return false;
+    case archive_schema::Inspection::Verdict::Newer:
+    case archive_schema::Inspection::Verdict::Failed:
+        *error = found.reason;
+        *code = found.code;
+        return false;
     }
     if (!archive_schema::configure(database, error) || !archive_schema::migrate(database, error))
         return false;
@@ -213,7 +216,25 @@ bool Archive::openFile(QString* error, int* code) {
         *error = reasonOf(m_queries->begin.lastError());
         return false;
     }
+    rememberFile();
     return true;
+}
+
+namespace {
+std::optional<std::pair<quint64, quint64>> fileIdentity(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    return std::pair{static_cast<quint64>(status.st_dev), static_cast<quint64>(status.st_ino)};
+}
+} // namespace
+
+void Archive::rememberFile() {
+    m_file = fileIdentity(m_path);
+}
+
+bool Archive::fileIsOurs() const {
+    return !m_file || fileIdentity(m_path) == m_file;
 }
 
 bool Archive::moveAside(QString* movedTo) {
@@ -226,47 +247,145 @@ bool Archive::moveAside(QString* movedTo) {
     // The journal belongs to the damaged file; the shared memory is remade.
     QFile::rename(m_path + u"-wal"_s, target + u"-wal"_s);
     QFile::remove(m_path + u"-shm"_s);
-    *movedTo = QFileInfo(target).fileName();
+    *movedTo = target;
     return true;
 }
 
 bool Archive::open() {
     closeConnection();
     m_available = false;
+    m_file.reset();
     const QFileInfo file(m_path);
     if (!QDir().mkpath(file.absolutePath())) {
         tell(u"Archivio non disponibile: impossibile creare la cartella %1"_s.arg(
             QDir::toNativeSeparators(file.absolutePath())));
         return false;
     }
+    // Checked before any open: SQLite would wait for ever on a FIFO.
+    for (const QString& path : QStringList{m_path, m_path + u"-wal"_s, m_path + u"-shm"_s}) {
+        if (const QString problem = archive_checks::notAFile(path); !problem.isEmpty()) {
+            tell(u"Archivio non disponibile: %1"_s.arg(problem));
+            return false;
+        }
+    }
+    if (const QString problem = archive_checks::notAFile(m_path + u".sessioni"_s);
+        !problem.isEmpty())
+        tell(u"Archivio: %1, le sessioni interrotte non possono essere offerte"_s.arg(problem));
     QString error;
     int code = -1;
     bool opened = false;
-    bool markedDamaged = QFileInfo::exists(damageMarker());
+    // Only a file we made marks damage: anything else of that name is ignored.
+    bool markedDamaged = QFileInfo(damageMarker()).isFile();
     if (markedDamaged && !QFileInfo::exists(m_path)) {
         QFile::remove(damageMarker());
         markedDamaged = false;
     }
     if (!markedDamaged)
         opened = openFile(&error, &code);
+    else
+        error = u"danni trovati durante l'uso precedente"_s;
     if (!opened && (markedDamaged || isDamage(code)) && QFileInfo::exists(m_path)) {
         closeConnection();
         QString movedTo;
         if (!moveAside(&movedTo)) {
-            tell(u"Archivio non disponibile: archivio danneggiato, impossibile spostarlo"_s);
+            tell(
+                u"Archivio non disponibile: archivio danneggiato (%1), impossibile spostarlo"_s.arg(
+                    error));
             return false;
         }
         QFile::remove(damageMarker());
-        tell(u"Archivio danneggiato: spostato in %1, ne è stato creato uno nuovo"_s.arg(movedTo));
+        const QString why = error;
         opened = openFile(&error, &code);
+        const QString saved = opened ? salvage(movedTo) : QString();
+        tell(u"Archivio danneggiato: %1; spostato in %2, ne è stato creato uno nuovo%3"_s.arg(
+            why, QFileInfo(movedTo).fileName(), saved));
     }
     if (!opened) {
         closeConnection();
-        tell(u"Archivio non disponibile: %1"_s.arg(error));
+        const QStorageInfo disk(file.absolutePath());
+        if (disk.isValid() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < kFullDisk)
+            error = u"disco pieno"_s;
+        tell(u"Archivio non disponibile: %1"_s.arg(error.isEmpty() ? u"motivo sconosciuto"_s
+                                                                   : error));
         return false;
     }
     m_available = true;
     return true;
+}
+
+QString Archive::salvage(const QString& movedTo) {
+    QSqlDatabase database = QSqlDatabase::database(m_connection, false);
+    QSqlQuery query(database);
+    query.prepare(u"ATTACH DATABASE ? AS old"_s);
+    query.addBindValue(movedTo);
+    if (!query.exec())
+        return {};
+    int total = 0;
+    int copied = 0;
+    // The columns by name: whatever else was planted or altered in the old
+    // file, the rows are checked here and again by the new file's constraints.
+    static const QString columns =
+        u"id, mode, site, croupier, started, changed, ended, end_reason, number, direction,"
+        " n1, n2, last_number, count0, count1, unsaved0, unsaved1, launches"_s;
+    if (query.exec(u"SELECT %1 FROM old.session ORDER BY id"_s.arg(columns))) {
+        // The rows first, then each session on its own: a damaged page
+        // costs the sessions on it and no other.
+        std::vector<std::array<QVariant, 3>> rows;
+        const archive_checks::RowCheck rowCheck(query.record());
+        while (query.next()) {
+            ++total;
+            if (rowCheck.problem(query).isEmpty())
+                rows.push_back({query.value(0), query.value(13), query.value(14)});
+        }
+        query.finish();
+        QSqlQuery items(database);
+        items.setForwardOnly(true);
+        items.prepare(u"SELECT position, class FROM old.item"
+                      " WHERE session_id = ? AND series = ? ORDER BY position"_s);
+        std::vector<std::int8_t> scratch;
+        QSqlQuery copy(database);
+        copy.exec(u"BEGIN IMMEDIATE"_s);
+        for (const auto& [id, count0, count1] : rows) {
+            bool whole = true;
+            for (int series = 0; series < 2 && whole; ++series) {
+                archive_checks::SeriesCheck check(series == 0 ? count0 : count1);
+                items.bindValue(0, id);
+                items.bindValue(1, series);
+                whole = items.exec();
+                while (whole && items.next()) {
+                    check.add(items.value(0), items.value(1), scratch);
+                    scratch.clear();
+                }
+                whole = whole && !items.lastError().isValid() && check.whole();
+                items.finish();
+            }
+            if (!whole)
+                continue;
+            copy.exec(u"SAVEPOINT session"_s);
+            const bool done =
+                copy.prepare(u"INSERT INTO main.session (%1) SELECT %1 FROM old.session"
+                             " WHERE id = ?"_s.arg(columns)) &&
+                (copy.addBindValue(id), copy.exec()) &&
+                copy.prepare(u"INSERT INTO main.item (session_id, series, position, class,"
+                             " number, direction) SELECT session_id, series, position, class,"
+                             " number, direction FROM old.item"
+                             " WHERE session_id = ? AND series IN (0, 1)"_s) &&
+                (copy.addBindValue(id), copy.exec());
+            if (!done)
+                copy.exec(u"ROLLBACK TO session"_s);
+            copy.exec(u"RELEASE session"_s);
+            copied += done ? 1 : 0;
+        }
+        if (!copy.exec(u"COMMIT"_s)) {
+            copy.exec(u"ROLLBACK"_s);
+            copied = 0;
+        }
+    }
+    query.exec(u"DETACH DATABASE old"_s);
+    if (total == 0)
+        return {};
+    return u", con %1 sessioni su %2 recuperate"_s.arg(archive_checks::number(copied),
+                                                       archive_checks::number(total));
 }
 
 void Archive::fail(const QString& reason) {
@@ -283,7 +402,11 @@ bool Archive::exec(QSqlQuery& query) {
         return false;
     if (query.exec())
         return true;
-    const QSqlError error = query.lastError();
+    failWith(query.lastError());
+    return false;
+}
+
+void Archive::failWith(const QSqlError& error) {
     // Damage found while working: the next start moves the file aside.
     if (isDamage(primaryCode(error))) {
         QFile marker(damageMarker());
@@ -291,7 +414,6 @@ bool Archive::exec(QSqlQuery& query) {
             marker.close();
     }
     fail(reasonOf(error));
-    return false;
 }
 
 void Archive::rollback() {
@@ -307,10 +429,23 @@ bool Archive::begin() {
         return false;
     if (m_inTransaction)
         return true;
-    if (!exec(m_queries->begin))
+    if (!fileIsOurs() && !relocate())
         return false;
-    m_inTransaction = true;
-    return true;
+    // A second program holding the write lock longer than the busy timeout
+    // (a long change of its own) is waited for, not a reason to stop.
+    for (int wait = 1;; ++wait) {
+        if (m_queries->begin.exec()) {
+            m_inTransaction = true;
+            return true;
+        }
+        const QSqlError error = m_queries->begin.lastError();
+        if (primaryCode(error) != kSqliteBusy || wait == kBusyWaits) {
+            failWith(error);
+            return false;
+        }
+        tellOnce(
+            u"Archivio occupato da un altro programma: le modifiche attendono che si liberi"_s);
+    }
 }
 
 bool Archive::commit() {
@@ -319,6 +454,96 @@ bool Archive::commit() {
     if (!exec(m_queries->commit))
         return false;
     m_inTransaction = false;
+    // A change of many launches leaves a journal as large as itself; it is
+    // cut now rather than at the end of the program. A reader in another
+    // program may keep part of it: that part waits for the next large change.
+    if (QFileInfo(m_path + u"-wal"_s).size() > kLargeJournal) {
+        QSqlQuery checkpoint(QSqlDatabase::database(m_connection, false));
+        checkpoint.exec(u"PRAGMA wal_checkpoint(TRUNCATE)"_s);
+    }
+    return true;
+}
+
+bool Archive::relocate() {
+    static std::atomic<int> relocations{0};
+    const QString oldConnection = m_connection;
+    m_queries.reset();
+    m_file.reset();
+    m_connection = u"%1-%2"_s.arg(oldConnection).arg(++relocations);
+    const auto dropOld = [&oldConnection] {
+        {
+            QSqlDatabase old = QSqlDatabase::database(oldConnection, false);
+            old.close();
+        }
+        QSqlDatabase::removeDatabase(oldConnection);
+    };
+    QString error;
+    int code = -1;
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    for (const QString& path : QStringList{m_path, m_path + u"-wal"_s, m_path + u"-shm"_s})
+        if (error.isEmpty())
+            error = archive_checks::notAFile(path);
+    if (!error.isEmpty() || !openFile(&error, &code)) {
+        dropOld();
+        fail(
+            u"il file dell'archivio è stato cancellato o sostituito e non può essere rifatto (%1)"_s
+                .arg(error));
+        return false;
+    }
+    // The old file is still open here, deleted or not: its sessions go into
+    // the new one in one transaction of the old connection.
+    std::vector<std::pair<qint64, qint64>> moved;
+    bool copied = false;
+    {
+        QSqlDatabase old = QSqlDatabase::database(oldConnection, false);
+        QSqlQuery query(old);
+        static const QString columns =
+            u"mode, site, croupier, started, changed, ended, end_reason, number, direction,"
+            " n1, n2, last_number, count0, count1, unsaved0, unsaved1, launches"_s;
+        query.prepare(u"ATTACH DATABASE ? AS fresh"_s);
+        query.addBindValue(m_path);
+        copied =
+            query.exec() && query.exec(u"BEGIN IMMEDIATE"_s) &&
+            query.exec(
+                u"CREATE TEMP TABLE moved (old INTEGER PRIMARY KEY, new INTEGER NOT NULL)"_s) &&
+            query.exec(u"INSERT INTO temp.moved SELECT id, id FROM main.session"
+                       " WHERE id NOT IN (SELECT id FROM fresh.session)"_s) &&
+            query.exec(u"INSERT INTO temp.moved SELECT id, (SELECT max(id) FROM fresh.session)"
+                       " + (SELECT max(id) FROM main.session) + row_number() OVER (ORDER BY id)"
+                       " FROM main.session WHERE id IN (SELECT id FROM fresh.session)"_s) &&
+            query.exec(u"INSERT INTO fresh.session (id, %1) SELECT m.new, %1"
+                       " FROM main.session s JOIN temp.moved m ON m.old = s.id"_s.arg(columns)) &&
+            query.exec(
+                u"INSERT INTO fresh.item (session_id, series, position, class, number,"
+                " direction) SELECT m.new, i.series, i.position, i.class, i.number,"
+                " i.direction FROM main.item i JOIN temp.moved m ON m.old = i.session_id"_s) &&
+            query.exec(u"SELECT old, new FROM temp.moved WHERE old <> new"_s);
+        while (copied && query.next())
+            moved.emplace_back(query.value(0).toLongLong(), query.value(1).toLongLong());
+        copied = copied && query.exec(u"COMMIT"_s);
+        if (!copied)
+            error = reasonOf(query.lastError());
+        query.exec(u"ROLLBACK"_s);
+        query.exec(u"DROP TABLE IF EXISTS temp.moved"_s);
+        query.exec(u"DETACH DATABASE fresh"_s);
+    }
+    dropOld();
+    if (!copied) {
+        fail(u"il file dell'archivio è stato cancellato o sostituito e le sessioni non sono state"
+             " copiate nel nuovo (%1)"_s.arg(error));
+        return false;
+    }
+    for (const auto& [from, to] : moved) {
+        for (auto& entry : m_renumbered)
+            if (entry.second == from)
+                entry.second = to;
+        m_renumbered[from] = to;
+    }
+    tellOnce(u"Archivio: il file è stato cancellato o sostituito; le sessioni sono state scritte"
+             " in un nuovo file %1"_s.arg(QDir::toNativeSeparators(m_path)));
+    emit fileReplaced();
+    for (const auto& [from, to] : moved)
+        emit sessionMoved(from, to);
     return true;
 }
 
@@ -342,6 +567,7 @@ qint64 Archive::createSession(const QString& mode, const SessionState& state) {
 }
 
 bool Archive::updateSession(qint64 id, const SessionState& state) {
+    id = current(id);
     if (!m_available)
         return false;
     QSqlQuery& query = m_queries->updateSession;
@@ -360,6 +586,7 @@ bool Archive::updateSession(qint64 id, const SessionState& state) {
 bool Archive::insertItems(qint64 id, int series, qint64 first, std::span<const std::int8_t> classes,
                           qint64 countBefore, const QString& number,
                           std::optional<Direction> direction) {
+    id = current(id);
     if (!m_available)
         return false;
     const auto added = static_cast<qint64>(classes.size());
@@ -407,6 +634,7 @@ bool Archive::insertItems(qint64 id, int series, qint64 first, std::span<const s
 }
 
 bool Archive::removeItems(qint64 id, int series, qint64 first, qint64 last, qint64 countAfter) {
+    id = current(id);
     if (!m_available)
         return false;
     QSqlQuery& remove = m_queries->deleteRange;
@@ -435,6 +663,7 @@ bool Archive::removeItems(qint64 id, int series, qint64 first, qint64 last, qint
 }
 
 bool Archive::replaceItems(qint64 id, int series, std::span<const std::int8_t> classes) {
+    id = current(id);
     if (!m_available)
         return false;
     QSqlQuery& remove = m_queries->deleteSeries;
@@ -459,6 +688,7 @@ bool Archive::replaceItems(qint64 id, int series, std::span<const std::int8_t> c
 }
 
 bool Archive::endSession(qint64 id, const QString& reason) {
+    id = current(id);
     if (!m_available)
         return false;
     QSqlQuery& query = m_queries->endSession;
@@ -469,6 +699,7 @@ bool Archive::endSession(qint64 id, const QString& reason) {
 }
 
 bool Archive::reopenSession(qint64 id) {
+    id = current(id);
     if (!m_available)
         return false;
     QSqlQuery& query = m_queries->reopenSession;
@@ -477,7 +708,23 @@ bool Archive::reopenSession(qint64 id) {
 }
 
 std::unique_ptr<SessionLock> Archive::lockSession(qint64 id) const {
+    // A damaged row is never written again: whoever asks for it is told it is taken.
+    if (id < 1 || m_damaged.contains(id))
+        return nullptr;
     return SessionLock::tryLock(m_path + u".sessioni"_s, id);
+}
+
+void Archive::markDamaged(qint64 id) {
+    m_damaged.insert(id);
+    // Outside a change only: the mark must not ride on (or break) a writer's transaction.
+    if (m_inTransaction || !m_available)
+        return;
+    QSqlQuery mark(QSqlDatabase::database(m_connection, false));
+    mark.prepare(u"UPDATE session SET ended = coalesce(ended, ?), end_reason = ? WHERE id = ?"_s);
+    mark.addBindValue(timestamp(QDateTime::currentDateTime()));
+    mark.addBindValue(kEndDamaged);
+    mark.addBindValue(id);
+    mark.exec();
 }
 
 std::vector<InterruptedSession> Archive::interruptedSessions() {
@@ -486,12 +733,23 @@ std::vector<InterruptedSession> Archive::interruptedSessions() {
         return offered;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
-    if (!query.exec(u"SELECT id, mode, changed, count0, count1, unsaved0, unsaved1 FROM session"
-                    " ORDER BY changed DESC, id DESC LIMIT 64"_s))
+    query.prepare(u"SELECT id, mode, changed, count0, count1, unsaved0, unsaved1 FROM session"
+                  " WHERE end_reason IS NOT ? ORDER BY changed DESC, id DESC LIMIT 64"_s);
+    query.addBindValue(kEndDamaged);
+    if (!query.exec()) {
+        tellOnce(
+            u"Archivio: sessioni interrotte illeggibili (%1)"_s.arg(reasonOf(query.lastError())));
         return offered;
+    }
+    const archive_checks::RowCheck check(query.record());
     // Only the newest session of each mode counts: an older one was left for it.
     QStringList modesSeen;
     while (query.next()) {
+        if (const QString problem = check.problem(query); !problem.isEmpty()) {
+            tellOnce(u"Archivio: sessione %1 rifiutata: %2"_s.arg(
+                archive_checks::sessionName(query.value(0).toLongLong()), problem));
+            continue;
+        }
         const qint64 id = query.value(0).toLongLong();
         const QString mode = query.value(1).toString();
         // A session another running program works on is not interrupted.
@@ -500,17 +758,20 @@ std::vector<InterruptedSession> Archive::interruptedSessions() {
         modesSeen.append(mode);
         const qint64 count0 = query.value(3).toLongLong();
         const qint64 count1 = query.value(4).toLongLong();
-        const bool unsaved =
-            (query.value(5).toBool() && count0 > 0) || (query.value(6).toBool() && count1 > 0);
+        const bool unsaved = (query.value(5).toLongLong() == 1 && count0 > 0) ||
+                             (query.value(6).toLongLong() == 1 && count1 > 0);
         if (!unsaved)
             continue;
         offered.push_back(InterruptedSession{
             .id = id,
             .mode = mode,
-            .changed = QDateTime::fromString(query.value(2).toString(), Qt::ISODate),
+            .changed = *archive_checks::moment(query.value(2)),
             .launches = count0 + count1,
         });
     }
+    if (query.lastError().isValid())
+        tellOnce(
+            u"Archivio: sessioni interrotte illeggibili (%1)"_s.arg(reasonOf(query.lastError())));
     return offered;
 }
 
@@ -521,43 +782,81 @@ std::optional<StoredSession> Archive::readSession(qint64 id) {
     QSqlQuery row(database);
     row.setForwardOnly(true);
     row.prepare(u"SELECT mode, started, changed, ended, end_reason, site, croupier, number,"
-                " direction, n1, n2, last_number, unsaved0, unsaved1, launches"
+                " direction, n1, n2, last_number, unsaved0, unsaved1, launches, count0, count1"
                 " FROM session WHERE id = ?"_s);
     row.bindValue(0, id);
-    if (!row.exec() || !row.next())
+    if (!row.exec() || !row.next()) {
+        tellOnce(u"Archivio: sessione %1 illeggibile: %2"_s.arg(
+            archive_checks::sessionName(id),
+            row.lastError().isValid() ? reasonOf(row.lastError()) : u"non è più nell'archivio"_s));
         return std::nullopt;
+    }
+    const QString name = archive_checks::sessionName(id, row.value(0).toString(), row.value(1));
+    if (const QString problem = archive_checks::RowCheck(row.record()).problem(row);
+        !problem.isEmpty()) {
+        tellOnce(u"Archivio: sessione %1 rifiutata: %2"_s.arg(name, problem));
+        return std::nullopt;
+    }
+    const QString text = u"Archivio: sessione %1 rifiutata: testo non valido"_s.arg(name);
+    for (int column : {4, 5, 6, 7, 9, 10, 11})
+        if (!row.isNull(column) && row.value(column).metaType().id() != QMetaType::QString) {
+            tellOnce(text);
+            return std::nullopt;
+        }
     StoredSession stored;
     stored.id = id;
     stored.mode = row.value(0).toString();
-    stored.started = QDateTime::fromString(row.value(1).toString(), Qt::ISODate);
-    stored.changed = QDateTime::fromString(row.value(2).toString(), Qt::ISODate);
+    stored.started = *archive_checks::moment(row.value(1));
+    stored.changed = *archive_checks::moment(row.value(2));
     if (!row.value(3).isNull())
-        stored.ended = QDateTime::fromString(row.value(3).toString(), Qt::ISODate);
+        stored.ended = *archive_checks::moment(row.value(3));
     stored.endReason = row.value(4).toString();
     stored.entry = {.number = row.value(7).toString(),
-                    .direction = directionFrom(row.value(8)),
+                    .direction = *archive_checks::direction(row.value(8)),
                     .n1 = row.value(9).toString(),
                     .n2 = row.value(10).toString(),
                     .lastNumber = row.value(11).toString(),
                     .site = row.value(5).toString(),
                     .croupier = row.value(6).toString()};
-    stored.unsaved = {row.value(12).toBool(), row.value(13).toBool()};
+    stored.unsaved = {row.value(12).toLongLong() == 1, row.value(13).toLongLong() == 1};
     stored.launches = row.value(14).toLongLong();
+    const std::array<QVariant, 2> counts{row.value(15), row.value(16)};
     row.finish();
 
     QSqlQuery items(database);
     items.setForwardOnly(true);
-    items.prepare(
-        u"SELECT class FROM item WHERE session_id = ? AND series = ? ORDER BY position"_s);
+    items.prepare(u"SELECT position, class FROM item"
+                  " WHERE session_id = ? AND series = ? ORDER BY position"_s);
+    qint64 recovered = 0;
+    qint64 expected = 0;
+    bool whole = true;
     for (int series = 0; series < WorkingSession::kSeriesCount; ++series) {
+        const auto index = static_cast<std::size_t>(series);
+        archive_checks::SeriesCheck check(counts[index]);
         items.bindValue(0, id);
         items.bindValue(1, series);
-        if (!items.exec())
-            return std::nullopt;
-        std::vector<std::int8_t>& classes = stored.classes[static_cast<std::size_t>(series)];
-        while (items.next())
-            classes.push_back(static_cast<std::int8_t>(items.value(0).toInt()));
+        if (items.exec()) {
+            while (items.next())
+                check.add(items.value(0), items.value(1), stored.classes[index]);
+        }
+        // A damaged page ends the read where it lies: what came before it is kept.
+        if (items.lastError().isValid()) {
+            whole = false;
+            if (isDamage(primaryCode(items.lastError()))) {
+                QFile marker(damageMarker());
+                if (marker.open(QIODevice::WriteOnly))
+                    marker.close();
+            }
+        }
         items.finish();
+        whole = whole && check.whole();
+        recovered += check.kept();
+        expected += check.expected();
+    }
+    if (!whole) {
+        tellOnce(u"sessione danneggiata: recuperati %1 lanci su %2 (sessione %3)"_s.arg(
+            archive_checks::number(recovered), archive_checks::number(expected), name));
+        markDamaged(id);
     }
     return stored;
 }

@@ -11,11 +11,14 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <span>
 #include <vector>
 
+class QSqlError;
 class QSqlQuery;
 
 namespace rotamind {
@@ -24,8 +27,11 @@ namespace rotamind {
 // instance, so that two instances (or two programs) on one file each work.
 // Every fault leaves the program working from memory: the archive switches
 // itself off and tells it once through message(). A file that is no SQLite
-// database, or a damaged one, is moved aside under a dated name and a new
-// one is made, which is told once too.
+// database, a damaged one or one whose schema is not the archive's is moved
+// aside under a dated name and a new one is made with every session that
+// could still be read whole, which is told once too. Nothing read from the
+// file is trusted: a session that fails a check is refused, named in a
+// message, and the others stay available.
 //
 // Writes come in transactions: begin(), any of the writes, commit(). A write
 // that fails rolls the transaction back and switches the archive off.
@@ -37,6 +43,10 @@ public:
     // Ends of a session, kept in session.end_reason.
     static inline const QString kEndClosed = QStringLiteral("closed");
     static inline const QString kEndReplaced = QStringLiteral("replaced");
+    // Found damaged when read back: its row is kept as it was, never written
+    // again, and never offered; a restore of what was recovered goes on in a
+    // new row.
+    static inline const QString kEndDamaged = QStringLiteral("damaged");
 
     // QStandardPaths::AppDataLocation + "/archive.sqlite".
     static QString defaultPath();
@@ -55,11 +65,17 @@ public:
     const QStringList& messages() const { return m_messages; }
 
     // ---- reading ----
-    // The sessions to offer back, newest first: at most one per mode.
+    // The sessions to offer back, newest first: at most one per mode. Rows
+    // that fail a check are told once and passed over.
     std::vector<InterruptedSession> interruptedSessions();
+    // The session as far as it can be read. When fewer classes than its row
+    // says come back, "sessione danneggiata: recuperati 2.301 lanci su 2.800"
+    // is told and the session is marked damaged (see kEndDamaged).
     std::optional<StoredSession> readSession(qint64 id);
 
     // ---- writing: one transaction per change of a session ----
+    // Also where a file deleted or replaced under the program is noticed:
+    // see fileReplaced().
     bool begin();
     bool commit();
     bool inTransaction() const { return m_inTransaction; }
@@ -91,13 +107,37 @@ signals:
     void message(const QString& text);
     // The archive was switched off: its writers stop.
     void becameUnavailable();
+    // The file at path() was deleted or replaced while the program ran. Every
+    // session of the file the program had open has been written into the one
+    // now at path() under the same id, except those whose id the new file
+    // already used: each of those was given a new one, told by sessionMoved;
+    // the writes go on taking the old id and reach the row under the new one.
+    void fileReplaced();
+    void sessionMoved(qint64 from, qint64 to);
 
 private:
     struct Queries;
     bool openFile(QString* error, int* code);
+    // Sessions of the file set aside at `movedTo` copied whole into the new
+    // one; "" or "; recuperate 41 sessioni su 42".
+    QString salvage(const QString& movedTo);
+    // Whether the file at path() is still the one the connection has open.
+    bool fileIsOurs() const;
+    void rememberFile();
+    // The old file's sessions into the file now at path(); false when it failed.
+    bool relocate();
+    // Marks a session found damaged so that it is never written again.
+    void markDamaged(qint64 id);
+    void tellOnce(const QString& text);
+    // The id a session's row has now in the file, for the id its writer knows.
+    qint64 current(qint64 id) const {
+        const auto found = m_renumbered.find(id);
+        return found == m_renumbered.end() ? id : found->second;
+    }
     void closeConnection();
     bool moveAside(QString* movedTo);
     bool exec(QSqlQuery& query);
+    void failWith(const QSqlError& error);
     void tell(const QString& text);
     void rollback();
     QString damageMarker() const;
@@ -108,6 +148,10 @@ private:
     bool m_inTransaction = false;
     QStringList m_messages;
     std::unique_ptr<Queries> m_queries;
+    // The file the connection has open, as the kernel names it.
+    std::optional<std::pair<quint64, quint64>> m_file;
+    std::set<qint64> m_damaged;
+    std::map<qint64, qint64> m_renumbered;
 };
 
 } // namespace rotamind

@@ -1,5 +1,6 @@
 #include "archive/ArchiveCatalog.h"
 
+#include "archive/ArchiveChecks.h"
 #include "archive/ArchiveSchema.h"
 
 #include <QAtomicInteger>
@@ -7,6 +8,7 @@
 #include <QScopeGuard>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QVariant>
 
 #include <algorithm>
@@ -36,17 +38,37 @@ ArchiveCatalog::~ArchiveCatalog() {
 // The connection lives for one read only. A connection follows its file, not
 // its path: kept open, it would go on reading a file the recorder has removed
 // or moved aside, and share the WAL index of the new file made at that path.
-bool ArchiveCatalog::open(QString* error) {
+bool ArchiveCatalog::open(QString* error, bool* laidOut) {
+    // Checked before any open: SQLite would wait for ever on a FIFO.
+    for (const QString& path : QStringList{m_path, m_path + u"-wal"_s, m_path + u"-shm"_s}) {
+        *error = archive_checks::notAFile(path);
+        if (!error->isEmpty())
+            return false;
+    }
     m_database = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_connection);
     m_database.setDatabaseName(m_path);
     // Read-only: SQLite would otherwise create a missing file, and a reader has
     // no business taking a write lock the recorder may be waiting for.
     m_database.setConnectOptions(u"QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"_s);
-    if (m_database.open())
-        return true;
-    *error = m_database.lastError().text();
-    close();
-    return false;
+    if (!m_database.open()) {
+        *error = archive_checks::reasonOf(m_database.lastError());
+        close();
+        return false;
+    }
+    if (!archive_schema::harden(m_database, error)) {
+        close();
+        return false;
+    }
+    const archive_schema::Inspection found = archive_schema::inspect(m_database);
+    if (found.verdict != archive_schema::Inspection::Verdict::Sound) {
+        *error = found.verdict == archive_schema::Inspection::Verdict::Damaged
+                     ? u"archivio danneggiato: %1"_s.arg(found.reason)
+                     : found.reason;
+        close();
+        return false;
+    }
+    *laidOut = found.version > 0;
+    return true;
 }
 
 void ArchiveCatalog::close() {
@@ -56,19 +78,6 @@ void ArchiveCatalog::close() {
     m_database = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_connection);
 }
-
-namespace {
-// The layout version of the open file (0: created by the recorder but not
-// yet laid out), or why it cannot be read here.
-std::variant<int, QString> layoutVersion(QSqlQuery& query) {
-    if (!query.exec(u"PRAGMA user_version"_s) || !query.next())
-        return query.lastError().text();
-    const int version = query.value(0).toInt();
-    if (version > archive_schema::kVersion)
-        return u"archivio di una versione più recente del programma"_s;
-    return version;
-}
-} // namespace
 
 ArchiveCatalog::Listing ArchiveCatalog::sessions() {
     Listing listing;
@@ -81,26 +90,29 @@ ArchiveCatalog::Listing ArchiveCatalog::sessions() {
         return std::move(listing);
     };
     QString error;
-    if (!open(&error))
+    bool laidOut = false;
+    if (!open(&error, &laidOut))
         return failed(error);
     const auto done = qScopeGuard([this] { close(); });
+    if (!laidOut) {
+        listing.status = Status::Read;
+        return listing;
+    }
 
     // Forward only: ten thousand rows are copied once into the listing and
     // never scrolled back.
     QSqlQuery query(m_database);
     query.setForwardOnly(true);
-    const auto version = layoutVersion(query);
-    if (const QString* reason = std::get_if<QString>(&version))
-        return failed(*reason);
-    if (std::get<int>(version) == 0) {
-        listing.status = Status::Read;
-        return listing;
-    }
-
     if (!query.exec(u"SELECT id, mode, site, croupier, started, count0, count1 "
                     "FROM session ORDER BY started DESC, id DESC"_s))
-        return failed(query.lastError().text());
+        return failed(archive_checks::reasonOf(query.lastError()));
+    const archive_checks::RowCheck check(query.record());
     while (query.next()) {
+        if (const QString problem = check.problem(query); !problem.isEmpty()) {
+            listing.refused.append(u"sessione %1 rifiutata: %2"_s.arg(
+                archive_checks::sessionName(query.value(0).toLongLong()), problem));
+            continue;
+        }
         ArchivedSession& session = listing.sessions.emplace_back();
         session.id = query.value(0).toLongLong();
         session.mode = query.value(1).toString() == u"EASY"_s ? ArchivedSession::Mode::Easy
@@ -110,8 +122,10 @@ ArchiveCatalog::Listing ArchiveCatalog::sessions() {
         session.started = query.value(4).toString();
         session.counts = {query.value(5).toLongLong(), query.value(6).toLongLong()};
     }
+    // A damaged page part way: the sessions before it are listed, the loss told.
     if (query.lastError().isValid())
-        return failed(query.lastError().text());
+        listing.refused.append(
+            u"elenco interrotto: %1"_s.arg(archive_checks::reasonOf(query.lastError())));
     listing.status = Status::Read;
     return listing;
 }
@@ -129,19 +143,17 @@ ArchiveCatalog::PlaceHistory ArchiveCatalog::placeHistory(ArchivedSession::Mode 
         return std::move(history);
     };
     QString error;
-    if (!open(&error))
+    bool laidOut = false;
+    if (!open(&error, &laidOut))
         return failed(error);
     const auto done = qScopeGuard([this] { close(); });
-
-    QSqlQuery query(m_database);
-    query.setForwardOnly(true);
-    const auto version = layoutVersion(query);
-    if (const QString* reason = std::get_if<QString>(&version))
-        return failed(*reason);
-    if (std::get<int>(version) == 0) {
+    if (!laidOut) {
         history.status = Status::Read;
         return history;
     }
+
+    QSqlQuery query(m_database);
+    query.setForwardOnly(true);
 
     // One statement is one snapshot: the recorder commits whole changes, so
     // every series read agrees with its count.
@@ -154,70 +166,97 @@ ArchiveCatalog::PlaceHistory ArchiveCatalog::placeHistory(ArchivedSession::Mode 
     query.addBindValue(site);
     query.addBindValue(croupier);
     if (!query.exec())
-        return failed(query.lastError().text());
-    qint64 lastId = 0;
+        return failed(archive_checks::reasonOf(query.lastError()));
+    std::optional<qint64> lastId;
     int lastIndex = -1;
-    qint64 expected = 0;
-    bool damaged = false;
+    std::optional<archive_checks::SeriesCheck> check;
     // A series with a gap, a foreign class or a wrong count would put classes
     // next to launches they never followed; it is left out whole.
     const auto finish = [&] {
-        if (lastIndex < 0)
+        if (!check || check->whole())
             return;
-        Classes& series = history.sessions.back()[static_cast<std::size_t>(lastIndex)];
-        if (damaged || static_cast<qint64>(series.size()) != expected)
-            series.clear();
+        history.sessions.back()[static_cast<std::size_t>(lastIndex)].clear();
+        history.refused.append(u"sessione %1, serie %2: %3"_s.arg(
+            archive_checks::sessionName(*lastId), QString::number(lastIndex), check->problem()));
     };
     while (query.next()) {
-        const qint64 id = query.value(0).toLongLong();
-        const int index = query.value(1).toInt() == 1 ? 1 : 0;
-        if (id != lastId || index != lastIndex) {
+        const std::optional<qint64> id = archive_checks::id(query.value(0));
+        const std::optional<qint64> index = archive_checks::integer(query.value(1));
+        if (!id || !index || (*index != 0 && *index != 1)) {
+            const QString refusal = u"sessione %1 rifiutata: numero o serie non validi"_s.arg(
+                archive_checks::sessionName(query.value(0).toLongLong()));
+            if (!history.refused.contains(refusal))
+                history.refused.append(refusal);
+            continue;
+        }
+        if (id != lastId || *index != lastIndex) {
             finish();
             if (id != lastId)
                 history.sessions.emplace_back();
             lastId = id;
-            lastIndex = index;
-            expected = query.value(4).toLongLong();
-            damaged = false;
+            lastIndex = static_cast<int>(*index);
+            check.emplace(query.value(4));
         }
-        Classes& series = history.sessions.back()[static_cast<std::size_t>(index)];
-        const int distanceClass = query.value(3).toInt();
-        damaged = damaged || query.value(2).toLongLong() != static_cast<qint64>(series.size()) ||
-                  distanceClass == 0 || distanceClass < -3 || distanceClass > 3;
-        if (!damaged)
-            series.push_back(static_cast<std::int8_t>(distanceClass));
+        check->add(query.value(2), query.value(3),
+                   history.sessions.back()[static_cast<std::size_t>(lastIndex)]);
     }
     finish();
     if (query.lastError().isValid())
-        return failed(query.lastError().text());
+        return failed(archive_checks::reasonOf(query.lastError()));
     history.status = Status::Read;
     return history;
 }
 
 std::variant<ArchiveCatalog::Classes, QString> ArchiveCatalog::classes(qint64 sessionId,
                                                                        int series) {
+    bool whole = false;
+    QString damage;
+    auto read = readSeries(sessionId, series, &whole, &damage);
+    // A gap would shift every later class to the wrong launch; a series is
+    // given whole or not at all.
+    if (std::holds_alternative<Classes>(read) && !whole)
+        return damage;
+    return read;
+}
+
+std::variant<ArchiveCatalog::Recovered, QString> ArchiveCatalog::recoverable(qint64 sessionId,
+                                                                             int series) {
+    bool whole = false;
+    QString damage;
+    auto read = readSeries(sessionId, series, &whole, &damage);
+    if (QString* reason = std::get_if<QString>(&read))
+        return *reason;
+    return Recovered{std::get<Classes>(std::move(read)), whole ? QString() : damage};
+}
+
+std::variant<ArchiveCatalog::Classes, QString>
+ArchiveCatalog::readSeries(qint64 sessionId, int series, bool* whole, QString* damage) {
     if (series < 0 || series > 1)
         return u"serie %1 inesistente"_s.arg(series);
     if (!QFileInfo::exists(m_path))
         return u"l'archivio non esiste più"_s;
     QString error;
-    if (!open(&error))
+    bool laidOut = false;
+    if (!open(&error, &laidOut))
         return error;
     const auto done = qScopeGuard([this] { close(); });
+    if (!laidOut)
+        return u"la sessione non è più nell'archivio"_s;
     // One snapshot for the count and the items: the recorder may be adding to
     // this very session meanwhile.
     if (!m_database.transaction())
-        return m_database.lastError().text();
+        return archive_checks::reasonOf(m_database.lastError());
     const auto read = [&]() -> std::variant<Classes, QString> {
         QSqlQuery query(m_database);
         query.setForwardOnly(true);
         query.prepare(u"SELECT count%1 FROM session WHERE id = ?"_s.arg(series));
         query.addBindValue(sessionId);
         if (!query.exec())
-            return query.lastError().text();
+            return archive_checks::reasonOf(query.lastError());
         if (!query.next())
             return u"la sessione non è più nell'archivio"_s;
-        const qint64 expected = query.value(0).toLongLong();
+        // The stored count is compared with the rows, never used as a size.
+        archive_checks::SeriesCheck check(query.value(0));
         query.finish();
 
         query.prepare(u"SELECT position, class FROM item "
@@ -225,23 +264,21 @@ std::variant<ArchiveCatalog::Classes, QString> ArchiveCatalog::classes(qint64 se
         query.addBindValue(sessionId);
         query.addBindValue(series);
         if (!query.exec())
-            return query.lastError().text();
+            return archive_checks::reasonOf(query.lastError());
         Classes classes;
-        classes.reserve(static_cast<std::size_t>(std::max<qint64>(expected, 0)));
-        while (query.next()) {
-            // A gap would shift every later class to the wrong launch; a
-            // series is given whole or not at all.
-            const int distanceClass = query.value(1).toInt();
-            if (query.value(0).toLongLong() != static_cast<qint64>(classes.size()) ||
-                distanceClass == 0 || distanceClass < -3 || distanceClass > 3)
-                return u"la serie nell'archivio è danneggiata"_s;
-            classes.push_back(static_cast<std::int8_t>(distanceClass));
-        }
-        if (query.lastError().isValid())
-            return query.lastError().text();
-        if (static_cast<qint64>(classes.size()) != expected)
-            return u"la serie nell'archivio è incompleta (%1 di %2)"_s.arg(classes.size())
-                .arg(expected);
+        while (query.next())
+            check.add(query.value(0), query.value(1), classes);
+        // A damaged page ends the read where it lies: what came before it is kept.
+        const bool broken = query.lastError().isValid();
+        *whole = !broken && check.whole();
+        if (broken)
+            *damage = u"sessione danneggiata: %1; recuperati %2 lanci su %3"_s.arg(
+                archive_checks::reasonOf(query.lastError()), archive_checks::number(check.kept()),
+                archive_checks::number(check.expected()));
+        else if (!*whole)
+            *damage = u"sessione danneggiata: %1; recuperati %2 lanci su %3"_s.arg(
+                check.problem(), archive_checks::number(check.kept()),
+                archive_checks::number(check.expected()));
         return classes;
     };
     auto result = read();

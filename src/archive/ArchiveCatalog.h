@@ -4,6 +4,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -26,6 +27,9 @@ public:
         Status status = Status::Missing;
         std::vector<ArchivedSession> sessions; // newest first
         QString error;
+        // Sessions left out because a value of their row failed its check,
+        // each named with the reason ("sessione n. 4 rifiutata: ...").
+        QStringList refused;
     };
     using Classes = std::vector<std::int8_t>;
     // The series of every session of one mode at one site with one croupier.
@@ -35,6 +39,8 @@ public:
         // a series found damaged is left empty.
         std::vector<std::array<Classes, 2>> sessions;
         QString error;
+        // Sessions or series left out as damaged, each named with the reason.
+        QStringList refused;
     };
 
     explicit ArchiveCatalog(QString path);
@@ -49,14 +55,29 @@ public:
     // The classes (3..-3) of a session's series (0 or 1), oldest first; the
     // reason in words when the session is gone or its series is incomplete.
     std::variant<Classes, QString> classes(qint64 sessionId, int series);
+    // What can still be read of a series classes() refuses as damaged: its
+    // usable classes in order, and the damage in words ("sessione
+    // danneggiata: recuperati 2.301 lanci su 2.800"). The reason when not
+    // even that can be read.
+    struct Recovered {
+        Classes classes;
+        QString damage;
+    };
+    std::variant<Recovered, QString> recoverable(qint64 sessionId, int series);
     // Every class of every session of `mode` recorded with exactly this site
     // and croupier, read in one query; sessions without a class are left out.
     PlaceHistory placeHistory(ArchivedSession::Mode mode, const QString& site,
                               const QString& croupier);
 
 private:
-    // False with the reason when the file is there but refuses to be read.
-    bool open(QString* error);
+    // Reads a series in one snapshot; `whole` says whether it is exactly as
+    // recorded, `damage` (when not) says how it is not.
+    std::variant<Classes, QString> readSeries(qint64 sessionId, int series, bool* whole,
+                                              QString* damage);
+    // False with the reason when the file is there but refuses to be read or
+    // is not an archive of this program; `laidOut` false for a file made but
+    // not yet given its tables.
+    bool open(QString* error, bool* laidOut);
     void close();
 
     QString m_path;

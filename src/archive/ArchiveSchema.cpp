@@ -1,11 +1,19 @@
 #include "archive/ArchiveSchema.h"
 
+#include "archive/ArchiveChecks.h"
+
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <array>
+#include <map>
+#include <set>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -17,7 +25,7 @@ bool run(QSqlDatabase& database, const QString& statement, QString* error) {
     if (query.exec(statement))
         return true;
     if (error)
-        *error = query.lastError().text();
+        *error = archive_checks::reasonOf(query.lastError());
     return false;
 }
 
@@ -59,13 +67,159 @@ const std::array<QStringList, kVersion>& steps() {
     return all;
 }
 
+// One object of sqlite_master: type, name, table and the statement that made it.
+using SchemaObject = std::tuple<QString, QString, QString, QString>;
+using Schema = std::set<SchemaObject>;
+
+// What the migration steps leave in sqlite_master at each version, made once
+// in a database in memory: the text of every statement is compared, so an
+// altered CHECK or an added column is found as surely as a planted trigger.
+const std::array<Schema, kVersion + 1>& expectedSchemas() {
+    static const std::array<Schema, kVersion + 1> all = [] {
+        std::array<Schema, kVersion + 1> made;
+        sqlite3* memory = nullptr;
+        if (sqlite3_open(":memory:", &memory) != SQLITE_OK) {
+            sqlite3_close(memory);
+            return made;
+        }
+        for (int version = 1; version <= kVersion; ++version) {
+            for (const QString& statement : steps()[static_cast<std::size_t>(version - 1)])
+                sqlite3_exec(memory, statement.toUtf8().constData(), nullptr, nullptr, nullptr);
+            sqlite3_stmt* read = nullptr;
+            sqlite3_prepare_v2(memory, "SELECT type, name, tbl_name, sql FROM sqlite_master", -1,
+                               &read, nullptr);
+            const auto text = [read](int column) {
+                const auto* bytes = sqlite3_column_text(read, column);
+                return bytes ? QString::fromUtf8(reinterpret_cast<const char*>(bytes)) : QString();
+            };
+            while (read && sqlite3_step(read) == SQLITE_ROW)
+                made[static_cast<std::size_t>(version)].emplace(text(0), text(1), text(2), text(3));
+            sqlite3_finalize(read);
+        }
+        sqlite3_close(memory);
+        return made;
+    }();
+    return all;
+}
+
+QString describe(const SchemaObject& object) {
+    static const std::map<QString, QString> kinds{{u"table"_s, u"la tabella"_s},
+                                                  {u"index"_s, u"l'indice"_s},
+                                                  {u"trigger"_s, u"il trigger"_s},
+                                                  {u"view"_s, u"la vista"_s}};
+    const auto kind = kinds.find(std::get<0>(object));
+    return u"%1 %2"_s.arg(kind == kinds.end() ? u"l'oggetto"_s : kind->second, std::get<1>(object));
+}
+
+bool feminine(const SchemaObject& object) {
+    return std::get<0>(object) == u"table"_s || std::get<0>(object) == u"view"_s;
+}
+
 } // namespace
+
+bool harden(QSqlDatabase& database, QString* error) {
+    const QVariant handle = database.driver() ? database.driver()->handle() : QVariant();
+    sqlite3* connection = nullptr;
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
+        connection = *static_cast<sqlite3* const*>(handle.constData());
+    if (!connection) {
+        if (error)
+            *error = u"driver SQLite senza accesso alla connessione"_s;
+        return false;
+    }
+    int off = 1;
+    bool done = true;
+    for (const auto& [option, value] :
+         {std::pair{SQLITE_DBCONFIG_DEFENSIVE, 1}, std::pair{SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0},
+          std::pair{SQLITE_DBCONFIG_ENABLE_TRIGGER, 0}, std::pair{SQLITE_DBCONFIG_ENABLE_VIEW, 0},
+          std::pair{SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0}})
+        done = done && sqlite3_db_config(connection, option, value, &off) == SQLITE_OK;
+    if (!done) {
+        if (error)
+            *error = u"impossibile proteggere la connessione all'archivio"_s;
+        return false;
+    }
+    // Damage in a cell is found when the cell is read, not after a wild read.
+    return run(database, u"PRAGMA trusted_schema = OFF"_s, error) &&
+           run(database, u"PRAGMA cell_size_check = ON"_s, error) &&
+           run(database, u"PRAGMA mmap_size = 0"_s, error);
+}
+
+Inspection inspect(QSqlDatabase& database) {
+    Inspection found;
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    if (!query.exec(u"PRAGMA user_version"_s) || !query.next()) {
+        found.reason = archive_checks::reasonOf(query.lastError());
+        found.code = archive_checks::primaryCode(query.lastError());
+        return found;
+    }
+    // Four bytes of the header, whatever they hold: read as a number, checked
+    // as a range before anything is indexed with it.
+    const qint64 version = query.value(0).toLongLong();
+    query.finish();
+    if (version > kVersion) {
+        found.verdict = Inspection::Verdict::Newer;
+        found.reason = u"archivio di una versione più recente del programma"_s;
+        return found;
+    }
+    if (version < 0) {
+        found.verdict = Inspection::Verdict::Damaged;
+        found.reason = u"versione dell'archivio non valida (%1)"_s.arg(version);
+        return found;
+    }
+    found.version = static_cast<int>(version);
+
+    if (!query.exec(u"SELECT type, name, tbl_name, sql FROM sqlite_master"_s)) {
+        found.reason = archive_checks::reasonOf(query.lastError());
+        found.code = archive_checks::primaryCode(query.lastError());
+        return found;
+    }
+    Schema present;
+    while (query.next()) {
+        const QString name = query.value(1).toString();
+        // SQLite's own statistics, should a tool have run ANALYZE.
+        if (query.value(0).toString() == u"table"_s && name.startsWith(u"sqlite_stat"_s))
+            continue;
+        present.emplace(query.value(0).toString(), name, query.value(2).toString(),
+                        query.value(3).toString());
+    }
+    if (query.lastError().isValid()) {
+        found.reason = archive_checks::reasonOf(query.lastError());
+        found.code = archive_checks::primaryCode(query.lastError());
+        return found;
+    }
+    const Schema& expected = expectedSchemas()[static_cast<std::size_t>(found.version)];
+    for (const SchemaObject& object : present)
+        if (!expected.contains(object)) {
+            found.verdict = Inspection::Verdict::Damaged;
+            const bool known = std::any_of(expected.begin(), expected.end(), [&](const auto& e) {
+                return std::get<1>(e) == std::get<1>(object);
+            });
+            found.reason =
+                known ? u"%1 è %2"_s.arg(describe(object), feminine(object) ? u"stata modificata"_s
+                                                                            : u"stato modificato"_s)
+                      : u"%1 non appartiene all'archivio"_s.arg(describe(object));
+            return found;
+        }
+    for (const SchemaObject& object : expected)
+        if (!present.contains(object)) {
+            found.verdict = Inspection::Verdict::Damaged;
+            found.reason = u"manca %1"_s.arg(describe(object));
+            return found;
+        }
+    found.verdict = Inspection::Verdict::Sound;
+    return found;
+}
 
 bool configure(QSqlDatabase& database, QString* error) {
     return run(database, u"PRAGMA busy_timeout = 5000"_s, error) &&
            run(database, u"PRAGMA journal_mode = WAL"_s, error) &&
            run(database, u"PRAGMA synchronous = NORMAL"_s, error) &&
-           run(database, u"PRAGMA foreign_keys = ON"_s, error);
+           run(database, u"PRAGMA foreign_keys = ON"_s, error) &&
+           // A change of two million launches leaves a journal of a hundred
+           // megabytes; it is cut back to this once checkpointed.
+           run(database, u"PRAGMA journal_size_limit = 8388608"_s, error);
 }
 
 bool migrate(QSqlDatabase& database, QString* error) {
@@ -75,13 +229,15 @@ bool migrate(QSqlDatabase& database, QString* error) {
             *error = version.lastError().text();
         return false;
     }
-    int current = version.value(0).toInt();
+    const qint64 stored = version.value(0).toLongLong();
     version.finish();
-    if (current > kVersion) {
+    if (stored > kVersion || stored < 0) {
         if (error)
-            *error = u"archivio di una versione più recente del programma"_s;
+            *error = stored < 0 ? u"versione dell'archivio non valida (%1)"_s.arg(stored)
+                                : u"archivio di una versione più recente del programma"_s;
         return false;
     }
+    int current = static_cast<int>(stored);
     while (current < kVersion) {
         // The write lock first, then the version again: a second program
         // opening the same new file at the same moment waits, then finds
@@ -91,8 +247,13 @@ bool migrate(QSqlDatabase& database, QString* error) {
         bool done = version.exec(u"PRAGMA user_version"_s) && version.next();
         if (!done && error)
             *error = version.lastError().text();
-        const int step = done ? version.value(0).toInt() : 0;
+        const qint64 step = done ? version.value(0).toLongLong() : 0;
         version.finish();
+        if (done && (step < 0 || step > kVersion)) {
+            done = false;
+            if (error)
+                *error = u"versione dell'archivio non valida (%1)"_s.arg(step);
+        }
         if (done && step < kVersion) {
             for (const QString& statement : steps()[static_cast<std::size_t>(step)])
                 done = done && run(database, statement, error);
@@ -102,7 +263,7 @@ bool migrate(QSqlDatabase& database, QString* error) {
             run(database, u"ROLLBACK"_s, nullptr);
             return false;
         }
-        current = std::max(step + 1, current + 1);
+        current = std::max(static_cast<int>(step) + 1, current + 1);
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include "StoredArchive.h"
 
 #include "archive/ArchiveCatalog.h"
+#include "archive/PlaceHistoryReader.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -160,6 +161,20 @@ private slots:
             catalog.placeHistory(ArchivedSession::Mode::Pro, u"Bet365"_s, u"Ormilda"_s);
         QCOMPARE(history.status, ArchiveCatalog::Status::Read);
         QVERIFY(history.sessions == expected);
+        QCOMPARE(history.refused.size(), 1);
+
+        // Read off the window's thread: a request overtaken by a newer one is
+        // never answered, the newest gets what a direct read gives.
+        PlaceHistoryReader reader;
+        std::vector<ArchiveCatalog::PlaceHistory> answers;
+        const auto keep = [&answers](ArchiveCatalog::PlaceHistory h) { answers.push_back(h); };
+        reader.request(path, ArchivedSession::Mode::Easy, u"Bet365"_s, u"Ormilda"_s, keep);
+        reader.request(path, ArchivedSession::Mode::Pro, u"Bet365"_s, u"Ormilda"_s, keep);
+        QVERIFY(reader.busy());
+        reader.waitForAnswer();
+        QVERIFY(!reader.busy());
+        QCOMPARE(answers.size(), std::size_t(1));
+        QVERIFY(answers.front().sessions == expected);
     }
 };
 

@@ -203,6 +203,54 @@ TEST_F(ArchiveTest, damagedFile_movedAsideAndANewOneMade) {
     }
 }
 
+// The file deleted, its folder removed, or another program's archive put in
+// its place while a session records: noticed at the next change, told once,
+// and the session goes on whole in the file now at the path.
+TEST_F(ArchiveTest, fileDeletedOrReplaced_sessionGoesOnInTheNewFile) {
+    const QString folder = QFileInfo(path()).absolutePath();
+    for (const int kind : {0, 1, 2}) {
+        SCOPED_TRACE(kind);
+        QDir(folder).removeRecursively();
+        Archive archive(path());
+        ASSERT_TRUE(archive.open());
+        QSignalSpy told(&archive, &Archive::message);
+        QSignalSpy replaced(&archive, &Archive::fileReplaced);
+        ProSession session(scriptEntry());
+        SessionModel model(session);
+        ArchiveRecorder recorder(archive, session, QStringLiteral("PRO"));
+        session.load(session.seriesAt(0), {1, 2, 3});
+        if (kind == 1) {
+            QDir(folder).removeRecursively();
+        } else {
+            for (const QString& suffix :
+                 {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
+                QFile::remove(path() + suffix);
+        }
+        std::optional<StoredSession> other;
+        if (kind == 2) {
+            Archive second(path());
+            ASSERT_TRUE(second.open());
+            EasySession easy(scriptEntry());
+            SessionModel easyModel(easy);
+            ArchiveRecorder secondRecorder(second, easy, QStringLiteral("EASY"));
+            easy.load(easy.seriesAt(1), {-3, -3});
+            other = easyModel.expected(QStringLiteral("EASY"));
+        }
+        session.load(session.seriesAt(1), {-1, 2});
+        session.deleteAt(session.seriesAt(0), 0);
+        ASSERT_TRUE(archive.isAvailable());
+        EXPECT_EQ(replaced.count(), 1);
+        ASSERT_EQ(told.count(), 1);
+        EXPECT_TRUE(told.at(0).at(0).toString().startsWith(QStringLiteral("Archivio: il file")));
+        Archive reader(path());
+        ASSERT_TRUE(reader.open());
+        const qint64 id = scalar(reader, QStringLiteral("SELECT max(id) FROM session"));
+        expectHolds(reader, id, model.expected(QStringLiteral("PRO")));
+        if (other)
+            expectHolds(reader, 1, *other);
+    }
+}
+
 TEST_F(ArchiveTest, archiveOfANewerProgram_leftAsItIs) {
     {
         Archive archive(path());

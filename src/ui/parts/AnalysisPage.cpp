@@ -1,7 +1,6 @@
 #include "ui/parts/AnalysisPage.h"
 
 #include "analysis/Significance.h"
-#include "archive/ArchiveCatalog.h"
 #include "session/Series.h"
 #include "session/WorkingSession.h"
 #include "stats/Fixed4.h"
@@ -17,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <memory>
 #include <tuple>
 
 namespace rotamind {
@@ -301,23 +301,37 @@ void AnalysisPage::readArchive() {
     m_placeSettled.stop();
     m_readSite = m_session.entry().site;
     m_readCroupier = m_session.entry().croupier;
-    ArchiveCatalog::PlaceHistory history;
-    if (!m_archivePath.isEmpty())
-        history =
-            ArchiveCatalog(m_archivePath).placeHistory(m_archiveMode, m_readSite, m_readCroupier);
-    std::array<analysis::JoinedAnalysis, 2> joined;
+    if (m_archivePath.isEmpty()) {
+        showArchive(ArchiveCatalog::Status::Missing, {}, {});
+        return;
+    }
+    // Thousands of sessions take seconds to read and join: both happen off
+    // the window's thread, which only shows the figures.
+    m_historyReader.requestWork(
+        m_archivePath, m_archiveMode, m_readSite, m_readCroupier,
+        [this, columns = static_cast<std::size_t>(m_archiveColumnCount)](
+            ArchiveCatalog::PlaceHistory history) -> PlaceHistoryReader::Finish {
+            auto joined = std::make_shared<std::array<analysis::JoinedAnalysis, 2>>();
+            for (const std::array<ArchiveCatalog::Classes, 2>& session : history.sessions)
+                for (std::size_t c = 0; c < columns; ++c)
+                    (*joined)[c].addSession(session[c]);
+            return [this, joined, status = history.status, error = history.error] {
+                showArchive(status, error, *joined);
+            };
+        });
+}
+
+void AnalysisPage::showArchive(ArchiveCatalog::Status status, const QString& error,
+                               const std::array<analysis::JoinedAnalysis, 2>& joined) {
     std::int64_t sessions = 0;
-    for (const std::array<ArchiveCatalog::Classes, 2>& session : history.sessions)
-        for (std::size_t c = 0; c < static_cast<std::size_t>(m_archiveColumnCount); ++c)
-            joined[c].addSession(session[c]);
     for (const analysis::JoinedAnalysis& column : joined)
         sessions += column.sessions();
 
     QString note;
-    if (history.status == ArchiveCatalog::Status::Missing)
+    if (status == ArchiveCatalog::Status::Missing)
         note = u"Nessun archivio: ancora nessuna sessione registrata"_s;
-    else if (history.status == ArchiveCatalog::Status::Failed)
-        note = u"Archivio illeggibile: "_s + history.error;
+    else if (status == ArchiveCatalog::Status::Failed)
+        note = u"Archivio illeggibile: "_s + error;
     else if (sessions == 0)
         note = u"Nessuna sessione archiviata con questo sito e croupier"_s;
     m_archiveNote->setText(note);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "analysis/SeriesAnalysis.h"
-#include "archive/ArchivedSession.h"
+#include "archive/PlaceHistoryReader.h"
 #include "ui/parts/StatisticsHelp.h"
 
 #include <QColor>
@@ -89,6 +89,8 @@ private:
     void follow(Column& column);
     void showFigures(const Column& column);
     void readArchive();
+    void showArchive(ArchiveCatalog::Status status, const QString& error,
+                     const std::array<analysis::JoinedAnalysis, 2>& joined);
 
     std::array<Column, 2> m_columns;
     const WorkingSession& m_session;
@@ -103,6 +105,8 @@ private:
     QString m_readSite;
     QString m_readCroupier;
     QTimer m_placeSettled;
+    // Reads the block's sessions off the window's thread.
+    PlaceHistoryReader m_historyReader;
 };
 
 } // namespace rotamind

@@ -174,6 +174,7 @@ void TARCHIVIO::showListing(ArchiveCatalog::Listing listing) {
     const qint64 chosenId = chosen ? chosen->id : -1;
     m_status = listing.status;
     m_error = listing.error;
+    m_refused = listing.refused;
     m_model->setSessions(std::move(listing.sessions));
     const int row = m_model->rowOf(chosenId);
     m_grid->selectRow(row >= 0 ? row : 0);
@@ -206,8 +207,13 @@ void TARCHIVIO::showCount() {
     const qsizetype total = m_model->totalCount();
     const int shown = m_model->rowCount();
     const QString noun = total == 1 ? u"sessione"_s : u"sessioni"_s;
-    m_state->setText(shown == total ? u"%1 %2"_s.arg(total).arg(noun)
-                                    : u"%1 di %2 %3"_s.arg(shown).arg(total).arg(noun));
+    QString text = shown == total ? u"%1 %2"_s.arg(total).arg(noun)
+                                  : u"%1 di %2 %3"_s.arg(shown).arg(total).arg(noun);
+    // Damaged rows are named, not hidden: the player knows what is missing.
+    if (!m_refused.isEmpty())
+        text += u"; %1 escluse: %2"_s.arg(m_refused.size()).arg(m_refused.join(u"; "_s));
+    m_state->setText(text);
+    m_state->setToolTip(m_refused.join(u'\n'));
 }
 
 const ArchivedSession* TARCHIVIO::chosenSession() const {

@@ -66,7 +66,10 @@ private:
     void seriesChosen();
     const ArchivedSession* chosenSession() const;
     // The classes of a series of the chosen session; a message tells why not.
-    std::optional<ArchiveCatalog::Classes> readSeries(const ArchivedSession& session, int series);
+    // With `offerRecovered`, a damaged series may be taken as far as it can
+    // be read, if the player says so.
+    std::optional<ArchiveCatalog::Classes> readSeries(const ArchivedSession& session, int series,
+                                                      bool offerRecovered = false);
     void showMessage(const QString& text);
     bool confirmReplace(const QStringList& names);
 
@@ -77,6 +80,7 @@ private:
     // What the last read said about the archive; the count line names it.
     ArchiveCatalog::Status m_status = ArchiveCatalog::Status::Missing;
     QString m_error;
+    QStringList m_refused; // sessions left out of the listing, with the reason
 
     QLineEdit* m_site = nullptr;
     QLineEdit* m_croupier = nullptr;

@@ -61,10 +61,23 @@ bool TARCHIVIO::confirmReplace(const QStringList& names) {
 }
 
 std::optional<ArchiveCatalog::Classes> TARCHIVIO::readSeries(const ArchivedSession& session,
-                                                             int series) {
+                                                             int series, bool offerRecovered) {
     auto read = m_catalog.classes(session.id, series);
     if (auto* classes = std::get_if<ArchiveCatalog::Classes>(&read))
         return std::move(*classes);
+    if (offerRecovered) {
+        auto recovered = m_catalog.recoverable(session.id, series);
+        if (auto* found = std::get_if<ArchiveCatalog::Recovered>(&recovered);
+            found && !found->classes.empty()) {
+            QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(),
+                            u"%1.\nCaricare i lanci recuperati?"_s.arg(found->damage),
+                            QMessageBox::Yes | QMessageBox::No, this);
+            box.setDefaultButton(QMessageBox::No);
+            if (box.exec() == QMessageBox::Yes)
+                return std::move(found->classes);
+            return std::nullopt;
+        }
+    }
     showMessage(
         u"Impossibile leggere la sessione dall'archivio: %1"_s.arg(std::get<QString>(read)));
     return std::nullopt;
@@ -129,7 +142,7 @@ void TARCHIVIO::Button2Click() {
     if (!session || m_series->currentIndex() < 0)
         return;
     const int series = m_series->currentData().toInt();
-    std::optional<ArchiveCatalog::Classes> classes = readSeries(*session, series);
+    std::optional<ArchiveCatalog::Classes> classes = readSeries(*session, series, true);
     if (!classes)
         return;
     emit savedSessionLoadRequested(*classes);

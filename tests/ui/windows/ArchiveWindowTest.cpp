@@ -13,6 +13,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -180,6 +182,38 @@ private slots:
         QCOMPARE(loaded.size(), 1);
         QCOMPARE(loaded.first().first().value<ArchiveCatalog::Classes>(),
                  (ArchiveCatalog::Classes{2, 2}));
+    }
+
+    // A series with a launch missing is offered as far as it can be read;
+    // nothing is loaded unless the player takes it.
+    void load_damagedSeries_recoveredOnlyWhenTheUserSaysSo_data() {
+        QTest::addColumn<bool>("take");
+        QTest::newRow("taken") << true;
+        QTest::newRow("declined") << false;
+    }
+    void load_damagedSeries_recoveredOnlyWhenTheUserSaysSo() {
+        QFETCH(bool, take);
+        {
+            QSqlDatabase database = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"damage"_s);
+            database.setDatabaseName(m_dir.filePath(u"archive.sqlite"_s));
+            QVERIFY(database.open());
+            QVERIFY(QSqlQuery(database).exec(
+                u"DELETE FROM item WHERE session_id = 1 AND series = 0 AND position = 1"_s));
+        }
+        QSqlDatabase::removeDatabase(u"damage"_s);
+        QSignalSpy loaded(m_window.get(), &TARCHIVIO::savedSessionLoadRequested);
+        choose(u"Bet365/Ormilda"_s);
+        QString asked;
+        testing::whenModal<QMessageBox>([&](QMessageBox* box) {
+            asked = box->text();
+            box->button(take ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        QTest::mouseClick(control<QPushButton>("Button2"), Qt::LeftButton);
+        QVERIFY(asked.contains(u"recuperati 2 lanci su 3"_s));
+        QCOMPARE(loaded.size(), take ? 1 : 0);
+        if (take)
+            QCOMPARE(loaded.first().first().value<ArchiveCatalog::Classes>(),
+                     (ArchiveCatalog::Classes{3, 2}));
     }
 
     void missingArchive_emptyListWithALineSayingSo() {
