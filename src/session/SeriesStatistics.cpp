@@ -8,11 +8,6 @@ namespace rotamind {
 
 namespace {
 
-// Row of a class in kClasses: 3 -> 0 ... -3 -> 5.
-int classRow(int distanceClass) {
-    return distanceClass > 0 ? 3 - distanceClass : 2 - distanceClass;
-}
-
 // Row of a step length in kLengths: 0, +1..+5 -> 0..5, -1..-5 -> 6..10.
 int lengthRow(int length) {
     return length >= 0 ? length : 5 - length;

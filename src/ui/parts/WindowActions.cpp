@@ -1,6 +1,5 @@
 #include "ui/parts/WindowActions.h"
 
-#include "history/SessionHistory.h"
 #include "session/WorkingSession.h"
 #include "ui/parts/BettingAidPanel.h"
 #include "ui/parts/ClassicStatsGrid.h"
@@ -44,9 +43,9 @@ void showStatistics(QWidget& window, const Series& series, ClassicStatsGrid& cla
 }
 
 void loadSeries(const SessionCommands& commands, QWidget* window, QFileDialog& dialog,
-                SessionHistory& history, Series& series) {
+                WorkingSession& session, Series& series) {
     if (std::optional<SessionClasses> classes = commands.loadClasses(window, dialog))
-        history.load(series, std::move(*classes));
+        session.load(series, std::move(*classes));
 }
 
 } // namespace rotamind::actions

@@ -1,6 +1,5 @@
 #include "ui/windows/TEASY.h"
 
-#include "history/SessionHistory.h"
 #include "ui/parts/BettingAidPanel.h"
 #include "ui/parts/ClassicStatsGrid.h"
 #include "ui/parts/ClickableLabel.h"
@@ -121,11 +120,11 @@ void TEASY::wire() {
 // ---- recording: both directions feed the one current session ----
 
 void TEASY::SpeedButton1Click() {
-    history().deleteLast(m_session.current(), Direction::Clockwise);
+    m_session.deleteLastOfCurrent();
 }
 
 void TEASY::List1DblClick() {
-    history().deleteAt(m_session.current(), m_current->selectedRow());
+    m_session.deleteAt(m_session.current(), m_current->selectedRow());
 }
 
 void TEASY::Button1Click() {
@@ -147,11 +146,11 @@ void TEASY::SpeedButton5Click() {
 }
 
 void TEASY::AZZERAClick() {
-    history().clear(m_session.current());
+    m_session.clear(m_session.current());
 }
 
 void TEASY::SpeedButton8Click() {
-    history().clear(m_session.saved());
+    m_session.clear(m_session.saved());
 }
 
 // ---- betting aid and wheel picture ----
@@ -188,11 +187,11 @@ void TEASY::Button3Click() {
 }
 
 void TEASY::Button4Click() {
-    actions::loadSeries(*m_commands, this, *m_openCurrent, history(), m_session.current());
+    actions::loadSeries(*m_commands, this, *m_openCurrent, m_session, m_session.current());
 }
 
 void TEASY::Button8Click() {
-    actions::loadSeries(*m_commands, this, *m_openSaved, history(), m_session.saved());
+    actions::loadSeries(*m_commands, this, *m_openSaved, m_session, m_session.saved());
 }
 
 // ---- site, croupier and web pages ----
@@ -201,7 +200,7 @@ void TEASY::SpeedButton9Click() {
     SpeedButton6Click();
 }
 void TEASY::loadSavedSession(std::vector<std::int8_t> classes) {
-    history().load(m_session.saved(), std::move(classes));
+    m_session.load(m_session.saved(), std::move(classes));
 }
 
 } // namespace rotamind

@@ -83,12 +83,12 @@ void TPRO::Button10Click() {
 }
 
 void TPRO::Button8Click() {
-    actions::loadSeries(*m_commands, this, *m_loadClockwise, history(),
+    actions::loadSeries(*m_commands, this, *m_loadClockwise, m_session,
                         m_session.seriesFor(Direction::Clockwise));
 }
 
 void TPRO::Button1Click() {
-    actions::loadSeries(*m_commands, this, *m_loadCounter, history(),
+    actions::loadSeries(*m_commands, this, *m_loadCounter, m_session,
                         m_session.seriesFor(Direction::CounterClockwise));
 }
 

@@ -154,13 +154,13 @@ void WorkingWindow::turnPage(SeriesBlock& block, int step) {
 // ---- recording ----
 
 void WorkingWindow::Button11Click() {
-    m_history->pressRegister();
+    m_session->pressRegister();
 }
 void WorkingWindow::Button6Click() {
-    m_history->registerLaunch(Direction::Clockwise);
+    m_session->registerLaunch(Direction::Clockwise);
 }
 void WorkingWindow::Button7Click() {
-    m_history->registerLaunch(Direction::CounterClockwise);
+    m_session->registerLaunch(Direction::CounterClockwise);
 }
 
 void WorkingWindow::SpeedButton3Click() {
