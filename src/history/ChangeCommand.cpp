@@ -30,7 +30,7 @@ void ChangeCommand::undo() {
         Series& series = m_session.seriesAt(step->series);
         if (step->change.kind == SeriesChange::Kind::Replaced)
             step->after = std::make_shared<const SeriesContents>(series.contents());
-        m_session.revert(series, step->change);
+        m_session.apply(series, inverse(step->change), step->change.previous.get());
     }
     putEntry(m_before);
 }
@@ -40,7 +40,7 @@ void ChangeCommand::redo() {
         return;
     const WorkingSession::ChangeScope scope(m_session);
     for (Step& step : m_steps) {
-        m_session.reapply(m_session.seriesAt(step.series), step.change, step.after);
+        m_session.apply(m_session.seriesAt(step.series), step.change, step.after.get());
         step.after.reset();
     }
     putEntry(m_after);

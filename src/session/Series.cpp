@@ -42,6 +42,11 @@ void Series::rebuildFigures() {
     m_analysis.recompute(m_contents.classes, m_contents.repeatsBefore);
 }
 
+void Series::tell(const SeriesChange& change) {
+    emit changed(change);
+    emit statisticsChanged();
+}
+
 void Series::insertAt(qsizetype row, int distanceClass, qsizetype repeatsAfter,
                       std::optional<RegisteredLaunch> launch) {
     if (row < 0 || row > count())
@@ -66,12 +71,11 @@ void Series::insertAt(qsizetype row, int distanceClass, qsizetype repeatsAfter,
         rebuildFigures();
     }
     const bool registered = launch.has_value();
-    emit changed({.kind = Kind::Inserted,
-                  .row = row,
-                  .distanceClass = distanceClass,
-                  .repeatsAfter = repeatsAfter,
-                  .launch = std::move(launch)});
-    emit statisticsChanged();
+    tell({.kind = Kind::Inserted,
+          .row = row,
+          .distanceClass = distanceClass,
+          .repeatsAfter = repeatsAfter,
+          .launch = std::move(launch)});
     if (registered)
         emit launchRegistered();
 }
@@ -93,12 +97,11 @@ void Series::removeAt(qsizetype row, std::optional<RegisteredLaunch> launch) {
     std::for_each(first, repeats.end(), [](std::int64_t& before) { --before; });
     endRemoveRows();
     rebuildFigures();
-    emit changed({.kind = Kind::Removed,
-                  .row = row,
-                  .distanceClass = distanceClass,
-                  .repeatsAfter = repeatsAfter,
-                  .launch = std::move(launch)});
-    emit statisticsChanged();
+    tell({.kind = Kind::Removed,
+          .row = row,
+          .distanceClass = distanceClass,
+          .repeatsAfter = repeatsAfter,
+          .launch = std::move(launch)});
 }
 
 void Series::registerWithoutClass(const RegisteredLaunch& launch, NoClass why) {

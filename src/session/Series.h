@@ -82,6 +82,8 @@ signals:
 
 private:
     void rebuildFigures();
+    // The change to every follower, then the new figures to the views.
+    void tell(const SeriesChange& change);
 
     SeriesContents m_contents;
     SeriesStatistics m_statistics;

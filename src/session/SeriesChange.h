@@ -57,4 +57,29 @@ struct SeriesChange {
     std::shared_ptr<const SeriesContents> previous{};
 };
 
+// The change that takes `change` back: an insert for a removal and the other
+// way round, a withdrawal for a registration without class and the other way
+// round, and for a replacement a restore of what was there before.
+inline SeriesChange inverse(SeriesChange change) {
+    using Kind = SeriesChange::Kind;
+    switch (change.kind) {
+    case Kind::Inserted:
+        change.kind = Kind::Removed;
+        break;
+    case Kind::Removed:
+        change.kind = Kind::Inserted;
+        break;
+    case Kind::Replaced:
+        change.cause = SeriesChange::Cause::Restore;
+        break;
+    case Kind::RegisteredWithoutClass:
+        change.kind = Kind::WithdrawnWithoutClass;
+        break;
+    case Kind::WithdrawnWithoutClass:
+        change.kind = Kind::RegisteredWithoutClass;
+        break;
+    }
+    return change;
+}
+
 } // namespace rotamind

@@ -167,8 +167,8 @@ void WorkingSession::insertAt(Series& series, qsizetype row, int distanceClass) 
     series.insertAt(row, distanceClass);
 }
 
-void WorkingSession::reapply(Series& series, const SeriesChange& change,
-                             const std::shared_ptr<const SeriesContents>& after) {
+void WorkingSession::apply(Series& series, const SeriesChange& change,
+                           const SeriesContents* contents) {
     using Kind = SeriesChange::Kind;
     const ChangeScope scope(*this);
     switch (change.kind) {
@@ -182,36 +182,13 @@ void WorkingSession::reapply(Series& series, const SeriesChange& change,
         if (change.cause == SeriesChange::Cause::Reset)
             series.clear();
         else
-            series.replaceAll(after ? *after : SeriesContents{}, change.cause);
+            series.replaceAll(contents ? *contents : SeriesContents{}, change.cause);
         break;
     case Kind::RegisteredWithoutClass:
         series.registerWithoutClass(*change.launch, change.why);
         break;
     case Kind::WithdrawnWithoutClass:
         series.withdrawWithoutClass(*change.launch, change.why);
-        break;
-    }
-}
-
-void WorkingSession::revert(Series& series, const SeriesChange& change) {
-    using Kind = SeriesChange::Kind;
-    const ChangeScope scope(*this);
-    switch (change.kind) {
-    case Kind::Inserted:
-        series.removeAt(change.row, change.launch);
-        break;
-    case Kind::Removed:
-        series.insertAt(change.row, change.distanceClass, change.repeatsAfter, change.launch);
-        break;
-    case Kind::Replaced:
-        series.replaceAll(change.previous ? *change.previous : SeriesContents{},
-                          SeriesChange::Cause::Restore);
-        break;
-    case Kind::RegisteredWithoutClass:
-        series.withdrawWithoutClass(*change.launch, change.why);
-        break;
-    case Kind::WithdrawnWithoutClass:
-        series.registerWithoutClass(*change.launch, change.why);
         break;
     }
 }

@@ -118,11 +118,10 @@ public:
     void load(Series& series, std::vector<std::int8_t> classes);
     // Puts a class back at `row` (0..count), as before a delete there.
     void insertAt(Series& series, qsizetype row, int distanceClass);
-    // The change `change` of `series` made again, or taken back: undo and redo.
-    // Both run as changes of the session, which its followers see as any other.
-    void reapply(Series& series, const SeriesChange& change,
-                 const std::shared_ptr<const SeriesContents>& after);
-    void revert(Series& series, const SeriesChange& change);
+    // Makes `change` of `series` again (redo), or its inverse (undo, see
+    // inverse()); a replacement puts `contents` in the series. It runs as a
+    // change of the session, which its followers see as any other.
+    void apply(Series& series, const SeriesChange& change, const SeriesContents* contents);
     // Puts the whole entry back as it was (undo, a restored session).
     void restoreEntry(const LaunchEntry& entry);
     // The series was written to a session file as it is now.

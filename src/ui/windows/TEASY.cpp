@@ -1,5 +1,6 @@
 #include "ui/windows/TEASY.h"
 
+#include "storage/SaveName.h"
 #include "ui/parts/BettingAidPanel.h"
 #include "ui/parts/ClassicStatsGrid.h"
 #include "ui/parts/ClickableLabel.h"
@@ -178,12 +179,12 @@ void TEASY::SpeedButton4Click() {
 
 void TEASY::Button5Click() {
     saveSeries(*m_saveSession, QStringLiteral("Rotamind Easy - Salva sessione"),
-               QStringLiteral(" - Spin TOTALI"), m_session.current());
+               sessionSuffix(SeriesFile::EasyCurrent), m_session.current());
 }
 
 void TEASY::Button3Click() {
     saveChart(*m_saveChart, QStringLiteral("Rotamind Easy - Salva grafico"),
-              QStringLiteral(" - GRAFICO Spin TOTALI"), *m_current);
+              chartSuffix(SeriesFile::EasyCurrent), *m_current);
 }
 
 void TEASY::Button4Click() {
