@@ -62,23 +62,12 @@ struct SeriesChange {
 // round, and for a replacement a restore of what was there before.
 inline SeriesChange inverse(SeriesChange change) {
     using Kind = SeriesChange::Kind;
-    switch (change.kind) {
-    case Kind::Inserted:
-        change.kind = Kind::Removed;
-        break;
-    case Kind::Removed:
-        change.kind = Kind::Inserted;
-        break;
-    case Kind::Replaced:
+    // In the order of Kind.
+    constexpr Kind opposite[] = {Kind::Removed, Kind::Inserted, Kind::Replaced,
+                                 Kind::WithdrawnWithoutClass, Kind::RegisteredWithoutClass};
+    change.kind = opposite[static_cast<std::size_t>(change.kind)];
+    if (change.kind == Kind::Replaced)
         change.cause = SeriesChange::Cause::Restore;
-        break;
-    case Kind::RegisteredWithoutClass:
-        change.kind = Kind::WithdrawnWithoutClass;
-        break;
-    case Kind::WithdrawnWithoutClass:
-        change.kind = Kind::RegisteredWithoutClass;
-        break;
-    }
     return change;
 }
 
