@@ -1,10 +1,9 @@
 #include "analysis/MethodScoreboard.h"
 
-#include "analysis/Significance.h"
 #include "stats/Int128.h"
 #include "stats/SeriesStats.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace rotamind::analysis {
 
@@ -38,18 +37,54 @@ std::array<bool, 6> MethodScoreboard::nextBet() const {
     return red;
 }
 
+int MethodScoreboard::stake(const std::array<bool, 6>& red) {
+    int reds = 0;
+    for (const bool r : red)
+        reds += r ? 1 : 0;
+    if (reds > 0)
+        ++m_bets;
+    return reds;
+}
+
+void MethodScoreboard::takeIntoLaw(double winProbability) {
+    ++m_classifiedBets;
+    if (m_classifiedBets > kExactLawBets) {
+        if (!m_hitLaw.empty())
+            m_hitLaw = {};
+        return;
+    }
+    m_hitLaw.push_back(0.0);
+    for (std::size_t i = m_hitLaw.size() - 1; i > 0; --i)
+        m_hitLaw[i] = m_hitLaw[i] * (1.0 - winProbability) + m_hitLaw[i - 1] * winProbability;
+    m_hitLaw[0] *= 1.0 - winProbability;
+    const double largest = *std::max_element(m_hitLaw.begin(), m_hitLaw.end());
+    const auto negligible = [largest](double p) { return p >= largest * 1e-40; };
+    const auto keptFirst = std::find_if(m_hitLaw.begin(), m_hitLaw.end(), negligible);
+    m_hitLaw.erase(std::find_if(m_hitLaw.rbegin(), m_hitLaw.rend(), negligible).base(),
+                   m_hitLaw.end());
+    m_lawFirst += keptFirst - m_hitLaw.begin();
+    m_hitLaw.erase(m_hitLaw.begin(), keptFirst);
+}
+
+void MethodScoreboard::addRepeat() {
+    const int reds = stake(nextBet());
+    if (reds == 0)
+        return;
+    m_repeatRedClasses += reds;
+    m_wealth.bet(reds, false);
+}
+
 void MethodScoreboard::add(int distanceClass) {
     const std::array<bool, 6> red = nextBet();
     const auto row = static_cast<std::size_t>(classRow(distanceClass));
-    std::int64_t reds = 0;
-    for (const bool r : red)
-        reds += r ? 1 : 0;
+    const int reds = stake(red);
     if (reds > 0) {
-        ++m_bets;
         m_redClasses += reds;
         m_varianceIn36ths += reds * (6 - reds);
         if (red[row])
             ++m_hits;
+        m_wealth.bet(reds, red[row]);
+        takeIntoLaw(reds / 6.0);
     }
     ++m_frequency[row];
     m_last[row] = m_launches;
@@ -63,11 +98,14 @@ void MethodScoreboard::recompute(std::span<const std::int8_t> classes) {
 }
 
 std::optional<double> MethodScoreboard::pValue() const {
-    if (m_bets == 0 || m_varianceIn36ths == 0)
+    if (m_bets == 0 || m_hitLaw.empty())
         return std::nullopt;
-    const double z =
-        (static_cast<double>(m_hits) - 0.5 - expectedHits()) / std::sqrt(hitVariance());
-    return normalUpperTail(z);
+    // Summed from the far end, the small terms first.
+    double tail = 0;
+    const std::int64_t first = std::max<std::int64_t>(m_hits - m_lawFirst, 0);
+    for (auto i = static_cast<std::int64_t>(m_hitLaw.size()) - 1; i >= first; --i)
+        tail += m_hitLaw[static_cast<std::size_t>(i)];
+    return std::min(tail, 1.0);
 }
 
 } // namespace rotamind::analysis
