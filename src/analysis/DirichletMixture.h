@@ -20,7 +20,7 @@ public:
     void add(int row);
 
     // Natural log of the wealth, <= n log 6.
-    double logValue() const { return m_logValue; }
+    double logValue() const;
     std::int64_t launches() const { return m_launches; }
     const std::array<std::int64_t, 6>& counts() const { return m_counts; }
 
@@ -30,7 +30,10 @@ public:
 private:
     std::array<std::int64_t, 6> m_counts{};
     std::int64_t m_launches = 0;
+    // The wealth is exp(m_logValue) * m_factor: a launch multiplies the
+    // factor, and only when it strays far from 1 is it folded into the log.
     double m_logValue = 0;
+    double m_factor = 1;
 };
 
 } // namespace rotamind::analysis

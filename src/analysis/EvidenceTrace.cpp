@@ -3,9 +3,7 @@
 namespace rotamind::analysis {
 
 void EvidenceTrace::record(std::int64_t launch, double log10Evidence) {
-    m_lastLaunch = launch;
-    m_lastLog10Evidence = log10Evidence;
-    if (launch % m_spacing != 0)
+    if (!wants(launch))
         return;
     if (m_points.size() == kCapacity) {
         // Keep the launches that are multiples of the doubled spacing.

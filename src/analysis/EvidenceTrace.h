@@ -18,20 +18,17 @@ public:
         double log10Evidence;
     };
 
-    // The evidence after launch `launch` (1, 2, 3, ... in turn).
+    // Whether the evidence after launch `launch` (1, 2, 3, ... in turn) is
+    // to be kept; only then need it be worked out and recorded.
+    bool wants(std::int64_t launch) const { return launch % m_spacing == 0; }
     void record(std::int64_t launch, double log10Evidence);
     void clear() { *this = EvidenceTrace(); }
 
     const std::vector<Point>& points() const { return m_points; }
-    // The last evidence recorded, whether or not it was kept as a point.
-    std::int64_t lastLaunch() const { return m_lastLaunch; }
-    double lastLog10Evidence() const { return m_lastLog10Evidence; }
 
 private:
     std::vector<Point> m_points;
     std::int64_t m_spacing = 1;
-    std::int64_t m_lastLaunch = 0;
-    double m_lastLog10Evidence = 0;
 };
 
 } // namespace rotamind::analysis

@@ -54,14 +54,17 @@ void MethodScoreboard::takeIntoLaw(double winProbability) {
         return;
     }
     m_hitLaw.push_back(0.0);
-    for (std::size_t i = m_hitLaw.size() - 1; i > 0; --i)
+    double largest = 0;
+    for (std::size_t i = m_hitLaw.size() - 1; i > 0; --i) {
         m_hitLaw[i] = m_hitLaw[i] * (1.0 - winProbability) + m_hitLaw[i - 1] * winProbability;
+        largest = std::max(largest, m_hitLaw[i]);
+    }
     m_hitLaw[0] *= 1.0 - winProbability;
-    const double largest = *std::max_element(m_hitLaw.begin(), m_hitLaw.end());
-    const auto negligible = [largest](double p) { return p >= largest * 1e-40; };
-    const auto keptFirst = std::find_if(m_hitLaw.begin(), m_hitLaw.end(), negligible);
-    m_hitLaw.erase(std::find_if(m_hitLaw.rbegin(), m_hitLaw.rend(), negligible).base(),
-                   m_hitLaw.end());
+    largest = std::max(largest, m_hitLaw[0]);
+    // The law is unimodal: only its ends can fall below the cut.
+    const auto kept = [largest](double p) { return p >= largest * 1e-18; };
+    m_hitLaw.erase(std::find_if(m_hitLaw.rbegin(), m_hitLaw.rend(), kept).base(), m_hitLaw.end());
+    const auto keptFirst = std::find_if(m_hitLaw.begin(), m_hitLaw.end(), kept);
     m_lawFirst += keptFirst - m_hitLaw.begin();
     m_hitLaw.erase(m_hitLaw.begin(), keptFirst);
 }

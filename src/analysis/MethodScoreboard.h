@@ -82,7 +82,7 @@ private:
     std::int64_t m_repeatRedClasses = 0;
     std::int64_t m_classifiedBets = 0;
     BettorWealth m_wealth;
-    // P(hits = m_lawFirst + i) by chance; the far tails, below 1e-40 of the
+    // P(hits = m_lawFirst + i) by chance; the far tails, below 1e-18 of the
     // largest term, are dropped, so its width grows as the root of the bets.
     std::vector<double> m_hitLaw{1.0};
     std::int64_t m_lawFirst = 0;

@@ -20,12 +20,8 @@ void SeriesAnalysis::add(int distanceClass) {
     m_transitions.add(distanceClass);
     const int row = classRow(distanceClass);
     m_bias.add(row);
-    if (m_lastRow) {
-        DirichletMixture& next = m_next[static_cast<std::size_t>(*m_lastRow)];
-        const double before = next.logValue();
-        next.add(row);
-        m_logChain += next.logValue() - before;
-    }
+    if (m_lastRow)
+        m_next[static_cast<std::size_t>(*m_lastRow)].add(row);
     m_lastRow = row;
     recordEvidence();
 }
@@ -60,17 +56,25 @@ void SeriesAnalysis::recompute(std::span<const std::int8_t> classes,
 }
 
 std::array<double, kTestsPerSeries> SeriesAnalysis::logEvidence() const {
-    return {m_bias.logValue(), m_scoreboard.wealth().logValue(), m_logChain};
+    double logChain = 0;
+    for (const DirichletMixture& next : m_next)
+        logChain += next.logValue();
+    return {m_bias.logValue(), m_scoreboard.wealth().logValue(), logChain};
 }
 
-void SeriesAnalysis::recordEvidence() {
+double SeriesAnalysis::log10Evidence() const {
     const std::array<double, kTestsPerSeries> logs = logEvidence();
     const double top = *std::max_element(logs.begin(), logs.end());
     double sum = 0;
     for (const double logValue : logs)
         sum += std::exp(logValue - top);
-    const double logMean = top + std::log(sum / static_cast<double>(logs.size()));
-    m_trace.record(++m_spins, logMean / std::numbers::ln10);
+    return (top + std::log(sum / static_cast<double>(logs.size()))) / std::numbers::ln10;
+}
+
+void SeriesAnalysis::recordEvidence() {
+    ++m_spins;
+    if (m_trace.wants(m_spins))
+        m_trace.record(m_spins, log10Evidence());
 }
 
 SeriesReport SeriesAnalysis::report(const std::array<std::int64_t, 6>& frequency) const {

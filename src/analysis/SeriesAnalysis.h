@@ -52,7 +52,9 @@ public:
     // Launches with a class, and those with one of each row of kClasses.
     std::int64_t launches() const { return m_bias.launches(); }
     const std::array<std::int64_t, 6>& frequency() const { return m_bias.counts(); }
-    // Log10 of the series' evidence (the mean of its tests') after each launch.
+    // Launches and repeats.
+    std::int64_t spins() const { return m_spins; }
+    // Log10 of the series' evidence (the mean of its tests') over its spins.
     const EvidenceTrace& trace() const { return m_trace; }
 
     // The tests as they stand, with the frequencies of the series' classes
@@ -60,6 +62,8 @@ public:
     SeriesReport report(const std::array<std::int64_t, 6>& frequency) const;
     SeriesReport report() const { return report(frequency()); }
     std::array<double, kTestsPerSeries> logEvidence() const;
+    // Log10 of the mean of the tests' evidence: the series' own evidence.
+    double log10Evidence() const;
 
 private:
     void recordEvidence();
@@ -70,7 +74,6 @@ private:
     // Class after class: one mixture per previous class, each betting on the
     // class that follows it; their product is the test's wealth.
     std::array<DirichletMixture, 6> m_next;
-    double m_logChain = 0;
     std::optional<int> m_lastRow;
     std::int64_t m_spins = 0; // launches and repeats
     EvidenceTrace m_trace;

@@ -5,6 +5,7 @@
 #include <boost/math/special_functions/beta.hpp>
 #include <boost/math/special_functions/gamma.hpp>
 
+#include <algorithm>
 #include <cmath>
 
 namespace rotamind::analysis {
@@ -14,8 +15,8 @@ namespace {
 constexpr double kPriorA = 1.0;
 constexpr double kPriorB = 5.0;
 constexpr double kLevel = 20.0; // 1 / (1 - 95 %)
-// The bounds are shown in whole percents; a hundred-thousandth is plenty.
-constexpr double kPrecision = 1e-5;
+// The bounds are shown in whole percents; a millionth is plenty.
+constexpr double kPrecision = 1e-6;
 
 double logBeta(double a, double b) {
     using boost::math::lgamma;
@@ -30,24 +31,39 @@ ShareInterval shareInterval(std::int64_t count, std::int64_t launches) {
     const auto s = static_cast<double>(count);
     const auto f = static_cast<double>(launches - count);
     // p is in the sequence while s log p + f log(1 - p), the log likelihood
-    // of p, stays above the mixture's less log 20; that likelihood is
-    // concave and peaks at the observed share, so each bound is one crossing.
+    // of p, stays above the mixture's less log 20. That likelihood is
+    // concave and peaks inside, at the observed share, so each bound is one
+    // crossing, which Newton's steps reach from outside without passing it.
     const double floor =
         logBeta(kPriorA + s, kPriorB + f) - logBeta(kPriorA, kPriorB) - std::log(kLevel);
-    const auto inside = [&](double p) { return s * std::log(p) + f * std::log1p(-p) > floor; };
+    const auto excess = [&](double p) { return s * std::log(p) + f * std::log1p(-p) - floor; };
+    const auto slope = [&](double p) { return s / p - f / (1 - p); };
     const double observed = s / (s + f);
-    const auto crossing = [&](double in, double out) {
-        while (std::abs(out - in) > kPrecision) {
-            const double middle = (in + out) / 2;
-            (inside(middle) ? in : out) = middle;
+    const double spread = std::sqrt(observed * (1 - observed) / (s + f)) + 1e-3;
+    const auto crossing = [&](double side) {
+        // Out from the observed share by doubling steps, then back in.
+        double step = 2 * spread;
+        double p = observed + side * step;
+        while (p > 0 && p < 1 && excess(p) > 0) {
+            step *= 2;
+            p = observed + side * step;
         }
-        return in;
+        p = std::clamp(p, kPrecision, 1 - kPrecision);
+        if (excess(p) > 0)
+            return side < 0 ? 0.0 : 1.0;
+        for (int i = 0; i < 100; ++i) {
+            const double next = p - excess(p) / slope(p);
+            if (std::abs(next - p) < kPrecision)
+                return next;
+            p = next;
+        }
+        return p;
     };
     ShareInterval interval;
-    if (count > 0 && !inside(kPrecision / 2))
-        interval.low = crossing(observed, 0.0);
-    if (count < launches && !inside(1.0 - kPrecision / 2))
-        interval.high = crossing(observed, 1.0);
+    if (count > 0)
+        interval.low = crossing(-1);
+    if (count < launches)
+        interval.high = crossing(+1);
     return interval;
 }
 
