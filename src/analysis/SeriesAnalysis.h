@@ -91,6 +91,7 @@ public:
 
     std::int64_t sessions() const { return m_sessions; }
     std::int64_t launches() const { return m_analysis.launches(); }
+    const std::array<std::int64_t, 6>& frequency() const { return m_analysis.frequency(); }
     SeriesReport report() const { return m_analysis.report(); }
 
 private:
