@@ -195,7 +195,7 @@ QString shareText(std::int64_t count, std::int64_t launches) {
     };
     const QString high = percent(interval.high, [](double v) { return std::ceil(v); });
     if (count == 0)
-        return u"mai uscita (≤ "_s + high + u" %)"_s;
+        return u"mai, ≤ "_s + high + u" %"_s;
     return u"tra "_s + percent(interval.low, [](double v) { return std::floor(v); }) + u" % e "_s +
            high + u" %"_s;
 }
@@ -308,10 +308,9 @@ void showVerdict(QLabel* verdict, QLabel* evidence, const analysis::PageFigures&
 // class at 25 % and at 35 %: the figure a player can weigh against theirs.
 QString launchesNeededText() {
     constexpr double kAlone = analysis::kSignificantEvidence * 2 * analysis::kTestsPerSeries;
-    return u"Una serie da sola mostra una firma in circa %1 lanci se una classe esce al 25 %, "
-           u"in circa %2 se esce al 35 %."_s.arg(
-               QString::number(analysis::launchesToDetect(0.25, kAlone)),
-               QString::number(analysis::launchesToDetect(0.35, kAlone)));
+    return u"Firma da una serie sola: circa %1 lanci se una classe esce al 25 %, %2 al 35 %."_s.arg(
+        QString::number(analysis::launchesToDetect(0.25, kAlone)),
+        QString::number(analysis::launchesToDetect(0.35, kAlone)));
 }
 
 } // namespace
@@ -343,7 +342,9 @@ AnalysisPage::AnalysisPage(const WorkingSession& session, const Series& first, c
     auto* content = new QWidget;
     palette::setWindowColour(content, setup.background);
 
-    m_seriesColours = setup.headingBackgrounds;
+    // Lighter than the headings, to stand out on the pictures' black.
+    for (std::size_t c = 0; c < 2; ++c)
+        m_seriesColours[c] = setup.headingBackgrounds[c].lighter(160);
     makeHeadings(content, setup, 4, 2);
     int top = 24;
     top += makeVerdictRows(content, setup, top, QString(), m_verdict);
@@ -373,8 +374,8 @@ AnalysisPage::AnalysisPage(const WorkingSession& session, const Series& first, c
     top += kPictureHeight + 2;
 
     QLabel* caveat = controls::makeLabel(
-        content, {.text = u"Si può guardare dopo ogni lancio: il verdetto resta onesto. Nessun "
-                          u"test può dimostrare che la ruota è giusta."_s,
+        content, {.text = u"Guardare dopo ogni lancio è lecito. Nessun test prova che la ruota "
+                          u"è giusta."_s,
                   .rect = {kCaptionLeft, top + 3, kSpanWidth, 28},
                   .foreground = setup.captionColour,
                   .pixelSize = 10});

@@ -47,7 +47,7 @@ void EvidenceChart::paintEvent(QPaintEvent*) {
             launches = std::max(launches, point.launch);
             top = std::max(top, std::ceil(point.log10Evidence));
         }
-    const QRectF plot(kMargin, 4, width() - kMargin - 4, height() - 8);
+    const QRectF plot(kMargin, 6, width() - kMargin - 4, height() - 12);
     const auto x = [&](std::int64_t launch) {
         return plot.left() +
                plot.width() * static_cast<double>(launch) / static_cast<double>(launches);
@@ -65,12 +65,17 @@ void EvidenceChart::paintEvent(QPaintEvent*) {
         {std::log10(analysis::kWeakEvidence), u"×20"_s},
         {std::log10(analysis::kSignificantEvidence), u"×100"_s},
     };
+    double lastText = 1e9;
     for (const auto& [level, text] : marks) {
         const bool threshold = level > 0;
         painter.setPen(QPen(threshold ? palette::kYellow : palette::kGray, 1,
                             threshold ? Qt::DashLine : Qt::DotLine));
         painter.drawLine(QPointF(plot.left(), y(level)), QPointF(plot.right(), y(level)));
-        painter.drawText(QRectF(0, y(level) - 6, kMargin - 2, 12), Qt::AlignRight, text);
+        // On a tall scale the marks crowd: a text only where it has room.
+        if (lastText - y(level) >= 9) {
+            painter.drawText(QRectF(0, y(level) - 6, kMargin - 2, 12), Qt::AlignRight, text);
+            lastText = y(level);
+        }
     }
 
     painter.setRenderHint(QPainter::Antialiasing);

@@ -34,7 +34,7 @@ void ShareChart::setSeries(std::size_t index, const std::array<double, 6>& share
 void ShareChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette::kBlack);
-    const QRectF plot(kMargin, 4, width() - kMargin - 4, height() - 8 - kFoot);
+    const QRectF plot(kMargin, 7, width() - kMargin - 4, height() - 10 - kFoot);
     const auto y = [&](double share) {
         return plot.bottom() - plot.height() * std::clamp(share, 0.0, kTop) / kTop;
     };

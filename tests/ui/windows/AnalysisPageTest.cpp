@@ -31,18 +31,13 @@ const QStringList kFigures{u"X2"_s,   u"X2P"_s,   u"X2C"_s,    u"X2V"_s, u"HIT"_
 // bounds of a class by the page's confidence sequence, worked out apart: no
 // -3 in 9 launches leaves it at most 37 %, 5 in 30 between 3 % and 41 %.
 const QList<int> kNine{3, 3, 2, 2, 1, 1, 1, 1, 2};
-const QStringList kNineFigures{u"10,3333"_s,
-                               u"-"_s,
-                               u"-"_s,
-                               u"Troppo pochi lanci (servono almeno 30)"_s,
-                               u"1 su 5"_s,
-                               u"1"_s,
-                               u"0,6785"_s,
-                               u"0"_s,
-                               u"-0,97"_s,
-                               u"-"_s,
-                               u"mai uscita (≤ 37 %)"_s,
-                               u"Firma significativa"_s}; // the page's, from the other series
+const QStringList kNineFigures{
+    u"10,3333"_s,     u"-"_s,
+    u"-"_s,           u"Troppo pochi lanci (servono almeno 30)"_s,
+    u"1 su 5"_s,      u"1"_s,
+    u"0,6785"_s,      u"0"_s,
+    u"-0,97"_s,       u"-"_s,
+    u"mai, ≤ 37 %"_s, u"Firma significativa"_s}; // the page's, from the other series
 // Five turns of the six classes: perfectly even, so no class is furthest, and
 // never a red I.C.; six kinds of step only, too few for the 6 x 6 table's
 // chi-square, but each class always followed by the same one: a signature
