@@ -185,18 +185,27 @@ QString signedTwoDecimals(double value, QChar separator) {
     return rounded > 0 ? u"+"_s + text : text;
 }
 
+// The band of each class's share, in the order of kClasses.
+using ShareBands = std::array<analysis::ShareInterval, 6>;
+
+ShareBands shareBands(const std::array<std::int64_t, 6>& frequency, std::int64_t launches) {
+    ShareBands bands;
+    for (std::size_t row = 0; row < 6; ++row)
+        bands[row] = analysis::shareInterval(frequency[row], launches);
+    return bands;
+}
+
 // "tra 14 % e 29 %", widened to whole percents.
-QString shareText(std::int64_t count, std::int64_t launches) {
+QString shareText(const analysis::ShareInterval& band, std::int64_t count, std::int64_t launches) {
     if (launches == 0)
         return notApplicableText();
-    const analysis::ShareInterval interval = analysis::shareInterval(count, launches);
     const auto percent = [](double share, auto round) {
         return QString::number(static_cast<int>(round(share * 100 - 1e-9 * share)));
     };
-    const QString high = percent(interval.high, [](double v) { return std::ceil(v); });
+    const QString high = percent(band.high, [](double v) { return std::ceil(v); });
     if (count == 0)
         return u"mai, ≤ "_s + high + u" %"_s;
-    return u"tra "_s + percent(interval.low, [](double v) { return std::floor(v); }) + u" % e "_s +
+    return u"tra "_s + percent(band.low, [](double v) { return std::floor(v); }) + u" % e "_s +
            high + u" %"_s;
 }
 
@@ -208,7 +217,8 @@ analysis::SeriesEvidence evidenceOf(const analysis::SeriesReport& report) {
 // of `page`).
 std::array<QString, AnalysisPage::FigureCount>
 figureTexts(const analysis::SeriesReport& report, const std::array<std::int64_t, 6>& frequency,
-            const analysis::PageFigures& page, std::size_t column, QChar separator) {
+            const ShareBands& bands, const analysis::PageFigures& page, std::size_t column,
+            QChar separator) {
     std::array<QString, AnalysisPage::FigureCount> texts;
     const auto evidence = [&](Test test) {
         return analysis::evidenceText(page.testEvidence[column][static_cast<std::size_t>(test)],
@@ -256,7 +266,7 @@ figureTexts(const analysis::SeriesReport& report, const std::array<std::int64_t,
     texts[AnalysisPage::DependenceVerdict] = verdict(Test::Dependence);
 
     for (std::size_t row = 0; row < 6; ++row)
-        texts[AnalysisPage::Share3 + row] = shareText(frequency[row], report.launches);
+        texts[AnalysisPage::Share3 + row] = shareText(bands[row], frequency[row], report.launches);
     return texts;
 }
 
@@ -486,8 +496,9 @@ void AnalysisPage::readArchive() {
         const ArchiveColumn& column = m_archiveColumns[c];
         column.sessions->setText(QString::number(joined[c].sessions()));
         column.launches->setText(QString::number(joined[c].launches()));
-        const std::array<QString, FigureCount> texts =
-            figureTexts(reports[c], joined[c].frequency(), page, c, separator);
+        const std::array<QString, FigureCount> texts = figureTexts(
+            reports[c], joined[c].frequency(),
+            shareBands(joined[c].frequency(), joined[c].launches()), page, c, separator);
         for (std::size_t figure = 0; figure < FigureCount; ++figure)
             column.labels[figure]->setText(texts[figure]);
     }
@@ -522,22 +533,20 @@ void AnalysisPage::showFigures(const Column& column) {
     showVerdict(m_verdict.verdict, m_verdict.evidence, page, separator);
 
     const analysis::SeriesAnalysis& series = column.analysis;
+    const auto launches = series.launches();
+    const ShareBands bands = shareBands(series.frequency(), launches);
     const std::array<QString, FigureCount> texts =
-        figureTexts(reports[index], series.frequency(), page, index, separator);
+        figureTexts(reports[index], series.frequency(), bands, page, index, separator);
     for (std::size_t figure = 0; figure < FigureCount; ++figure)
         column.labels[figure]->setText(texts[figure]);
 
     m_evidenceChart->setSeries(index, series.trace(), series.spins(), series.log10Evidence(),
                                m_seriesColours[index]);
     std::array<double, 6> shares{};
-    std::array<analysis::ShareInterval, 6> bands{};
-    const auto launches = series.launches();
-    for (std::size_t row = 0; row < 6; ++row) {
-        const std::int64_t count = series.frequency()[row];
-        shares[row] =
-            launches == 0 ? 0.0 : static_cast<double>(count) / static_cast<double>(launches);
-        bands[row] = analysis::shareInterval(count, launches);
-    }
+    for (std::size_t row = 0; row < 6; ++row)
+        shares[row] = launches == 0 ? 0.0
+                                    : static_cast<double>(series.frequency()[row]) /
+                                          static_cast<double>(launches);
     m_shareChart->setSeries(index, shares, bands, launches > 0, m_seriesColours[index]);
 }
 
