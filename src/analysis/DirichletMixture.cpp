@@ -10,18 +10,20 @@ void DirichletMixture::add(int row) {
     // The ratio of the mixture after and before the launch: the bettor's
     // share on this class, (n_k + a) / (n + 6a), paid 6 for 1.
     auto& count = m_counts[static_cast<std::size_t>(row)];
-    m_factor *= 6.0 * (static_cast<double>(count) + kPrior) /
-                (static_cast<double>(m_launches) + 6.0 * kPrior);
+    m_numerator *= 6.0 * (static_cast<double>(count) + kPrior);
+    m_denominator *= static_cast<double>(m_launches) + 6.0 * kPrior;
     ++count;
     ++m_launches;
-    if (m_factor > 1e100 || m_factor < 1e-100) {
-        m_logValue += std::log(m_factor);
-        m_factor = 1;
+    // Both grow by at most 6n a launch: folded far below the double's limit.
+    if (m_denominator > 1e250 || m_numerator > 1e250) {
+        m_logValue += std::log(m_numerator) - std::log(m_denominator);
+        m_numerator = 1;
+        m_denominator = 1;
     }
 }
 
 double DirichletMixture::logValue() const {
-    return m_logValue + std::log(m_factor);
+    return m_logValue + std::log(m_numerator) - std::log(m_denominator);
 }
 
 double DirichletMixture::logValueOf(const std::array<double, 6>& counts) {

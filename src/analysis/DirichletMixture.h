@@ -30,10 +30,12 @@ public:
 private:
     std::array<std::int64_t, 6> m_counts{};
     std::int64_t m_launches = 0;
-    // The wealth is exp(m_logValue) * m_factor: a launch multiplies the
-    // factor, and only when it strays far from 1 is it folded into the log.
+    // The wealth is exp(m_logValue) * m_numerator / m_denominator: a launch
+    // multiplies both, two products that run side by side with no division,
+    // and only when they grow large are they folded into the log.
     double m_logValue = 0;
-    double m_factor = 1;
+    double m_numerator = 1;
+    double m_denominator = 1;
 };
 
 } // namespace rotamind::analysis

@@ -25,15 +25,22 @@ std::array<bool, 6> MethodScoreboard::nextBet() const {
     std::array<bool, 6> red{};
     if (m_launches == 0)
         return red;
-    const auto launches = static_cast<Int128>(m_launches);
-    for (std::size_t row = 0; row < 6; ++row) {
-        const std::int64_t absence = m_launches - 1 - m_last[row];
-        const Int128 scaled = static_cast<Int128>(m_frequency[row]) * absence * 20000;
-        if (scaled < launches * 19999)
-            continue;
-        red[row] = scaled > launches * 20001 ||
-                   convenienceIndex(m_frequency[row], absence, m_launches).isOneOrMore();
-    }
+    const auto decide = [&]<typename Wide>(Wide launches) {
+        for (std::size_t row = 0; row < 6; ++row) {
+            const std::int64_t absence = m_launches - 1 - m_last[row];
+            const Wide scaled = static_cast<Wide>(m_frequency[row]) * absence * 20000;
+            if (scaled < launches * 19999)
+                continue;
+            red[row] = scaled > launches * 20001 ||
+                       convenienceIndex(m_frequency[row], absence, m_launches).isOneOrMore();
+        }
+    };
+    // F x RIT is at most N^2 / 4: 64 bits hold it times 20000 up to 2^25
+    // launches, past any session's length; only beyond pays for 128 bits.
+    if (m_launches <= (std::int64_t{1} << 25))
+        decide(m_launches);
+    else
+        decide(static_cast<Int128>(m_launches));
     return red;
 }
 

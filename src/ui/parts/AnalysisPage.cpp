@@ -199,14 +199,12 @@ ShareBands shareBands(const std::array<std::int64_t, 6>& frequency, std::int64_t
 QString shareText(const analysis::ShareInterval& band, std::int64_t count, std::int64_t launches) {
     if (launches == 0)
         return notApplicableText();
-    const auto percent = [](double share, auto round) {
-        return QString::number(static_cast<int>(round(share * 100 - 1e-9 * share)));
-    };
-    const QString high = percent(band.high, [](double v) { return std::ceil(v); });
+    // Widened outwards, but a bound of exactly 29 % stays 29 %, not 30 %.
+    const QString low = QString::number(static_cast<int>(std::floor(band.low * 100 + 1e-9)));
+    const QString high = QString::number(static_cast<int>(std::ceil(band.high * 100 - 1e-9)));
     if (count == 0)
         return u"mai, ≤ "_s + high + u" %"_s;
-    return u"tra "_s + percent(band.low, [](double v) { return std::floor(v); }) + u" % e "_s +
-           high + u" %"_s;
+    return u"tra "_s + low + u" % e "_s + high + u" %"_s;
 }
 
 analysis::SeriesEvidence evidenceOf(const analysis::SeriesReport& report) {
