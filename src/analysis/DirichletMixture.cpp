@@ -6,24 +6,24 @@
 
 namespace rotamind::analysis {
 
-void DirichletMixture::add(int row) {
+double RunningProduct::logValue() const {
+    return m_logValue + std::log(m_numerator) - std::log(m_denominator);
+}
+
+void RunningProduct::fold() {
+    m_logValue = logValue();
+    m_numerator = 1;
+    m_denominator = 1;
+}
+
+void DirichletMixture::add(int row, RunningProduct& wealth) {
     // The ratio of the mixture after and before the launch: the bettor's
     // share on this class, (n_k + a) / (n + 6a), paid 6 for 1.
     auto& count = m_counts[static_cast<std::size_t>(row)];
-    m_numerator *= 6.0 * (static_cast<double>(count) + kPrior);
-    m_denominator *= static_cast<double>(m_launches) + 6.0 * kPrior;
+    wealth.multiply(6.0 * (static_cast<double>(count) + kPrior),
+                    static_cast<double>(m_launches) + 6.0 * kPrior);
     ++count;
     ++m_launches;
-    // Both grow by at most 6n a launch: folded far below the double's limit.
-    if (m_denominator > 1e250 || m_numerator > 1e250) {
-        m_logValue += std::log(m_numerator) - std::log(m_denominator);
-        m_numerator = 1;
-        m_denominator = 1;
-    }
-}
-
-double DirichletMixture::logValue() const {
-    return m_logValue + std::log(m_numerator) - std::log(m_denominator);
 }
 
 double DirichletMixture::logValueOf(const std::array<double, 6>& counts) {

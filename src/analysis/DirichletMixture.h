@@ -5,6 +5,27 @@
 
 namespace rotamind::analysis {
 
+// A product of many factors kept as a log and two running products, so that
+// a factor costs two multiplications and no log; the products are folded
+// into the log only when they grow large.
+class RunningProduct final {
+public:
+    // Multiplies by numerator / denominator (each in 1..1e50).
+    void multiply(double numerator, double denominator) {
+        m_numerator *= numerator;
+        m_denominator *= denominator;
+        if (m_numerator > 1e250 || m_denominator > 1e250)
+            fold();
+    }
+    double logValue() const;
+
+private:
+    void fold();
+    double m_logValue = 0;
+    double m_numerator = 1;
+    double m_denominator = 1;
+};
+
 // A bettor against the fair wheel's "one class in six": before each launch
 // they spread their wealth over the six classes in proportion to the counts
 // so far plus a half, and a class pays 6 for 1. The wealth, started at 1, is
@@ -17,10 +38,13 @@ public:
     static constexpr double kPrior = 0.5; // per class
 
     // Takes one launch of row `row` (0..5 in kClasses); constant time.
-    void add(int row);
+    void add(int row) { add(row, m_wealth); }
+    // The same, multiplying the wealth into `wealth` instead: several
+    // mixtures that bet in turn share one product.
+    void add(int row, RunningProduct& wealth);
 
     // Natural log of the wealth, <= n log 6.
-    double logValue() const;
+    double logValue() const { return m_wealth.logValue(); }
     std::int64_t launches() const { return m_launches; }
     const std::array<std::int64_t, 6>& counts() const { return m_counts; }
 
@@ -30,12 +54,7 @@ public:
 private:
     std::array<std::int64_t, 6> m_counts{};
     std::int64_t m_launches = 0;
-    // The wealth is exp(m_logValue) * m_numerator / m_denominator: a launch
-    // multiplies both, two products that run side by side with no division,
-    // and only when they grow large are they folded into the log.
-    double m_logValue = 0;
-    double m_numerator = 1;
-    double m_denominator = 1;
+    RunningProduct m_wealth;
 };
 
 } // namespace rotamind::analysis

@@ -5,13 +5,13 @@
 
 namespace rotamind::analysis {
 
-// The evidence of a series over its launches, for a picture: at most
-// kCapacity points, evenly spaced. When it fills, every other point goes and
-// the spacing doubles, so a launch costs constant time on average and a
-// picture of a million launches draws as fast as one of a hundred.
+// The evidence of a series over its launches, for a picture a couple of
+// hundred pixels wide: at most kCapacity points, evenly spaced. When it fills, every other point
+// goes and the spacing doubles, so a launch costs constant time on average and a picture of a
+// million launches draws as fast as one of a hundred.
 class EvidenceTrace final {
 public:
-    static constexpr std::size_t kCapacity = 512;
+    static constexpr std::size_t kCapacity = 256;
 
     struct Point {
         std::int64_t launch; // 1-based, in launches of the series

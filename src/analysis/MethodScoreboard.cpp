@@ -60,14 +60,16 @@ void MethodScoreboard::takeIntoLaw(double winProbability) {
             m_hitLaw = {};
         return;
     }
-    m_hitLaw.push_back(0.0);
-    double largest = 0;
-    for (std::size_t i = m_hitLaw.size() - 1; i > 0; --i) {
-        m_hitLaw[i] = m_hitLaw[i] * (1.0 - winProbability) + m_hitLaw[i - 1] * winProbability;
-        largest = std::max(largest, m_hitLaw[i]);
-    }
-    m_hitLaw[0] *= 1.0 - winProbability;
-    largest = std::max(largest, m_hitLaw[0]);
+    // Out of place, so that the loop has no dependence and vectorises.
+    const double loss = 1.0 - winProbability;
+    const std::size_t size = m_hitLaw.size();
+    m_lawScratch.resize(size + 1);
+    m_lawScratch[0] = m_hitLaw[0] * loss;
+    for (std::size_t i = 1; i < size; ++i)
+        m_lawScratch[i] = m_hitLaw[i] * loss + m_hitLaw[i - 1] * winProbability;
+    m_lawScratch[size] = m_hitLaw[size - 1] * winProbability;
+    std::swap(m_hitLaw, m_lawScratch);
+    const double largest = *std::max_element(m_hitLaw.begin(), m_hitLaw.end());
     // The law is unimodal: only its ends can fall below the cut.
     const auto kept = [largest](double p) { return p >= largest * 1e-18; };
     m_hitLaw.erase(std::find_if(m_hitLaw.rbegin(), m_hitLaw.rend(), kept).base(), m_hitLaw.end());

@@ -85,6 +85,7 @@ private:
     // P(hits = m_lawFirst + i) by chance; the far tails, below 1e-18 of the
     // largest term, are dropped, so its width grows as the root of the bets.
     std::vector<double> m_hitLaw{1.0};
+    std::vector<double> m_lawScratch;
     std::int64_t m_lawFirst = 0;
 
     int stake(const std::array<bool, 6>& red);

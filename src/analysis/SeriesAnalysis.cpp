@@ -21,7 +21,7 @@ void SeriesAnalysis::add(int distanceClass) {
     const int row = classRow(distanceClass);
     m_bias.add(row);
     if (m_lastRow)
-        m_next[static_cast<std::size_t>(*m_lastRow)].add(row);
+        m_next[static_cast<std::size_t>(*m_lastRow)].add(row, m_chain);
     m_lastRow = row;
     recordEvidence();
 }
@@ -56,10 +56,7 @@ void SeriesAnalysis::recompute(std::span<const std::int8_t> classes,
 }
 
 std::array<double, kTestsPerSeries> SeriesAnalysis::logEvidence() const {
-    double logChain = 0;
-    for (const DirichletMixture& next : m_next)
-        logChain += next.logValue();
-    return {m_bias.logValue(), m_scoreboard.wealth().logValue(), logChain};
+    return {m_bias.logValue(), m_scoreboard.wealth().logValue(), m_chain.logValue()};
 }
 
 double SeriesAnalysis::log10Evidence() const {

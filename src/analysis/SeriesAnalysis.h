@@ -74,6 +74,7 @@ private:
     // Class after class: one mixture per previous class, each betting on the
     // class that follows it; their product is the test's wealth.
     std::array<DirichletMixture, 6> m_next;
+    RunningProduct m_chain;
     std::optional<int> m_lastRow;
     std::int64_t m_spins = 0; // launches and repeats
     EvidenceTrace m_trace;
