@@ -278,17 +278,19 @@ int makeVerdictRows(QWidget* parent, const AnalysisPageSetup& setup, int top, co
     labels.verdict = controls::makeLabel(
         parent, {.name = u"VERDETTO"_s + suffix,
                  .rect = {kColumnLefts[0], top + height,
-                          kSpanWidth - kColumnLefts[0] + kCaptionLeft, kValueHeight + 2},
+                          kSpanWidth - kColumnLefts[0] + kCaptionLeft, 2 * kValueHeight},
                  .background = palette::kSilver,
                  .bold = true,
                  .align = Qt::AlignCenter});
+    // "Troppo pochi lanci (servono almeno 30)" takes two lines.
+    labels.verdict->setWordWrap(true);
     labels.verdict->setToolTip(help::tooltip(help::Topic::PageVerdict));
     controls::makeLabel(parent, {.text = u"Verdetto"_s,
                                  .rect = {kCaptionLeft, top + height, kCaptionWidth, kValueHeight},
                                  .foreground = setup.captionColour,
                                  .bold = true})
         ->setToolTip(help::tooltip(help::Topic::PageVerdict));
-    height += kValueHeight + 3;
+    height += 2 * kValueHeight + 2;
     labels.evidence = controls::makeLabel(
         parent, {.name = u"EVIDENZA"_s + suffix,
                  .rect = {kColumnLefts[0], top + height,
