@@ -12,7 +12,7 @@ void EvidenceTrace::record(std::int64_t launch, double log10Evidence) {
             m_points[kept++] = m_points[i];
         m_points.resize(kept);
         m_spacing *= 2;
-        if (launch % m_spacing != 0)
+        if (!wants(launch))
             return;
     }
     m_points.push_back({launch, log10Evidence});

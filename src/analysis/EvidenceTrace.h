@@ -20,7 +20,7 @@ public:
 
     // Whether the evidence after launch `launch` (1, 2, 3, ... in turn) is
     // to be kept; only then need it be worked out and recorded.
-    bool wants(std::int64_t launch) const { return launch % m_spacing == 0; }
+    bool wants(std::int64_t launch) const { return (launch & (m_spacing - 1)) == 0; }
     void record(std::int64_t launch, double log10Evidence);
     void clear() { *this = EvidenceTrace(); }
 
@@ -28,7 +28,7 @@ public:
 
 private:
     std::vector<Point> m_points;
-    std::int64_t m_spacing = 1;
+    std::int64_t m_spacing = 1; // a power of two
 };
 
 } // namespace rotamind::analysis
