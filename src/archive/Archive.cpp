@@ -468,6 +468,16 @@ bool Archive::endSession(qint64 id, const QString& reason) {
     return exec(query);
 }
 
+bool Archive::setStarted(qint64 id, const QDateTime& started) {
+    if (!m_available)
+        return false;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.prepare(u"UPDATE session SET started = ? WHERE id = ?"_s);
+    query.bindValue(0, timestamp(started));
+    query.bindValue(1, id);
+    return exec(query);
+}
+
 bool Archive::reopenSession(qint64 id) {
     if (!m_available)
         return false;

@@ -75,6 +75,8 @@ public:
     // The whole series replaced (a reset, a load).
     bool replaceItems(qint64 id, int series, std::span<const std::int8_t> classes);
     bool endSession(qint64 id, const QString& reason);
+    // A session's start set to `started` (an imported session keeps its own).
+    bool setStarted(qint64 id, const QDateTime& started);
     bool reopenSession(qint64 id);
 
     // Held while a program works on session `id`; nothing when another
