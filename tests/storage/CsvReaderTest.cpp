@@ -26,8 +26,9 @@ Read readAll(const QString& text, QChar separator = u',') {
     }
     if (!reader.error().isEmpty())
         read.faultLine = reader.line();
-    if (reader.error().isEmpty())
+    if (reader.error().isEmpty()) {
         EXPECT_EQ(reader.permille(), 1000);
+    }
     return read;
 }
 
