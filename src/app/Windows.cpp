@@ -88,6 +88,9 @@ TARCHIVIO& Windows::archiveWindow() {
                              show(m_easyShown);
                          }
                      });
+    // Sessions imported into the archive: the last one comes up in its window.
+    QObject::connect(m_archiveWindow.get(), &TARCHIVIO::sessionImported, m_intro.get(),
+                     [this](qint64 id) { openArchived(id); });
     return *m_archiveWindow;
 }
 
@@ -105,18 +108,23 @@ void Windows::start() {
 }
 
 void Windows::restore() {
-    const std::optional<StoredSession> stored = m_archive->readSession(m_offeredSession);
-    if (!stored) {
+    if (!openArchived(m_offeredSession))
         show(m_proShown);
-        return;
-    }
+}
+
+bool Windows::openArchived(qint64 id) {
+    const std::optional<StoredSession> stored = m_archive->readSession(id);
+    if (!stored)
+        return false;
     const bool easy = stored->mode == QStringLiteral("EASY");
     (easy ? m_easyRecorder : m_proRecorder)->restore(*stored);
     WorkingWindow& working = easy ? m_easyShown : m_proShown;
     // Each chart at its latest launches, as a window that recorded them shows it.
     for (DistanceChart* chart : working.window->findChildren<DistanceChart*>())
         chart->showLastPage();
+    (easy ? m_proShown : m_easyShown).window->hide();
     show(working);
+    return true;
 }
 
 void Windows::showArchiveMessage(const QString& text) const {

@@ -38,6 +38,8 @@ public:
 
     // So that tests can stand in for the human at the folder dialog.
     void setFolderRunner(FolderRunner runner) { m_runFolderDialog = std::move(runner); }
+    // So that tests can stand in for the human at the CSV file dialog.
+    void setCsvFileRunner(FolderRunner runner) { m_runCsvDialog = std::move(runner); }
     // The hour format of the exported files' names follows it.
     void setLocale(const QLocale& locale) { m_locale = locale; }
 
@@ -49,11 +51,17 @@ public slots:
     void Button2Click();
     void Button3Click();
     void Button4Click();
+    void EsportaCsvScelteClick();
+    void EsportaCsvTutteClick();
+    void ImportaCsvClick();
 
 signals:
     // "Carica in EASY": the classes (3..-3, oldest first) of the chosen series,
     // for the caller to load into EASY's saved session.
     void savedSessionLoadRequested(const ArchiveCatalog::Classes& classes);
+    // Sessions came in from CSV or pasted numbers; the last of them (its
+    // archive id and mode, "PRO" or "EASY") is to be opened in its window.
+    void sessionImported(qint64 id, const QString& mode);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -69,10 +77,12 @@ private:
     std::optional<ArchiveCatalog::Classes> readSeries(const ArchivedSession& session, int series);
     void showMessage(const QString& text);
     bool confirmReplace(const QStringList& names);
+    void writeCsv(std::vector<ArchivedSession> sessions);
 
     ArchiveCatalog m_catalog;
     ArchiveSessionModel* m_model = nullptr;
     FolderRunner m_runFolderDialog;
+    FolderRunner m_runCsvDialog;
     QLocale m_locale;
     // What the last read said about the archive; the count line names it.
     ArchiveCatalog::Status m_status = ArchiveCatalog::Status::Missing;
