@@ -1,9 +1,7 @@
-// An import plan into the archive: every session in one transaction, through
-// the writes the recorder uses, so that a fault leaves the archive as it was.
+// An import plan into the archive: every session in one transaction of the
+// archive's own writes, so that a fault leaves the archive as it was.
 #include "archive/Archive.h"
 #include "archive/CsvExchange.h"
-
-#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -14,36 +12,6 @@ namespace {
 // An imported session is no window's: it ends as it comes in, until a window
 // takes it up.
 const QString kEndImported = u"imported"_s;
-
-// One run of classes with no launch behind them goes in as one write; each
-// launch with its number and direction as one write, as the recorder does.
-bool insertSeries(Archive& archive, qint64 id, int series, const std::vector<ImportedItem>& items,
-                  const std::function<void(qint64)>& written) {
-    std::vector<std::int8_t> loaded;
-    qint64 count = 0;
-    const auto flushLoaded = [&] {
-        const bool done = archive.insertItems(id, series, count, loaded, count);
-        count += static_cast<qint64>(loaded.size());
-        written(static_cast<qint64>(loaded.size()));
-        loaded.clear();
-        return done;
-    };
-    for (const ImportedItem& item : items) {
-        if (item.number.isEmpty()) {
-            loaded.push_back(item.distanceClass);
-            continue;
-        }
-        if (!flushLoaded())
-            return false;
-        const std::int8_t distanceClass = item.distanceClass;
-        if (!archive.insertItems(id, series, count, {&distanceClass, 1}, count, item.number,
-                                 item.direction))
-            return false;
-        ++count;
-        written(1);
-    }
-    return flushLoaded();
-}
 
 } // namespace
 
@@ -73,10 +41,8 @@ std::variant<std::vector<qint64>, QString> importSessions(Archive& archive, cons
     const qint64 total = std::max<qint64>(plan.classes, 1);
     qint64 written = 0;
     const auto advance = [&](qint64 items) {
-        // Every few thousand classes: the bar moves without costing the write.
-        const qint64 before = written / 4096;
         written += items;
-        if (progress && written / 4096 != before)
+        if (progress)
             progress(static_cast<int>(written * 1000 / total));
     };
     for (const ImportedSession& session : plan.sessions) {
@@ -91,8 +57,9 @@ std::variant<std::vector<qint64>, QString> importSessions(Archive& archive, cons
             return failed();
         for (int series = 0; series < WorkingSession::kSeriesCount; ++series) {
             const auto& items = session.series[static_cast<std::size_t>(series)];
-            if (!insertSeries(archive, id, series, items, advance))
+            if (!archive.appendItems(id, series, 0, items))
                 return failed();
+            advance(static_cast<qint64>(items.size()));
         }
         if (!archive.endSession(id, kEndImported))
             return failed();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/ArchiveItem.h"
 #include "session/WorkingSession.h"
 #include "wheel/Wheel.h"
 
@@ -46,12 +47,7 @@ using ExchangeProgress = std::function<void(int permille)>;
 std::variant<QByteArray, QString> exportCsv(const QString& archivePath,
                                             std::span<const qint64> ids);
 
-// One class of a series, with the launch that brought it when one did.
-struct ImportedItem {
-    std::int8_t distanceClass = 0; // 3..-3
-    QString number{};              // "0".."36", empty for a loaded class
-    std::optional<Direction> direction{};
-};
+using ImportedItem = ArchiveItem;
 
 // A session read from a file or a pasted text, checked and ready to archive.
 struct ImportedSession {
