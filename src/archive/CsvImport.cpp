@@ -65,6 +65,9 @@ std::optional<Direction> directionFrom(const QString& text) {
 
 // A session of the file while its rows are read.
 struct OpenSession {
+    OpenSession(ImportedSessionBuilder made, QString start)
+        : builder(std::move(made)), started(std::move(start)) {}
+
     ImportedSessionBuilder builder;
     QString started; // as written, to compare later rows with
     std::array<qint64, 2> positions{};

@@ -105,7 +105,9 @@ bool CsvReader::next(QStringList& fields) {
 }
 
 QString csvField(const QString& text) {
-    bool plain = true;
+    // A byte-order mark at the start of a file is dropped by the reader: in
+    // quotes it stays the field's own.
+    bool plain = !text.startsWith(u'\xFEFF');
     for (const QChar c : text)
         plain = plain && c != u',' && c != u'"' && c != u'\r' && c != u'\n';
     if (plain)

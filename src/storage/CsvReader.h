@@ -37,7 +37,8 @@ private:
 };
 
 // The field as a record of a CSV file holds it: in double quotes, with each
-// quote doubled, when it holds the separator ',', a quote or a line end.
+// quote doubled, when it holds the separator ',', a quote or a line end, or
+// begins with a byte-order mark.
 QString csvField(const QString& text);
 
 // The separator of a file whose first line is `header`: ';' when the line has
