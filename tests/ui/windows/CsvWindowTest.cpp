@@ -3,10 +3,21 @@
 // text naming its line and opens the last session imported.
 #include "../../archive/StoredArchive.h"
 #include "../TestSupport.h"
+#include "../WindowDriver.h"
+
+#include "app/TINTRO.h"
+#include "app/Windows.h"
+#include "archive/Archive.h"
 
 #include "storage/CsvReader.h"
 #include "ui/windows/SessionImportDialog.h"
 #include "ui/windows/TARCHIVIO.h"
+#include "ui/windows/TEASY.h"
+#include "ui/windows/TPRO.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -21,12 +32,13 @@
 
 using namespace Qt::StringLiterals;
 using namespace rotamind;
-using rotamind::testing::StoredSession;
+using rotamind::testing::WindowDriver;
+using Stored = rotamind::testing::StoredSession;
 
 namespace {
 
 // Ids 1..4 in an order that is not the order of their start; 3 has no class.
-const StoredSession kSessions[] = {
+const Stored kSessions[] = {
     {u"PRO"_s, u"Bet365"_s, u"Ormilda"_s, u"2026-12-08T21:00:00"_s, {{3, -1, 2}, {-3, 1}}},
     {u"EASY"_s, u"Snai, \"sala\""_s, u"Tavors"_s, u"2026-12-09T20:30:00"_s, {{1, 1, -2}, {}}},
     {u"PRO"_s, u"Snai"_s, u"Ormilda"_s, u"2026-12-07T19:00:00"_s, {{}, {}}},
@@ -146,6 +158,38 @@ private slots:
         QVERIFY(!control<QPushButton>(&dialog, "Importa")->isEnabled());
         dialog.importPlan();
         QVERIFY(dialog.importedIds().empty());
+    }
+
+    void import_fromTheProgram_opensTheSessionInItsWindow() {
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        const QString path = Archive::defaultPath();
+        QVERIFY(path.startsWith(data.path()));
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QCOMPARE(testing::writeArchive(path, kSessions), QString());
+        Windows windows;
+        windows.start();
+        windows.intro().Button1Click();
+        QVERIFY(QTest::qWaitForWindowExposed(&windows.pro()));
+        QStringList classes;
+        testing::whenModal<SessionImportDialog>([&classes](SessionImportDialog* dialog) {
+            control<QComboBox>(dialog, "ModoIncollato")->setCurrentText(u"EASY"_s);
+            control<QComboBox>(dialog, "DirezioneIncollata")->setCurrentIndex(1);
+            control<QPlainTextEdit>(dialog, "TestoIncollato")->setPlainText(u"17 5 32 0 26"_s);
+            auto* importButton = control<QPushButton>(dialog, "Importa");
+            QTRY_VERIFY(importButton->isEnabled());
+            for (const ImportedItem& item : dialog->plan().sessions.front().series[0])
+                classes << classText(item.distanceClass);
+            QTest::mouseClick(importButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(control<QPushButton>(&windows.archiveWindow(), "ImportaCsv"),
+                          Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowExposed(&windows.easy()));
+        QVERIFY(!windows.pro().isVisible());
+        QCOMPARE(classes.size(), 4);
+        QCOMPARE(WindowDriver(windows.easy()).items("List1"), classes);
+        QCOMPARE(WindowDriver(windows.easy()).text("n1"), u"26"_s);
+        qunsetenv("XDG_DATA_HOME");
     }
 };
 
