@@ -96,7 +96,10 @@ struct ImportPlan {
 
 // A CSV file in the format above (a ';'-separated one from a spreadsheet too).
 // A row with a number and no class gets its class from the wheel: from the
-// number of the launch before it in the same session, in its direction.
+// number of the launch before it in the same session, in its direction. A
+// class written beside a number is kept once checked as a class: the archive
+// keeps no number before a series' first launch, nor the order of launches
+// across PRO's two series, so the launch it followed is not in the file.
 ImportPlan readCsvSessions(const QByteArray& bytes, const ExchangeProgress& progress = {});
 
 // How a pasted list of numbers is read.

@@ -24,7 +24,9 @@ struct ArchivedSession;
 
 // The archive window: every archived session, newest first, narrowed by site
 // and croupier as they are typed; the chosen session can be written out as
-// session files or one of its series handed to EASY's saved session.
+// session files or one of its series handed to EASY's saved session; the
+// chosen or the listed sessions go out as CSV, and sessions come in from CSV
+// or pasted numbers.
 class TARCHIVIO final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TARCHIVIO)
