@@ -14,31 +14,12 @@ ArchiveRecorder::ArchiveRecorder(Archive& archive, WorkingSession& session, QStr
         if (prepare())
             effectDone();
     });
-    connect(&session, &WorkingSession::launchStarting, this,
-            [this](const QString& number, Direction direction) {
-                if (!prepare())
-                    return;
-                ++m_launches;
-                m_pending = PendingLaunch{number, direction};
-                effectDone();
-            });
     connect(&session, &WorkingSession::seriesSaved, this, [this](int index) {
         m_unsaved[static_cast<std::size_t>(index)] = false;
         if (m_id != 0 && prepare())
             effectDone();
     });
-    for (int index = 0; index < WorkingSession::kSeriesCount; ++index) {
-        Series& series = session.seriesAt(index);
-        connect(&series, &Series::rowsInserted, this,
-                [this, index](const QModelIndex&, int first, int last) {
-                    onInserted(index, first, last);
-                });
-        connect(&series, &Series::rowsRemoved, this,
-                [this, index](const QModelIndex&, int first, int last) {
-                    onRemoved(index, first, last);
-                });
-        connect(&series, &Series::modelReset, this, [this, index] { onReset(index); });
-    }
+    connect(&session, &WorkingSession::seriesChanged, this, &ArchiveRecorder::onSeriesChanged);
     // The transaction was rolled back: a row it made is gone with it.
     connect(&archive, &Archive::becameUnavailable, this, [this] {
         m_writing = false;
@@ -85,7 +66,6 @@ void ArchiveRecorder::effectDone() {
 }
 
 void ArchiveRecorder::finish() {
-    m_pending.reset();
     if (!m_writing)
         return;
     m_writing = false;
@@ -93,41 +73,41 @@ void ArchiveRecorder::finish() {
         m_rowIsNew = false;
 }
 
-void ArchiveRecorder::onInserted(int index, int first, int last) {
+void ArchiveRecorder::onSeriesChanged(int index, const SeriesChange& change) {
+    using Kind = SeriesChange::Kind;
     if (!prepare())
         return;
+    // A registration counts as a launch, with or without a class; its undo
+    // takes it back.
+    const bool registered = change.launch && (change.kind == Kind::Inserted ||
+                                              change.kind == Kind::RegisteredWithoutClass);
+    const bool withdrawn = change.launch && (change.kind == Kind::Removed ||
+                                             change.kind == Kind::WithdrawnWithoutClass);
+    m_launches += (registered ? 1 : 0) - (withdrawn ? 1 : 0);
     const Series& series = m_session.seriesAt(index);
-    const qint64 added = qint64{last} - first + 1;
-    const qint64 countBefore = series.count() - added;
-    const auto classes =
-        series.classes().subspan(static_cast<std::size_t>(first), static_cast<std::size_t>(added));
-    // A registration's class is appended to the series of its direction.
-    QString number;
-    std::optional<Direction> direction;
-    if (m_pending && added == 1 && first == countBefore &&
-        &m_session.seriesFor(m_pending->direction) == &series) {
-        number = m_pending->number;
-        direction = m_pending->direction;
-        m_pending.reset();
+    bool written = true;
+    switch (change.kind) {
+    case Kind::Inserted: {
+        const auto row = static_cast<std::size_t>(change.row);
+        written = m_archive.insertItems(
+            m_id, index, change.row, series.classes().subspan(row, 1), series.count() - 1,
+            change.launch ? change.launch->number : QString(),
+            change.launch ? std::optional(change.launch->direction) : std::nullopt);
+        break;
     }
-    m_unsaved[static_cast<std::size_t>(index)] = true;
-    if (m_archive.insertItems(m_id, index, first, classes, countBefore, number, direction))
-        effectDone();
-}
-
-void ArchiveRecorder::onRemoved(int index, int first, int last) {
-    if (!prepare())
-        return;
-    m_unsaved[static_cast<std::size_t>(index)] = true;
-    if (m_archive.removeItems(m_id, index, first, last, m_session.seriesAt(index).count()))
-        effectDone();
-}
-
-void ArchiveRecorder::onReset(int index) {
-    if (!prepare())
-        return;
-    m_unsaved[static_cast<std::size_t>(index)] = true;
-    if (m_archive.replaceItems(m_id, index, m_session.seriesAt(index).classes()))
+    case Kind::Removed:
+        written = m_archive.removeItems(m_id, index, change.row, change.row, series.count());
+        break;
+    case Kind::Replaced:
+        written = m_archive.replaceItems(m_id, index, series.classes());
+        break;
+    case Kind::RegisteredWithoutClass:
+    case Kind::WithdrawnWithoutClass:
+        break; // the launch count only, written with the session's row
+    }
+    if (change.kind != Kind::RegisteredWithoutClass && change.kind != Kind::WithdrawnWithoutClass)
+        m_unsaved[static_cast<std::size_t>(index)] = true;
+    if (written)
         effectDone();
 }
 
@@ -161,7 +141,8 @@ void ArchiveRecorder::restore(const StoredSession& stored) {
     std::unique_ptr<SessionLock> lock = m_archive.lockSession(stored.id);
     m_suspended = true;
     {
-        const WorkingSession::ChangeScope change(m_session);
+        const WorkingSession::ChangeScope change(m_session,
+                                                 {.kind = SessionOperation::Kind::Restore});
         for (int index = 0; index < WorkingSession::kSeriesCount; ++index)
             m_session.load(m_session.seriesAt(index),
                            stored.classes[static_cast<std::size_t>(index)]);

@@ -12,8 +12,10 @@
 
 namespace rotamind {
 
-// Keeps one working session in the archive as the window shows it. Every
-// change of the session is written inside the handler that makes it, in one
+// Keeps one working session in the archive as the window shows it, following
+// the session's change stream: each series change is written as the series
+// told it, a registered class with the number and direction that brought it.
+// Every change of the session is written inside the handler that makes it, in one
 // transaction: begun at the change's first effect, committed when the session
 // tells changeFinished. A session row is made at the first change that has an
 // effect; a window opened and closed without one leaves nothing.
@@ -48,9 +50,7 @@ private:
     void effectDone();
     void finish();
     SessionState state() const;
-    void onInserted(int index, int first, int last);
-    void onRemoved(int index, int first, int last);
-    void onReset(int index);
+    void onSeriesChanged(int index, const SeriesChange& change);
     bool writeWhole();
 
     Archive& m_archive;
@@ -64,12 +64,6 @@ private:
     bool m_writing = false; // this recorder's transaction is open
     bool m_suspended = false;
     bool m_rowIsNew = false; // made in the transaction still open
-    // What was typed for the launch being registered, until its class is written.
-    struct PendingLaunch {
-        QString number;
-        Direction direction;
-    };
-    std::optional<PendingLaunch> m_pending;
 };
 
 } // namespace rotamind

@@ -1,24 +1,12 @@
 #include "history/SessionHistory.h"
 
-#include "history/DeleteLastCommand.h"
-#include "history/DeleteRowCommand.h"
-#include "history/RegisterCommand.h"
-#include "history/ReplaceSeriesCommand.h"
-
 using namespace Qt::StringLiterals;
 
 namespace rotamind {
 
-class SessionHistory::Applying final {
-public:
-    explicit Applying(SessionHistory& history) : m_history(history) { ++m_history.m_applying; }
-    ~Applying() { --m_history.m_applying; }
-    Applying(const Applying&) = delete;
-    Applying& operator=(const Applying&) = delete;
-
-private:
-    SessionHistory& m_history;
-};
+namespace {
+using Kind = SessionOperation::Kind;
+} // namespace
 
 SessionHistory::SessionHistory(WorkingSession& session, SeriesNames names, QObject* parent)
     : QObject(parent), m_session(session), m_names(std::move(names)) {
@@ -27,98 +15,105 @@ SessionHistory::SessionHistory(WorkingSession& session, SeriesNames names, QObje
     connect(&m_stack, &QUndoStack::canRedoChanged, this, &SessionHistory::canRedoChanged);
     connect(&m_stack, &QUndoStack::undoTextChanged, this, &SessionHistory::undoTextChanged);
     connect(&m_stack, &QUndoStack::redoTextChanged, this, &SessionHistory::redoTextChanged);
-    for (int index = 0; index < WorkingSession::kSeriesCount; ++index) {
-        const Series* series = &session.seriesAt(index);
-        connect(series, &Series::rowsInserted, this, &SessionHistory::seriesChanged);
-        connect(series, &Series::rowsRemoved, this, &SessionHistory::seriesChanged);
-        connect(series, &Series::modelReset, this, &SessionHistory::seriesChanged);
-    }
+    connect(&session, &WorkingSession::changeStarted, this, [this] {
+        m_before = m_session.entry();
+        m_steps.clear();
+    });
+    connect(&session, &WorkingSession::seriesChanged, this, &SessionHistory::follow);
+    connect(&session, &WorkingSession::changeFinished, this, &SessionHistory::finish);
 }
 
-void SessionHistory::seriesChanged() {
-    if (m_applying == 0)
+void SessionHistory::follow(int index, const SeriesChange& change) {
+    if (m_applying)
+        return;
+    // Emptying what is already empty changes nothing that could be taken back.
+    if (change.kind == SeriesChange::Kind::Replaced && change.cause == SeriesChange::Cause::Reset &&
+        change.previous && *change.previous == SeriesContents{})
+        return;
+    m_steps.push_back({.series = index, .change = change});
+}
+
+void SessionHistory::finish() {
+    if (m_applying || m_steps.empty())
+        return;
+    std::vector<ChangeCommand::Step> steps = std::exchange(m_steps, {});
+    SessionOperation operation = m_session.operation();
+    if (operation.kind == Kind::Restore) {
         m_stack.clear();
+        return;
+    }
+    using Fields = ChangeCommand::EntryFields;
+    const Fields fields = operation.kind == Kind::Register     ? Fields::Launch
+                          : operation.kind == Kind::DeleteLast ? Fields::LastTwo
+                                                               : Fields::None;
+    // A change that named no operation (a series changed directly) is named
+    // after what its first step did.
+    if (operation.kind == Kind::None) {
+        const ChangeCommand::Step& first = steps.front();
+        const SeriesChange& change = first.change;
+        operation.series = first.series;
+        operation.row = change.row;
+        switch (change.kind) {
+        case SeriesChange::Kind::Inserted:
+            operation.kind = Kind::Insert;
+            break;
+        case SeriesChange::Kind::Removed:
+            operation.kind = Kind::DeleteRow;
+            break;
+        case SeriesChange::Kind::Replaced:
+            operation.kind = change.cause == SeriesChange::Cause::Reset ? Kind::Clear : Kind::Load;
+            break;
+        case SeriesChange::Kind::RegisteredWithoutClass:
+        case SeriesChange::Kind::WithdrawnWithoutClass:
+            operation.kind = Kind::Register;
+            operation.number = change.launch ? change.launch->number : QString();
+            break;
+        }
+    }
+    m_stack.push(new ChangeCommand(m_session, textOf(operation), fields, m_before,
+                                   m_session.entry(), std::move(steps)));
 }
 
-void SessionHistory::push(QUndoCommand* command) {
-    m_stack.push(command); // runs the command's first redo
+QString SessionHistory::textOf(SessionOperation operation) const {
+    switch (operation.kind) {
+    case Kind::Register:
+        return u"registrazione di "_s + operation.number;
+    case Kind::DeleteLast:
+        return u"eliminazione dell'ultimo inserimento"_s;
+    case Kind::DeleteRow:
+        return u"eliminazione della riga "_s + QString::number(operation.row + 1);
+    case Kind::Insert:
+        return u"inserimento alla riga "_s + QString::number(operation.row + 1);
+    case Kind::Clear:
+        return named(u"azzeramento"_s, operation.series);
+    case Kind::ClearAll:
+        return u"azzeramento della sessione"_s;
+    case Kind::Load:
+        return named(u"caricamento"_s, operation.series);
+    case Kind::None:
+    case Kind::Restore:
+        break;
+    }
+    return {};
 }
 
-void SessionHistory::undo() {
-    const Applying applying(*this);
-    m_stack.undo();
-}
-
-void SessionHistory::redo() {
-    const Applying applying(*this);
-    m_stack.redo();
-}
-
-QString SessionHistory::named(const QString& what, const Series& series) const {
-    const int index = m_session.indexOf(series);
-    const QString name = index >= 0 ? m_names[static_cast<std::size_t>(index)] : QString();
+QString SessionHistory::named(const QString& what, int series) const {
+    const QString name = series >= 0 && series < WorkingSession::kSeriesCount
+                             ? m_names[static_cast<std::size_t>(series)]
+                             : QString();
     return name.isEmpty() ? what : what + u' ' + name;
 }
 
-void SessionHistory::pressRegister() {
-    const Applying applying(*this);
-    const LaunchEntry& entry = m_session.entry();
-    if (entry.number == WorkingSession::noNumber() || !entry.direction) {
-        m_session.pressRegister();
-        return;
-    }
-    push(new RegisterCommand(m_session, std::nullopt));
+void SessionHistory::undo() {
+    m_applying = true;
+    m_stack.undo();
+    m_applying = false;
 }
 
-void SessionHistory::registerLaunch(Direction direction) {
-    const Applying applying(*this);
-    push(new RegisterCommand(m_session, direction));
-}
-
-void SessionHistory::deleteLast(Series& series, Direction seriesDirection) {
-    const Applying applying(*this);
-    if (series.count() < 2) {
-        m_session.deleteLast(series, seriesDirection);
-        return;
-    }
-    push(new DeleteLastCommand(m_session, series, seriesDirection));
-}
-
-void SessionHistory::deleteAt(Series& series, std::optional<qsizetype> row) {
-    const Applying applying(*this);
-    if (series.count() < 2 || !row || *row < 0 || *row >= series.count()) {
-        m_session.deleteAt(series, row);
-        return;
-    }
-    push(new DeleteRowCommand(m_session, series, *row));
-}
-
-void SessionHistory::clear(Series& series) {
-    const Applying applying(*this);
-    if (series.isEmpty()) {
-        m_session.clear(series);
-        return;
-    }
-    push(new ReplaceSeriesCommand(m_session, named(u"azzeramento"_s, series),
-                                  {{.series = &series, .classes = {}}}));
-}
-
-void SessionHistory::clearAll() {
-    const Applying applying(*this);
-    std::vector<ReplaceSeriesCommand::Replacement> replacements;
-    for (int index = 0; index < WorkingSession::kSeriesCount; ++index)
-        if (Series& series = m_session.seriesAt(index); !series.isEmpty())
-            replacements.push_back({.series = &series, .classes = {}});
-    if (replacements.empty())
-        return;
-    push(new ReplaceSeriesCommand(m_session, u"azzeramento della sessione"_s,
-                                  std::move(replacements)));
-}
-
-void SessionHistory::load(Series& series, std::vector<std::int8_t> classes) {
-    const Applying applying(*this);
-    push(new ReplaceSeriesCommand(m_session, named(u"caricamento"_s, series),
-                                  {{.series = &series, .classes = std::move(classes)}}));
+void SessionHistory::redo() {
+    m_applying = true;
+    m_stack.redo();
+    m_applying = false;
 }
 
 } // namespace rotamind

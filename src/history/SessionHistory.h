@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/ChangeCommand.h"
 #include "session/WorkingSession.h"
 
 #include <QObject>
@@ -7,16 +8,15 @@
 #include <QUndoStack>
 
 #include <array>
-#include <cstdint>
-#include <optional>
 #include <vector>
 
 namespace rotamind {
 
-// The undo stack of a working session. A window's handler calls the
-// operation here instead of the session's: the change is made the same way
-// and can be taken back. A change of a series made past this class leaves
-// the older commands with nothing sound to undo, so the stack is emptied then.
+// The undo stack of a working session. It follows the session's change
+// stream: every change that touches a series, whoever asked for it, becomes
+// one command, named after the operation that made it ("registrazione di
+// 17"). Nothing can change a series past it, so the stack always fits the
+// session. A session restored from the archive starts the stack afresh.
 class SessionHistory final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SessionHistory)
@@ -39,19 +39,6 @@ public:
     QString undoText() const { return m_stack.undoText(); }
     QString redoText() const { return m_stack.redoText(); }
 
-    // The operations of WorkingSession, each one change on the stack. Those
-    // that change no series (no number or no direction for "REGISTRA", a
-    // series too short to lose a launch, an empty series reset) run without
-    // leaving a command.
-    void pressRegister();
-    void registerLaunch(Direction direction);
-    void deleteLast(Series& series, Direction seriesDirection);
-    void deleteAt(Series& series, std::optional<qsizetype> row);
-    void clear(Series& series);
-    // Every series of the session emptied in one change ("Azzera sessione" of PRO).
-    void clearAll();
-    void load(Series& series, std::vector<std::int8_t> classes);
-
 public slots:
     void undo();
     void redo();
@@ -63,16 +50,17 @@ signals:
     void redoTextChanged(const QString& text);
 
 private:
-    // Marks the series changes made from here, those that keep the stack.
-    class Applying;
-    void push(QUndoCommand* command);
-    void seriesChanged();
-    QString named(const QString& what, const Series& series) const;
+    void follow(int index, const SeriesChange& change);
+    void finish();
+    QString textOf(SessionOperation operation) const;
+    QString named(const QString& what, int series) const;
 
     WorkingSession& m_session;
     SeriesNames m_names;
     QUndoStack m_stack;
-    int m_applying = 0;
+    bool m_applying = false; // an undo or redo is running: its changes are no new command
+    LaunchEntry m_before;
+    std::vector<ChangeCommand::Step> m_steps;
 };
 
 } // namespace rotamind

@@ -3,6 +3,8 @@
 namespace rotamind {
 
 EasySession::EasySession(LaunchEntry initial, QObject* parent)
-    : WorkingSession(std::move(initial), parent) {}
+    : WorkingSession(std::move(initial), parent) {
+    followSeries();
+}
 
 } // namespace rotamind

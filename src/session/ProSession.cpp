@@ -3,7 +3,9 @@
 namespace rotamind {
 
 ProSession::ProSession(LaunchEntry initial, QObject* parent)
-    : WorkingSession(std::move(initial), parent) {}
+    : WorkingSession(std::move(initial), parent) {
+    followSeries();
+}
 
 Series& ProSession::seriesFor(Direction direction) {
     return direction == Direction::Clockwise ? m_clockwise : m_counterClockwise;
@@ -14,7 +16,7 @@ const Series& ProSession::seriesFor(Direction direction) const {
 }
 
 void ProSession::resetAll() {
-    const ChangeScope change(*this);
+    const ChangeScope change(*this, {.kind = SessionOperation::Kind::ClearAll});
     clear(m_clockwise);
     clear(m_counterClockwise);
 }

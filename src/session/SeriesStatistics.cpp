@@ -3,15 +3,11 @@
 #include "wheel/Wheel.h"
 
 #include <algorithm>
+#include <array>
 
 namespace rotamind {
 
 namespace {
-
-// Row of a class in kClasses: 3 -> 0 ... -3 -> 5.
-int classRow(int distanceClass) {
-    return distanceClass > 0 ? 3 - distanceClass : 2 - distanceClass;
-}
 
 // Row of a step length in kLengths: 0, +1..+5 -> 0..5, -1..-5 -> 6..10.
 int lengthRow(int length) {
@@ -23,32 +19,27 @@ int scalePosition(int distanceClass) {
     return 5 - classRow(distanceClass);
 }
 
+// One more launch for a table of occurrences: row `hit` occurred, every
+// other row's absence grows by one.
+template <std::size_t N>
+void occur(std::array<std::int64_t, N>& frequency, std::array<std::int64_t, N>& absence,
+           std::size_t hit) {
+    for (std::size_t i = 0; i < N; ++i)
+        absence[i] = i == hit ? 0 : absence[i] + 1;
+    ++frequency[hit];
+}
+
 } // namespace
 
 void SeriesStatistics::add(int distanceClass) {
-    const int row = classRow(distanceClass);
-    for (int r = 0; r < 6; ++r) {
-        const auto i = static_cast<std::size_t>(r);
-        if (r == row) {
-            ++m_classic.frequency[i];
-            m_classic.absence[i] = 0;
-        } else {
-            ++m_classic.absence[i];
-            m_classic.maxAbsence[i] = std::max(m_classic.maxAbsence[i], m_classic.absence[i]);
-        }
-    }
-    if (m_lastClass) {
-        const int step = lengthRow(scalePosition(distanceClass) - scalePosition(*m_lastClass));
-        for (int r = 0; r < 11; ++r) {
-            const auto i = static_cast<std::size_t>(r);
-            if (r == step) {
-                ++m_lengths.frequency[i];
-                m_lengths.absence[i] = 0;
-            } else {
-                ++m_lengths.absence[i];
-            }
-        }
-    }
+    occur(m_classic.frequency, m_classic.absence,
+          static_cast<std::size_t>(classRow(distanceClass)));
+    for (std::size_t i = 0; i < 6; ++i)
+        m_classic.maxAbsence[i] = std::max(m_classic.maxAbsence[i], m_classic.absence[i]);
+    if (m_lastClass)
+        occur(m_lengths.frequency, m_lengths.absence,
+              static_cast<std::size_t>(
+                  lengthRow(scalePosition(distanceClass) - scalePosition(*m_lastClass))));
     m_lastClass = distanceClass;
     ++m_launches;
 }

@@ -7,14 +7,29 @@ WorkingSession::WorkingSession(LaunchEntry initial, QObject* parent)
 
 WorkingSession::~WorkingSession() = default;
 
-WorkingSession::ChangeScope::ChangeScope(WorkingSession& session) : m_session(session) {
+WorkingSession::ChangeScope::ChangeScope(WorkingSession& session, SessionOperation operation)
+    : m_session(session) {
+    if (m_session.m_operation.kind == SessionOperation::Kind::None)
+        m_session.m_operation = std::move(operation);
     if (m_session.m_changeDepth++ == 0)
         emit m_session.changeStarted();
 }
 
 WorkingSession::ChangeScope::~ChangeScope() {
-    if (--m_session.m_changeDepth == 0)
+    if (--m_session.m_changeDepth == 0) {
         emit m_session.changeFinished();
+        m_session.m_operation = {};
+    }
+}
+
+void WorkingSession::followSeries() {
+    for (int index = 0; index < kSeriesCount; ++index)
+        connect(&seriesAt(index), &Series::changed, this,
+                [this, index](const SeriesChange& change) {
+                    // A series changed directly is a change of the session all the same.
+                    const ChangeScope scope(*this);
+                    emit seriesChanged(index, change);
+                });
 }
 
 int WorkingSession::indexOf(const Series& series) const {
@@ -71,7 +86,8 @@ void WorkingSession::setLastNumber(const QString& number) {
 }
 
 void WorkingSession::pressRegister() {
-    const ChangeScope change(*this);
+    const ChangeScope change(*this,
+                             {.kind = SessionOperation::Kind::Register, .number = m_entry.number});
     const QString number = m_entry.number;
     const std::optional<Direction> direction = m_entry.direction;
     const bool hasNumber = number != noNumber();
@@ -90,21 +106,27 @@ void WorkingSession::pressRegister() {
 }
 
 void WorkingSession::registerLaunch(Direction direction) {
-    const ChangeScope change(*this);
-    emit launchStarting(m_entry.number, direction);
+    Series& series = seriesFor(direction);
+    const ChangeScope change(*this, {.kind = SessionOperation::Kind::Register,
+                                     .series = indexOf(series),
+                                     .number = m_entry.number});
+    const RegisteredLaunch launch{.number = m_entry.number, .direction = direction};
     m_entry.n2 = m_entry.n1;
     m_entry.n1 = m_entry.number;
-    Series& series = seriesFor(direction);
-    if (const auto distanceClass = classifyPair(direction, m_entry.n2, m_entry.n1))
-        series.append(*distanceClass);
-    else
-        series.confirmStatistics();
-    series.announceLaunch();
+    if (const auto distanceClass = classifyPair(direction, m_entry.n2, m_entry.n1)) {
+        series.insertAt(series.count(), *distanceClass, 0, launch);
+    } else {
+        // Two pocket numbers without a class are the same number twice.
+        const bool repeat = pocketFromText(m_entry.n2) && pocketFromText(m_entry.n1);
+        series.registerWithoutClass(launch, repeat ? Series::NoClass::Repeat
+                                                   : Series::NoClass::NoPocketNumber);
+    }
     emit entryChanged();
 }
 
 void WorkingSession::deleteLast(Series& series, Direction seriesDirection) {
-    const ChangeScope change(*this);
+    const ChangeScope change(
+        *this, {.kind = SessionOperation::Kind::DeleteLast, .series = indexOf(series)});
     // The last remaining launch of a series cannot be deleted this way.
     if (series.count() >= 2) {
         series.removeLast();
@@ -118,7 +140,9 @@ void WorkingSession::deleteLast(Series& series, Direction seriesDirection) {
 }
 
 void WorkingSession::deleteAt(Series& series, std::optional<qsizetype> row) {
-    const ChangeScope change(*this);
+    const ChangeScope change(*this, {.kind = SessionOperation::Kind::DeleteRow,
+                                     .series = indexOf(series),
+                                     .row = row.value_or(0)});
     if (series.count() >= 2 && row)
         series.removeAt(*row);
     else
@@ -126,25 +150,47 @@ void WorkingSession::deleteAt(Series& series, std::optional<qsizetype> row) {
 }
 
 void WorkingSession::clear(Series& series) {
-    const ChangeScope change(*this);
+    const ChangeScope change(*this,
+                             {.kind = SessionOperation::Kind::Clear, .series = indexOf(series)});
     series.clear();
 }
 
 void WorkingSession::load(Series& series, std::vector<std::int8_t> classes) {
-    const ChangeScope change(*this);
+    const ChangeScope change(*this,
+                             {.kind = SessionOperation::Kind::Load, .series = indexOf(series)});
     series.replaceAll(std::move(classes));
 }
 
 void WorkingSession::insertAt(Series& series, qsizetype row, int distanceClass) {
-    const ChangeScope change(*this);
+    const ChangeScope change(
+        *this, {.kind = SessionOperation::Kind::Insert, .series = indexOf(series), .row = row});
     series.insertAt(row, distanceClass);
 }
 
-void WorkingSession::takeBackLaunch(Direction direction, bool withClass) {
-    const ChangeScope change(*this);
-    emit launchTakenBack(direction);
-    if (withClass)
-        seriesFor(direction).removeLast();
+void WorkingSession::apply(Series& series, const SeriesChange& change,
+                           const SeriesContents* contents) {
+    using Kind = SeriesChange::Kind;
+    const ChangeScope scope(*this);
+    switch (change.kind) {
+    case Kind::Inserted:
+        series.insertAt(change.row, change.distanceClass, change.repeatsAfter, change.launch);
+        break;
+    case Kind::Removed:
+        series.removeAt(change.row, change.launch);
+        break;
+    case Kind::Replaced:
+        if (change.cause == SeriesChange::Cause::Reset)
+            series.clear();
+        else
+            series.replaceAll(contents ? *contents : SeriesContents{}, change.cause);
+        break;
+    case Kind::RegisteredWithoutClass:
+        series.registerWithoutClass(*change.launch, change.why);
+        break;
+    case Kind::WithdrawnWithoutClass:
+        series.withdrawWithoutClass(*change.launch, change.why);
+        break;
+    }
 }
 
 void WorkingSession::restoreEntry(const LaunchEntry& entry) {

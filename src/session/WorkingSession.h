@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -22,9 +23,32 @@ struct LaunchEntry {
     QString croupier{};
 };
 
+// What the player asked for, as the outermost operation of a change tells it:
+// the undo history names its commands after it.
+struct SessionOperation {
+    enum class Kind {
+        None,       // a change that names no operation: the series' own events say it
+        Register,   // "REGISTRA" or a direction's own command; `number` was typed
+        DeleteLast, // the delete button of a series
+        DeleteRow,  // a double click on `row`
+        Insert,     // a class put back at `row`
+        Clear,      // one series reset
+        ClearAll,   // every series of the session reset
+        Load,       // a series replaced by a file
+        Restore,    // the whole session put back from the archive: a fresh start
+    };
+    Kind kind = Kind::None;
+    int series = -1; // place of the series (WorkingSession::seriesAt), -1 for none
+    qsizetype row = 0;
+    QString number{};
+};
+
 // The data and rules a working window shows: the entry, the last two numbers,
 // the series the launches go to and every operation that changes them. A
 // window's handler calls one operation; its views follow the notifications.
+// The changes of both series reach every follower through seriesChanged,
+// inside changeStarted() / changeFinished(): there is no other way to change
+// a series of the session.
 class WorkingSession : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(WorkingSession)
@@ -53,7 +77,7 @@ public:
     // however deeply scopes nest.
     class ChangeScope final {
     public:
-        explicit ChangeScope(WorkingSession& session);
+        explicit ChangeScope(WorkingSession& session, SessionOperation operation = {});
         ~ChangeScope();
         ChangeScope(const ChangeScope&) = delete;
         ChangeScope& operator=(const ChangeScope&) = delete;
@@ -61,6 +85,10 @@ public:
     private:
         WorkingSession& m_session;
     };
+
+    // What the change under way was asked as: the first operation named by a
+    // scope since changeStarted(); Kind::None outside a change.
+    const SessionOperation& operation() const { return m_operation; }
 
     // The player's own edits of the entry fields.
     void setNumber(const QString& number);
@@ -90,10 +118,10 @@ public:
     void load(Series& series, std::vector<std::int8_t> classes);
     // Puts a class back at `row` (0..count), as before a delete there.
     void insertAt(Series& series, qsizetype row, int distanceClass);
-    // Takes back the last launch registered in `direction`, the undo of a
-    // registration: its class, if it brought one, leaves the series whatever
-    // the series' length. The entry is put back with restoreEntry.
-    void takeBackLaunch(Direction direction, bool withClass);
+    // Makes `change` of `series` again (redo), or its inverse (undo, see
+    // inverse()); a replacement puts `contents` in the series. It runs as a
+    // change of the session, which its followers see as any other.
+    void apply(Series& series, const SeriesChange& change, const SeriesContents* contents);
     // Puts the whole entry back as it was (undo, a restored session).
     void restoreEntry(const LaunchEntry& entry);
     // The series was written to a session file as it is now.
@@ -104,12 +132,9 @@ public:
 signals:
     // Any field of the entry changed; the views show entry() again.
     void entryChanged();
-    // A launch of `number` in `direction` is about to be registered; a class,
-    // if the pair has one, follows as an append to seriesFor(direction).
-    void launchStarting(const QString& number, Direction direction);
-    // The last launch in `direction` was taken back; its class, if it had
-    // one, leaves seriesFor(direction) right after.
-    void launchTakenBack(Direction direction);
+    // The series at `index` changed, once per change of it; always between
+    // changeStarted() and changeFinished().
+    void seriesChanged(int index, const SeriesChange& change);
     void changeStarted();
     void changeFinished();
     // The series at `index` is in a session file as it is now.
@@ -121,11 +146,17 @@ signals:
     // neither it nor the next one can have a class.
     void foreignNumberRegistered(const QString& text);
 
+protected:
+    // Called by a session once its series exist: from then on their changes
+    // are the session's.
+    void followSeries();
+
 private:
     void setField(QString LaunchEntry::*field, const QString& value);
 
     LaunchEntry m_entry;
     int m_changeDepth = 0;
+    SessionOperation m_operation;
 };
 
 } // namespace rotamind

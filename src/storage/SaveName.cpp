@@ -1,6 +1,36 @@
 #include "storage/SaveName.h"
 
+#include <array>
+
 namespace rotamind {
+
+namespace {
+
+struct Suffixes {
+    QString session;
+    QString chart;
+};
+
+// In the order of SeriesFile.
+const std::array<Suffixes, 4>& suffixes() {
+    static const std::array<Suffixes, 4> table{{
+        {QStringLiteral(" - Spin ORARI"), QStringLiteral(" - GRAFICO Spin ORARI")},
+        {QStringLiteral(" - Spin ANTIORARI"), QStringLiteral(" - GRAFICO Spin ANTIORARI")},
+        {QStringLiteral(" - Spin TOTALI"), QStringLiteral(" - GRAFICO Spin TOTALI")},
+        {QStringLiteral(" - Spin SALVATI"), QString()}, // no command saves its chart
+    }};
+    return table;
+}
+
+} // namespace
+
+const QString& sessionSuffix(SeriesFile series) {
+    return suffixes()[static_cast<std::size_t>(series)].session;
+}
+
+const QString& chartSuffix(SeriesFile series) {
+    return suffixes()[static_cast<std::size_t>(series)].chart;
+}
 
 namespace {
 

@@ -14,6 +14,16 @@ namespace rotamind {
 QString saveName(const QDateTime& now, const QLocale& locale, const QString& site,
                  const QString& croupier, const QString& suffix);
 
+// The series whose files the program names: PRO's two, EASY's current and
+// saved ones.
+enum class SeriesFile { ProClockwise, ProCounterClockwise, EasyCurrent, EasySaved };
+
+// The suffix of a series' file names, as saveName takes it: its session file
+// (" - Spin ORARI") and its chart (" - GRAFICO Spin ORARI"). EASY never saves
+// its saved series; the archive window names it " - Spin SALVATI".
+const QString& sessionSuffix(SeriesFile series);
+const QString& chartSuffix(SeriesFile series);
+
 // Whether a name joined to a folder names a file right in that folder: not
 // empty, not "." or "..", and without '/', '\\' or NUL. A site or croupier
 // text may hold any of them; automatic saving, which has no dialog to correct

@@ -33,24 +33,6 @@ const std::array<QString, 6>& classTexts() {
     return texts;
 }
 
-std::size_t classIndex(int distanceClass) {
-    switch (distanceClass) {
-    case 3:
-        return 0;
-    case 2:
-        return 1;
-    case 1:
-        return 2;
-    case -1:
-        return 3;
-    case -2:
-        return 4;
-    case -3:
-        return 5;
-    }
-    return 6;
-}
-
 } // namespace
 
 int wheelPosition(int pocket) {
@@ -82,9 +64,9 @@ std::optional<int> classFromText(QStringView text) {
 }
 
 const QString& classText(int distanceClass) {
-    const std::size_t index = classIndex(distanceClass);
-    Q_ASSERT(index < 6);
-    return classTexts()[std::min<std::size_t>(index, 5)];
+    const int row = classRow(distanceClass);
+    Q_ASSERT(row < 6);
+    return classTexts()[static_cast<std::size_t>(std::min(row, 5))];
 }
 
 int classBlock(Direction direction, int distanceClass) {

@@ -37,6 +37,15 @@ std::optional<int> pocketFromText(QStringView text);
 // The class a text names: exactly "3", "2", "1", "-1", "-2" or "-3".
 std::optional<int> classFromText(QStringView text);
 
+// Row of a class in kClasses (3 -> 0 ... -3 -> 5); 6 for anything else.
+constexpr int classRow(int distanceClass) {
+    if (distanceClass >= 1 && distanceClass <= 3)
+        return 3 - distanceClass;
+    if (distanceClass >= -3 && distanceClass <= -1)
+        return 2 - distanceClass;
+    return 6;
+}
+
 // Text form of a class (3, 2, 1, -1, -2, -3); the strings are shared, never copied.
 const QString& classText(int distanceClass);
 

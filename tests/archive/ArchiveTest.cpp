@@ -94,7 +94,7 @@ TEST_F(ArchiveTest, reset_isOneTransaction) {
     session.load(session.seriesAt(0), {1, 2, 3});
     session.load(session.seriesAt(1), {-1, -2});
     std::optional<StoredSession> during;
-    QObject::connect(&session.seriesAt(1), &Series::modelReset, &session,
+    QObject::connect(&session.seriesAt(1), &Series::changed, &session,
                      [&] { during = reader.readSession(recorder.sessionId()); });
     session.resetAll();
     ASSERT_TRUE(during);

@@ -86,19 +86,18 @@ inline void playStep(WorkingSession& session, std::mt19937& random) {
 class SessionModel final {
 public:
     explicit SessionModel(WorkingSession& session) : m_session(session) {
-        QObject::connect(&session, &WorkingSession::launchStarting, &session,
-                         [this] { ++m_launches; });
         QObject::connect(&session, &WorkingSession::seriesSaved, &session,
                          [this](int index) { m_unsaved[static_cast<std::size_t>(index)] = false; });
-        for (int index = 0; index < WorkingSession::kSeriesCount; ++index) {
-            Series& series = session.seriesAt(index);
-            const auto changed = [this, index] {
-                m_unsaved[static_cast<std::size_t>(index)] = true;
-            };
-            QObject::connect(&series, &Series::rowsInserted, &session, changed);
-            QObject::connect(&series, &Series::rowsRemoved, &session, changed);
-            QObject::connect(&series, &Series::modelReset, &session, changed);
-        }
+        QObject::connect(&session, &WorkingSession::seriesChanged, &session,
+                         [this](int index, const SeriesChange& change) {
+                             using Kind = SeriesChange::Kind;
+                             if (change.kind == Kind::Inserted && change.launch)
+                                 ++m_launches;
+                             if (change.kind == Kind::RegisteredWithoutClass)
+                                 ++m_launches;
+                             else
+                                 m_unsaved[static_cast<std::size_t>(index)] = true;
+                         });
     }
 
     qint64 launches() const { return m_launches; }

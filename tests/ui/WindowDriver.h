@@ -48,6 +48,10 @@ public:
         return control(name)->palette().color(QPalette::Window);
     }
 
+    // Names made at run time (no QByteArray turns into a const char* by itself).
+    QString text(const QByteArray& name) const { return text(name.constData()); }
+    QColor background(const QByteArray& name) const { return background(name.constData()); }
+
     void click(const char* name) { control<QAbstractButton>(name)->click(); }
     // Runs one of the window's named commands (those with no control of their own).
     void trigger(const char* name) { control<QAction>(name)->trigger(); }

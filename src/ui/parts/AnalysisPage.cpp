@@ -351,23 +351,14 @@ void AnalysisPage::showArchive(ArchiveCatalog::Status status, const QString& err
 }
 
 void AnalysisPage::follow(Column& column) {
-    const Series* series = column.series;
-    // Launches only ever arrive at the end; everything else rebuilds.
-    connect(series, &Series::rowsInserted, this,
-            [&column, series](const QModelIndex&, int first, int last) {
-                for (int row = first; row <= last; ++row)
-                    column.analysis.add(series->classAt(row));
-            });
-    const auto rebuild = [&column, series] { column.analysis.recompute(series->classes()); };
-    connect(series, &Series::rowsRemoved, this, rebuild);
-    connect(series, &Series::modelReset, this, rebuild);
-    connect(series, &Series::statisticsChanged, this, [this, &column] { showFigures(column); });
+    // The series keeps its analysis up to date before it tells its figures.
+    connect(column.series, &Series::statisticsChanged, this,
+            [this, &column] { showFigures(column); });
 }
 
 void AnalysisPage::showFigures(const Column& column) {
     const std::array<QString, FigureCount> texts =
-        figureTexts(column.analysis.report(column.series->statistics().classic().frequency),
-                    decimalSeparator());
+        figureTexts(column.series->analysisReport(), decimalSeparator());
     for (std::size_t figure = 0; figure < FigureCount; ++figure)
         column.labels[figure]->setText(texts[figure]);
 }

@@ -76,7 +76,6 @@ protected:
 private:
     struct Column {
         const Series* series = nullptr;
-        analysis::SeriesAnalysis analysis;
         std::array<QLabel*, FigureCount> labels{};
     };
 

@@ -1,6 +1,5 @@
 #include "ui/parts/WindowActions.h"
 
-#include "history/SessionHistory.h"
 #include "session/WorkingSession.h"
 #include "ui/parts/BettingAidPanel.h"
 #include "ui/parts/ClassicStatsGrid.h"
@@ -38,9 +37,10 @@ void showLastNumber(BettingAidPanel& aid, const WorkingSession& session) {
         check();
     });
     QObject::connect(aid.classField(), &QComboBox::currentTextChanged, &aid, check);
-    // A launch of the same number changes no input, yet the numbers are older.
-    QObject::connect(&session, &WorkingSession::launchStarting, &aid, &BettingAidPanel::markStale);
-    QObject::connect(&session, &WorkingSession::launchTakenBack, &aid, &BettingAidPanel::markStale);
+    // A launch of the same number changes no input, yet the numbers are older;
+    // so does any change of a series: an undo, a delete, a load.
+    QObject::connect(&session, &WorkingSession::seriesChanged, &aid,
+                     [&aid] { aid.markStale(); });
 }
 
 void showStatistics(QWidget& window, const Series& series, ClassicStatsGrid& classic,
@@ -53,9 +53,9 @@ void showStatistics(QWidget& window, const Series& series, ClassicStatsGrid& cla
 }
 
 void loadSeries(const SessionCommands& commands, QWidget* window, QFileDialog& dialog,
-                SessionHistory& history, Series& series) {
+                WorkingSession& session, Series& series) {
     if (std::optional<SessionClasses> classes = commands.loadClasses(window, dialog))
-        history.load(series, std::move(*classes));
+        session.load(series, std::move(*classes));
 }
 
 } // namespace rotamind::actions

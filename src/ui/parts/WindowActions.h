@@ -12,9 +12,8 @@ class ClassicStatsGrid;
 class LengthStatsGrid;
 class Series;
 class SessionCommands;
-class SessionHistory;
-class WheelPicturePanel;
 class WorkingSession;
+class WheelPicturePanel;
 
 // What the PRO and EASY windows do alike with their shared pieces; each
 // window's handler names the pieces and chooses what follows.
@@ -44,7 +43,7 @@ void showStatistics(QWidget& window, const Series& series, ClassicStatsGrid& cla
 // can be undone. A cancelled dialog or a refused file (the reader reports it)
 // leaves the series exactly as it was.
 void loadSeries(const SessionCommands& commands, QWidget* window, QFileDialog& dialog,
-                SessionHistory& history, Series& series);
+                WorkingSession& session, Series& series);
 
 } // namespace actions
 } // namespace rotamind

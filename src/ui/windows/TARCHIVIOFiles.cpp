@@ -26,8 +26,9 @@ namespace {
 // saves its saved session, so that one is named here.
 QString suffixOf(ArchivedSession::Mode mode, int series) {
     if (mode == ArchivedSession::Mode::Pro)
-        return series == 0 ? u" - Spin ORARI"_s : u" - Spin ANTIORARI"_s;
-    return series == 0 ? u" - Spin TOTALI"_s : u" - Spin SALVATI"_s;
+        return sessionSuffix(series == 0 ? SeriesFile::ProClockwise
+                                         : SeriesFile::ProCounterClockwise);
+    return sessionSuffix(series == 0 ? SeriesFile::EasyCurrent : SeriesFile::EasySaved);
 }
 
 QStringList textsOf(const ArchiveCatalog::Classes& classes) {

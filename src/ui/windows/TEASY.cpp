@@ -1,6 +1,6 @@
 #include "ui/windows/TEASY.h"
 
-#include "history/SessionHistory.h"
+#include "storage/SaveName.h"
 #include "ui/parts/BettingAidPanel.h"
 #include "ui/parts/ClassicStatsGrid.h"
 #include "ui/parts/ClickableLabel.h"
@@ -121,11 +121,11 @@ void TEASY::wire() {
 // ---- recording: both directions feed the one current session ----
 
 void TEASY::SpeedButton1Click() {
-    history().deleteLast(m_session.current(), Direction::Clockwise);
+    m_session.deleteLastOfCurrent();
 }
 
 void TEASY::List1DblClick() {
-    history().deleteAt(m_session.current(), m_current->selectedRow());
+    m_session.deleteAt(m_session.current(), m_current->selectedRow());
 }
 
 void TEASY::Button1Click() {
@@ -147,11 +147,11 @@ void TEASY::SpeedButton5Click() {
 }
 
 void TEASY::AZZERAClick() {
-    reset([this] { history().clear(m_session.current()); });
+    reset([this] { m_session.clear(m_session.current()); });
 }
 
 void TEASY::SpeedButton8Click() {
-    reset([this] { history().clear(m_session.saved()); });
+    reset([this] { m_session.clear(m_session.saved()); });
 }
 
 // ---- betting aid and wheel picture ----
@@ -179,20 +179,20 @@ void TEASY::SpeedButton4Click() {
 
 void TEASY::Button5Click() {
     saveSeries(*m_saveSession, QStringLiteral("Rotamind Easy - Salva sessione"),
-               QStringLiteral(" - Spin TOTALI"), m_session.current());
+               sessionSuffix(SeriesFile::EasyCurrent), m_session.current());
 }
 
 void TEASY::Button3Click() {
     saveChart(*m_saveChart, QStringLiteral("Rotamind Easy - Salva grafico"),
-              QStringLiteral(" - GRAFICO Spin TOTALI"), *m_current);
+              chartSuffix(SeriesFile::EasyCurrent), *m_current);
 }
 
 void TEASY::Button4Click() {
-    actions::loadSeries(*m_commands, this, *m_openCurrent, history(), m_session.current());
+    actions::loadSeries(*m_commands, this, *m_openCurrent, m_session, m_session.current());
 }
 
 void TEASY::Button8Click() {
-    actions::loadSeries(*m_commands, this, *m_openSaved, history(), m_session.saved());
+    actions::loadSeries(*m_commands, this, *m_openSaved, m_session, m_session.saved());
 }
 
 // ---- site, croupier and web pages ----
@@ -201,7 +201,7 @@ void TEASY::SpeedButton9Click() {
     SpeedButton6Click();
 }
 void TEASY::loadSavedSession(std::vector<std::int8_t> classes) {
-    history().load(m_session.saved(), std::move(classes));
+    m_session.load(m_session.saved(), std::move(classes));
 }
 
 } // namespace rotamind

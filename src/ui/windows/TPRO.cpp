@@ -1,6 +1,5 @@
 #include "ui/windows/TPRO.h"
 
-#include "history/SessionHistory.h"
 #include "ui/parts/BettingAidPanel.h"
 #include "ui/parts/ClassicStatsGrid.h"
 #include "ui/parts/ClickableLabel.h"
@@ -136,18 +135,18 @@ void TPRO::wire() {
 // ---- recording ----
 
 void TPRO::SpeedButton1Click() {
-    history().deleteLast(m_session.seriesFor(Direction::Clockwise), Direction::Clockwise);
+    m_session.deleteLast(m_session.seriesFor(Direction::Clockwise), Direction::Clockwise);
 }
 void TPRO::SpeedButton2Click() {
-    history().deleteLast(m_session.seriesFor(Direction::CounterClockwise),
+    m_session.deleteLast(m_session.seriesFor(Direction::CounterClockwise),
                          Direction::CounterClockwise);
 }
 
 void TPRO::List1DblClick() {
-    history().deleteAt(m_session.seriesFor(Direction::Clockwise), m_clockwise->selectedRow());
+    m_session.deleteAt(m_session.seriesFor(Direction::Clockwise), m_clockwise->selectedRow());
 }
 void TPRO::List2DblClick() {
-    history().deleteAt(m_session.seriesFor(Direction::CounterClockwise),
+    m_session.deleteAt(m_session.seriesFor(Direction::CounterClockwise),
                        m_counterClockwise->selectedRow());
 }
 
@@ -191,7 +190,7 @@ void TPRO::refreshCounterStatistics() {
 }
 
 void TPRO::AZZERAClick() {
-    reset([this] { history().clearAll(); });
+    reset([this] { m_session.resetAll(); });
 }
 
 // ---- betting aid and wheel picture ----

@@ -1,5 +1,6 @@
 // The session area of the PRO window: saving and loading each series, and the
 // automatic-save dialog.
+#include "storage/SaveName.h"
 #include "ui/chart/DistanceChart.h"
 #include "ui/parts/ClassicStatsGrid.h"
 #include "ui/parts/LengthStatsGrid.h"
@@ -61,34 +62,35 @@ const AutoSaveSource& TPRO::autoSaveSource() const {
 
 void TPRO::Button5Click() {
     saveSeries(*m_saveClockwiseSession, QStringLiteral("Rotamind Pro - Salva sessione SPIN ORARI"),
-               QStringLiteral(" - Spin ORARI"), m_session.seriesFor(Direction::Clockwise));
+               sessionSuffix(SeriesFile::ProClockwise), m_session.seriesFor(Direction::Clockwise));
 }
 
 void TPRO::Button9Click() {
-    saveSeries(
-        *m_saveCounterSession, QStringLiteral("Rotamind Pro - Salva sessione SPIN ANTIORARI"),
-        QStringLiteral(" - Spin ANTIORARI"), m_session.seriesFor(Direction::CounterClockwise));
+    saveSeries(*m_saveCounterSession,
+               QStringLiteral("Rotamind Pro - Salva sessione SPIN ANTIORARI"),
+               sessionSuffix(SeriesFile::ProCounterClockwise),
+               m_session.seriesFor(Direction::CounterClockwise));
 }
 
 void TPRO::Button3Click() {
     saveChart(*m_saveClockwiseChart, QStringLiteral("Rotamind Pro - Salva GRAFICO SPIN ORARI"),
-              QStringLiteral(" - GRAFICO Spin ORARI"), *m_clockwise);
+              chartSuffix(SeriesFile::ProClockwise), *m_clockwise);
 }
 
 void TPRO::Button10Click() {
     // The counter-clockwise chart has always proposed its session's suffix,
     // without "GRAFICO"; the dialog's default extension still makes it a .bmp.
     saveChart(*m_saveCounterChart, QStringLiteral("Rotamind Pro - Salva GRAFICO SPIN ANTIORARI"),
-              QStringLiteral(" - Spin ANTIORARI"), *m_counterClockwise);
+              sessionSuffix(SeriesFile::ProCounterClockwise), *m_counterClockwise);
 }
 
 void TPRO::Button8Click() {
-    actions::loadSeries(*m_commands, this, *m_loadClockwise, history(),
+    actions::loadSeries(*m_commands, this, *m_loadClockwise, m_session,
                         m_session.seriesFor(Direction::Clockwise));
 }
 
 void TPRO::Button1Click() {
-    actions::loadSeries(*m_commands, this, *m_loadCounter, history(),
+    actions::loadSeries(*m_commands, this, *m_loadCounter, m_session,
                         m_session.seriesFor(Direction::CounterClockwise));
 }
 

@@ -305,13 +305,13 @@ void TSALVA::Timer1Timer() {
         QString suffix;
         std::function<QByteArray()> bytes;
     } files[] = {
-        {m_saveClockwiseSession, u" - Spin ORARI.txt"_s,
+        {m_saveClockwiseSession, sessionSuffix(SeriesFile::ProClockwise) + u".txt"_s,
          [&] { return sessionFileBytes(source.clockwiseItems()); }},
-        {m_saveCounterSession, u" - Spin ANTIORARI.txt"_s,
+        {m_saveCounterSession, sessionSuffix(SeriesFile::ProCounterClockwise) + u".txt"_s,
          [&] { return sessionFileBytes(source.counterClockwiseItems()); }},
-        {m_saveClockwiseChart, u" - GRAFICO Spin ORARI.bmp"_s,
+        {m_saveClockwiseChart, chartSuffix(SeriesFile::ProClockwise) + u".bmp"_s,
          [&] { return chartBitmapBytes(source.clockwiseChart()); }},
-        {m_saveCounterChart, u" - GRAFICO Spin ANTIORARI.bmp"_s,
+        {m_saveCounterChart, chartSuffix(SeriesFile::ProCounterClockwise) + u".bmp"_s,
          [&] { return chartBitmapBytes(source.counterClockwiseChart()); }},
     };
     // In writing order; the first failure ends the tick.

@@ -158,7 +158,7 @@ void WorkingWindow::turnPage(SeriesBlock& block, int step) {
 
 void WorkingWindow::Button11Click() {
     const LaunchEntry before = m_session->entry();
-    m_history->pressRegister();
+    m_session->pressRegister();
     // Refused for want of a direction, the number typed stays in the entry
     // (selected by the keyboard flow) instead of becoming "??": pressed again,
     // it goes to the direction now selected, which the notice names.
@@ -166,10 +166,10 @@ void WorkingWindow::Button11Click() {
         m_session->setNumber(before.number);
 }
 void WorkingWindow::Button6Click() {
-    m_history->registerLaunch(Direction::Clockwise);
+    m_session->registerLaunch(Direction::Clockwise);
 }
 void WorkingWindow::Button7Click() {
-    m_history->registerLaunch(Direction::CounterClockwise);
+    m_session->registerLaunch(Direction::CounterClockwise);
 }
 
 void WorkingWindow::SpeedButton3Click() {

@@ -88,8 +88,6 @@ protected:
                   QWidget* parent);
 
     WorkingSession& workingSession() const { return *m_session; }
-    // Every change of a series goes through here, so that it can be undone.
-    SessionHistory& history() const { return *m_history; }
     // The UNDO and REDO buttons and their keys; called once the fields exist.
     void addUndoControls(const QRect& undoRect, const QRect& redoRect);
     // Called once the window's charts exist, so that the picture lies above them.
@@ -133,6 +131,7 @@ protected:
 
 private:
     std::unique_ptr<WorkingSession> m_session;
+    // Follows every change of the session, so that it can be undone.
     std::unique_ptr<SessionHistory> m_history;
 };
 
