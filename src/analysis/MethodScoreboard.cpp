@@ -1,10 +1,9 @@
 #include "analysis/MethodScoreboard.h"
 
-#include "analysis/Significance.h"
 #include "stats/Int128.h"
 #include "stats/SeriesStats.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace rotamind::analysis {
 
@@ -26,30 +25,78 @@ std::array<bool, 6> MethodScoreboard::nextBet() const {
     std::array<bool, 6> red{};
     if (m_launches == 0)
         return red;
-    const auto launches = static_cast<Int128>(m_launches);
-    for (std::size_t row = 0; row < 6; ++row) {
-        const std::int64_t absence = m_launches - 1 - m_last[row];
-        const Int128 scaled = static_cast<Int128>(m_frequency[row]) * absence * 20000;
-        if (scaled < launches * 19999)
-            continue;
-        red[row] = scaled > launches * 20001 ||
-                   convenienceIndex(m_frequency[row], absence, m_launches).isOneOrMore();
-    }
+    const auto decide = [&]<typename Wide>(Wide launches) {
+        for (std::size_t row = 0; row < 6; ++row) {
+            const std::int64_t absence = m_launches - 1 - m_last[row];
+            const Wide scaled = static_cast<Wide>(m_frequency[row]) * absence * 20000;
+            if (scaled < launches * 19999)
+                continue;
+            red[row] = scaled > launches * 20001 ||
+                       convenienceIndex(m_frequency[row], absence, m_launches).isOneOrMore();
+        }
+    };
+    // F x RIT is at most N^2 / 4: 64 bits hold it times 20000 up to 2^25
+    // launches, past any session's length; only beyond pays for 128 bits.
+    if (m_launches <= (std::int64_t{1} << 25))
+        decide(m_launches);
+    else
+        decide(static_cast<Int128>(m_launches));
     return red;
+}
+
+int MethodScoreboard::stake(const std::array<bool, 6>& red) {
+    int reds = 0;
+    for (const bool r : red)
+        reds += r ? 1 : 0;
+    if (reds > 0)
+        ++m_bets;
+    return reds;
+}
+
+void MethodScoreboard::takeIntoLaw(double winProbability) {
+    ++m_classifiedBets;
+    if (m_classifiedBets > kExactLawBets) {
+        if (!m_hitLaw.empty())
+            m_hitLaw = {};
+        return;
+    }
+    // Out of place, so that the loop has no dependence and vectorises.
+    const double loss = 1.0 - winProbability;
+    const std::size_t size = m_hitLaw.size();
+    m_lawScratch.resize(size + 1);
+    m_lawScratch[0] = m_hitLaw[0] * loss;
+    for (std::size_t i = 1; i < size; ++i)
+        m_lawScratch[i] = m_hitLaw[i] * loss + m_hitLaw[i - 1] * winProbability;
+    m_lawScratch[size] = m_hitLaw[size - 1] * winProbability;
+    std::swap(m_hitLaw, m_lawScratch);
+    const double largest = *std::max_element(m_hitLaw.begin(), m_hitLaw.end());
+    // The law is unimodal: only its ends can fall below the cut.
+    const auto kept = [largest](double p) { return p >= largest * 1e-18; };
+    m_hitLaw.erase(std::find_if(m_hitLaw.rbegin(), m_hitLaw.rend(), kept).base(), m_hitLaw.end());
+    const auto keptFirst = std::find_if(m_hitLaw.begin(), m_hitLaw.end(), kept);
+    m_lawFirst += keptFirst - m_hitLaw.begin();
+    m_hitLaw.erase(m_hitLaw.begin(), keptFirst);
+}
+
+void MethodScoreboard::addRepeat() {
+    const int reds = stake(nextBet());
+    if (reds == 0)
+        return;
+    m_repeatRedClasses += reds;
+    m_wealth.bet(reds, false);
 }
 
 void MethodScoreboard::add(int distanceClass) {
     const std::array<bool, 6> red = nextBet();
     const auto row = static_cast<std::size_t>(classRow(distanceClass));
-    std::int64_t reds = 0;
-    for (const bool r : red)
-        reds += r ? 1 : 0;
+    const int reds = stake(red);
     if (reds > 0) {
-        ++m_bets;
         m_redClasses += reds;
         m_varianceIn36ths += reds * (6 - reds);
         if (red[row])
             ++m_hits;
+        m_wealth.bet(reds, red[row]);
+        takeIntoLaw(reds / 6.0);
     }
     ++m_frequency[row];
     m_last[row] = m_launches;
@@ -63,11 +110,14 @@ void MethodScoreboard::recompute(std::span<const std::int8_t> classes) {
 }
 
 std::optional<double> MethodScoreboard::pValue() const {
-    if (m_bets == 0 || m_varianceIn36ths == 0)
+    if (m_bets == 0 || m_hitLaw.empty())
         return std::nullopt;
-    const double z =
-        (static_cast<double>(m_hits) - 0.5 - expectedHits()) / std::sqrt(hitVariance());
-    return normalUpperTail(z);
+    // Summed from the far end, the small terms first.
+    double tail = 0;
+    const std::int64_t first = std::max<std::int64_t>(m_hits - m_lawFirst, 0);
+    for (auto i = static_cast<std::int64_t>(m_hitLaw.size()) - 1; i >= first; --i)
+        tail += m_hitLaw[static_cast<std::size_t>(i)];
+    return std::min(tail, 1.0);
 }
 
 } // namespace rotamind::analysis

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "analysis/BettorWealth.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace rotamind::analysis {
 
@@ -11,12 +14,21 @@ namespace rotamind::analysis {
 // class whose I.C. label is red, one chip on each of its six pockets. The
 // board keeps its own frequencies and absences of the launches replayed so
 // far, so that the bet before a launch is exactly what the window showed at
-// that moment.
+// that moment. A launch whose number repeated the one before has no class,
+// but the chips on the table are lost all the same: it counts as a bet.
 class MethodScoreboard final {
 public:
+    // Past this many bets on classified launches the exact law of the hits
+    // is no longer kept, and the method has no p-value: its evidence is what
+    // counts, and it costs the same at any length.
+    static constexpr std::int64_t kExactLawBets = 10000;
+
     // Scores `distanceClass` (3..-3) against the current bet, then takes it in;
     // the same cost whatever the length of the series.
     void add(int distanceClass);
+    // Scores a repeated number against the current bet, every chip lost; the
+    // frequencies and absences stay, since the window's grids never see it.
+    void addRepeat();
     // Replays exactly these classes, oldest first; after a delete or a load.
     void recompute(std::span<const std::int8_t> classes);
     void clear() { *this = MethodScoreboard(); }
@@ -28,21 +40,31 @@ public:
         m_launches = 0;
     }
 
-    // Launches that had at least one red class, 0..launches.
+    // Launches and repeats that had at least one red class, 0..spins.
     std::int64_t bets() const { return m_bets; }
     // Bets whose launch fell in a red class, 0..bets.
     std::int64_t hits() const { return m_hits; }
-    // Sum over bets of the red classes, 1..5 each (one class is always the last
-    // launch's, absence 0, never red); the expected hits are this / 6.
+    // Sum over the bets on classified launches of the red classes, 1..5 each
+    // (one class is always the last launch's, absence 0, never red); the
+    // expected hits are this / 6, since a repeat can never win.
     std::int64_t redClasses() const { return m_redClasses; }
     double expectedHits() const { return static_cast<double>(m_redClasses) / 6.0; }
     // Poisson-binomial variance of the hits, sum of p (1 - p) with p = reds / 6.
     double hitVariance() const { return static_cast<double>(m_varianceIn36ths) / 36.0; }
+    // Red classes staked on every bet, repeats included.
+    std::int64_t stakedClasses() const { return m_redClasses + m_repeatRedClasses; }
     // Chips won less chips staked: a hit pays 36, each red class stakes 6.
-    std::int64_t balance() const { return 36 * m_hits - 6 * m_redClasses; }
-    // One-sided P(hits at least as many by chance), normal approximation with
-    // continuity correction; none before the first bet. 0..1.
+    std::int64_t balance() const { return 36 * m_hits - 6 * stakedClasses(); }
+    // What a fair wheel leaves of the same stakes on average: each chip on a
+    // pocket returns 36/37 of itself, so -6 k / 37 per bet on k classes.
+    // In 37ths of a chip, <= 0.
+    std::int64_t expectedBalanceIn37ths() const { return -6 * stakedClasses(); }
+    // One-sided P(hits at least as many by chance), the exact Poisson-binomial
+    // tail over the bets on classified launches; none before the first bet and
+    // past kExactLawBets of them. 0..1.
     std::optional<double> pValue() const;
+    // The wealth of a bettor who follows the method at the table's payout.
+    const BettorWealth& wealth() const { return m_wealth; }
 
     // The red classes of the next launch, as a flag per row of kClasses.
     std::array<bool, 6> nextBet() const;
@@ -57,6 +79,17 @@ private:
     std::int64_t m_hits = 0;
     std::int64_t m_redClasses = 0;
     std::int64_t m_varianceIn36ths = 0; // sum of reds * (6 - reds), exact
+    std::int64_t m_repeatRedClasses = 0;
+    std::int64_t m_classifiedBets = 0;
+    BettorWealth m_wealth;
+    // P(hits = m_lawFirst + i) by chance; the far tails, below 1e-18 of the
+    // largest term, are dropped, so its width grows as the root of the bets.
+    std::vector<double> m_hitLaw{1.0};
+    std::vector<double> m_lawScratch;
+    std::int64_t m_lawFirst = 0;
+
+    int stake(const std::array<bool, 6>& red);
+    void takeIntoLaw(double winProbability);
 };
 
 } // namespace rotamind::analysis

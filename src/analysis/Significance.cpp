@@ -1,7 +1,6 @@
 #include "analysis/Significance.h"
 
 #include <boost/math/distributions/chi_squared.hpp>
-#include <boost/math/distributions/normal.hpp>
 
 #include <cmath>
 
@@ -12,10 +11,6 @@ double chiSquarePValue(double statistic, int degreesOfFreedom) {
     return boost::math::cdf(boost::math::complement(distribution, std::max(statistic, 0.0)));
 }
 
-double normalUpperTail(double z) {
-    return boost::math::cdf(boost::math::complement(boost::math::normal(), z));
-}
-
 namespace {
 
 // The p-value as the page shows it, in ten-thousandths.
@@ -24,17 +19,6 @@ long long shownTenThousandths(double pValue) {
 }
 
 } // namespace
-
-QString verdictText(double pValue) {
-    // The verdict reads the value as shown, as the index colours do: "0,0100"
-    // must never sit beside "Firma significativa".
-    const long long shown = shownTenThousandths(pValue);
-    if (shown >= 500)
-        return QStringLiteral("Nessuna firma: compatibile con il caso");
-    if (shown >= 100)
-        return QStringLiteral("Indizio debole");
-    return QStringLiteral("Firma significativa");
-}
 
 QString pValueText(std::optional<double> pValue, QChar decimalSeparator) {
     if (!pValue)

@@ -12,13 +12,6 @@ namespace rotamind::analysis {
 // statistic >= 0; 0..1.
 double chiSquarePValue(double statistic, int degreesOfFreedom);
 
-// Upper tail P(Z >= z) of the standard normal; 0..1.
-double normalUpperTail(double z);
-
-// The player's reading of a p-value (0..1) as shown to four decimals: none
-// from 0,0500, weak from 0,0100, significant below.
-QString verdictText(double pValue);
-
 // Four decimals with the separator ("0,0473", "1,0000"), "< 0,0001" below
 // that; "-" where there is no p-value.
 QString pValueText(std::optional<double> pValue, QChar decimalSeparator);

@@ -25,7 +25,7 @@ UniformityTest testUniformity(const std::array<std::int64_t, 6>& frequency) {
     if (n >= kMinimumUniformityLaunches)
         test.pValue = chiSquarePValue(test.statistic, 5);
     // Every class expects the same, so the largest |6f - n| is the largest residual.
-    std::int64_t furthest = -1;
+    std::int64_t furthest = 0;
     for (int row = 0; row < 6; ++row) {
         const std::int64_t gap = std::llabs(6 * frequency[static_cast<std::size_t>(row)] - n);
         if (gap > furthest) {
@@ -33,10 +33,13 @@ UniformityTest testUniformity(const std::array<std::int64_t, 6>& frequency) {
             test.furthestRow = row;
         }
     }
-    const double expected = static_cast<double>(n) / 6.0;
+    if (test.furthestRow < 0)
+        return test;
+    const double launches = static_cast<double>(n);
     test.furthestResidual =
-        (static_cast<double>(frequency[static_cast<std::size_t>(test.furthestRow)]) - expected) /
-        std::sqrt(expected);
+        (static_cast<double>(frequency[static_cast<std::size_t>(test.furthestRow)]) -
+         launches / 6.0) /
+        std::sqrt(5.0 * launches / 36.0);
     return test;
 }
 

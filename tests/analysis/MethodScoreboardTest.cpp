@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 #include <vector>
 
@@ -12,13 +13,15 @@ using namespace rotamind::analysis;
 namespace {
 
 struct Case {
-    std::vector<std::int8_t> classes;
+    std::vector<std::int8_t> classes; // 0 for a repeated number
     std::int64_t bets;
     std::int64_t hits;
-    double expected; // sum over bets of reds / 6
-    double variance; // sum over bets of p (1 - p)
+    double expected; // sum over bets on classes of reds / 6
+    double variance; // sum over bets on classes of p (1 - p)
     std::int64_t balance;
-    double pValue; // upper tail of the normal at (hits - 1/2 - expected) / sqrt(variance)
+    std::int64_t expectedBalanceIn37ths; // -6 per red class staked, repeats included
+    double pValue;   // P(at least the hits) under the bets' own chances, exactly
+    double evidence; // mean over the fractions f of the wealth, a win paying 6/k per unit staked
 };
 
 // Worked out launch by launch with I.C. = F x RIT / N, red from 1:
@@ -30,27 +33,62 @@ struct Case {
 // with RIT 2..5), then 3 (12/8) and 2 (2 x 4 / 8 = 1) are both red and 2 hits.
 // 6 red classes over 5 bets: expected 1, variance (4 x 5 + 8) / 36, balance
 // 36 - 6 x 6.
+// A repeated number after 2 2 1 1 finds class 2 red and loses its chips
+// without moving any index: one more bet, nothing more to win.
+// Wealth: (1 - f) per loss, times (1 + 5f) for a win on one class, (1 + 2f) on two;
+// f = 1/16, 1/8, 1/4, 1/2.
 TEST(MethodScoreboard, shortSeries_matchTheHandWorkedBoard) {
     const Case cases[] = {
-        {{2, 2, 1, 1, 3, 3, 1, 2}, 4, 1, 4.0 / 6, 20.0 / 36, 12, 0.588468},
-        {{3, 3, 2, 2, 1, 1, 1, 1, 2}, 5, 1, 1.0, 28.0 / 36, 0, 0.714625},
-        // Never a red class: no bet, no figures.
-        {{3, 2, 1}, 0, 0, 0.0, 0.0, 0, -1},
+        {{2, 2, 1, 1, 3, 3, 1, 2},
+         4,
+         1,
+         4.0 / 6,
+         20.0 / 36,
+         12,
+         -24,
+         1 - std::pow(5.0 / 6, 4),
+         0.8892021},
+        {{2, 2, 1, 1, 0, 3, 3, 1, 2},
+         5,
+         1,
+         4.0 / 6,
+         20.0 / 36,
+         6,
+         -30,
+         1 - std::pow(5.0 / 6, 4),
+         0.7242711},
+        {{3, 3, 2, 2, 1, 1, 1, 1, 2},
+         5,
+         1,
+         1.0,
+         28.0 / 36,
+         0,
+         -36,
+         1 - std::pow(5.0 / 6, 4) * 4 / 6,
+         0.5503430},
+        // Never a red class, repeats or not: no bet, no figures.
+        {{0, 3, 2, 0, 1}, 0, 0, 0.0, 0.0, 0, 0, -1, 1.0},
     };
     for (const Case& c : cases) {
         MethodScoreboard board;
-        for (const std::int8_t distanceClass : c.classes)
-            board.add(distanceClass);
+        for (const std::int8_t distanceClass : c.classes) {
+            if (distanceClass == 0)
+                board.addRepeat();
+            else
+                board.add(distanceClass);
+        }
         EXPECT_EQ(board.bets(), c.bets);
         EXPECT_EQ(board.hits(), c.hits);
         EXPECT_DOUBLE_EQ(board.expectedHits(), c.expected);
         EXPECT_DOUBLE_EQ(board.hitVariance(), c.variance);
         EXPECT_EQ(board.balance(), c.balance);
+        EXPECT_EQ(board.expectedBalanceIn37ths(), c.expectedBalanceIn37ths);
         if (c.pValue < 0) {
             EXPECT_FALSE(board.pValue());
         } else {
-            EXPECT_NEAR(board.pValue().value_or(-1), c.pValue, 1e-6);
+            EXPECT_NEAR(board.pValue().value_or(-1), c.pValue, 1e-12);
         }
+        EXPECT_NEAR(std::exp(board.wealth().logValue()), c.evidence, 1e-7);
     }
 }
 

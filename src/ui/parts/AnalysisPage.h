@@ -15,6 +15,9 @@ class QLabel;
 
 namespace rotamind {
 
+class EvidenceChart;
+class ShareChart;
+
 class Series;
 class WorkingSession;
 
@@ -33,14 +36,18 @@ struct AnalysisPageSetup {
 
 // The "Analisi" page: for each of two series, whether its classes look like
 // chance, how betting the red I.C. would have done, and whether a class
-// depends on the one before. The first series' labels are named plainly
-// (X2, HIT, TRP, ...), the second's with the prefix "A". Each column follows
-// its series as the grids do, and the tests are kept up to date launch by
-// launch. Below, the archive's block: the same figures over every archived
-// session with the session's site and croupier, named with the suffix "ARC"
-// (X2ARC, AX2ARC, ...), with the sessions (SESARC) and launches (LANARC) they
-// cover. That block is read when the page is shown and when site or croupier
-// change while it is, never launch by launch.
+// depends on the one before, each as evidence against the fair wheel that
+// stays honest however often it is read; the page's verdict (VERDETTO) comes
+// from the mean of all six. Then the share each class may still have, and
+// two pictures: the evidence over the launches and the shares. The first
+// series' labels are named plainly (X2, HIT, TRP, ...), the second's with the
+// prefix "A". Each column follows its series as the grids do, and the tests
+// are kept up to date launch by launch. Below, the archive's block: the same
+// figures over every archived session with the session's site and croupier,
+// named with the suffix "ARC" (X2ARC, AX2ARC, VERDETTOARC, ...), with the
+// sessions (SESARC) and launches (LANARC) they cover. That block is read when
+// the page is shown and when site or croupier change while it is, never
+// launch by launch.
 class AnalysisPage final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AnalysisPage)
@@ -50,14 +57,24 @@ public:
         Statistic,
         PValue,
         Furthest,
+        Evidence,
         Verdict, // uniformity
         Hits,
         ExpectedHits,
         MethodPValue,
         Balance,
+        ExpectedBalance,
+        MethodEvidence,
         MethodVerdict, // the method
         DependencePValue,
+        DependenceEvidence,
         DependenceVerdict, // class after class
+        Share3,
+        Share2,
+        Share1,
+        ShareM1,
+        ShareM2,
+        ShareM3, // the share of each class, in the order of kClasses
         FigureCount
     };
 
@@ -85,11 +102,23 @@ private:
         QLabel* launches = nullptr;
     };
 
+    // The page's own verdict and evidence.
+    struct VerdictLabels {
+        QLabel* verdict = nullptr;
+        QLabel* evidence = nullptr;
+    };
+
     void follow(Column& column);
     void showFigures(const Column& column);
     void readArchive();
     void showArchive(ArchiveCatalog::Status status, const QString& error,
                      const std::array<analysis::JoinedAnalysis, 2>& joined);
+
+    std::array<QColor, 2> m_seriesColours;
+    VerdictLabels m_verdict;
+    VerdictLabels m_archiveVerdict;
+    EvidenceChart* m_evidenceChart = nullptr;
+    ShareChart* m_shareChart = nullptr;
 
     std::array<Column, 2> m_columns;
     const WorkingSession& m_session;

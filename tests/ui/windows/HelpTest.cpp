@@ -56,9 +56,11 @@ private slots:
                 QVERIFY2(!label->toolTip().isEmpty(),
                          qPrintable(label->objectName() + u' ' + label->text()));
             }
-        // 2 x 30 classic figures, 2 x 33 lengths in PRO, 2 x 11 on "Analisi"
-        // and the archive's 13 a column (two in PRO, one in EASY) under its note.
-        QCOMPARE(figures, pro ? 60 + 66 + 22 + 1 + 26 : 60 + 22 + 1 + 13);
+        // 2 x 30 classic figures, 2 x 33 lengths in PRO, on "Analisi" 2 x 21
+        // with the page's verdict, evidence and launches needed, and the
+        // archive's 23 a column (two in PRO, one in EASY) under its note, with
+        // its own verdict and evidence.
+        QCOMPARE(figures, pro ? 60 + 66 + 45 + 1 + 48 : 60 + 45 + 1 + 25);
     }
 
     void f1AndTheButton_openTheGuide_withEveryTopicLoaded_data() {

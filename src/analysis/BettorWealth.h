@@ -1,0 +1,29 @@
+#pragma once
+
+#include <array>
+
+namespace rotamind::analysis {
+
+// The wealth of a player who follows the method at the table: before each
+// spin they stake a fixed fraction of what they have on the red classes, one
+// chip per pocket, and a chip on the winning pocket returns 36 of the 37. A
+// repeated number loses the stake. Several such players, each with another
+// fraction, start with an equal part of one unit; their total is the
+// evidence. At the table's payout a fair wheel takes 1/37 of every stake, so
+// the total can only drift down unless the method beats the house.
+class BettorWealth final {
+public:
+    static constexpr std::array<double, 4> kFractions{1.0 / 16, 1.0 / 8, 1.0 / 4, 1.0 / 2};
+
+    // One spin with `redClasses` (1..5) classes staked; `won` when the number
+    // fell in one of them. Constant time.
+    void bet(int redClasses, bool won);
+
+    // Natural log of the total wealth; 0 before any bet.
+    double logValue() const;
+
+private:
+    std::array<double, kFractions.size()> m_logWealth{};
+};
+
+} // namespace rotamind::analysis
