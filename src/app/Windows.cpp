@@ -92,6 +92,9 @@ TARCHIVIO& Windows::archiveWindow() {
                              show(m_easyShown);
                          }
                      });
+    // Sessions imported into the archive: the last one comes up in its window.
+    QObject::connect(m_archiveWindow.get(), &TARCHIVIO::sessionImported, m_intro.get(),
+                     [this](qint64 id) { openArchived(id); });
     return *m_archiveWindow;
 }
 
@@ -112,24 +115,28 @@ void Windows::start() {
 
 void Windows::restore(int offer) {
     // The other offer stays in the archive as it is, offered again next time.
-    const std::optional<StoredSession> stored =
-        offer >= 0 && std::size_t(offer) < m_offeredSessions.size()
-            ? m_archive->readSession(m_offeredSessions[std::size_t(offer)])
-            : std::nullopt;
-    if (!stored) {
+    const bool opened = offer >= 0 && std::size_t(offer) < m_offeredSessions.size() &&
+                        openArchived(m_offeredSessions[std::size_t(offer)]);
+    if (!opened)
         show(m_proShown);
-        return;
-    }
+}
+
+bool Windows::openArchived(qint64 id) {
+    const std::optional<StoredSession> stored = m_archive->readSession(id);
+    if (!stored)
+        return false;
     const bool easy = stored->mode == QStringLiteral("EASY");
     (easy ? m_easyRecorder : m_proRecorder)->restore(*stored);
     WorkingWindow& working = easy ? m_easyShown : m_proShown;
     // Each chart at its latest launches, as a window that recorded them shows it.
     for (DistanceChart* chart : working.window->findChildren<DistanceChart*>())
         chart->showLastPage();
+    (easy ? m_proShown : m_easyShown).window->hide();
     show(working);
     // The lists too, once laid out on screen: the newest launches in sight.
     for (SpinListView* list : working.window->findChildren<SpinListView*>())
         QTimer::singleShot(0, list, &SpinListView::scrollToBottom);
+    return true;
 }
 
 void Windows::showArchiveMessage(const QString& text) const {

@@ -37,6 +37,10 @@ public:
     void start();
     // RESTORE: the interrupted session's window opened with it.
     void restore(int offer);
+    // An archived session opened in the window of its mode in place of the
+    // other working window; that window's recorder goes on with its row.
+    // False when the session cannot be read.
+    bool openArchived(qint64 id);
 
     TINTRO& intro() const { return *m_intro; }
     TRISORSE& resources() const { return *m_resources; }

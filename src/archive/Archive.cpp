@@ -15,6 +15,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <atomic>
 
 using namespace Qt::StringLiterals;
@@ -695,6 +696,53 @@ bool Archive::endSession(qint64 id, const QString& reason) {
     query.bindValue(0, timestamp(QDateTime::currentDateTime()));
     query.bindValue(1, reason);
     query.bindValue(2, id);
+    return exec(query);
+}
+
+bool Archive::appendItems(qint64 id, int series, qint64 first, std::span<const ArchiveItem> items) {
+    id = current(id);
+    if (!m_available)
+        return false;
+    QSqlQuery insert(QSqlDatabase::database(m_connection, false));
+    insert.prepare(u"INSERT INTO item (session_id, series, position, class, number, direction)"
+                   " SELECT ?, ?, ? + key, json_extract(value, '$[0]'),"
+                   " json_extract(value, '$[1]'), json_extract(value, '$[2]') FROM json_each(?)"_s);
+    for (std::size_t start = 0; start < items.size(); start += kChunk) {
+        // [[3,"17","O"],[-1,null,null],...]; a number is a pocket's digits.
+        QByteArray json = "[";
+        for (const ArchiveItem& item :
+             items.subspan(start, std::min(kChunk, items.size() - start))) {
+            if (json.size() > 1)
+                json += ',';
+            json += '[' + QByteArray::number(item.distanceClass) + ',';
+            const QByteArray number = item.number.toLatin1();
+            const bool digits =
+                !number.isEmpty() && std::all_of(number.begin(), number.end(),
+                                                 [](char c) { return c >= '0' && c <= '9'; });
+            json += digits ? '"' + number + '"' : QByteArray("null");
+            json += item.direction
+                        ? (*item.direction == Direction::Clockwise ? ",\"O\"]" : ",\"A\"]")
+                        : ",null]";
+        }
+        json += ']';
+        insert.bindValue(0, id);
+        insert.bindValue(1, series);
+        insert.bindValue(2, first + static_cast<qint64>(start));
+        insert.bindValue(3, QString::fromLatin1(json));
+        if (!exec(insert))
+            return false;
+    }
+    return true;
+}
+
+bool Archive::setStarted(qint64 id, const QDateTime& started) {
+    id = current(id);
+    if (!m_available)
+        return false;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.prepare(u"UPDATE session SET started = ? WHERE id = ?"_s);
+    query.bindValue(0, timestamp(started));
+    query.bindValue(1, id);
     return exec(query);
 }
 

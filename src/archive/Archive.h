@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/ArchiveItem.h"
 #include "archive/InterruptedSession.h"
 #include "archive/SessionLock.h"
 #include "archive/SessionState.h"
@@ -93,6 +94,11 @@ public:
     // The whole series replaced (a reset, a load).
     bool replaceItems(qint64 id, int series, std::span<const std::int8_t> classes);
     bool endSession(qint64 id, const QString& reason);
+    // Items appended at positions first.. of a series that ends there, each
+    // with its number and direction: an imported series in a few statements.
+    bool appendItems(qint64 id, int series, qint64 first, std::span<const ArchiveItem> items);
+    // A session's start set to `started` (an imported session keeps its own).
+    bool setStarted(qint64 id, const QDateTime& started);
     bool reopenSession(qint64 id);
 
     // Held while a program works on session `id`; nothing when another

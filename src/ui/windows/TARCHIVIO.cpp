@@ -34,6 +34,21 @@ const commands::SessionButton<TARCHIVIO> kButtons[] = {
      {376, 366, 120, 25},
      &TARCHIVIO::Button2Click},
     {"Button3", "Chiudi", "Chiudi l'archivio", {512, 366, 80, 25}, &TARCHIVIO::Button3Click},
+    {"EsportaCsvScelte",
+     "CSV delle scelte",
+     "Esporta in un file CSV le sessioni scelte nell'elenco (Ctrl o Maiusc per sceglierne più)",
+     {8, 398, 136, 25},
+     &TARCHIVIO::EsportaCsvScelteClick},
+    {"EsportaCsvTutte",
+     "CSV di tutte",
+     "Esporta in un file CSV tutte le sessioni elencate",
+     {152, 398, 136, 25},
+     &TARCHIVIO::EsportaCsvTutteClick},
+    {"ImportaCsv",
+     "Importa...",
+     "Importa sessioni da un file CSV o da numeri incollati",
+     {376, 398, 120, 25},
+     &TARCHIVIO::ImportaCsvClick},
 };
 
 struct FilterField {
@@ -94,7 +109,7 @@ TARCHIVIO::TARCHIVIO(const QString& archivePath, QWidget* parent)
     setWindowIcon(QIcon(u":/icons/app.png"_s));
     setFont(palette::windowFont());
     palette::setWindowColour(this, palette::kNavy);
-    setFixedSize(600, 400);
+    setFixedSize(600, 432);
     m_model = new ArchiveSessionModel(this);
     buildControls();
     m_folderDialog = new LazyFileDialog(this, makeFolderDialog);
@@ -128,7 +143,9 @@ void TARCHIVIO::buildControls() {
     m_grid->setGeometry(8, 38, 584, 296);
     m_grid->setModel(m_model);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several sessions can be chosen for a CSV export; the other commands
+    // take the current one.
+    m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setAlternatingRowColors(true);
     m_grid->setWordWrap(false);

@@ -24,7 +24,9 @@ struct ArchivedSession;
 
 // The archive window: every archived session, newest first, narrowed by site
 // and croupier as they are typed; the chosen session can be written out as
-// session files or one of its series handed to EASY's saved session.
+// session files or one of its series handed to EASY's saved session; the
+// chosen or the listed sessions go out as CSV, and sessions come in from CSV
+// or pasted numbers.
 class TARCHIVIO final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TARCHIVIO)
@@ -38,6 +40,8 @@ public:
 
     // So that tests can stand in for the human at the folder dialog.
     void setFolderRunner(FolderRunner runner) { m_runFolderDialog = std::move(runner); }
+    // So that tests can stand in for the human at the CSV file dialog.
+    void setCsvFileRunner(FolderRunner runner) { m_runCsvDialog = std::move(runner); }
     // The hour format of the exported files' names follows it.
     void setLocale(const QLocale& locale) { m_locale = locale; }
 
@@ -49,11 +53,17 @@ public slots:
     void Button2Click();
     void Button3Click();
     void Button4Click();
+    void EsportaCsvScelteClick();
+    void EsportaCsvTutteClick();
+    void ImportaCsvClick();
 
 signals:
     // "Carica in EASY": the classes (3..-3, oldest first) of the chosen series,
     // for the caller to load into EASY's saved session.
     void savedSessionLoadRequested(const ArchiveCatalog::Classes& classes);
+    // Sessions came in from CSV or pasted numbers; the last of them (its
+    // archive id and mode, "PRO" or "EASY") is to be opened in its window.
+    void sessionImported(qint64 id, const QString& mode);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -72,10 +82,12 @@ private:
                                                       bool offerRecovered = false);
     void showMessage(const QString& text);
     bool confirmReplace(const QStringList& names);
+    void writeCsv(std::vector<ArchivedSession> sessions);
 
     ArchiveCatalog m_catalog;
     ArchiveSessionModel* m_model = nullptr;
     FolderRunner m_runFolderDialog;
+    FolderRunner m_runCsvDialog;
     QLocale m_locale;
     // What the last read said about the archive; the count line names it.
     ArchiveCatalog::Status m_status = ArchiveCatalog::Status::Missing;

@@ -1,0 +1,102 @@
+// The archive window's CSV commands: the chosen or the listed sessions out
+// to one file, and sessions in from a file or pasted numbers.
+#include "archive/ArchiveSessionModel.h"
+#include "archive/CsvExchange.h"
+#include "ui/parts/SessionCommands.h"
+#include "ui/windows/SessionImportDialog.h"
+#include "ui/windows/TARCHIVIO.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QSaveFile>
+#include <QTableView>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace rotamind {
+
+namespace {
+
+std::optional<QString> execCsvDialog(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+} // namespace
+
+void TARCHIVIO::EsportaCsvScelteClick() {
+    std::vector<ArchivedSession> sessions;
+    for (const QModelIndex& index : m_grid->selectionModel()->selectedRows())
+        if (const ArchivedSession* session = m_model->sessionAt(index.row()))
+            sessions.push_back(*session);
+    writeCsv(std::move(sessions));
+}
+
+void TARCHIVIO::EsportaCsvTutteClick() {
+    std::vector<ArchivedSession> sessions;
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        sessions.push_back(*m_model->sessionAt(row));
+    writeCsv(std::move(sessions));
+}
+
+void TARCHIVIO::writeCsv(std::vector<ArchivedSession> sessions) {
+    // A session without a class has no row to give.
+    std::erase_if(sessions, [](const ArchivedSession& session) {
+        return session.counts[0] + session.counts[1] == 0;
+    });
+    if (sessions.empty()) {
+        m_state->setText(u"Nessuna sessione con lanci da esportare."_s);
+        return;
+    }
+    // Oldest first, as the evenings were played.
+    std::sort(sessions.begin(), sessions.end(), [](const auto& a, const auto& b) {
+        return std::tie(a.started, a.id) < std::tie(b.started, b.id);
+    });
+    QFileDialog dialog(this, u"Rotamind - Esporta CSV"_s);
+    dialog.setObjectName(u"SalvaCsv"_s);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(u"File CSV (*.csv)"_s);
+    dialog.setDefaultSuffix(u"csv"_s);
+    dialog.selectFile(sessions.size() == 1 ? u"Sessione Rotamind.csv"_s
+                                           : u"Sessioni Rotamind.csv"_s);
+    const std::optional<QString> path =
+        m_runCsvDialog ? m_runCsvDialog(dialog) : execCsvDialog(dialog);
+    if (!path)
+        return;
+
+    std::vector<qint64> ids;
+    for (const ArchivedSession& session : sessions)
+        ids.push_back(session.id);
+    const auto exported = exportCsv(m_catalog.path(), ids);
+    if (const QString* reason = std::get_if<QString>(&exported)) {
+        showMessage(u"Impossibile esportare le sessioni: %1"_s.arg(*reason));
+        return;
+    }
+    // Written whole or not at all: an old file of that name stays until then.
+    QSaveFile file(*path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(std::get<QByteArray>(exported)) < 0 ||
+        !file.commit()) {
+        showMessage(cannotCreateFileMessage(*path));
+        return;
+    }
+    m_state->setText(
+        u"Esportate %1 sessioni in %2"_s.arg(sessions.size()).arg(QDir::toNativeSeparators(*path)));
+}
+
+void TARCHIVIO::ImportaCsvClick() {
+    SessionImportDialog dialog(m_catalog.path(), this);
+    if (dialog.exec() != QDialog::Accepted || dialog.importedIds().empty())
+        return;
+    refresh();
+    m_state->setText(
+        u"Importate %1 sessioni: l'ultima si apre in %2"_s.arg(dialog.importedIds().size())
+            .arg(dialog.importedMode()));
+    emit sessionImported(dialog.importedIds().back(), dialog.importedMode());
+}
+
+} // namespace rotamind
