@@ -39,8 +39,7 @@ void showLastNumber(BettingAidPanel& aid, const WorkingSession& session) {
     QObject::connect(aid.classField(), &QComboBox::currentTextChanged, &aid, check);
     // A launch of the same number changes no input, yet the numbers are older;
     // so does any change of a series: an undo, a delete, a load.
-    QObject::connect(&session, &WorkingSession::seriesChanged, &aid,
-                     [&aid] { aid.markStale(); });
+    QObject::connect(&session, &WorkingSession::seriesChanged, &aid, [&aid] { aid.markStale(); });
 }
 
 void showStatistics(QWidget& window, const Series& series, ClassicStatsGrid& classic,
