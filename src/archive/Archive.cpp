@@ -2,6 +2,7 @@
 
 #include "archive/ArchiveChecks.h"
 #include "archive/ArchiveSchema.h"
+#include "archive/ItemKeys.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QSqlRecord>
 #include <QStandardPaths>
 #include <QStorageInfo>
+#include <QTimer>
 #include <QVariant>
 
 #include <sys/stat.h>
@@ -31,11 +33,6 @@ using archive_checks::reasonOf;
 constexpr int kSqliteCorrupt = 11;
 constexpr int kSqliteBusy = 5;
 
-// Positions of a series are lifted by this much while they move, so that no
-// row ever takes a position another row still holds: SQLite checks the
-// primary key row by row during an UPDATE.
-constexpr qint64 kLift = qint64{1} << 40;
-
 // Classes per statement when a whole series is written.
 constexpr std::size_t kChunk = 65536;
 
@@ -43,9 +40,13 @@ constexpr std::size_t kChunk = 65536;
 // not left to grow until the program ends.
 constexpr qint64 kLargeJournal = qint64{16} << 20;
 
-// Waits of the busy timeout a change makes for a second program's write lock
-// before the archive gives up; the player is told after the first.
-constexpr int kBusyWaits = 6;
+// How long a change waits for a second program's write lock before it is
+// kept in memory instead: long enough for that program's usual change, short
+// enough that the table never feels it.
+constexpr int kBusyTimeoutMs = 100;
+
+// How often changes kept in memory try the lock again.
+constexpr int kRetryMs = 250;
 
 // Below this much free space a failed open is a full disk, whatever SQLite said.
 constexpr qint64 kFullDisk = qint64{1} << 20;
@@ -84,16 +85,18 @@ struct Archive::Queries {
     explicit Queries(const QSqlDatabase& database)
         : begin(database), commit(database), rollback(database), insertSession(database),
           updateSession(database), insertItem(database), insertMany(database),
-          deleteRange(database), deleteSeries(database), lift(database), settle(database),
-          endSession(database), reopenSession(database) {}
+          insertRows(database), readKeys(database), readRange(database), deleteRange(database),
+          deleteSeries(database), endSession(database), reopenSession(database) {}
 
     bool prepare() {
+        readKeys.setForwardOnly(true);
+        readRange.setForwardOnly(true);
         return begin.prepare(u"BEGIN IMMEDIATE"_s) && commit.prepare(u"COMMIT"_s) &&
                rollback.prepare(u"ROLLBACK"_s) &&
                insertSession.prepare(
-                   u"INSERT INTO session (mode, started, changed, site, croupier, number,"
+                   u"INSERT INTO session (id, mode, started, changed, site, croupier, number,"
                    " direction, n1, n2, last_number, count0, count1, unsaved0, unsaved1, launches)"
-                   " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s) &&
+                   " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s) &&
                updateSession.prepare(
                    u"UPDATE session SET changed = ?, site = ?, croupier = ?, number = ?,"
                    " direction = ?, n1 = ?, n2 = ?, last_number = ?, count0 = ?, count1 = ?,"
@@ -101,21 +104,27 @@ struct Archive::Queries {
                insertItem.prepare(u"INSERT INTO item (session_id, series, position, class,"
                                   " number, direction) VALUES (?, ?, ?, ?, ?, ?)"_s) &&
                insertMany.prepare(u"INSERT INTO item (session_id, series, position, class)"
-                                  " SELECT ?, ?, ? + key, value FROM json_each(?)"_s) &&
+                                  " SELECT ?, ?, (? + key) * ?, value FROM json_each(?)"_s) &&
+               insertRows.prepare(
+                   u"INSERT INTO item (session_id, series, position, class, number, direction)"
+                   " SELECT ?, ?, json_extract(value, '$[0]'), json_extract(value, '$[1]'),"
+                   " json_extract(value, '$[2]'), json_extract(value, '$[3]')"
+                   " FROM json_each(?)"_s) &&
+               readKeys.prepare(u"SELECT position FROM item WHERE session_id = ? AND series = ?"
+                                " ORDER BY position"_s) &&
+               readRange.prepare(u"SELECT class, number, direction FROM item"
+                                 " WHERE session_id = ? AND series = ?"
+                                 " AND position BETWEEN ? AND ? ORDER BY position"_s) &&
                deleteRange.prepare(u"DELETE FROM item WHERE session_id = ? AND series = ?"
                                    " AND position BETWEEN ? AND ?"_s) &&
                deleteSeries.prepare(u"DELETE FROM item WHERE session_id = ? AND series = ?"_s) &&
-               lift.prepare(u"UPDATE item SET position = position + ?"
-                            " WHERE session_id = ? AND series = ? AND position >= ?"_s) &&
-               settle.prepare(u"UPDATE item SET position = position - ?"
-                              " WHERE session_id = ? AND series = ? AND position >= ?"_s) &&
                endSession.prepare(u"UPDATE session SET ended = ?, end_reason = ? WHERE id = ?"_s) &&
                reopenSession.prepare(
                    u"UPDATE session SET ended = NULL, end_reason = NULL WHERE id = ?"_s);
     }
 
     QSqlQuery begin, commit, rollback, insertSession, updateSession, insertItem, insertMany,
-        deleteRange, deleteSeries, lift, settle, endSession, reopenSession;
+        insertRows, readKeys, readRange, deleteRange, deleteSeries, endSession, reopenSession;
 };
 
 QString Archive::defaultPath() {
@@ -125,9 +134,17 @@ QString Archive::defaultPath() {
 Archive::Archive(QString path, QObject* parent) : QObject(parent), m_path(std::move(path)) {
     static std::atomic<int> instances{0};
     m_connection = u"rotamind-archive-%1"_s.arg(++instances);
+    m_retry.setInterval(kRetryMs);
+    connect(&m_retry, &QTimer::timeout, this, [this] { writePending(); });
 }
 
 Archive::~Archive() {
+    // Changes still waiting get one last, longer wait for the lock.
+    if (!m_pending.empty() && m_available && !m_inTransaction) {
+        QSqlQuery wait(QSqlDatabase::database(m_connection, false));
+        wait.exec(u"PRAGMA busy_timeout = 5000"_s);
+        writePending();
+    }
     closeConnection();
 }
 
@@ -152,6 +169,10 @@ QString Archive::damageMarker() const {
 void Archive::closeConnection() {
     m_queries.reset();
     m_inTransaction = false;
+    m_queueing = false;
+    m_pending.clear();
+    m_retry.stop();
+    m_keys.clear();
     if (QSqlDatabase::contains(m_connection)) {
         {
             QSqlDatabase database = QSqlDatabase::database(m_connection, false);
@@ -211,6 +232,11 @@ bool Archive::openFile(QString* error, int* code) {
             *code = primaryCode(sessions.lastError());
             return false;
         }
+    }
+    // From now on a second program's write lock is waited for in memory, not here.
+    if (QSqlQuery wait(database); !wait.exec(u"PRAGMA busy_timeout = %1"_s.arg(kBusyTimeoutMs))) {
+        *error = reasonOf(wait.lastError());
+        return false;
     }
     m_queries = std::make_unique<Queries>(database);
     if (!m_queries->prepare()) {
@@ -418,6 +444,9 @@ void Archive::failWith(const QSqlError& error) {
 }
 
 void Archive::rollback() {
+    // What the keys held in memory said may be gone with the transaction.
+    m_keys.clear();
+    m_queueing = false;
     if (!m_inTransaction)
         return;
     m_inTransaction = false;
@@ -432,26 +461,35 @@ bool Archive::begin() {
         return true;
     if (!fileIsOurs() && !relocate())
         return false;
-    // A second program holding the write lock longer than the busy timeout
-    // (a long change of its own) is waited for, not a reason to stop.
-    for (int wait = 1;; ++wait) {
+    // Behind changes still waiting, a change waits too: they are written in order.
+    if (m_pending.empty()) {
         if (m_queries->begin.exec()) {
             m_inTransaction = true;
             return true;
         }
         const QSqlError error = m_queries->begin.lastError();
-        if (primaryCode(error) != kSqliteBusy || wait == kBusyWaits) {
+        if (primaryCode(error) != kSqliteBusy) {
             failWith(error);
             return false;
         }
-        tellOnce(
-            u"Archivio occupato da un altro programma: le modifiche attendono che si liberi"_s);
+        // A second program holds the write lock longer than its usual change:
+        // this change waits in memory and the table goes on.
+        m_waitingSince.start();
+        m_retry.start();
     }
+    m_inTransaction = true;
+    m_queueing = true;
+    return true;
 }
 
 bool Archive::commit() {
     if (!m_available || !m_inTransaction)
         return false;
+    if (m_queueing) {
+        m_queueing = false;
+        m_inTransaction = false;
+        return true;
+    }
     if (!exec(m_queries->commit))
         return false;
     m_inTransaction = false;
@@ -465,10 +503,48 @@ bool Archive::commit() {
     return true;
 }
 
+bool Archive::writePending() {
+    if (m_pending.empty())
+        return true;
+    // Only between changes: the changes kept are whole ones.
+    if (!m_available || m_inTransaction)
+        return false;
+    if (!m_queries->begin.exec()) {
+        const QSqlError error = m_queries->begin.lastError();
+        if (primaryCode(error) != kSqliteBusy) {
+            failWith(error);
+            return false;
+        }
+        if (!m_waitTold && m_waitingSince.isValid() && m_waitingSince.elapsed() >= m_noticeAfter) {
+            m_waitTold = true;
+            tell(u"Archivio occupato da un altro programma: le modifiche attendono in memoria"
+                 " che si liberi"_s);
+        }
+        return false;
+    }
+    m_inTransaction = true;
+    // All that waited in one transaction: written whole, or (on a fault)
+    // not at all, with the archive switched off.
+    std::vector<std::function<bool()>> pending = std::move(m_pending);
+    m_pending.clear();
+    for (const std::function<bool()>& write : pending)
+        if (!write())
+            return false;
+    const bool committed = commit();
+    if (committed) {
+        m_retry.stop();
+        if (m_waitTold)
+            tell(u"Archivio di nuovo libero: le modifiche in attesa sono state scritte"_s);
+        m_waitTold = false;
+    }
+    return committed;
+}
+
 bool Archive::relocate() {
     static std::atomic<int> relocations{0};
     const QString oldConnection = m_connection;
     m_queries.reset();
+    m_keys.clear();
     m_file.reset();
     m_connection = u"%1-%2"_s.arg(oldConnection).arg(++relocations);
     const auto dropOld = [&oldConnection] {
@@ -551,15 +627,47 @@ bool Archive::relocate() {
 qint64 Archive::createSession(const QString& mode, const SessionState& state) {
     if (!m_available)
         return 0;
+    if (!m_queueing)
+        return insertSessionRow(0, mode, state);
+    // Its row cannot be made while another program holds the file: the
+    // session takes the next free id now, and should that program take the
+    // id meanwhile, the row is made under another and the old one follows it.
+    qint64 id = m_lastProvisional;
+    {
+        QSqlQuery highest(QSqlDatabase::database(m_connection, false));
+        if (highest.exec(u"SELECT max(id) FROM session"_s) && highest.next())
+            id = std::max(id, highest.value(0).toLongLong());
+    }
+    m_lastProvisional = ++id;
+    m_pending.push_back([this, id, mode, state] {
+        QSqlQuery taken(QSqlDatabase::database(m_connection, false));
+        taken.prepare(u"SELECT 1 FROM session WHERE id = ?"_s);
+        taken.addBindValue(id);
+        if (!exec(taken))
+            return false;
+        const qint64 made = insertSessionRow(taken.next() ? 0 : id, mode, state);
+        if (made == 0)
+            return false;
+        if (made != id) {
+            m_renumbered[id] = made;
+            emit sessionMoved(id, made);
+        }
+        return true;
+    });
+    return id;
+}
+
+qint64 Archive::insertSessionRow(qint64 id, const QString& mode, const SessionState& state) {
     QSqlQuery& query = m_queries->insertSession;
     const QString now = timestamp(QDateTime::currentDateTime());
     const LaunchEntry& entry = state.entry;
     int i = 0;
     for (const QVariant& value :
-         {QVariant(mode), QVariant(now), QVariant(now), QVariant(entry.site),
-          QVariant(entry.croupier), QVariant(entry.number), directionValue(entry.direction),
-          QVariant(entry.n1), QVariant(entry.n2), QVariant(entry.lastNumber),
-          QVariant(state.counts[0]), QVariant(state.counts[1]), QVariant(int{state.unsaved[0]}),
+         {id > 0 ? QVariant(id) : QVariant(QMetaType(QMetaType::LongLong)), QVariant(mode),
+          QVariant(now), QVariant(now), QVariant(entry.site), QVariant(entry.croupier),
+          QVariant(entry.number), directionValue(entry.direction), QVariant(entry.n1),
+          QVariant(entry.n2), QVariant(entry.lastNumber), QVariant(state.counts[0]),
+          QVariant(state.counts[1]), QVariant(int{state.unsaved[0]}),
           QVariant(int{state.unsaved[1]}), QVariant(state.launches)})
         query.bindValue(i++, value);
     if (!exec(query))
@@ -567,192 +675,258 @@ qint64 Archive::createSession(const QString& mode, const SessionState& state) {
     return query.lastInsertId().toLongLong();
 }
 
-bool Archive::updateSession(qint64 id, const SessionState& state) {
-    id = current(id);
+bool Archive::perform(std::function<bool()> write) {
     if (!m_available)
         return false;
-    QSqlQuery& query = m_queries->updateSession;
-    const LaunchEntry& entry = state.entry;
-    int i = 0;
-    for (const QVariant& value :
-         {QVariant(timestamp(QDateTime::currentDateTime())), QVariant(entry.site),
-          QVariant(entry.croupier), QVariant(entry.number), directionValue(entry.direction),
-          QVariant(entry.n1), QVariant(entry.n2), QVariant(entry.lastNumber),
-          QVariant(state.counts[0]), QVariant(state.counts[1]), QVariant(int{state.unsaved[0]}),
-          QVariant(int{state.unsaved[1]}), QVariant(state.launches), QVariant(id)})
-        query.bindValue(i++, value);
-    return exec(query);
+    if (!m_queueing)
+        return write();
+    m_pending.push_back(std::move(write));
+    return true;
+}
+
+bool Archive::updateSession(qint64 id, const SessionState& state) {
+    return perform([this, id, state] {
+        QSqlQuery& query = m_queries->updateSession;
+        const LaunchEntry& entry = state.entry;
+        int i = 0;
+        for (const QVariant& value :
+             {QVariant(timestamp(QDateTime::currentDateTime())), QVariant(entry.site),
+              QVariant(entry.croupier), QVariant(entry.number), directionValue(entry.direction),
+              QVariant(entry.n1), QVariant(entry.n2), QVariant(entry.lastNumber),
+              QVariant(state.counts[0]), QVariant(state.counts[1]),
+              QVariant(int{state.unsaved[0]}), QVariant(int{state.unsaved[1]}),
+              QVariant(state.launches), QVariant(current(id))})
+            query.bindValue(i++, value);
+        return exec(query);
+    });
+}
+
+std::vector<qint64>* Archive::keysOf(qint64 id, int series, qint64 size) {
+    std::vector<qint64>& keys = m_keys[{id, series}];
+    if (static_cast<qint64>(keys.size()) == size)
+        return &keys;
+    // Not known yet (or no longer): the file's own, in order.
+    keys.clear();
+    QSqlQuery& read = m_queries->readKeys;
+    read.bindValue(0, id);
+    read.bindValue(1, series);
+    if (!exec(read))
+        return nullptr;
+    while (read.next())
+        keys.push_back(read.value(0).toLongLong());
+    const bool failed = read.lastError().isValid();
+    read.finish();
+    if (failed || static_cast<qint64>(keys.size()) != size) {
+        m_keys.erase({id, series});
+        fail(failed ? reasonOf(read.lastError())
+                    : u"dati dell'archivio incoerenti: la serie ha %1 lanci invece di %2"_s.arg(
+                          archive_checks::number(static_cast<qint64>(keys.size())),
+                          archive_checks::number(size)));
+        return nullptr;
+    }
+    return &keys;
+}
+
+bool Archive::writeRows(qint64 id, int series, std::span<const Row> rows) {
+    if (rows.size() == 1) {
+        QSqlQuery& insert = m_queries->insertItem;
+        insert.bindValue(0, id);
+        insert.bindValue(1, series);
+        insert.bindValue(2, rows.front().key);
+        insert.bindValue(3, int{rows.front().distanceClass});
+        insert.bindValue(4, rows.front().number.isEmpty() ? QVariant() : rows.front().number);
+        insert.bindValue(5, directionValue(rows.front().direction));
+        return exec(insert);
+    }
+    QSqlQuery& insert = m_queries->insertRows;
+    for (std::size_t start = 0; start < rows.size(); start += kChunk) {
+        // [[4096,3,"17","O"],[8192,-1,null,null],...]; a number is a pocket's digits.
+        QByteArray json = "[";
+        for (const Row& row : rows.subspan(start, std::min(kChunk, rows.size() - start))) {
+            if (json.size() > 1)
+                json += ',';
+            json += '[' + QByteArray::number(row.key) + ',' +
+                    QByteArray::number(row.distanceClass) + ',';
+            const QByteArray number = row.number.toLatin1();
+            const bool digits =
+                !number.isEmpty() && std::all_of(number.begin(), number.end(),
+                                                 [](char c) { return c >= '0' && c <= '9'; });
+            json += digits ? '"' + number + '"' : QByteArray("null");
+            json += row.direction ? (*row.direction == Direction::Clockwise ? ",\"O\"]" : ",\"A\"]")
+                                  : ",null]";
+        }
+        json += ']';
+        insert.bindValue(0, id);
+        insert.bindValue(1, series);
+        insert.bindValue(2, QString::fromLatin1(json));
+        if (!exec(insert))
+            return false;
+    }
+    return true;
+}
+
+bool Archive::insertRows(qint64 id, int series, qint64 first, std::vector<Row> rows,
+                         qint64 countBefore) {
+    std::vector<qint64>* keys = keysOf(id, series, countBefore);
+    if (!keys)
+        return false;
+    if (first < 0 || first > countBefore) {
+        fail(u"dati dell'archivio incoerenti: lancio %1 fuori dalla serie"_s.arg(first));
+        return false;
+    }
+    const auto at = static_cast<std::size_t>(first);
+    item_keys::Placement placed = item_keys::place(*keys, at, rows.size());
+    if (placed.end > at) {
+        // The gap ran out: the few rows after it are written again, further apart.
+        QSqlQuery& read = m_queries->readRange;
+        read.bindValue(0, id);
+        read.bindValue(1, series);
+        read.bindValue(2, (*keys)[at]);
+        read.bindValue(3, (*keys)[placed.end - 1]);
+        if (!exec(read))
+            return false;
+        while (read.next())
+            rows.push_back({0, static_cast<std::int8_t>(read.value(0).toInt()),
+                            read.value(1).toString(),
+                            archive_checks::direction(read.value(2)).value_or(std::nullopt)});
+        read.finish();
+        QSqlQuery& remove = m_queries->deleteRange;
+        remove.bindValue(0, id);
+        remove.bindValue(1, series);
+        remove.bindValue(2, (*keys)[at]);
+        remove.bindValue(3, (*keys)[placed.end - 1]);
+        if (!exec(remove))
+            return false;
+    }
+    if (rows.size() != placed.keys.size()) {
+        fail(u"dati dell'archivio incoerenti: righe mancanti nella serie"_s);
+        return false;
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i].key = placed.keys[i];
+    if (!writeRows(id, series, rows))
+        return false;
+    keys->insert(keys->begin() + static_cast<std::ptrdiff_t>(at), placed.keys.size() -
+                                                                      (placed.end - at),
+                 0);
+    std::copy(placed.keys.begin(), placed.keys.end(),
+              keys->begin() + static_cast<std::ptrdiff_t>(at));
+    return true;
 }
 
 bool Archive::insertItems(qint64 id, int series, qint64 first, std::span<const std::int8_t> classes,
                           qint64 countBefore, const QString& number,
                           std::optional<Direction> direction) {
-    id = current(id);
-    if (!m_available)
-        return false;
-    const auto added = static_cast<qint64>(classes.size());
-    if (added == 0)
-        return true;
-    if (first < countBefore) {
-        // Positions first.. move up by `added`, through positions no row holds.
-        QSqlQuery& lift = m_queries->lift;
-        lift.bindValue(0, kLift);
-        lift.bindValue(1, id);
-        lift.bindValue(2, series);
-        lift.bindValue(3, first);
-        if (!exec(lift))
-            return false;
-        QSqlQuery& settle = m_queries->settle;
-        settle.bindValue(0, kLift - added);
-        settle.bindValue(1, id);
-        settle.bindValue(2, series);
-        settle.bindValue(3, kLift);
-        if (!exec(settle))
-            return false;
+    if (classes.empty())
+        return m_available;
+    std::vector<Row> rows;
+    rows.reserve(classes.size());
+    for (const std::int8_t distanceClass : classes)
+        rows.push_back({0, distanceClass, {}, std::nullopt});
+    if (rows.size() == 1) {
+        rows.front().number = number;
+        rows.front().direction = direction;
     }
-    if (added == 1) {
-        QSqlQuery& insert = m_queries->insertItem;
-        insert.bindValue(0, id);
-        insert.bindValue(1, series);
-        insert.bindValue(2, first);
-        insert.bindValue(3, int{classes.front()});
-        insert.bindValue(4, number.isEmpty() ? QVariant() : QVariant(number));
-        insert.bindValue(5, directionValue(direction));
-        return exec(insert);
-    }
-    QSqlQuery& insert = m_queries->insertMany;
-    for (std::size_t start = 0; start < classes.size(); start += kChunk) {
-        const std::span<const std::int8_t> part =
-            classes.subspan(start, std::min(kChunk, classes.size() - start));
-        insert.bindValue(0, id);
-        insert.bindValue(1, series);
-        insert.bindValue(2, first + static_cast<qint64>(start));
-        insert.bindValue(3, jsonArray(part));
-        if (!exec(insert))
-            return false;
-    }
-    return true;
+    return perform([this, id, series, first, rows = std::move(rows), countBefore]() mutable {
+        return insertRows(current(id), series, first, std::move(rows), countBefore);
+    });
 }
 
 bool Archive::removeItems(qint64 id, int series, qint64 first, qint64 last, qint64 countAfter) {
-    id = current(id);
-    if (!m_available)
-        return false;
-    QSqlQuery& remove = m_queries->deleteRange;
-    remove.bindValue(0, id);
-    remove.bindValue(1, series);
-    remove.bindValue(2, first);
-    remove.bindValue(3, last);
-    if (!exec(remove))
-        return false;
-    if (first >= countAfter)
+    return perform([this, id, series, first, last, countAfter] {
+        const qint64 at = current(id);
+        std::vector<qint64>* keys = keysOf(at, series, countAfter + (last - first + 1));
+        if (!keys)
+            return false;
+        if (first < 0 || last < first || last >= static_cast<qint64>(keys->size())) {
+            fail(u"dati dell'archivio incoerenti: lanci %1-%2 fuori dalla serie"_s.arg(first).arg(
+                last));
+            return false;
+        }
+        // The rows after them keep their keys: nothing else is written.
+        QSqlQuery& remove = m_queries->deleteRange;
+        remove.bindValue(0, at);
+        remove.bindValue(1, series);
+        remove.bindValue(2, (*keys)[static_cast<std::size_t>(first)]);
+        remove.bindValue(3, (*keys)[static_cast<std::size_t>(last)]);
+        if (!exec(remove))
+            return false;
+        keys->erase(keys->begin() + static_cast<std::ptrdiff_t>(first),
+                    keys->begin() + static_cast<std::ptrdiff_t>(last + 1));
         return true;
-    // Positions after `last` move down to `first`.., through positions no row holds.
-    QSqlQuery& lift = m_queries->lift;
-    lift.bindValue(0, kLift);
-    lift.bindValue(1, id);
-    lift.bindValue(2, series);
-    lift.bindValue(3, last + 1);
-    if (!exec(lift))
-        return false;
-    QSqlQuery& settle = m_queries->settle;
-    settle.bindValue(0, kLift + (last - first + 1));
-    settle.bindValue(1, id);
-    settle.bindValue(2, series);
-    settle.bindValue(3, kLift);
-    return exec(settle);
+    });
 }
 
 bool Archive::replaceItems(qint64 id, int series, std::span<const std::int8_t> classes) {
-    id = current(id);
-    if (!m_available)
-        return false;
-    QSqlQuery& remove = m_queries->deleteSeries;
-    remove.bindValue(0, id);
-    remove.bindValue(1, series);
-    if (!exec(remove))
-        return false;
-    if (classes.size() == 1)
-        return insertItems(id, series, 0, classes, 0);
-    QSqlQuery& insert = m_queries->insertMany;
-    for (std::size_t start = 0; start < classes.size(); start += kChunk) {
-        const std::span<const std::int8_t> part =
-            classes.subspan(start, std::min(kChunk, classes.size() - start));
-        insert.bindValue(0, id);
-        insert.bindValue(1, series);
-        insert.bindValue(2, static_cast<qint64>(start));
-        insert.bindValue(3, jsonArray(part));
-        if (!exec(insert))
+    return perform([this, id, series, classes = std::vector(classes.begin(), classes.end())] {
+        const qint64 at = current(id);
+        QSqlQuery& remove = m_queries->deleteSeries;
+        remove.bindValue(0, at);
+        remove.bindValue(1, series);
+        if (!exec(remove))
             return false;
-    }
-    return true;
+        std::vector<qint64>& keys = m_keys[{at, series}];
+        keys.clear();
+        QSqlQuery& insert = m_queries->insertMany;
+        for (std::size_t start = 0; start < classes.size(); start += kChunk) {
+            const std::span<const std::int8_t> part = std::span(classes).subspan(
+                start, std::min(kChunk, classes.size() - start));
+            insert.bindValue(0, at);
+            insert.bindValue(1, series);
+            insert.bindValue(2, static_cast<qint64>(start));
+            insert.bindValue(3, item_keys::kGap);
+            insert.bindValue(4, jsonArray(part));
+            if (!exec(insert)) {
+                m_keys.erase({at, series});
+                return false;
+            }
+        }
+        keys.reserve(classes.size());
+        for (std::size_t i = 0; i < classes.size(); ++i)
+            keys.push_back(static_cast<qint64>(i) * item_keys::kGap);
+        return true;
+    });
 }
 
 bool Archive::endSession(qint64 id, const QString& reason) {
-    id = current(id);
-    if (!m_available)
-        return false;
-    QSqlQuery& query = m_queries->endSession;
-    query.bindValue(0, timestamp(QDateTime::currentDateTime()));
-    query.bindValue(1, reason);
-    query.bindValue(2, id);
-    return exec(query);
+    return perform([this, id, reason] {
+        const qint64 at = current(id);
+        QSqlQuery& query = m_queries->endSession;
+        query.bindValue(0, timestamp(QDateTime::currentDateTime()));
+        query.bindValue(1, reason);
+        query.bindValue(2, at);
+        m_keys.erase({at, 0});
+        m_keys.erase({at, 1});
+        return exec(query);
+    });
 }
 
 bool Archive::appendItems(qint64 id, int series, qint64 first, std::span<const ArchiveItem> items) {
-    id = current(id);
-    if (!m_available)
-        return false;
-    QSqlQuery insert(QSqlDatabase::database(m_connection, false));
-    insert.prepare(u"INSERT INTO item (session_id, series, position, class, number, direction)"
-                   " SELECT ?, ?, ? + key, json_extract(value, '$[0]'),"
-                   " json_extract(value, '$[1]'), json_extract(value, '$[2]') FROM json_each(?)"_s);
-    for (std::size_t start = 0; start < items.size(); start += kChunk) {
-        // [[3,"17","O"],[-1,null,null],...]; a number is a pocket's digits.
-        QByteArray json = "[";
-        for (const ArchiveItem& item :
-             items.subspan(start, std::min(kChunk, items.size() - start))) {
-            if (json.size() > 1)
-                json += ',';
-            json += '[' + QByteArray::number(item.distanceClass) + ',';
-            const QByteArray number = item.number.toLatin1();
-            const bool digits =
-                !number.isEmpty() && std::all_of(number.begin(), number.end(),
-                                                 [](char c) { return c >= '0' && c <= '9'; });
-            json += digits ? '"' + number + '"' : QByteArray("null");
-            json += item.direction
-                        ? (*item.direction == Direction::Clockwise ? ",\"O\"]" : ",\"A\"]")
-                        : ",null]";
-        }
-        json += ']';
-        insert.bindValue(0, id);
-        insert.bindValue(1, series);
-        insert.bindValue(2, first + static_cast<qint64>(start));
-        insert.bindValue(3, QString::fromLatin1(json));
-        if (!exec(insert))
-            return false;
-    }
-    return true;
+    std::vector<Row> rows;
+    rows.reserve(items.size());
+    for (const ArchiveItem& item : items)
+        rows.push_back({0, item.distanceClass, item.number, item.direction});
+    return perform([this, id, series, first, rows = std::move(rows)]() mutable {
+        return rows.empty() || insertRows(current(id), series, first, std::move(rows), first);
+    });
 }
 
 bool Archive::setStarted(qint64 id, const QDateTime& started) {
-    id = current(id);
-    if (!m_available)
-        return false;
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.prepare(u"UPDATE session SET started = ? WHERE id = ?"_s);
-    query.bindValue(0, timestamp(started));
-    query.bindValue(1, id);
-    return exec(query);
+    return perform([this, id, started] {
+        QSqlQuery query(QSqlDatabase::database(m_connection, false));
+        query.prepare(u"UPDATE session SET started = ? WHERE id = ?"_s);
+        query.bindValue(0, timestamp(started));
+        query.bindValue(1, current(id));
+        return exec(query);
+    });
 }
 
 bool Archive::reopenSession(qint64 id) {
-    id = current(id);
-    if (!m_available)
-        return false;
-    QSqlQuery& query = m_queries->reopenSession;
-    query.bindValue(0, id);
-    return exec(query);
+    return perform([this, id] {
+        QSqlQuery& query = m_queries->reopenSession;
+        query.bindValue(0, current(id));
+        return exec(query);
+    });
 }
 
 std::unique_ptr<SessionLock> Archive::lockSession(qint64 id) const {
@@ -878,14 +1052,17 @@ std::optional<StoredSession> Archive::readSession(qint64 id) {
     qint64 recovered = 0;
     qint64 expected = 0;
     bool whole = true;
+    std::array<std::vector<qint64>, WorkingSession::kSeriesCount> keys;
     for (int series = 0; series < WorkingSession::kSeriesCount; ++series) {
         const auto index = static_cast<std::size_t>(series);
         archive_checks::SeriesCheck check(counts[index]);
         items.bindValue(0, id);
         items.bindValue(1, series);
         if (items.exec()) {
-            while (items.next())
+            while (items.next()) {
                 check.add(items.value(0), items.value(1), stored.classes[index]);
+                keys[index].push_back(items.value(0).toLongLong());
+            }
         }
         // A damaged page ends the read where it lies: what came before it is kept.
         if (items.lastError().isValid()) {
@@ -905,6 +1082,10 @@ std::optional<StoredSession> Archive::readSession(qint64 id) {
         tellOnce(u"sessione danneggiata: recuperati %1 lanci su %2 (sessione %3)"_s.arg(
             archive_checks::number(recovered), archive_checks::number(expected), name));
         markDamaged(id);
+    } else if (!m_inTransaction) {
+        // A restore goes on in this row: its keys are known without a second read.
+        for (int series = 0; series < WorkingSession::kSeriesCount; ++series)
+            m_keys[{id, series}] = std::move(keys[static_cast<std::size_t>(series)]);
     }
     return stored;
 }

@@ -6,12 +6,15 @@
 #include "archive/SessionState.h"
 #include "archive/StoredSession.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -35,7 +38,10 @@ namespace rotamind {
 // message, and the others stay available.
 //
 // Writes come in transactions: begin(), any of the writes, commit(). A write
-// that fails rolls the transaction back and switches the archive off.
+// that fails rolls the transaction back and switches the archive off. While
+// a second program holds the file's write lock, the changes wait in memory,
+// in order, and are written when it frees; the player is told only when that
+// takes long.
 class Archive final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Archive)
@@ -80,6 +86,13 @@ public:
     bool begin();
     bool commit();
     bool inTransaction() const { return m_inTransaction; }
+    // Changes waiting in memory for a second program's write lock.
+    bool hasPending() const { return !m_pending.empty(); }
+    // Tries to write them now (a timer tries every quarter of a second);
+    // true when nothing waits any more.
+    bool writePending();
+    // After how long a wait for the lock the player is told (5 s).
+    void setWaitNoticeAfter(int milliseconds) { m_noticeAfter = milliseconds; }
     // A new session row; its id, 0 on failure.
     qint64 createSession(const QString& mode, const SessionState& state);
     bool updateSession(qint64 id, const SessionState& state);
@@ -123,6 +136,22 @@ signals:
 
 private:
     struct Queries;
+    // An item as written: its key orders the series (see ItemKeys.h).
+    struct Row {
+        qint64 key = 0;
+        std::int8_t distanceClass = 0;
+        QString number;
+        std::optional<Direction> direction;
+    };
+    // Runs `write` now, or keeps it for writePending() while changes wait.
+    bool perform(std::function<bool()> write);
+    qint64 insertSessionRow(qint64 id, const QString& mode, const SessionState& state);
+    // The keys of a series of `size` items, ascending; nullptr (and the
+    // archive off) when the file does not hold that many.
+    std::vector<qint64>* keysOf(qint64 id, int series, qint64 size);
+    bool insertRows(qint64 id, int series, qint64 first, std::vector<Row> rows,
+                    qint64 countBefore);
+    bool writeRows(qint64 id, int series, std::span<const Row> rows);
     bool openFile(QString* error, int* code);
     // Sessions of the file set aside at `movedTo` copied whole into the new
     // one; "" or "; recuperate 41 sessioni su 42".
@@ -158,6 +187,17 @@ private:
     std::optional<std::pair<quint64, quint64>> m_file;
     std::set<qint64> m_damaged;
     std::map<qint64, qint64> m_renumbered;
+    // The keys of the series this archive writes, so that a row is found by
+    // its place without a scan; loaded from the file when not known.
+    std::map<std::pair<qint64, int>, std::vector<qint64>> m_keys;
+    // Changes waiting for the write lock, oldest first.
+    std::vector<std::function<bool()>> m_pending;
+    bool m_queueing = false; // the open transaction is kept in memory
+    qint64 m_lastProvisional = 0;
+    QTimer m_retry;
+    QElapsedTimer m_waitingSince;
+    int m_noticeAfter = 5000;
+    bool m_waitTold = false;
 };
 
 } // namespace rotamind

@@ -257,10 +257,13 @@ void SeriesCheck::add(const QVariant& position, const QVariant& storedClass,
             m_firstProblem = problem;
         m_sound = false;
     };
-    if (!at || *at != m_rows)
-        note(u"posizione %1 mancante"_s.arg(m_rows));
+    // Keys leave gaps for rows put in between later; only their order counts.
+    if (!at || *at <= m_lastPosition || *at > kMaxPosition)
+        note(u"posizione non valida al lancio %1"_s.arg(m_rows + 1));
+    else
+        m_lastPosition = *at;
     if (!distance)
-        note(u"classe non valida alla posizione %1"_s.arg(m_rows));
+        note(u"classe non valida al lancio %1"_s.arg(m_rows + 1));
     ++m_rows;
     if (!distance)
         return;

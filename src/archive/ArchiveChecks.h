@@ -79,6 +79,10 @@ QString sessionName(qint64 id, const QString& mode = {}, const QVariant& started
 // "2.301": counts in messages, grouped as an Italian reader expects.
 QString number(qint64 value);
 
+// Item keys above this are damage: far more than a lifetime of inserts and
+// deletes can reach, far from the end of a 64-bit number.
+inline constexpr qint64 kMaxPosition = qint64{1} << 56;
+
 // One series read back row by row, in position order, against the count its
 // session row gives. Rows that cannot be used are left out; whole() says
 // whether the series is exactly what was recorded.
@@ -89,7 +93,8 @@ public:
 
     // One row; its class is appended to `kept` when the row is usable.
     void add(const QVariant& position, const QVariant& storedClass, std::vector<std::int8_t>& kept);
-    // Positions 0..n-1 without a gap, every class valid, n equal to the count.
+    // Positions ascending from 0 within kMaxPosition, every class valid, as
+    // many rows as the count says.
     bool whole() const { return m_sound && m_expected && *m_expected == m_rows; }
     qint64 kept() const { return m_kept; }
     // The count as stored when it is one; otherwise the rows seen.
@@ -101,6 +106,7 @@ private:
     std::optional<qint64> m_expected;
     qint64 m_rows = 0;
     qint64 m_kept = 0;
+    qint64 m_lastPosition = -1;
     bool m_sound = true;
     QString m_firstProblem;
 };

@@ -29,6 +29,16 @@ bool run(QSqlDatabase& database, const QString& statement, QString* error) {
     return false;
 }
 
+// Version 2: item.position becomes a key that orders a series, with gaps
+// left for rows put in between, where version 1 numbered the rows 0..n-1.
+// The rows of version 1 are already keys in order, so nothing is rewritten
+// (rewriting every launch would hold up the first start of a large archive);
+// the version alone tells a program of version 1 not to read the gaps as
+// missing launches. Keys without gaps get gaps as rows are put between them.
+QStringList keysWithGaps() {
+    return {};
+}
+
 // Step k brings version k to version k + 1. A step is only ever appended:
 // files of every earlier version must still open.
 const std::array<QStringList, kVersion>& steps() {
@@ -63,6 +73,7 @@ const std::array<QStringList, kVersion>& steps() {
             "direction TEXT CHECK (direction IN ('O', 'A')),"
             "PRIMARY KEY (session_id, series, position)) WITHOUT ROWID"_s,
         },
+        keysWithGaps(),
     }};
     return all;
 }
@@ -226,7 +237,7 @@ bool migrate(QSqlDatabase& database, QString* error) {
     QSqlQuery version(database);
     if (!version.exec(u"PRAGMA user_version"_s) || !version.next()) {
         if (error)
-            *error = version.lastError().text();
+            *error = archive_checks::reasonOf(version.lastError());
         return false;
     }
     const qint64 stored = version.value(0).toLongLong();
@@ -246,7 +257,7 @@ bool migrate(QSqlDatabase& database, QString* error) {
             return false;
         bool done = version.exec(u"PRAGMA user_version"_s) && version.next();
         if (!done && error)
-            *error = version.lastError().text();
+            *error = archive_checks::reasonOf(version.lastError());
         const qint64 step = done ? version.value(0).toLongLong() : 0;
         version.finish();
         if (done && (step < 0 || step > kVersion)) {

@@ -22,14 +22,15 @@ namespace rotamind {
 //          a class).
 // item     every class of every series, in order: series 0 is PRO's clockwise
 //          or EASY's current series, 1 the counter-clockwise or saved one;
-//          positions run 0..count-1 without gaps. number and direction are
+//          position is a key that orders a series, ascending from 0 with gaps
+//          (see ItemKeys.h), one row per class. number and direction are
 //          what was typed for a registered launch, NULL for a loaded class.
 // Nothing else: no trigger, view or other table or index. A file holding
 // anything else is not trusted (see inspect()).
 namespace archive_schema {
 
 // The version migrate() brings a file to, kept in PRAGMA user_version.
-inline constexpr int kVersion = 1;
+inline constexpr int kVersion = 2;
 
 // Brings the file behind `database` (open) to kVersion, one transaction per
 // step, from any earlier version including an empty file. False with the

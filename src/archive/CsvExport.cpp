@@ -1,5 +1,6 @@
 // Archived sessions out as CSV: read in one snapshot of the file, checked as
 // they are read, and written only when every one of them was read whole.
+#include "archive/ArchiveChecks.h"
 #include "archive/ArchiveSchema.h"
 #include "archive/CsvExchange.h"
 #include "storage/CsvReader.h"
@@ -50,7 +51,7 @@ std::optional<QString> appendSession(QSqlDatabase& database, qint64 id, QString&
         u"SELECT mode, site, croupier, started, count0, count1 FROM session WHERE id = ?"_s);
     row.addBindValue(id);
     if (!row.exec())
-        return row.lastError().text();
+        return archive_checks::reasonOf(row.lastError());
     if (!row.next())
         return u"la sessione %1 non è più nell'archivio"_s.arg(id);
     const QString mode = row.value(0).toString();
@@ -68,31 +69,36 @@ std::optional<QString> appendSession(QSqlDatabase& database, qint64 id, QString&
                   " WHERE session_id = ? ORDER BY series, position"_s);
     items.addBindValue(id);
     if (!items.exec())
-        return items.lastError().text();
+        return archive_checks::reasonOf(items.lastError());
     const QString key = QString::number(id);
     qint64 read[2] = {0, 0};
+    qint64 lastPosition[2] = {-1, -1};
     while (items.next()) {
-        const int series = items.value(0).toInt();
+        const std::optional<qint64> series = archive_checks::integer(items.value(0));
+        const std::optional<qint64> position = archive_checks::integer(items.value(1));
         const QString number = items.value(2).toString();
         const QString direction = items.value(3).toString();
-        const int distanceClass = items.value(4).toInt();
-        // A gap or a foreign value would put classes beside launches they
-        // never followed: the session goes out whole or not at all.
-        const bool sound = (series == 0 || series == 1) &&
-                           items.value(1).toLongLong() == read[series] && distanceClass >= -3 &&
-                           distanceClass <= 3 && distanceClass != 0 &&
+        const std::optional<std::int8_t> distanceClass =
+            archive_checks::distanceClass(items.value(4));
+        // A foreign value would put classes beside launches they never
+        // followed: the session goes out whole or not at all. Positions only
+        // order a series: they ascend, with gaps.
+        const bool sound = series && (*series == 0 || *series == 1) && position &&
+                           *position > lastPosition[*series] && distanceClass &&
                            (number.isEmpty() || pocketFromText(number)) &&
                            (direction.isEmpty() || direction == u"O" || direction == u"A") &&
                            number.isEmpty() == direction.isEmpty();
         if (!sound)
             return u"una serie della sessione %1 è danneggiata nell'archivio"_s.arg(id);
-        ++read[series];
-        appendRecord(out, {key, mode, site, croupier, started, csvSeriesName(mode, series),
-                           QString::number(read[series]), number, direction,
-                           classText(distanceClass), QString()});
+        lastPosition[*series] = *position;
+        ++read[*series];
+        appendRecord(out, {key, mode, site, croupier, started,
+                           csvSeriesName(mode, static_cast<int>(*series)),
+                           QString::number(read[*series]), number, direction,
+                           classText(*distanceClass), QString()});
     }
     if (items.lastError().isValid())
-        return items.lastError().text();
+        return archive_checks::reasonOf(items.lastError());
     for (int series = 0; series < 2; ++series)
         if (read[series] != counts[series])
             return u"una serie della sessione %1 è incompleta nell'archivio (%2 di %3)"_s.arg(id)
@@ -120,11 +126,11 @@ std::variant<QByteArray, QString> exportCsv(const QString& archivePath,
         });
         // One snapshot: every session as it was at one moment.
         if (!database.open() || !database.transaction())
-            return database.lastError().text();
+            return archive_checks::reasonOf(database.lastError());
         {
             QSqlQuery version(database);
             if (!version.exec(u"PRAGMA user_version"_s) || !version.next())
-                return version.lastError().text();
+                return archive_checks::reasonOf(version.lastError());
             if (version.value(0).toInt() > archive_schema::kVersion)
                 return u"archivio di una versione più recente del programma"_s;
         }

@@ -104,11 +104,11 @@ std::vector<Case> corpus() {
     for (const QString& value : {u"1000000000000"_s, u"-5"_s, u"9223372036854775807"_s,
                                  u"'molti'"_s, u"3300"_s, u"2000"_s})
         cases.push_back({u"count0 %1"_s.arg(value), victim(u"count0 = %1"_s.arg(value))});
-    cases.push_back({u"position gap"_s, sql({u"DELETE FROM item WHERE session_id = 4 AND series = 0"
-                                             " AND position = 1000"_s})});
-    cases.push_back({u"positions from 1"_s,
-                     sql({u"UPDATE item SET position = -position - 1 WHERE session_id = 4"_s,
-                          u"UPDATE item SET position = -position WHERE session_id = 4"_s})});
+    cases.push_back({u"launch missing"_s, sql({u"DELETE FROM item WHERE session_id = 4"
+                                               " AND series = 0 AND position = 1000"_s})});
+    cases.push_back({u"position beyond any key"_s,
+                     sql({u"UPDATE item SET position = 9223372036854775807 WHERE session_id = 4"
+                          " AND series = 0 AND position = 2799"_s})});
     cases.push_back({u"negative position"_s,
                      sql({u"UPDATE item SET position = -7 WHERE session_id = 4 AND series = 0"
                           " AND position = 5"_s})});
@@ -127,7 +127,8 @@ std::vector<Case> corpus() {
     for (const QString& version : {u"-2147483648"_s, u"-1"_s, u"0"_s})
         cases.push_back(
             {u"user_version %1"_s.arg(version), sql({u"PRAGMA user_version = %1"_s.arg(version)})});
-    for (const QString& version : {u"2"_s, u"2147483647"_s})
+    for (const QString& version :
+         {QString::number(archive_schema::kVersion + 1), u"2147483647"_s})
         cases.push_back({u"user_version %1"_s.arg(version),
                          sql({u"PRAGMA user_version = %1"_s.arg(version)}), false});
     cases.push_back({u"garbage version bytes"_s, [](const QString& path) {
