@@ -1,10 +1,14 @@
 // The archive window's reads on a generated archive: opening it and listing
 // every session, one keystroke in a filter field, and reading one series.
 // The archive is made once per size, in a temporary folder, with sessions of
-// 1,000 launches each.
+// 1,000 launches each. And the recorder's side: a double-click delete in the
+// middle of a long series, and its undo, with the archive on.
 #include "archive/ArchiveCatalog.h"
+#include "archive/ArchiveRecorder.h"
 #include "archive/ArchiveSchema.h"
 #include "archive/ArchiveSessionModel.h"
+#include "history/SessionHistory.h"
+#include "session/ProSession.h"
 
 #include <QCoreApplication>
 #include <QSqlDatabase>
@@ -172,6 +176,70 @@ void BM_PlaceHistory(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PlaceHistory)->Arg(167)->Arg(6'667)->Unit(benchmark::kMillisecond);
+
+// A PRO session of `launches` clockwise classes, recorded in an archive of
+// its own (or with the archive off, to compare) and kept for every run of
+// one size: loading two million launches into the archive takes seconds.
+struct RecordedSession {
+    QTemporaryDir folder;
+    Archive archive{folder.filePath(u"archive.sqlite"_s)};
+    ProSession session{LaunchEntry{}};
+    ArchiveRecorder recorder{archive, session, u"PRO"_s};
+    SessionHistory history{session};
+};
+
+RecordedSession* recorded(qint64 launches, bool archiveOn) {
+    static std::map<std::pair<qint64, bool>, std::unique_ptr<RecordedSession>> made;
+    auto& one = made[{launches, archiveOn}];
+    if (!one) {
+        one = std::make_unique<RecordedSession>();
+        std::vector<std::int8_t> classes(static_cast<std::size_t>(launches));
+        for (std::size_t i = 0; i < classes.size(); ++i)
+            classes[i] = static_cast<std::int8_t>(i % 6 < 3 ? int(i % 6) - 3 : int(i % 6) - 2);
+        if (!archiveOn || one->archive.open())
+            one->session.load(one->session.seriesAt(0), classes);
+        for (const QString& text : one->archive.messages())
+            qWarning("%s", qPrintable(text));
+    }
+    return !archiveOn || one->archive.isAvailable() ? one.get() : nullptr;
+}
+
+// A double-click delete of the middle launch and its undo; `undo` says which
+// of the two is timed. Arguments: launches, archive on.
+void middleDelete(benchmark::State& state, bool timeUndo) {
+    const bool archiveOn = state.range(1) != 0;
+    RecordedSession* recording = recorded(state.range(0), archiveOn);
+    if (!recording) {
+        state.SkipWithError("the archive could not be made");
+        return;
+    }
+    Series& series = recording->session.seriesAt(0);
+    for (auto _ : state) {
+        if (timeUndo)
+            state.PauseTiming();
+        recording->session.deleteAt(series, series.count() / 2);
+        if (timeUndo)
+            state.ResumeTiming();
+        else
+            state.PauseTiming();
+        recording->history.undo();
+        if (!timeUndo)
+            state.ResumeTiming();
+    }
+    if (recording->archive.isAvailable() != archiveOn || series.count() != state.range(0))
+        state.SkipWithError("the archive switched off or the series changed");
+}
+
+void BM_MiddleDelete(benchmark::State& state) {
+    middleDelete(state, false);
+}
+void BM_MiddleDeleteUndo(benchmark::State& state) {
+    middleDelete(state, true);
+}
+BENCHMARK(BM_MiddleDelete)->ArgsProduct({{100, 2'000'000}, {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MiddleDeleteUndo)
+    ->ArgsProduct({{100, 2'000'000}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

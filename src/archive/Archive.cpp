@@ -55,6 +55,11 @@ QString timestamp(const QDateTime& moment) {
     return moment.toString(Qt::ISODate);
 }
 
+// A text column of the session row: never NULL, even for a QString never set.
+QVariant textValue(const QString& text) {
+    return text.isNull() ? QVariant(QString(u""_s)) : QVariant(text);
+}
+
 QVariant directionValue(std::optional<Direction> direction) {
     if (!direction)
         return {};
@@ -84,9 +89,9 @@ QString jsonArray(std::span<const std::int8_t> classes) {
 struct Archive::Queries {
     explicit Queries(const QSqlDatabase& database)
         : begin(database), commit(database), rollback(database), insertSession(database),
-          updateSession(database), insertItem(database), insertMany(database),
-          insertRows(database), readKeys(database), readRange(database), deleteRange(database),
-          deleteSeries(database), endSession(database), reopenSession(database) {}
+          updateSession(database), insertItem(database), insertMany(database), insertRows(database),
+          readKeys(database), readRange(database), deleteRange(database), deleteSeries(database),
+          endSession(database), reopenSession(database) {}
 
     bool prepare() {
         readKeys.setForwardOnly(true);
@@ -664,9 +669,9 @@ qint64 Archive::insertSessionRow(qint64 id, const QString& mode, const SessionSt
     int i = 0;
     for (const QVariant& value :
          {id > 0 ? QVariant(id) : QVariant(QMetaType(QMetaType::LongLong)), QVariant(mode),
-          QVariant(now), QVariant(now), QVariant(entry.site), QVariant(entry.croupier),
-          QVariant(entry.number), directionValue(entry.direction), QVariant(entry.n1),
-          QVariant(entry.n2), QVariant(entry.lastNumber), QVariant(state.counts[0]),
+          QVariant(now), QVariant(now), textValue(entry.site), textValue(entry.croupier),
+          textValue(entry.number), directionValue(entry.direction), textValue(entry.n1),
+          textValue(entry.n2), textValue(entry.lastNumber), QVariant(state.counts[0]),
           QVariant(state.counts[1]), QVariant(int{state.unsaved[0]}),
           QVariant(int{state.unsaved[1]}), QVariant(state.launches)})
         query.bindValue(i++, value);
@@ -690,12 +695,11 @@ bool Archive::updateSession(qint64 id, const SessionState& state) {
         const LaunchEntry& entry = state.entry;
         int i = 0;
         for (const QVariant& value :
-             {QVariant(timestamp(QDateTime::currentDateTime())), QVariant(entry.site),
-              QVariant(entry.croupier), QVariant(entry.number), directionValue(entry.direction),
-              QVariant(entry.n1), QVariant(entry.n2), QVariant(entry.lastNumber),
-              QVariant(state.counts[0]), QVariant(state.counts[1]),
-              QVariant(int{state.unsaved[0]}), QVariant(int{state.unsaved[1]}),
-              QVariant(state.launches), QVariant(current(id))})
+             {QVariant(timestamp(QDateTime::currentDateTime())), textValue(entry.site),
+              textValue(entry.croupier), textValue(entry.number), directionValue(entry.direction),
+              textValue(entry.n1), textValue(entry.n2), textValue(entry.lastNumber),
+              QVariant(state.counts[0]), QVariant(state.counts[1]), QVariant(int{state.unsaved[0]}),
+              QVariant(int{state.unsaved[1]}), QVariant(state.launches), QVariant(current(id))})
             query.bindValue(i++, value);
         return exec(query);
     });
@@ -806,9 +810,8 @@ bool Archive::insertRows(qint64 id, int series, qint64 first, std::vector<Row> r
         rows[i].key = placed.keys[i];
     if (!writeRows(id, series, rows))
         return false;
-    keys->insert(keys->begin() + static_cast<std::ptrdiff_t>(at), placed.keys.size() -
-                                                                      (placed.end - at),
-                 0);
+    keys->insert(keys->begin() + static_cast<std::ptrdiff_t>(at),
+                 placed.keys.size() - (placed.end - at), 0);
     std::copy(placed.keys.begin(), placed.keys.end(),
               keys->begin() + static_cast<std::ptrdiff_t>(at));
     return true;
@@ -869,8 +872,8 @@ bool Archive::replaceItems(qint64 id, int series, std::span<const std::int8_t> c
         keys.clear();
         QSqlQuery& insert = m_queries->insertMany;
         for (std::size_t start = 0; start < classes.size(); start += kChunk) {
-            const std::span<const std::int8_t> part = std::span(classes).subspan(
-                start, std::min(kChunk, classes.size() - start));
+            const std::span<const std::int8_t> part =
+                std::span(classes).subspan(start, std::min(kChunk, classes.size() - start));
             insert.bindValue(0, at);
             insert.bindValue(1, series);
             insert.bindValue(2, static_cast<qint64>(start));

@@ -149,8 +149,7 @@ private:
     // The keys of a series of `size` items, ascending; nullptr (and the
     // archive off) when the file does not hold that many.
     std::vector<qint64>* keysOf(qint64 id, int series, qint64 size);
-    bool insertRows(qint64 id, int series, qint64 first, std::vector<Row> rows,
-                    qint64 countBefore);
+    bool insertRows(qint64 id, int series, qint64 first, std::vector<Row> rows, qint64 countBefore);
     bool writeRows(qint64 id, int series, std::span<const Row> rows);
     bool openFile(QString* error, int* code);
     // Sessions of the file set aside at `movedTo` copied whole into the new

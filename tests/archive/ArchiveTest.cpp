@@ -63,6 +63,39 @@ TEST_F(ArchiveTest, randomChanges_archiveHoldsTheSessionAfterEach) {
     }
 }
 
+// Inserts piled up at the front run the gaps there out again and again: the
+// rows after them move apart, and every class and typed number keeps its order.
+TEST_F(ArchiveTest, insertsPiledAtOnePlace_seriesKeepsItsOrder) {
+    Archive archive(path());
+    ASSERT_TRUE(archive.open());
+    EasySession session(scriptEntry());
+    SessionModel model(session);
+    ArchiveRecorder recorder(archive, session, QStringLiteral("EASY"));
+    for (const int number : {0, 32, 15, 19, 4, 21, 2, 25, 17, 34, 6, 27}) {
+        session.setNumber(QString::number(number));
+        session.setDirection(Direction::Clockwise);
+        session.pressRegister();
+    }
+    const auto typed = [&archive] {
+        QSqlQuery numbers(archive.database());
+        return numbers.exec(QStringLiteral("SELECT group_concat(number) FROM (SELECT number"
+                                           " FROM item WHERE number IS NOT NULL"
+                                           " ORDER BY position)")) &&
+                       numbers.next()
+                   ? numbers.value(0).toString()
+                   : QString();
+    };
+    const QString order = typed();
+    EXPECT_TRUE(order.endsWith(QStringLiteral("32,15,19,4,21,2,25,17,34,6,27")))
+        << order.toStdString();
+    for (int step = 0; step < 400 && !HasFailure(); ++step) {
+        session.insertAt(session.seriesAt(0), step % 3,
+                         kClasses[static_cast<std::size_t>(step % 6)]);
+        expectHolds(archive, recorder.sessionId(), model.expected(QStringLiteral("EASY")));
+    }
+    EXPECT_EQ(typed(), order);
+}
+
 TEST_F(ArchiveTest, registration_keepsTheTypedNumberAndDirection) {
     Archive archive(path());
     ASSERT_TRUE(archive.open());
