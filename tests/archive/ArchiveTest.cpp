@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace rotamind;
+using namespace Qt::StringLiterals;
 using rotamind::testing::scriptEntry;
 using rotamind::testing::SessionModel;
 
@@ -178,6 +179,65 @@ TEST_F(ArchiveTest, interruptedSession_offeredThenRestoredInItsRow) {
 }
 
 // ---- faults ----
+
+// A second program holds the file's write lock through a whole evening of
+// changes: they wait in memory, in order, and reach the file when it lets go.
+// Only a long wait is told (then its end too); a row whose id the other
+// program took meanwhile is made under another.
+TEST_F(ArchiveTest, fileBusy_changesWaitInMemoryThenReachTheFile) {
+    struct Case {
+        const char* name;
+        bool recordedBefore;
+        bool otherMakesSession;
+        int noticeAfter;
+    };
+    const Case cases[] = {
+        {"a new session", false, false, 60000},
+        {"a session recorded before", true, false, 60000},
+        {"its id taken meanwhile, a long wait", false, true, 0},
+    };
+    for (const Case& busy : cases) {
+        SCOPED_TRACE(busy.name);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("archive.sqlite"));
+        Archive archive(file);
+        ASSERT_TRUE(archive.open());
+        archive.setWaitNoticeAfter(busy.noticeAfter);
+        QSignalSpy told(&archive, &Archive::message);
+        QSignalSpy moved(&archive, &Archive::sessionMoved);
+        ProSession session(scriptEntry());
+        SessionModel model(session);
+        ArchiveRecorder recorder(archive, session, QStringLiteral("PRO"));
+        if (busy.recordedBefore)
+            session.load(session.seriesAt(0), {3, -1, 2, 1, -2, 2});
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), u"other"_s);
+            other.setDatabaseName(file);
+            ASSERT_TRUE(other.open());
+            QSqlQuery hold(other);
+            ASSERT_TRUE(hold.exec(QStringLiteral("BEGIN IMMEDIATE")));
+            if (busy.otherMakesSession) {
+                ASSERT_TRUE(hold.exec(
+                    QStringLiteral("INSERT INTO session (mode, started, changed) VALUES ('EASY',"
+                                   " '2026-12-09T21:00:00', '2026-12-09T21:00:00')")));
+            }
+            std::mt19937 random(7);
+            for (int step = 0; step < 300; ++step)
+                rotamind::testing::playStep(session, random);
+            EXPECT_TRUE(archive.isAvailable());
+            EXPECT_TRUE(archive.hasPending());
+            EXPECT_FALSE(archive.writePending());
+            ASSERT_TRUE(hold.exec(QStringLiteral("COMMIT")));
+        }
+        QSqlDatabase::removeDatabase(u"other"_s);
+        EXPECT_TRUE(archive.writePending());
+        EXPECT_FALSE(archive.hasPending());
+        const qint64 id = moved.isEmpty() ? recorder.sessionId() : moved.last().at(1).toLongLong();
+        expectHolds(archive, id, model.expected(QStringLiteral("PRO")));
+        EXPECT_EQ(moved.count(), busy.otherMakesSession ? 1 : 0);
+        EXPECT_EQ(told.count(), busy.noticeAfter == 0 ? 2 : 0);
+    }
+}
 
 TEST_F(ArchiveTest, folderCannotBeMade_toldOnceAndTheSessionGoesOn) {
     QFile blocker(m_dir.filePath(QStringLiteral("file")));
