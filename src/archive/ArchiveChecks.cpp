@@ -174,10 +174,15 @@ QString notAFile(const QString& path) {
     return u"%1 non è un file regolare"_s.arg(shown);
 }
 
-int primaryCode(const QSqlError& error) {
+int resultCode(const QSqlError& error) {
     bool ok = false;
     const int code = error.nativeErrorCode().toInt(&ok);
-    return ok ? (code & 0xff) : -1;
+    return ok ? code : -1;
+}
+
+int primaryCode(const QSqlError& error) {
+    const int code = resultCode(error);
+    return code < 0 ? -1 : (code & 0xff);
 }
 
 bool isDamage(int code) {
@@ -185,46 +190,71 @@ bool isDamage(int code) {
 }
 
 QString reasonOf(const QSqlError& error) {
-    const QString detail =
-        (error.databaseText().isEmpty() ? error.text() : error.databaseText()).trimmed();
-    QString reason;
-    switch (primaryCode(error)) {
-    case SQLITE_FULL:
-        return u"disco pieno"_s;
-    case SQLITE_IOERR:
-        reason = u"errore di lettura o scrittura sul disco"_s;
-        break;
-    case SQLITE_CANTOPEN:
-        reason = u"impossibile aprire il file"_s;
-        break;
-    case SQLITE_CORRUPT:
-        reason = u"file danneggiato"_s;
-        break;
-    case SQLITE_NOTADB:
-        reason = u"il file non è un archivio"_s;
-        break;
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        reason = u"archivio occupato da un altro programma"_s;
-        break;
-    case SQLITE_READONLY:
-        reason = u"file di sola lettura"_s;
-        break;
-    case SQLITE_PERM:
-    case SQLITE_AUTH:
-        reason = u"permesso negato"_s;
-        break;
-    case SQLITE_NOMEM:
-        reason = u"memoria esaurita"_s;
-        break;
-    case SQLITE_CONSTRAINT:
-        reason = u"dati dell'archivio incoerenti"_s;
-        break;
-    default:
-        reason = u"errore dell'archivio"_s;
-        break;
-    }
-    return detail.isEmpty() ? reason : u"%1 (%2)"_s.arg(reason, detail);
+    // SQLite's own texts are English ("disk I/O error", "database is
+    // locked"); the player reads its codes in words instead, the exact one
+    // first, then its family.
+    static const std::map<int, QString> exact{
+        {SQLITE_IOERR_READ, u"errore di lettura dal disco"_s},
+        {SQLITE_IOERR_SHORT_READ, u"il file è più corto del previsto"_s},
+        {SQLITE_IOERR_WRITE, u"errore di scrittura sul disco"_s},
+        {SQLITE_IOERR_FSYNC, u"il disco non ha confermato la scrittura"_s},
+        {SQLITE_IOERR_TRUNCATE, u"impossibile accorciare il file"_s},
+        {SQLITE_IOERR_FSTAT, u"impossibile leggere le proprietà del file"_s},
+        {SQLITE_IOERR_NOMEM, u"memoria esaurita"_s},
+        {SQLITE_IOERR_LOCK, u"impossibile bloccare il file"_s},
+        {SQLITE_IOERR_RDLOCK, u"impossibile bloccare il file"_s},
+        {SQLITE_IOERR_DELETE, u"impossibile cancellare il giornale dell'archivio"_s},
+        {SQLITE_IOERR_SHMOPEN, u"impossibile aprire la memoria condivisa dell'archivio"_s},
+        {SQLITE_IOERR_SHMSIZE, u"impossibile ingrandire la memoria condivisa dell'archivio"_s},
+        {SQLITE_IOERR_ACCESS, u"impossibile verificare l'accesso al file"_s},
+        {SQLITE_CANTOPEN_ISDIR, u"al posto del file c'è una cartella"_s},
+        {SQLITE_CANTOPEN_FULLPATH, u"percorso del file non valido"_s},
+        {SQLITE_READONLY_DBMOVED, u"il file è stato spostato o cancellato"_s},
+        {SQLITE_READONLY_CANTLOCK, u"impossibile bloccare il file in sola lettura"_s},
+        {SQLITE_READONLY_RECOVERY,
+         u"il giornale dell'archivio va ripristinato da chi può scrivere"_s},
+        {SQLITE_BUSY_SNAPSHOT, u"l'archivio è cambiato durante la lettura"_s},
+        {SQLITE_CONSTRAINT_NOTNULL, u"dati dell'archivio incoerenti: valore mancante"_s},
+        {SQLITE_CONSTRAINT_PRIMARYKEY, u"dati dell'archivio incoerenti: voce già presente"_s},
+        {SQLITE_CONSTRAINT_UNIQUE, u"dati dell'archivio incoerenti: voce già presente"_s},
+        {SQLITE_CONSTRAINT_CHECK, u"dati dell'archivio incoerenti: valore non ammesso"_s},
+        {SQLITE_CONSTRAINT_FOREIGNKEY,
+         u"dati dell'archivio incoerenti: riferimento a una sessione inesistente"_s},
+        {SQLITE_CORRUPT_INDEX, u"file danneggiato: indice non valido"_s},
+    };
+    static const std::map<int, QString> family{
+        {SQLITE_FULL, u"disco pieno"_s},
+        {SQLITE_IOERR, u"errore di lettura o scrittura sul disco"_s},
+        {SQLITE_CANTOPEN, u"impossibile aprire il file"_s},
+        {SQLITE_CORRUPT, u"file danneggiato"_s},
+        {SQLITE_NOTADB, u"il file non è un archivio"_s},
+        {SQLITE_BUSY, u"archivio occupato da un altro programma"_s},
+        {SQLITE_LOCKED, u"archivio occupato da un altro programma"_s},
+        {SQLITE_READONLY, u"file di sola lettura"_s},
+        {SQLITE_PERM, u"permesso negato"_s},
+        {SQLITE_AUTH, u"permesso negato"_s},
+        {SQLITE_NOMEM, u"memoria esaurita"_s},
+        {SQLITE_CONSTRAINT, u"dati dell'archivio incoerenti"_s},
+        {SQLITE_TOOBIG, u"dato troppo grande"_s},
+        {SQLITE_PROTOCOL, u"blocco del file non riuscito"_s},
+        {SQLITE_SCHEMA, u"struttura dell'archivio cambiata durante la lettura"_s},
+        {SQLITE_MISMATCH, u"dati dell'archivio incoerenti: tipo non valido"_s},
+        {SQLITE_INTERRUPT, u"operazione interrotta"_s},
+        {SQLITE_NOLFS, u"file troppo grande per il sistema"_s},
+        {SQLITE_RANGE, u"errore interno dell'archivio"_s},
+        {SQLITE_MISUSE, u"errore interno dell'archivio"_s},
+        {SQLITE_ERROR, u"errore dell'archivio"_s},
+    };
+    const int code = resultCode(error);
+    if (const auto found = exact.find(code); found != exact.end())
+        return found->second;
+    if (const auto found = family.find(code & 0xff); code >= 0 && found != family.end())
+        return found->second;
+    if (code >= 0)
+        return u"errore dell'archivio (codice %1)"_s.arg(code);
+    // Qt's driver itself, before SQLite said anything: no connection, no driver.
+    return error.type() == QSqlError::ConnectionError ? u"impossibile aprire l'archivio"_s
+                                                      : u"errore del driver dell'archivio"_s;
 }
 
 QString number(qint64 value) {

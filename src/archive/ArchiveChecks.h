@@ -69,6 +69,9 @@ QString notAFile(const QString& path);
 
 // The reason of a failed statement in words for the player, in Italian.
 QString reasonOf(const QSqlError& error);
+// SQLite's result code of a failed statement, extended where the connection
+// gives extended codes (see archive_schema::harden); -1 without one.
+int resultCode(const QSqlError& error);
 // SQLite's primary result code of a failed statement, -1 without one.
 int primaryCode(const QSqlError& error);
 // Whether that code says the file is damaged or no database at all.

@@ -138,6 +138,8 @@ bool harden(QSqlDatabase& database, QString* error) {
             *error = u"driver SQLite senza accesso alla connessione"_s;
         return false;
     }
+    // Codes that say which write or read failed, for the player's messages.
+    sqlite3_extended_result_codes(connection, 1);
     int off = 1;
     bool done = true;
     for (const auto& [option, value] :

@@ -113,6 +113,11 @@ std::variant<QByteArray, QString> exportCsv(const QString& archivePath,
                                             std::span<const qint64> ids) {
     if (!QFileInfo::exists(archivePath))
         return u"l'archivio non esiste"_s;
+    // Checked before any open: SQLite would wait for ever on a FIFO.
+    for (const QString& path :
+         QStringList{archivePath, archivePath + u"-wal"_s, archivePath + u"-shm"_s})
+        if (QString problem = archive_checks::notAFile(path); !problem.isEmpty())
+            return problem;
     static QAtomicInteger<int> next = 0;
     const QString connection = u"rotamind-csv-export-%1"_s.arg(next.fetchAndAddRelaxed(1));
     const auto read = [&]() -> std::variant<QByteArray, QString> {
@@ -124,16 +129,20 @@ std::variant<QByteArray, QString> exportCsv(const QString& archivePath,
             database.rollback();
             database.close();
         });
-        // One snapshot: every session as it was at one moment.
-        if (!database.open() || !database.transaction())
+        // Defended and inspected as every reader of the file is, before the
+        // first read of a row.
+        if (!database.open())
             return archive_checks::reasonOf(database.lastError());
-        {
-            QSqlQuery version(database);
-            if (!version.exec(u"PRAGMA user_version"_s) || !version.next())
-                return archive_checks::reasonOf(version.lastError());
-            if (version.value(0).toInt() > archive_schema::kVersion)
-                return u"archivio di una versione più recente del programma"_s;
-        }
+        if (QString error; !archive_schema::harden(database, &error))
+            return error;
+        const archive_schema::Inspection found = archive_schema::inspect(database);
+        if (found.verdict != archive_schema::Inspection::Verdict::Sound)
+            return found.verdict == archive_schema::Inspection::Verdict::Damaged
+                       ? u"archivio danneggiato: %1"_s.arg(found.reason)
+                       : found.reason;
+        // One snapshot: every session as it was at one moment.
+        if (!database.transaction())
+            return archive_checks::reasonOf(database.lastError());
         QString out = csvColumns().join(u',') + u"\r\n"_s;
         for (const qint64 id : ids)
             if (std::optional<QString> fault = appendSession(database, id, out))
