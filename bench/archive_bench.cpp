@@ -184,7 +184,7 @@ struct RecordedSession {
     QTemporaryDir folder;
     Archive archive{folder.filePath(u"archive.sqlite"_s)};
     ProSession session{LaunchEntry{}};
-    ArchiveRecorder recorder{archive, session, u"PRO"_s};
+    ArchiveRecorder recorder{archive, session, SessionMode::Pro};
     SessionHistory history{session};
 };
 

@@ -51,7 +51,7 @@ void BM_Registra(benchmark::State& state) {
     if (state.range(1) != 0) {
         if (!archive.open())
             state.SkipWithError("the archive cannot be opened");
-        recorder.emplace(archive, window.session(), QStringLiteral("PRO"));
+        recorder.emplace(archive, window.session(), SessionMode::Pro);
     }
     std::vector<std::int8_t> classes;
     classes.reserve(size_t(state.range(0)));

@@ -31,9 +31,9 @@ Windows::Windows(const QString& archivePath)
       m_archive(
           std::make_unique<Archive>(archivePath.isEmpty() ? Archive::defaultPath() : archivePath)),
       m_proRecorder(
-          std::make_unique<ArchiveRecorder>(*m_archive, m_pro->session(), QStringLiteral("PRO"))),
+          std::make_unique<ArchiveRecorder>(*m_archive, m_pro->session(), SessionMode::Pro)),
       m_easyRecorder(
-          std::make_unique<ArchiveRecorder>(*m_archive, m_easy->session(), QStringLiteral("EASY"))),
+          std::make_unique<ArchiveRecorder>(*m_archive, m_easy->session(), SessionMode::Easy)),
       m_proShown{m_pro.get()}, m_easyShown{m_easy.get()} {
     TRISORSE* resources = m_resources.get();
     const auto pictures = [resources](const QString& name) { return resources->picture(name); };
@@ -105,9 +105,10 @@ void Windows::start() {
     // A few milliseconds of reading; the modes are chosen as before.
     if (m_archive->open()) {
         QStringList captions;
-        for (const InterruptedSession& offered : m_archive->interruptedSessions()) {
+        for (const StoredSession& offered : m_archive->interruptedSessions()) {
             m_offeredSessions.push_back(offered.id);
-            captions << TINTRO::restoreCaption(offered.mode, offered.changed, offered.launches);
+            captions << TINTRO::restoreCaption(modeText(offered.mode), offered.changed,
+                                               offered.counts[0] + offered.counts[1]);
         }
         m_intro->offerRestore(captions);
     }
@@ -125,7 +126,7 @@ bool Windows::openArchived(qint64 id) {
     const std::optional<StoredSession> stored = m_archive->readSession(id);
     if (!stored)
         return false;
-    const bool easy = stored->mode == QStringLiteral("EASY");
+    const bool easy = stored->mode == SessionMode::Easy;
     (easy ? m_easyRecorder : m_proRecorder)->restore(*stored);
     WorkingWindow& working = easy ? m_easyShown : m_proShown;
     // Each chart at its latest launches, as a window that recorded them shows it.

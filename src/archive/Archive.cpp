@@ -629,7 +629,7 @@ bool Archive::relocate() {
     return true;
 }
 
-qint64 Archive::createSession(const QString& mode, const SessionState& state) {
+qint64 Archive::createSession(SessionMode mode, const StoredSession& state) {
     if (!m_available)
         return 0;
     if (!m_queueing)
@@ -662,17 +662,17 @@ qint64 Archive::createSession(const QString& mode, const SessionState& state) {
     return id;
 }
 
-qint64 Archive::insertSessionRow(qint64 id, const QString& mode, const SessionState& state) {
+qint64 Archive::insertSessionRow(qint64 id, SessionMode mode, const StoredSession& state) {
     QSqlQuery& query = m_queries->insertSession;
     const QString now = timestamp(QDateTime::currentDateTime());
     const LaunchEntry& entry = state.entry;
     int i = 0;
     for (const QVariant& value :
-         {id > 0 ? QVariant(id) : QVariant(QMetaType(QMetaType::LongLong)), QVariant(mode),
-          QVariant(now), QVariant(now), textValue(entry.site), textValue(entry.croupier),
-          textValue(entry.number), directionValue(entry.direction), textValue(entry.n1),
-          textValue(entry.n2), textValue(entry.lastNumber), QVariant(state.counts[0]),
-          QVariant(state.counts[1]), QVariant(int{state.unsaved[0]}),
+         {id > 0 ? QVariant(id) : QVariant(QMetaType(QMetaType::LongLong)),
+          QVariant(modeText(mode)), QVariant(now), QVariant(now), textValue(entry.site),
+          textValue(entry.croupier), textValue(entry.number), directionValue(entry.direction),
+          textValue(entry.n1), textValue(entry.n2), textValue(entry.lastNumber),
+          QVariant(state.counts[0]), QVariant(state.counts[1]), QVariant(int{state.unsaved[0]}),
           QVariant(int{state.unsaved[1]}), QVariant(state.launches)})
         query.bindValue(i++, value);
     if (!exec(query))
@@ -689,7 +689,7 @@ bool Archive::perform(std::function<bool()> write) {
     return true;
 }
 
-bool Archive::updateSession(qint64 id, const SessionState& state) {
+bool Archive::updateSession(qint64 id, const StoredSession& state) {
     return perform([this, id, state] {
         QSqlQuery& query = m_queries->updateSession;
         const LaunchEntry& entry = state.entry;
@@ -952,8 +952,8 @@ void Archive::markDamaged(qint64 id) {
     mark.exec();
 }
 
-std::vector<InterruptedSession> Archive::interruptedSessions() {
-    std::vector<InterruptedSession> offered;
+std::vector<StoredSession> Archive::interruptedSessions() {
+    std::vector<StoredSession> offered;
     if (!m_available)
         return offered;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
@@ -968,7 +968,7 @@ std::vector<InterruptedSession> Archive::interruptedSessions() {
     }
     const archive_checks::RowCheck check(query.record());
     // Only the newest session of each mode counts: an older one was left for it.
-    QStringList modesSeen;
+    std::set<SessionMode> modesSeen;
     while (query.next()) {
         if (const QString problem = check.problem(query); !problem.isEmpty()) {
             tellOnce(u"Archivio: sessione %1 rifiutata: %2"_s.arg(
@@ -976,23 +976,22 @@ std::vector<InterruptedSession> Archive::interruptedSessions() {
             continue;
         }
         const qint64 id = query.value(0).toLongLong();
-        const QString mode = query.value(1).toString();
+        const SessionMode mode = *modeFromText(query.value(1).toString());
         // A session another running program works on is not interrupted.
         if (modesSeen.contains(mode) || !lockSession(id))
             continue;
-        modesSeen.append(mode);
+        modesSeen.insert(mode);
         const qint64 count0 = query.value(3).toLongLong();
         const qint64 count1 = query.value(4).toLongLong();
         const bool unsaved = (query.value(5).toLongLong() == 1 && count0 > 0) ||
                              (query.value(6).toLongLong() == 1 && count1 > 0);
         if (!unsaved)
             continue;
-        offered.push_back(InterruptedSession{
-            .id = id,
-            .mode = mode,
-            .changed = *archive_checks::moment(query.value(2)),
-            .launches = count0 + count1,
-        });
+        StoredSession& session = offered.emplace_back();
+        session.id = id;
+        session.mode = mode;
+        session.changed = *archive_checks::moment(query.value(2));
+        session.counts = {count0, count1};
     }
     if (query.lastError().isValid())
         tellOnce(
@@ -1030,7 +1029,7 @@ std::optional<StoredSession> Archive::readSession(qint64 id) {
         }
     StoredSession stored;
     stored.id = id;
-    stored.mode = row.value(0).toString();
+    stored.mode = *modeFromText(row.value(0).toString());
     stored.started = *archive_checks::moment(row.value(1));
     stored.changed = *archive_checks::moment(row.value(2));
     if (!row.value(3).isNull())
@@ -1046,6 +1045,7 @@ std::optional<StoredSession> Archive::readSession(qint64 id) {
     stored.unsaved = {row.value(12).toLongLong() == 1, row.value(13).toLongLong() == 1};
     stored.launches = row.value(14).toLongLong();
     const std::array<QVariant, 2> counts{row.value(15), row.value(16)};
+    stored.counts = {row.value(15).toLongLong(), row.value(16).toLongLong()};
     row.finish();
 
     QSqlQuery items(database);

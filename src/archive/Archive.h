@@ -1,9 +1,7 @@
 #pragma once
 
 #include "archive/ArchiveItem.h"
-#include "archive/InterruptedSession.h"
 #include "archive/SessionLock.h"
-#include "archive/SessionState.h"
 #include "archive/StoredSession.h"
 
 #include <QElapsedTimer>
@@ -72,9 +70,10 @@ public:
     const QStringList& messages() const { return m_messages; }
 
     // ---- reading ----
-    // The sessions to offer back, newest first: at most one per mode. Rows
+    // The sessions to offer back, newest first: at most one per mode, each
+    // with its id, mode, last change and counts. Rows
     // that fail a check are told once and passed over.
-    std::vector<InterruptedSession> interruptedSessions();
+    std::vector<StoredSession> interruptedSessions();
     // The session as far as it can be read. When fewer classes than its row
     // says come back, "sessione danneggiata: recuperati 2.301 lanci su 2.800"
     // is told and the session is marked damaged (see kEndDamaged).
@@ -93,9 +92,10 @@ public:
     bool writePending();
     // After how long a wait for the lock the player is told (5 s).
     void setWaitNoticeAfter(int milliseconds) { m_noticeAfter = milliseconds; }
-    // A new session row; its id, 0 on failure.
-    qint64 createSession(const QString& mode, const SessionState& state);
-    bool updateSession(qint64 id, const SessionState& state);
+    // A new session row from the entry, counts, unsaved flags and launches
+    // of `state`; its id, 0 on failure.
+    qint64 createSession(SessionMode mode, const StoredSession& state);
+    bool updateSession(qint64 id, const StoredSession& state);
     // Classes at positions first.. of a series that had `countBefore` items;
     // those from `first` on move up. number/direction may be empty.
     bool insertItems(qint64 id, int series, qint64 first, std::span<const std::int8_t> classes,
@@ -145,7 +145,7 @@ private:
     };
     // Runs `write` now, or keeps it for writePending() while changes wait.
     bool perform(std::function<bool()> write);
-    qint64 insertSessionRow(qint64 id, const QString& mode, const SessionState& state);
+    qint64 insertSessionRow(qint64 id, SessionMode mode, const StoredSession& state);
     // The keys of a series of `size` items, ascending; nullptr (and the
     // archive off) when the file does not hold that many.
     std::vector<qint64>* keysOf(qint64 id, int series, qint64 size);

@@ -115,8 +115,7 @@ ArchiveCatalog::Listing ArchiveCatalog::sessions() {
         }
         ArchivedSession& session = listing.sessions.emplace_back();
         session.id = query.value(0).toLongLong();
-        session.mode = query.value(1).toString() == u"EASY"_s ? ArchivedSession::Mode::Easy
-                                                              : ArchivedSession::Mode::Pro;
+        session.mode = *modeFromText(query.value(1).toString());
         session.site = query.value(2).toString();
         session.croupier = query.value(3).toString();
         session.started = query.value(4).toString();

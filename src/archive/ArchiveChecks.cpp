@@ -1,5 +1,7 @@
 #include "archive/ArchiveChecks.h"
 
+#include "archive/StoredSession.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -49,7 +51,7 @@ std::optional<QString> mode(const QVariant& value) {
     if (value.metaType().id() != QMetaType::QString)
         return std::nullopt;
     QString text = value.toString();
-    if (text != u"PRO"_s && text != u"EASY"_s)
+    if (!modeFromText(text))
         return std::nullopt;
     return text;
 }

@@ -46,13 +46,16 @@ std::variant<std::vector<qint64>, QString> importSessions(Archive& archive, cons
             progress(static_cast<int>(written * 1000 / total));
     };
     for (const ImportedSession& session : plan.sessions) {
-        SessionState state{.entry = session.entry, .launches = session.launches};
+        const std::optional<SessionMode> mode = modeFromText(session.mode);
+        if (!mode)
+            return failed();
+        StoredSession state{.entry = session.entry, .launches = session.launches};
         for (std::size_t series = 0; series < state.counts.size(); ++series) {
             state.counts[series] = static_cast<qint64>(session.series[series].size());
             // Not in any session file yet.
             state.unsaved[series] = !session.series[series].empty();
         }
-        const qint64 id = archive.createSession(session.mode, state);
+        const qint64 id = archive.createSession(*mode, state);
         if (id == 0 || (session.started.isValid() && !archive.setStarted(id, session.started)))
             return failed();
         for (int series = 0; series < WorkingSession::kSeriesCount; ++series) {

@@ -2,9 +2,9 @@
 
 namespace rotamind {
 
-ArchiveRecorder::ArchiveRecorder(Archive& archive, WorkingSession& session, QString mode,
+ArchiveRecorder::ArchiveRecorder(Archive& archive, WorkingSession& session, SessionMode mode,
                                  QObject* parent)
-    : QObject(parent), m_archive(archive), m_session(session), m_mode(std::move(mode)) {
+    : QObject(parent), m_archive(archive), m_session(session), m_mode(mode) {
     connect(&session, &WorkingSession::changeStarted, this, [this] { m_inChange = true; });
     connect(&session, &WorkingSession::changeFinished, this, [this] {
         m_inChange = false;
@@ -32,7 +32,7 @@ ArchiveRecorder::ArchiveRecorder(Archive& archive, WorkingSession& session, QStr
 
 ArchiveRecorder::~ArchiveRecorder() = default;
 
-SessionState ArchiveRecorder::state() const {
+StoredSession ArchiveRecorder::state() const {
     return {.entry = m_session.entry(),
             .counts = {m_session.seriesAt(0).count(), m_session.seriesAt(1).count()},
             .unsaved = m_unsaved,

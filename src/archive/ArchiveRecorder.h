@@ -24,9 +24,9 @@ class ArchiveRecorder final : public QObject {
     Q_DISABLE_COPY_MOVE(ArchiveRecorder)
 
 public:
-    // `mode` is "PRO" or "EASY". Neither the archive nor the session is owned;
+    // Neither the archive nor the session is owned;
     // both must outlive the recorder.
-    ArchiveRecorder(Archive& archive, WorkingSession& session, QString mode,
+    ArchiveRecorder(Archive& archive, WorkingSession& session, SessionMode mode,
                     QObject* parent = nullptr);
     ~ArchiveRecorder() override;
 
@@ -49,13 +49,14 @@ private:
     bool prepare();
     void effectDone();
     void finish();
-    SessionState state() const;
+    // The row as it must be now: entry, counts, unsaved flags, launches.
+    StoredSession state() const;
     void onSeriesChanged(int index, const SeriesChange& change);
     bool writeWhole();
 
     Archive& m_archive;
     WorkingSession& m_session;
-    QString m_mode;
+    SessionMode m_mode;
     qint64 m_id = 0;
     std::unique_ptr<SessionLock> m_lock;
     std::array<bool, WorkingSession::kSeriesCount> m_unsaved{};

@@ -35,7 +35,7 @@ QVariant ArchiveSessionModel::data(const QModelIndex& index, int role) const {
         // asked, not the ten thousand behind them.
         return dateText(session->started);
     case Mode:
-        return session->mode == ArchivedSession::Mode::Easy ? u"EASY"_s : u"PRO"_s;
+        return modeText(session->mode);
     case Site:
         return session->site;
     case Croupier:

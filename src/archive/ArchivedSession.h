@@ -1,5 +1,7 @@
 #pragma once
 
+#include "archive/SessionMode.h"
+
 #include <QString>
 
 #include <array>
@@ -9,7 +11,7 @@ namespace rotamind {
 // One working-window session as the archive lists it: who and where, when it
 // began, and how long its two series are.
 struct ArchivedSession {
-    enum class Mode { Pro, Easy };
+    using Mode = SessionMode;
 
     qint64 id = 0;
     Mode mode = Mode::Pro;

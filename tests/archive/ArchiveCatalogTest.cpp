@@ -13,7 +13,7 @@
 #include <QTest>
 
 using namespace rotamind;
-using rotamind::testing::StoredSession;
+using Stored = rotamind::testing::StoredSession;
 using rotamind::testing::writeArchive;
 using namespace Qt::StringLiterals;
 
@@ -37,7 +37,7 @@ void runOn(const QString& path, const QStringList& statements) {
     QSqlDatabase::removeDatabase(u"damage"_s);
 }
 
-const StoredSession kSession{
+const Stored kSession{
     u"PRO"_s, u"Bet365"_s, u"Ormilda"_s, u"2026-12-09T21:14:05"_s, {{3, -1, 2}, {-3}}};
 
 } // namespace
@@ -111,7 +111,7 @@ private slots:
         ArchiveCatalog catalog(path);
         QCOMPARE(catalog.sessions().sessions.size(), std::size_t(1));
         QVERIFY(QFile::rename(path, path + u".old"_s));
-        const StoredSession two[] = {kSession, kSession};
+        const Stored two[] = {kSession, kSession};
         QCOMPARE(writeArchive(path, two), QString());
         QCOMPARE(catalog.sessions().sessions.size(), std::size_t(2));
     }
@@ -145,7 +145,7 @@ private slots:
     void placeHistory_keepsSessionsApart() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("archive.sqlite"));
-        const StoredSession stored[] = {
+        const Stored stored[] = {
             kSession,
             {u"EASY"_s, u"Bet365"_s, u"Ormilda"_s, u"2026-12-10T20:00:00"_s, {{1}, {2}}},
             {u"PRO"_s, u"Bet365"_s, u"Ormilda "_s, u"2026-12-10T21:00:00"_s, {{1}, {}}},

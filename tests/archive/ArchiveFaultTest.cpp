@@ -76,11 +76,11 @@ TEST(ArchiveFault, diskFullOrWriteFails_sessionGoesOnAndArchiveKeepsTheLastChang
         QSignalSpy told(&archive, &Archive::message);
         ProSession session(scriptEntry());
         SessionModel model(session);
-        ArchiveRecorder recorder(archive, session, QStringLiteral("PRO"));
+        ArchiveRecorder recorder(archive, session, SessionMode::Pro);
         StoredSession kept;
         if (archive.open()) {
             session.load(session.seriesAt(0), {1, 2, 3, -1});
-            kept = model.expected(QStringLiteral("PRO"));
+            kept = model.expected(SessionMode::Pro);
         }
         {
             const std::shared_ptr<void> armed = fault.arm(path);

@@ -49,7 +49,7 @@ TEST_F(ArchiveTest, randomChanges_archiveHoldsTheSessionAfterEach) {
     Archive archive(path());
     ASSERT_TRUE(archive.open());
     for (const std::uint32_t seed : {20u, 21u}) {
-        const QString mode = rotamind::testing::scriptMode(seed);
+        const SessionMode mode = rotamind::testing::scriptMode(seed);
         auto session = rotamind::testing::makeScriptSession(seed);
         SessionModel model(*session);
         ArchiveRecorder recorder(archive, *session, mode);
@@ -71,7 +71,7 @@ TEST_F(ArchiveTest, insertsPiledAtOnePlace_seriesKeepsItsOrder) {
     ASSERT_TRUE(archive.open());
     EasySession session(scriptEntry());
     SessionModel model(session);
-    ArchiveRecorder recorder(archive, session, QStringLiteral("EASY"));
+    ArchiveRecorder recorder(archive, session, SessionMode::Easy);
     for (const int number : {0, 32, 15, 19, 4, 21, 2, 25, 17, 34, 6, 27}) {
         session.setNumber(QString::number(number));
         session.setDirection(Direction::Clockwise);
@@ -92,7 +92,7 @@ TEST_F(ArchiveTest, insertsPiledAtOnePlace_seriesKeepsItsOrder) {
     for (int step = 0; step < 400 && !HasFailure(); ++step) {
         session.insertAt(session.seriesAt(0), step % 3,
                          kClasses[static_cast<std::size_t>(step % 6)]);
-        expectHolds(archive, recorder.sessionId(), model.expected(QStringLiteral("EASY")));
+        expectHolds(archive, recorder.sessionId(), model.expected(SessionMode::Easy));
     }
     EXPECT_EQ(typed(), order);
 }
@@ -101,7 +101,7 @@ TEST_F(ArchiveTest, registration_keepsTheTypedNumberAndDirection) {
     Archive archive(path());
     ASSERT_TRUE(archive.open());
     ProSession session(scriptEntry());
-    ArchiveRecorder recorder(archive, session, QStringLiteral("PRO"));
+    ArchiveRecorder recorder(archive, session, SessionMode::Pro);
     session.setNumber(QStringLiteral("32"));
     session.setDirection(Direction::Clockwise);
     session.pressRegister();
@@ -123,7 +123,7 @@ TEST_F(ArchiveTest, reset_isOneTransaction) {
     Archive reader(path());
     ASSERT_TRUE(archive.open() && reader.open());
     ProSession session(scriptEntry());
-    ArchiveRecorder recorder(archive, session, QStringLiteral("PRO"));
+    ArchiveRecorder recorder(archive, session, SessionMode::Pro);
     session.load(session.seriesAt(0), {1, 2, 3});
     session.load(session.seriesAt(1), {-1, -2});
     std::optional<StoredSession> during;
@@ -142,7 +142,7 @@ TEST_F(ArchiveTest, interruptedSession_offeredThenRestoredInItsRow) {
     ASSERT_TRUE(archive.open());
     auto session = std::make_unique<ProSession>(scriptEntry());
     SessionModel model(*session);
-    auto recorder = std::make_unique<ArchiveRecorder>(archive, *session, QStringLiteral("PRO"));
+    auto recorder = std::make_unique<ArchiveRecorder>(archive, *session, SessionMode::Pro);
     session->load(session->seriesAt(1), {3, -3, 2});
     session->noteSaved(session->seriesAt(1));
     EXPECT_TRUE(archive.interruptedSessions().empty()) << "saved";
@@ -151,23 +151,23 @@ TEST_F(ArchiveTest, interruptedSession_offeredThenRestoredInItsRow) {
     session->pressRegister();
     session->deleteAt(session->seriesAt(1), 0);
     const qint64 id = recorder->sessionId();
-    const StoredSession recorded = model.expected(QStringLiteral("PRO"));
+    const StoredSession recorded = model.expected(SessionMode::Pro);
     EXPECT_TRUE(archive.interruptedSessions().empty()) << "its program still works on it";
     recorder->end();
     recorder.reset();
 
-    const std::vector<InterruptedSession> offers = archive.interruptedSessions();
+    const std::vector<StoredSession> offers = archive.interruptedSessions();
     ASSERT_EQ(offers.size(), 1u);
-    const InterruptedSession* offered = &offers.front();
+    const StoredSession* offered = &offers.front();
     EXPECT_EQ(offered->id, id);
-    EXPECT_EQ(offered->launches,
+    EXPECT_EQ(offered->counts[0] + offered->counts[1],
               static_cast<qint64>(recorded.classes[0].size() + recorded.classes[1].size()));
     ProSession restored(LaunchEntry{});
-    ArchiveRecorder restorer(archive, restored, QStringLiteral("PRO"));
+    ArchiveRecorder restorer(archive, restored, SessionMode::Pro);
     restorer.restore(*archive.readSession(id));
     EXPECT_EQ(restorer.sessionId(), id);
     SessionModel restoredModel(restored);
-    StoredSession now = restoredModel.expected(QStringLiteral("PRO"));
+    StoredSession now = restoredModel.expected(SessionMode::Pro);
     now.unsaved = recorded.unsaved;
     now.launches = recorded.launches;
     EXPECT_TRUE(SessionModel::sameContent(now, recorded));
@@ -207,7 +207,7 @@ TEST_F(ArchiveTest, fileBusy_changesWaitInMemoryThenReachTheFile) {
         QSignalSpy moved(&archive, &Archive::sessionMoved);
         ProSession session(scriptEntry());
         SessionModel model(session);
-        ArchiveRecorder recorder(archive, session, QStringLiteral("PRO"));
+        ArchiveRecorder recorder(archive, session, SessionMode::Pro);
         if (busy.recordedBefore)
             session.load(session.seriesAt(0), {3, -1, 2, 1, -2, 2});
         {
@@ -233,7 +233,7 @@ TEST_F(ArchiveTest, fileBusy_changesWaitInMemoryThenReachTheFile) {
         EXPECT_TRUE(archive.writePending());
         EXPECT_FALSE(archive.hasPending());
         const qint64 id = moved.isEmpty() ? recorder.sessionId() : moved.last().at(1).toLongLong();
-        expectHolds(archive, id, model.expected(QStringLiteral("PRO")));
+        expectHolds(archive, id, model.expected(SessionMode::Pro));
         EXPECT_EQ(moved.count(), busy.otherMakesSession ? 1 : 0);
         EXPECT_EQ(told.count(), busy.noticeAfter == 0 ? 2 : 0);
     }
@@ -246,7 +246,7 @@ TEST_F(ArchiveTest, folderCannotBeMade_toldOnceAndTheSessionGoesOn) {
     QSignalSpy told(&archive, &Archive::message);
     EXPECT_FALSE(archive.open());
     ProSession session(scriptEntry());
-    ArchiveRecorder recorder(archive, session, QStringLiteral("PRO"));
+    ArchiveRecorder recorder(archive, session, SessionMode::Pro);
     session.load(session.seriesAt(0), {1, 2});
     EXPECT_EQ(session.seriesAt(0).count(), 2);
     ASSERT_EQ(told.count(), 1);
@@ -263,7 +263,7 @@ TEST_F(ArchiveTest, damagedFile_movedAsideAndANewOneMade) {
             Archive archive(path());
             ASSERT_TRUE(archive.open());
             ProSession session(scriptEntry());
-            ArchiveRecorder recorder(archive, session, QStringLiteral("PRO"));
+            ArchiveRecorder recorder(archive, session, SessionMode::Pro);
             session.load(session.seriesAt(0), std::vector<std::int8_t>(5000, 2));
         }
         QDir().mkpath(QFileInfo(path()).absolutePath());
@@ -309,7 +309,7 @@ TEST_F(ArchiveTest, fileDeletedOrReplaced_sessionGoesOnInTheNewFile) {
         QSignalSpy replaced(&archive, &Archive::fileReplaced);
         ProSession session(scriptEntry());
         SessionModel model(session);
-        ArchiveRecorder recorder(archive, session, QStringLiteral("PRO"));
+        ArchiveRecorder recorder(archive, session, SessionMode::Pro);
         session.load(session.seriesAt(0), {1, 2, 3});
         if (kind == 1) {
             QDir(folder).removeRecursively();
@@ -324,9 +324,9 @@ TEST_F(ArchiveTest, fileDeletedOrReplaced_sessionGoesOnInTheNewFile) {
             ASSERT_TRUE(second.open());
             EasySession easy(scriptEntry());
             SessionModel easyModel(easy);
-            ArchiveRecorder secondRecorder(second, easy, QStringLiteral("EASY"));
+            ArchiveRecorder secondRecorder(second, easy, SessionMode::Easy);
             easy.load(easy.seriesAt(1), {-3, -3});
-            other = easyModel.expected(QStringLiteral("EASY"));
+            other = easyModel.expected(SessionMode::Easy);
         }
         session.load(session.seriesAt(1), {-1, 2});
         session.deleteAt(session.seriesAt(0), 0);
@@ -337,7 +337,7 @@ TEST_F(ArchiveTest, fileDeletedOrReplaced_sessionGoesOnInTheNewFile) {
         Archive reader(path());
         ASSERT_TRUE(reader.open());
         const qint64 id = scalar(reader, QStringLiteral("SELECT max(id) FROM session"));
-        expectHolds(reader, id, model.expected(QStringLiteral("PRO")));
+        expectHolds(reader, id, model.expected(SessionMode::Pro));
         if (other)
             expectHolds(reader, 1, *other);
     }

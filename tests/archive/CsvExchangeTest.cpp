@@ -111,7 +111,7 @@ TEST(CsvImportTest, numbers_classifiedAsTheWindowRegistersThem) {
     const QString separators[] = {u"\n"_s, u" "_s, u", "_s, u";"_s, u"\r\n"_s, u"\t"_s};
     for (std::uint32_t seed = 0; seed < 40; ++seed) {
         std::mt19937 random(seed);
-        const QString mode = script::scriptMode(seed);
+        const QString mode = modeText(script::scriptMode(seed));
         const Direction first = seed % 4 < 2 ? Direction::Clockwise : Direction::CounterClockwise;
         const std::vector<Launch> launches = randomEvening(random, first);
 

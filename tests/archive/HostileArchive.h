@@ -116,14 +116,14 @@ inline Outcome playReaders(const QString& path) {
     Archive archive(path);
     archive.open();
     ArchiveCatalog catalog(path);
-    const std::vector<InterruptedSession> offeredSessions = archive.interruptedSessions();
+    const std::vector<rotamind::StoredSession> offeredSessions = archive.interruptedSessions();
     if (!offeredSessions.empty()) {
-        const InterruptedSession* offered = &offeredSessions.front();
+        const rotamind::StoredSession* offered = &offeredSessions.front();
         out.countsBefore = listedCounts(catalog.sessions(), offered->id);
         out.restored = archive.readSession(offered->id);
         if (out.restored) {
             std::unique_ptr<WorkingSession> session;
-            if (out.restored->mode == QStringLiteral("EASY"))
+            if (out.restored->mode == SessionMode::Easy)
                 session = std::make_unique<EasySession>(LaunchEntry{});
             else
                 session = std::make_unique<ProSession>(LaunchEntry{});

@@ -141,7 +141,7 @@ TEST(KillMidSession, theArchiveHoldsTheStateBeforeOrAfterTheLastChange) {
         const bool unsaved = (stored->unsaved[0] && !stored->classes[0].empty()) ||
                              (stored->unsaved[1] && !stored->classes[1].empty());
         // Earlier runs may have left a session of the other mode on offer too.
-        const std::vector<InterruptedSession> offers = archive.interruptedSessions();
+        const std::vector<StoredSession> offers = archive.interruptedSessions();
         const auto offered = std::find_if(offers.begin(), offers.end(), [&](const auto& offer) {
             return offer.mode == stored->mode;
         });
@@ -191,13 +191,14 @@ TEST(KillMidSession, twoProgramsOnOneFileEachKeepTheirSession) {
     ASSERT_TRUE(archive.open());
     expectWhole(archive);
     for (const std::uint32_t seed : seeds) {
-        const QString mode = rotamind::testing::scriptMode(seed);
+        const SessionMode mode = rotamind::testing::scriptMode(seed);
         const qint64 id =
-            scalar(archive, QStringLiteral("SELECT id FROM session WHERE mode = '%1'").arg(mode));
+            scalar(archive,
+                   QStringLiteral("SELECT id FROM session WHERE mode = '%1'").arg(modeText(mode)));
         const auto stored = archive.readSession(id);
-        ASSERT_TRUE(stored) << mode.toStdString();
+        ASSERT_TRUE(stored) << modeText(mode).toStdString();
         EXPECT_TRUE(SessionModel::sameContent(*stored, replay(seed, kSteps).before))
-            << mode.toStdString();
+            << modeText(mode).toStdString();
     }
 }
 

@@ -26,8 +26,8 @@ inline LaunchEntry scriptEntry() {
 }
 
 // PRO for an even seed, EASY for an odd one.
-inline QString scriptMode(std::uint32_t seed) {
-    return seed % 2 == 0 ? QStringLiteral("PRO") : QStringLiteral("EASY");
+inline SessionMode scriptMode(std::uint32_t seed) {
+    return seed % 2 == 0 ? SessionMode::Pro : SessionMode::Easy;
 }
 
 inline std::unique_ptr<WorkingSession> makeScriptSession(std::uint32_t seed) {
@@ -104,7 +104,7 @@ public:
     const std::array<bool, WorkingSession::kSeriesCount>& unsaved() const { return m_unsaved; }
 
     // The archive's row as it must be now.
-    StoredSession expected(const QString& mode) const {
+    StoredSession expected(SessionMode mode) const {
         StoredSession stored;
         stored.mode = mode;
         stored.entry = m_session.entry();

@@ -166,7 +166,7 @@ void playEvening(std::uint32_t seed) {
     ProSession* pro = seed % 2 == 0 ? &proSession : nullptr;
     WorkingSession& session = pro ? static_cast<WorkingSession&>(proSession) : easySession;
     SessionHistory history(session, {u"della prima"_s, u"della seconda"_s});
-    ArchiveRecorder recorder(archive, session, pro ? u"PRO"_s : u"EASY"_s);
+    ArchiveRecorder recorder(archive, session, pro ? SessionMode::Pro : SessionMode::Easy);
     ExpectedStack expected;
 
     const auto rowText = [](const char16_t* what, qsizetype row) -> QString {
