@@ -2,6 +2,7 @@
 // every session, one keystroke in a filter field, and reading one series.
 // The archive is made once per size, in a temporary folder, with sessions of
 // 1,000 launches each.
+#include "analysis/SeriesAnalysis.h"
 #include "archive/ArchiveCatalog.h"
 #include "archive/ArchiveSchema.h"
 #include "archive/ArchiveSessionModel.h"
