@@ -64,7 +64,7 @@ QString sumOf(const QStringList& columns) {
 }
 
 // The condition a row `u` of a series of `n` classes meets when its counts
-// can be those of such a series: whole numbers, the classes adding up to n,
+// can be those of such a series: none negative, the classes adding up to n,
 // n - 1 steps, each class followed and preceded as often as it occurs (less
 // one for the first and the last), no more wins than bets and no bet on the
 // first launch. The bound on n keeps every sum of the archive's rows within
@@ -72,8 +72,9 @@ QString sumOf(const QStringList& columns) {
 QString soundCondition() {
     QStringList terms;
     terms << u"typeof(n) = 'integer'"_s << u"n BETWEEN 1 AND 1099511627776"_s;
-    for (const QString& column : countColumns())
-        terms << u"typeof(%1) = 'integer' AND %1 >= 0"_s.arg(column);
+    // One call for every column: a text or a real among them makes the sums
+    // below fail, or the file's totals come back as reals and are refused.
+    terms << u"min(%1) >= 0"_s.arg(countColumns().join(u", "_s));
     QStringList classes;
     QStringList steps;
     for (int row = 0; row < 6; ++row) {
@@ -258,7 +259,7 @@ bool readPlace(QSqlDatabase& database, const QString& mode, const QString& site,
     for (const QString& column : countColumns())
         sums << u"sum(%1)"_s.arg(column);
     const QString rows = placeRows();
-    const QString sound = soundCondition();
+    const QString soundRow = soundCondition();
     QSqlQuery query(database);
     query.setForwardOnly(true);
     const auto bindPlace = [&] {
@@ -269,28 +270,61 @@ bool readPlace(QSqlDatabase& database, const QString& mode, const QString& site,
 
     // The rows that add up, summed by the file itself.
     query.prepare(u"SELECT series, count(*), "_s + sums.join(u", "_s) + u" FROM ("_s + rows +
-                  u") WHERE origin = 'typed' AND "_s + sound + u" GROUP BY series"_s);
+                  u") WHERE origin = 'typed' AND "_s + soundRow + u" GROUP BY series"_s);
     bindPlace();
     if (!query.exec())
         return failed(query);
+    // A total that is not a whole number means a value that is not one: then
+    // no stored count is trusted and every series is counted from its items.
+    bool trusted = true;
+    std::array<std::int64_t, 2> sound{};
     while (query.next()) {
         const auto index = integerAt(query, 0);
         if (!index || (*index != 0 && *index != 1))
             continue;
         std::vector<std::int64_t> values;
-        for (int column = 2; column < 2 + static_cast<int>(countColumns().size()); ++column)
-            values.push_back(integerAt(query, column).value_or(0));
+        for (int column = 2; column < 2 + static_cast<int>(countColumns().size()); ++column) {
+            const auto value = integerAt(query, column);
+            trusted = trusted && value.has_value();
+            values.push_back(value.value_or(0));
+        }
         pool->pooled[static_cast<std::size_t>(*index)] += unflatten(values);
-        pool->sessions[static_cast<std::size_t>(*index)] += integerAt(query, 1).value_or(0);
+        sound[static_cast<std::size_t>(*index)] += integerAt(query, 1).value_or(0);
     }
     if (query.lastError().isValid())
         return failed(query);
     query.finish();
+    if (!trusted)
+        pool->pooled = {};
+    else
+        pool->sessions = sound;
+
+    // The series that are neither sound nor set aside, when any: a cheap count
+    // first, since the condition costs most of the read.
+    query.prepare(u"SELECT series, count(*), count(CASE WHEN origin IN ('loaded', 'imported')"
+                  " THEN 1 END) FROM ("_s +
+                  rows + u") WHERE n IS NOT 0 GROUP BY series"_s);
+    bindPlace();
+    if (!query.exec())
+        return failed(query);
+    bool allAccounted = trusted;
+    while (query.next()) {
+        const auto index = static_cast<std::size_t>(query.value(0).toInt() != 0);
+        pool->setAside[index] += query.value(2).toLongLong();
+        allAccounted = allAccounted &&
+                       query.value(1).toLongLong() == sound[index] + query.value(2).toLongLong();
+    }
+    if (query.lastError().isValid())
+        return failed(query);
+    query.finish();
+    if (allAccounted)
+        return true;
 
     // The rest: series loaded or imported are only counted; a missing row or
     // one that does not add up is counted again from the items.
     query.prepare(u"SELECT id, series, n, origin, end_reason, coalesce(origin = 'typed' AND "_s +
-                  sound + u", 0) FROM ("_s + rows + u") WHERE n IS NOT 0"_s);
+                  (trusted ? soundRow : u"0"_s) + u", 0) FROM ("_s + rows +
+                  u") WHERE n IS NOT 0"_s);
     bindPlace();
     if (!query.exec())
         return failed(query);
@@ -307,11 +341,10 @@ bool readPlace(QSqlDatabase& database, const QString& mode, const QString& site,
         const int index = query.value(1).toInt();
         if (!id || query.value(5).toInt() != 0)
             continue;
+        // Counted above.
         const QString origin = query.value(3).toString();
-        if (origin == u"loaded"_s || origin == u"imported"_s) {
-            ++pool->setAside[static_cast<std::size_t>(index)];
+        if (origin == u"loaded"_s || origin == u"imported"_s)
             continue;
-        }
         suspects.push_back({*id, index, query.value(2), query.value(3), query.value(4)});
     }
     if (query.lastError().isValid())
