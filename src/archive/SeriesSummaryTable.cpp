@@ -15,26 +15,8 @@ namespace rotamind::series_summary_table {
 
 namespace {
 
-// The count columns in the order bindCounts() binds them: f0..f5 per row of
-// kClasses, t00..t55 class after class, b1..b5 bets and w1..w5 wins by the
-// red classes staked.
-const QStringList& countColumns() {
-    static const QStringList all = [] {
-        QStringList names;
-        for (int row = 0; row < 6; ++row)
-            names << u"f%1"_s.arg(row);
-        for (int row = 0; row < 6; ++row)
-            for (int next = 0; next < 6; ++next)
-                names << u"t%1%2"_s.arg(row).arg(next);
-        for (int reds = 1; reds <= 5; ++reds)
-            names << u"b%1"_s.arg(reds);
-        for (int reds = 1; reds <= 5; ++reds)
-            names << u"w%1"_s.arg(reds);
-        return names;
-    }();
-    return all;
-}
-
+// The counts in one order: frequencies per row of kClasses, class after
+// class row by row, bets and wins by the red classes staked.
 std::vector<std::int64_t> flatten(const analysis::SeriesSummary& summary) {
     std::vector<std::int64_t> values(summary.frequency.begin(), summary.frequency.end());
     for (const auto& row : summary.transitions)
@@ -59,52 +41,83 @@ analysis::SeriesSummary unflatten(const std::vector<std::int64_t>& values) {
     return summary;
 }
 
-QString sumOf(const QStringList& columns) {
-    return u"("_s + columns.join(u" + "_s) + u")"_s;
+// The counts as stored: little-endian 64-bit integers in the order of
+// flatten(), one blob per row, so that a place of thousands of sessions
+// is read as that many values, not sixty times as many.
+constexpr qsizetype kBlobSize = (6 + 36 + 5 + 5) * 8;
+
+QByteArray encode(const analysis::SeriesSummary& summary) {
+    QByteArray blob;
+    blob.reserve(kBlobSize);
+    for (const std::int64_t value : flatten(summary)) {
+        const auto bits = static_cast<quint64>(value);
+        for (int byte = 0; byte < 8; ++byte)
+            blob.append(static_cast<char>((bits >> (8 * byte)) & 0xff));
+    }
+    return blob;
 }
 
-// The condition a row `u` of a series of `n` classes meets when its counts
-// can be those of such a series: none negative, the classes adding up to n,
-// n - 1 steps, each class followed and preceded as often as it occurs (less
-// one for the first and the last), no more wins than bets and no bet on the
-// first launch. The bound on n keeps every sum of the archive's rows within
-// 64 bits.
-QString soundCondition() {
-    QStringList terms;
-    terms << u"typeof(n) = 'integer'"_s << u"n BETWEEN 1 AND 1099511627776"_s;
-    // One call for every column: a text or a real among them makes the sums
-    // below fail, or the file's totals come back as reals and are refused.
-    terms << u"min(%1) >= 0"_s.arg(countColumns().join(u", "_s));
-    QStringList classes;
-    QStringList steps;
-    for (int row = 0; row < 6; ++row) {
-        classes << u"f%1"_s.arg(row);
-        QStringList after;
-        QStringList before;
-        for (int other = 0; other < 6; ++other) {
-            after << u"t%1%2"_s.arg(row).arg(other);
-            before << u"t%1%2"_s.arg(other).arg(row);
+std::optional<analysis::SeriesSummary> decode(const QVariant& stored) {
+    if (stored.typeId() != QMetaType::QByteArray)
+        return std::nullopt;
+    const QByteArray blob = stored.toByteArray();
+    if (blob.size() != kBlobSize)
+        return std::nullopt;
+    std::vector<std::int64_t> values(static_cast<std::size_t>(kBlobSize / 8));
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        quint64 bits = 0;
+        for (int byte = 7; byte >= 0; --byte)
+            bits = (bits << 8) |
+                   static_cast<unsigned char>(blob[static_cast<qsizetype>(i * 8) + byte]);
+        values[i] = static_cast<std::int64_t>(bits);
+    }
+    return unflatten(values);
+}
+
+// Whether counts can be those of a series of `n` classes: none negative, the
+// classes adding up to n, n - 1 steps, each class followed and preceded as
+// often as it occurs (less one for the first and the last), no more wins than
+// bets and no bet on the first launch. The bound on n keeps every sum of the
+// archive's rows within 64 bits.
+bool plausible(const analysis::SeriesSummary& summary, std::int64_t n) {
+    constexpr std::int64_t kMaxLaunches = std::int64_t{1} << 40;
+    if (n < 1 || n > kMaxLaunches)
+        return false;
+    const auto within = [](std::int64_t value) { return value >= 0 && value <= kMaxLaunches; };
+    std::int64_t classes = 0;
+    std::int64_t steps = 0;
+    for (std::size_t row = 0; row < 6; ++row) {
+        if (!within(summary.frequency[row]))
+            return false;
+        classes += summary.frequency[row];
+        std::int64_t after = 0;
+        std::int64_t before = 0;
+        for (std::size_t other = 0; other < 6; ++other) {
+            if (!within(summary.transitions[row][other]))
+                return false;
+            after += summary.transitions[row][other];
+            before += summary.transitions[other][row];
         }
-        steps << after;
-        terms << u"%1 BETWEEN f%2 - 1 AND f%2"_s.arg(sumOf(after)).arg(row)
-              << u"%1 BETWEEN f%2 - 1 AND f%2"_s.arg(sumOf(before)).arg(row);
+        const std::int64_t f = summary.frequency[row];
+        if (after < f - 1 || after > f || before < f - 1 || before > f)
+            return false;
+        steps += after;
     }
-    terms << sumOf(classes) + u" = n"_s << sumOf(steps) + u" = n - 1"_s;
-    QStringList bets;
-    for (int reds = 1; reds <= 5; ++reds) {
-        bets << u"b%1"_s.arg(reds);
-        terms << u"w%1 <= b%1"_s.arg(reds);
+    std::int64_t bets = 0;
+    for (std::size_t k = 0; k < summary.bets.size(); ++k) {
+        if (!within(summary.bets[k]) || !within(summary.wins[k]) ||
+            summary.wins[k] > summary.bets[k])
+            return false;
+        bets += summary.bets[k];
     }
-    terms << sumOf(bets) + u" < n"_s;
-    return u"("_s + terms.join(u" AND "_s) + u")"_s;
+    return classes == n && steps == n - 1 && bets < n;
 }
 
 // Each series of the place with its count as n, its row's columns beside it.
 QString placeRows() {
     return u"SELECT x.id AS id, k.series AS series, x.end_reason AS end_reason,"
-           " CASE k.series WHEN 0 THEN x.count0 ELSE x.count1 END AS n, u.origin AS origin, "_s +
-           countColumns().join(u", "_s) +
-           u" FROM session x CROSS JOIN (SELECT 0 AS series UNION ALL SELECT 1) k"
+           " CASE k.series WHEN 0 THEN x.count0 ELSE x.count1 END AS n, u.origin AS origin,"
+           " u.counts AS counts FROM session x CROSS JOIN (SELECT 0 AS series UNION ALL SELECT 1) k"
            " LEFT JOIN series_summary u ON u.session_id = x.id AND u.series = k.series"
            " WHERE x.mode = ? AND x.site = ? AND x.croupier = ?"_s;
 }
@@ -156,25 +169,18 @@ SeriesOrigin inferredOrigin(const QVariant& endReason, bool loaded) {
 } // namespace
 
 QStringList createStatements() {
-    QStringList columns;
-    for (const QString& column : countColumns())
-        columns << column + u" INTEGER NOT NULL DEFAULT 0"_s;
     return {
         u"CREATE TABLE series_summary ("
         "session_id INTEGER NOT NULL REFERENCES session (id) ON DELETE CASCADE,"
         "series INTEGER NOT NULL CHECK (series IN (0, 1)),"
-        "origin TEXT NOT NULL DEFAULT 'typed' CHECK (origin IN ('typed', 'loaded', 'imported')),"_s +
-        columns.join(u","_s) + u", PRIMARY KEY (session_id, series)) WITHOUT ROWID"_s};
+        "origin TEXT NOT NULL DEFAULT 'typed' CHECK (origin IN ('typed', 'loaded', 'imported')),"
+        "counts BLOB NOT NULL DEFAULT x'',"
+        "PRIMARY KEY (session_id, series)) WITHOUT ROWID"_s};
 }
 
 QString upsertCountsStatement() {
-    QStringList updates;
-    for (const QString& column : countColumns())
-        updates << u"%1 = excluded.%1"_s.arg(column);
-    return u"INSERT INTO series_summary (session_id, series, origin, "_s +
-           countColumns().join(u", "_s) + u") VALUES (?, ?, ?"_s +
-           u", ?"_s.repeated(static_cast<int>(countColumns().size())) +
-           u") ON CONFLICT (session_id, series) DO UPDATE SET "_s + updates.join(u", "_s);
+    return u"INSERT INTO series_summary (session_id, series, origin, counts) VALUES (?, ?, ?, ?)"
+           " ON CONFLICT (session_id, series) DO UPDATE SET counts = excluded.counts"_s;
 }
 
 void bindCounts(QSqlQuery& query, qint64 id, int series, SeriesOrigin origin,
@@ -182,9 +188,11 @@ void bindCounts(QSqlQuery& query, qint64 id, int series, SeriesOrigin origin,
     query.bindValue(0, id);
     query.bindValue(1, series);
     query.bindValue(2, originText(origin));
-    int i = 3;
-    for (const std::int64_t value : flatten(summary))
-        query.bindValue(i++, static_cast<qint64>(value));
+    query.bindValue(3, encode(summary));
+}
+
+QByteArray encoded(const analysis::SeriesSummary& summary) {
+    return encode(summary);
 }
 
 QString upsertOriginStatement() {
@@ -193,7 +201,7 @@ QString upsertOriginStatement() {
 }
 
 QString countColumnList() {
-    return countColumns().join(u", "_s);
+    return u"counts"_s;
 }
 
 QString originText(SeriesOrigin origin) {
@@ -250,84 +258,18 @@ bool fill(QSqlDatabase& database, QString* error) {
 
 bool readPlace(QSqlDatabase& database, const QString& mode, const QString& site,
                const QString& croupier, PlacePool* pool, QString* error) {
-    const auto failed = [error](const QSqlQuery& query) {
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    query.prepare(u"SELECT id, series, n, origin, end_reason, counts FROM ("_s + placeRows() +
+                  u") WHERE n IS NOT 0"_s);
+    query.addBindValue(mode);
+    query.addBindValue(site);
+    query.addBindValue(croupier);
+    if (!query.exec()) {
         if (error)
             *error = archive_checks::reasonOf(query.lastError());
         return false;
-    };
-    QStringList sums;
-    for (const QString& column : countColumns())
-        sums << u"sum(%1)"_s.arg(column);
-    const QString rows = placeRows();
-    const QString soundRow = soundCondition();
-    QSqlQuery query(database);
-    query.setForwardOnly(true);
-    const auto bindPlace = [&] {
-        query.addBindValue(mode);
-        query.addBindValue(site);
-        query.addBindValue(croupier);
-    };
-
-    // The rows that add up, summed by the file itself.
-    query.prepare(u"SELECT series, count(*), "_s + sums.join(u", "_s) + u" FROM ("_s + rows +
-                  u") WHERE origin = 'typed' AND "_s + soundRow + u" GROUP BY series"_s);
-    bindPlace();
-    if (!query.exec())
-        return failed(query);
-    // A total that is not a whole number means a value that is not one: then
-    // no stored count is trusted and every series is counted from its items.
-    bool trusted = true;
-    std::array<std::int64_t, 2> sound{};
-    while (query.next()) {
-        const auto index = integerAt(query, 0);
-        if (!index || (*index != 0 && *index != 1))
-            continue;
-        std::vector<std::int64_t> values;
-        for (int column = 2; column < 2 + static_cast<int>(countColumns().size()); ++column) {
-            const auto value = integerAt(query, column);
-            trusted = trusted && value.has_value();
-            values.push_back(value.value_or(0));
-        }
-        pool->pooled[static_cast<std::size_t>(*index)] += unflatten(values);
-        sound[static_cast<std::size_t>(*index)] += integerAt(query, 1).value_or(0);
     }
-    if (query.lastError().isValid())
-        return failed(query);
-    query.finish();
-    if (!trusted)
-        pool->pooled = {};
-    else
-        pool->sessions = sound;
-
-    // The series that are neither sound nor set aside, when any: a cheap count
-    // first, since the condition costs most of the read.
-    query.prepare(u"SELECT series, count(*), count(CASE WHEN origin IN ('loaded', 'imported')"
-                  " THEN 1 END) FROM ("_s +
-                  rows + u") WHERE n IS NOT 0 GROUP BY series"_s);
-    bindPlace();
-    if (!query.exec())
-        return failed(query);
-    bool allAccounted = trusted;
-    while (query.next()) {
-        const auto index = static_cast<std::size_t>(query.value(0).toInt() != 0);
-        pool->setAside[index] += query.value(2).toLongLong();
-        allAccounted = allAccounted &&
-                       query.value(1).toLongLong() == sound[index] + query.value(2).toLongLong();
-    }
-    if (query.lastError().isValid())
-        return failed(query);
-    query.finish();
-    if (allAccounted)
-        return true;
-
-    // The rest: series loaded or imported are only counted; a missing row or
-    // one that does not add up is counted again from the items.
-    query.prepare(u"SELECT id, series, n, origin, end_reason, coalesce(origin = 'typed' AND "_s +
-                  (trusted ? soundRow : u"0"_s) + u", 0) FROM ("_s + rows +
-                  u") WHERE n IS NOT 0"_s);
-    bindPlace();
-    if (!query.exec())
-        return failed(query);
     struct Suspect {
         qint64 id;
         int series;
@@ -335,20 +277,33 @@ bool readPlace(QSqlDatabase& database, const QString& mode, const QString& site,
         QVariant origin;
         QVariant endReason;
     };
+    // Rows that do not add up, or have none: counted again from the items.
     std::vector<Suspect> suspects;
     while (query.next()) {
         const auto id = archive_checks::id(query.value(0));
+        if (!id)
+            continue;
         const int index = query.value(1).toInt();
-        if (!id || query.value(5).toInt() != 0)
-            continue;
-        // Counted above.
+        const auto i = static_cast<std::size_t>(index);
         const QString origin = query.value(3).toString();
-        if (origin == u"loaded"_s || origin == u"imported"_s)
+        if (origin == u"loaded"_s || origin == u"imported"_s) {
+            ++pool->setAside[i];
             continue;
+        }
+        const auto n = integerAt(query, 2);
+        const auto summary = decode(query.value(5));
+        if (origin == u"typed"_s && n && summary && plausible(*summary, *n)) {
+            pool->pooled[i] += *summary;
+            ++pool->sessions[i];
+            continue;
+        }
         suspects.push_back({*id, index, query.value(2), query.value(3), query.value(4)});
     }
-    if (query.lastError().isValid())
-        return failed(query);
+    if (query.lastError().isValid()) {
+        if (error)
+            *error = archive_checks::reasonOf(query.lastError());
+        return false;
+    }
     query.finish();
     for (const Suspect& suspect : suspects) {
         const ReadSeries read = readItems(database, suspect.id, suspect.series, suspect.count);

@@ -2,6 +2,7 @@
 
 #include "analysis/SeriesSummary.h"
 
+#include <QByteArray>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -34,7 +35,7 @@ QStringList createStatements();
 // series whose items fail their checks gets no row. False with the reason.
 bool fill(QSqlDatabase& database, QString* error);
 
-// "INSERT ... ON CONFLICT": binds id, series, origin, then the counts; a row
+// "INSERT ... ON CONFLICT": binds id, series, origin and the counts; a row
 // already there keeps its origin.
 QString upsertCountsStatement();
 void bindCounts(QSqlQuery& query, qint64 id, int series, SeriesOrigin origin,
@@ -42,8 +43,10 @@ void bindCounts(QSqlQuery& query, qint64 id, int series, SeriesOrigin origin,
 // "INSERT ... ON CONFLICT": binds id, series, origin.
 QString upsertOriginStatement();
 QString originText(SeriesOrigin origin);
-// "f0, f1, ..., w5": the count columns, for a copy from one file to another.
+// The count columns, for a copy from one file to another.
 QString countColumnList();
+// The counts as stored.
+QByteArray encoded(const analysis::SeriesSummary& summary);
 
 // What one place holds for the analysis block, read in one snapshot.
 struct PlacePool {

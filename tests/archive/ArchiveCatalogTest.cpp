@@ -181,8 +181,8 @@ private slots:
         QTest::newRow("loaded copy") << true << QStringList() << qint64{0};
         QTest::newRow("damaged counts")
             << true
-            << QStringList{u"UPDATE series_summary SET f0 = f0 + 5 WHERE session_id = 1"_s,
-                           u"UPDATE series_summary SET t00 = 'x' WHERE session_id = 2"_s}
+            << QStringList{u"UPDATE series_summary SET counts = substr(counts, 2) WHERE session_id = 1"_s,
+                           u"UPDATE series_summary SET counts = 'x' WHERE session_id = 2"_s}
             << qint64{3};
         QTest::newRow("counts lost")
             << true << QStringList{u"DELETE FROM series_summary WHERE session_id = 3"_s}
