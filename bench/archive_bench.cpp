@@ -3,10 +3,13 @@
 // The archive is made once per size, in a temporary folder, with sessions of
 // 1,000 launches each. And the recorder's side: a double-click delete in the
 // middle of a long series, and its undo, with the archive on.
+#include "analysis/SeriesAnalysis.h"
 #include "archive/ArchiveCatalog.h"
 #include "archive/ArchiveRecorder.h"
 #include "archive/ArchiveSchema.h"
 #include "archive/ArchiveSessionModel.h"
+#include "archive/PlaceHistoryReader.h"
+#include "archive/SeriesSummaryTable.h"
 #include "history/SessionHistory.h"
 #include "session/ProSession.h"
 
@@ -79,7 +82,8 @@ bool fill(QSqlDatabase& database, int sessions, bool onePlace) {
                        "CAST((n.i * 11 + s.id) % 37 AS TEXT), "
                        "CASE WHEN n.i < s.count0 THEN 'O' ELSE 'A' END "
                        "FROM session s CROSS JOIN n ORDER BY s.id, n.i"_s.arg(kLaunches - 1)) &&
-           database.commit();
+           // The counts the recorder would have kept, made as for an older file.
+           series_summary_table::fill(database, &error) && database.commit();
 }
 
 // The path of an archive of `sessions` sessions, made on first use; empty
@@ -240,6 +244,32 @@ BENCHMARK(BM_MiddleDelete)->ArgsProduct({{100, 2'000'000}, {0, 1}})->Unit(benchm
 BENCHMARK(BM_MiddleDeleteUndo)
     ->ArgsProduct({{100, 2'000'000}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
+
+// What the analysis block waits for now: the stored counts of every session
+// of one place summed in one snapshot, and the block's tests made from them.
+void BM_PlacePool(benchmark::State& state) {
+    const QString path = archiveOf(int(state.range(0)), true);
+    if (path.isEmpty()) {
+        state.SkipWithError("the archive could not be generated");
+        return;
+    }
+    for (auto _ : state) {
+        const PlaceHistory history =
+            PlaceHistoryReader::read(path, {.mode = PlaceHistoryQuery::Mode::Pro,
+                                            .site = u"Bet365"_s,
+                                            .croupier = u"Croupier 0"_s});
+        if (history.sessions[0] != state.range(0) || history.setAside[0] != 0) {
+            state.SkipWithError("the place was not pooled whole");
+            return;
+        }
+        for (std::size_t c = 0; c < 2; ++c) {
+            analysis::JoinedAnalysis joined;
+            joined.addSummary(history.pooled[c], history.sessions[c]);
+            benchmark::DoNotOptimize(joined.report().logEvidence);
+        }
+    }
+}
+BENCHMARK(BM_PlacePool)->Arg(167)->Arg(6'667)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

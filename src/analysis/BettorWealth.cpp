@@ -37,6 +37,14 @@ void BettorWealth::bet(int redClasses, bool won) {
         m_logWealth[f] += won ? m.won[f][static_cast<std::size_t>(redClasses - 1)] : m.lost[f];
 }
 
+void BettorWealth::bet(int redClasses, bool won, std::int64_t times) {
+    const Multipliers& m = multipliers();
+    const auto count = static_cast<double>(times);
+    for (std::size_t f = 0; f < m_logWealth.size(); ++f)
+        m_logWealth[f] +=
+            count * (won ? m.won[f][static_cast<std::size_t>(redClasses - 1)] : m.lost[f]);
+}
+
 double BettorWealth::logValue() const {
     const double top = *std::max_element(m_logWealth.begin(), m_logWealth.end());
     double sum = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 namespace rotamind::analysis {
 
@@ -18,6 +19,9 @@ public:
     // One spin with `redClasses` (1..5) classes staked; `won` when the number
     // fell in one of them. Constant time.
     void bet(int redClasses, bool won);
+    // The same spin `times` times over (>= 0): the wealth depends only on
+    // how many bets of each kind there were.
+    void bet(int redClasses, bool won, std::int64_t times);
 
     // Natural log of the total wealth; 0 before any bet.
     double logValue() const;

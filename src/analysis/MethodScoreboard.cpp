@@ -95,12 +95,42 @@ void MethodScoreboard::add(int distanceClass) {
         m_varianceIn36ths += reds * (6 - reds);
         if (red[row])
             ++m_hits;
+        ++m_betsByReds[static_cast<std::size_t>(reds - 1)];
+        m_winsByReds[static_cast<std::size_t>(reds - 1)] += red[row] ? 1 : 0;
         m_wealth.bet(reds, red[row]);
         takeIntoLaw(reds / 6.0);
     }
     ++m_frequency[row];
     m_last[row] = m_launches;
     ++m_launches;
+}
+
+MethodScoreboard MethodScoreboard::fromRecord(const std::array<std::int64_t, 5>& bets,
+                                              const std::array<std::int64_t, 5>& wins) {
+    MethodScoreboard board;
+    board.m_betsByReds = bets;
+    board.m_winsByReds = wins;
+    std::int64_t classified = 0;
+    for (std::size_t k = 0; k < bets.size(); ++k) {
+        const auto reds = static_cast<int>(k) + 1;
+        classified += bets[k];
+        board.m_bets += bets[k];
+        board.m_hits += wins[k];
+        board.m_redClasses += reds * bets[k];
+        board.m_varianceIn36ths += reds * (6 - reds) * bets[k];
+        board.m_wealth.bet(reds, true, wins[k]);
+        board.m_wealth.bet(reds, false, bets[k] - wins[k]);
+    }
+    if (classified > kExactLawBets) {
+        board.m_classifiedBets = classified;
+        board.m_hitLaw = {};
+        return board;
+    }
+    // The law of the hits does not depend on the order of the bets.
+    for (std::size_t k = 0; k < bets.size(); ++k)
+        for (std::int64_t i = 0; i < bets[k]; ++i)
+            board.takeIntoLaw(static_cast<double>(k + 1) / 6.0);
+    return board;
 }
 
 void MethodScoreboard::recompute(std::span<const std::int8_t> classes) {

@@ -65,6 +65,15 @@ public:
     std::optional<double> pValue() const;
     // The wealth of a bettor who follows the method at the table's payout.
     const BettorWealth& wealth() const { return m_wealth; }
+    // Bets on classified launches by the red classes staked (1..5), and how
+    // many of them won: all the record says, whatever the order of the bets.
+    const std::array<std::int64_t, 5>& betsByReds() const { return m_betsByReds; }
+    const std::array<std::int64_t, 5>& winsByReds() const { return m_winsByReds; }
+    // The record of bets so counted (each wins <= bets, all >= 0), as a board
+    // that replayed them would show it; the exact law is kept up to
+    // kExactLawBets of them. Not for betting on: it has no frequencies.
+    static MethodScoreboard fromRecord(const std::array<std::int64_t, 5>& bets,
+                                       const std::array<std::int64_t, 5>& wins);
 
     // The red classes of the next launch, as a flag per row of kClasses.
     std::array<bool, 6> nextBet() const;
@@ -81,6 +90,8 @@ private:
     std::int64_t m_varianceIn36ths = 0; // sum of reds * (6 - reds), exact
     std::int64_t m_repeatRedClasses = 0;
     std::int64_t m_classifiedBets = 0;
+    std::array<std::int64_t, 5> m_betsByReds{};
+    std::array<std::int64_t, 5> m_winsByReds{};
     BettorWealth m_wealth;
     // P(hits = m_lawFirst + i) by chance; the far tails, below 1e-18 of the
     // largest term, are dropped, so its width grows as the root of the bets.

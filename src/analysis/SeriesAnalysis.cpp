@@ -82,13 +82,44 @@ SeriesReport SeriesAnalysis::report(const std::array<std::int64_t, 6>& frequency
             .launches = launches()};
 }
 
+SeriesSummary SeriesAnalysis::summary() const {
+    return {.frequency = frequency(),
+            .transitions = m_transitions.counts(),
+            .bets = m_scoreboard.betsByReds(),
+            .wins = m_scoreboard.winsByReds()};
+}
+
 void JoinedAnalysis::addSession(std::span<const std::int8_t> classes) {
-    if (classes.empty())
+    addSummary(SeriesSummary::of(classes));
+}
+
+void JoinedAnalysis::addSummary(const SeriesSummary& summary, std::int64_t sessions) {
+    if (summary.launches() == 0)
         return;
-    ++m_sessions;
-    m_analysis.startSeries();
-    for (const std::int8_t distanceClass : classes)
-        m_analysis.add(distanceClass);
+    m_sessions += sessions;
+    m_summary += summary;
+    m_method.reset();
+}
+
+SeriesReport JoinedAnalysis::report() const {
+    if (!m_method)
+        m_method = MethodScoreboard::fromRecord(m_summary.bets, m_summary.wins);
+    const auto asDoubles = [](const std::array<std::int64_t, 6>& counts) {
+        std::array<double, 6> values{};
+        for (std::size_t row = 0; row < 6; ++row)
+            values[row] = static_cast<double>(counts[row]);
+        return values;
+    };
+    // Class after class bets with one mixture per previous class.
+    double chain = 0;
+    for (const auto& row : m_summary.transitions)
+        chain += DirichletMixture::logValueOf(asDoubles(row));
+    return {.uniformity = testUniformity(m_summary.frequency),
+            .method = &*m_method,
+            .dependence = testIndependence(m_summary.transitions),
+            .logEvidence = {DirichletMixture::logValueOf(asDoubles(m_summary.frequency)),
+                            m_method->wealth().logValue(), chain},
+            .launches = launches()};
 }
 
 } // namespace rotamind::analysis

@@ -3,6 +3,7 @@
 #include "analysis/DirichletMixture.h"
 #include "analysis/EvidenceTrace.h"
 #include "analysis/MethodScoreboard.h"
+#include "analysis/SeriesSummary.h"
 #include "analysis/TransitionTable.h"
 #include "analysis/Uniformity.h"
 
@@ -62,6 +63,9 @@ public:
     SeriesReport report(const std::array<std::int64_t, 6>& frequency) const;
     SeriesReport report() const { return report(frequency()); }
     std::array<double, kTestsPerSeries> logEvidence() const;
+    // The counts of the series' classified launches, as the archive keeps
+    // them: repeats leave no mark there (the archive does not keep them).
+    SeriesSummary summary() const;
     // Log10 of the mean of the tests' evidence: the series' own evidence.
     double log10Evidence() const;
 
@@ -84,20 +88,30 @@ private:
 // other, in the order they were played. Each session's series begins afresh:
 // no bet and no step of class after class spans two sessions, since the
 // wheel, the croupier's hand and the player's screen all started over in
-// between; the evidence goes on from one session to the next.
+// between. The evidence of each test depends only on the counts of the
+// sessions' summaries, so the sessions pool by adding those up: the evidence
+// reached after the last session is the same in any order.
 class JoinedAnalysis final {
 public:
     // Adds one session's series, oldest class first; an empty one is not counted.
     void addSession(std::span<const std::int8_t> classes);
+    // Adds the summed summary of `sessions` sessions (none counted when it
+    // has no launch).
+    void addSummary(const SeriesSummary& summary, std::int64_t sessions = 1);
 
     std::int64_t sessions() const { return m_sessions; }
-    std::int64_t launches() const { return m_analysis.launches(); }
-    const std::array<std::int64_t, 6>& frequency() const { return m_analysis.frequency(); }
-    SeriesReport report() const { return m_analysis.report(); }
+    std::int64_t launches() const { return m_summary.launches(); }
+    const std::array<std::int64_t, 6>& frequency() const { return m_summary.frequency; }
+    const SeriesSummary& summary() const { return m_summary; }
+    // The tests as they stand; `method` points into this object, valid until
+    // the next add.
+    SeriesReport report() const;
 
 private:
-    SeriesAnalysis m_analysis;
+    SeriesSummary m_summary;
     std::int64_t m_sessions = 0;
+    // The method's board made from the record when a report asks for it.
+    mutable std::optional<MethodScoreboard> m_method;
 };
 
 } // namespace rotamind::analysis

@@ -3,6 +3,7 @@
 #include "app/TINTRO.h"
 #include "archive/Archive.h"
 #include "archive/ArchiveRecorder.h"
+#include "archive/PlaceHistoryReader.h"
 #include "ui/chart/DistanceChart.h"
 #include "ui/parts/QuietNotice.h"
 #include "ui/parts/SpinListView.h"
@@ -43,8 +44,9 @@ Windows::Windows(const QString& archivePath)
     // Automatic saving reads PRO whether it is shown or not.
     m_autoSave->setSource(&m_pro->autoSaveSource());
     m_pro->setAutoSaveDialog(m_autoSave.get());
-    m_pro->setArchivePath(m_archive->path());
-    m_easy->setArchivePath(m_archive->path());
+    // Each page asks its own reader: one page's request never drops the other's.
+    m_pro->setPlaceHistory(std::make_unique<PlaceHistoryReader>(m_archive->path()));
+    m_easy->setPlaceHistory(std::make_unique<PlaceHistoryReader>(m_archive->path()));
     QObject::connect(m_resetConfirmation.get(), &TAZZERAPRO::confirmed, m_pro.get(),
                      &TPRO::AZZERAClick);
 

@@ -3,6 +3,7 @@
 #include "archive/ArchiveChecks.h"
 #include "archive/ArchiveSchema.h"
 #include "archive/ItemKeys.h"
+#include "archive/SeriesSummaryTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -91,7 +92,7 @@ struct Archive::Queries {
         : begin(database), commit(database), rollback(database), insertSession(database),
           updateSession(database), insertItem(database), insertMany(database), insertRows(database),
           readKeys(database), readRange(database), deleteRange(database), deleteSeries(database),
-          endSession(database), reopenSession(database) {}
+          endSession(database), reopenSession(database), summary(database), origin(database) {}
 
     bool prepare() {
         readKeys.setForwardOnly(true);
@@ -125,11 +126,14 @@ struct Archive::Queries {
                deleteSeries.prepare(u"DELETE FROM item WHERE session_id = ? AND series = ?"_s) &&
                endSession.prepare(u"UPDATE session SET ended = ?, end_reason = ? WHERE id = ?"_s) &&
                reopenSession.prepare(
-                   u"UPDATE session SET ended = NULL, end_reason = NULL WHERE id = ?"_s);
+                   u"UPDATE session SET ended = NULL, end_reason = NULL WHERE id = ?"_s) &&
+               summary.prepare(series_summary_table::upsertCountsStatement()) &&
+               origin.prepare(series_summary_table::upsertOriginStatement());
     }
 
     QSqlQuery begin, commit, rollback, insertSession, updateSession, insertItem, insertMany,
-        insertRows, readKeys, readRange, deleteRange, deleteSeries, endSession, reopenSession;
+        insertRows, readKeys, readRange, deleteRange, deleteSeries, endSession, reopenSession,
+        summary, origin;
 };
 
 QString Archive::defaultPath() {
@@ -403,6 +407,15 @@ QString Archive::salvage(const QString& movedTo) {
                              " number, direction FROM old.item"
                              " WHERE session_id = ? AND series IN (0, 1)"_s) &&
                 (copy.addBindValue(id), copy.exec());
+            // Where its launches came from, when the old file knew; its counts
+            // are not trusted and are made again from the items when read.
+            if (done && copy.prepare(u"INSERT INTO main.series_summary (session_id, series, origin)"
+                                     " SELECT session_id, series, origin FROM old.series_summary"
+                                     " WHERE session_id = ? AND series IN (0, 1)"
+                                     " AND origin IN ('typed', 'loaded', 'imported')"_s)) {
+                copy.addBindValue(id);
+                copy.exec();
+            }
             if (!done)
                 copy.exec(u"ROLLBACK TO session"_s);
             copy.exec(u"RELEASE session"_s);
@@ -599,6 +612,10 @@ bool Archive::relocate() {
                 u"INSERT INTO fresh.item (session_id, series, position, class, number,"
                 " direction) SELECT m.new, i.series, i.position, i.class, i.number,"
                 " i.direction FROM main.item i JOIN temp.moved m ON m.old = i.session_id"_s) &&
+            query.exec(
+                u"INSERT INTO fresh.series_summary SELECT m.new, u.series, u.origin, %1"
+                " FROM main.series_summary u JOIN temp.moved m ON m.old = u.session_id"_s.arg(
+                    series_summary_table::countColumnList())) &&
             query.exec(u"SELECT old, new FROM temp.moved WHERE old <> new"_s);
         while (copied && query.next())
             moved.emplace_back(query.value(0).toLongLong(), query.value(1).toLongLong());
@@ -889,6 +906,41 @@ bool Archive::replaceItems(qint64 id, int series, std::span<const std::int8_t> c
             keys.push_back(static_cast<qint64>(i) * item_keys::kGap);
         return true;
     });
+}
+
+bool Archive::writeSummary(qint64 id, int series, SeriesOrigin origin,
+                           const analysis::SeriesSummary& summary) {
+    return perform([this, id, series, origin, summary] {
+        series_summary_table::bindCounts(m_queries->summary, current(id), series, origin, summary);
+        return exec(m_queries->summary);
+    });
+}
+
+bool Archive::setOrigin(qint64 id, int series, SeriesOrigin origin) {
+    return perform([this, id, series, origin] {
+        QSqlQuery& query = m_queries->origin;
+        query.bindValue(0, current(id));
+        query.bindValue(1, series);
+        query.bindValue(2, series_summary_table::originText(origin));
+        return exec(query);
+    });
+}
+
+std::optional<SeriesOrigin> Archive::origin(qint64 id, int series) {
+    id = current(id);
+    if (!m_available)
+        return std::nullopt;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.prepare(u"SELECT origin FROM series_summary WHERE session_id = ? AND series = ?"_s);
+    query.addBindValue(id);
+    query.addBindValue(series);
+    if (!query.exec() || !query.next())
+        return std::nullopt;
+    for (const SeriesOrigin origin :
+         {SeriesOrigin::Typed, SeriesOrigin::Loaded, SeriesOrigin::Imported})
+        if (query.value(0).toString() == series_summary_table::originText(origin))
+            return origin;
+    return std::nullopt;
 }
 
 bool Archive::endSession(qint64 id, const QString& reason) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/ArchiveItem.h"
+#include "archive/SeriesSummaryTable.h"
 #include "archive/SessionLock.h"
 #include "archive/StoredSession.h"
 
@@ -107,6 +108,13 @@ public:
     // The whole series replaced (a reset, a load).
     bool replaceItems(qint64 id, int series, std::span<const std::int8_t> classes);
     bool endSession(qint64 id, const QString& reason);
+    // The counts the analysis block pools for a series, as they stand after
+    // the change being written; `origin` only for a series without a row yet.
+    bool writeSummary(qint64 id, int series, SeriesOrigin origin,
+                      const analysis::SeriesSummary& summary);
+    // Where the launches of a series came from, changed or read back.
+    bool setOrigin(qint64 id, int series, SeriesOrigin origin);
+    std::optional<SeriesOrigin> origin(qint64 id, int series);
     // Items appended at positions first.. of a series that ends there, each
     // with its number and direction: an imported series in a few statements.
     bool appendItems(qint64 id, int series, qint64 first, std::span<const ArchiveItem> items);

@@ -68,6 +68,7 @@ bool ArchiveCatalog::open(QString* error, bool* laidOut) {
         return false;
     }
     *laidOut = found.version > 0;
+    m_version = found.version;
     return true;
 }
 
@@ -204,6 +205,54 @@ ArchiveCatalog::PlaceHistory ArchiveCatalog::placeHistory(ArchivedSession::Mode 
         return failed(archive_checks::reasonOf(query.lastError()));
     history.status = Status::Read;
     return history;
+}
+
+ArchiveCatalog::PlacePool ArchiveCatalog::placePool(ArchivedSession::Mode mode, const QString& site,
+                                                    const QString& croupier) {
+    PlacePool place;
+    if (!QFileInfo::exists(m_path))
+        return place;
+    QString error;
+    bool laidOut = false;
+    if (!open(&error, &laidOut)) {
+        place.status = Status::Failed;
+        place.error = error;
+        return place;
+    }
+    auto done = qScopeGuard([this] { close(); });
+    place.status = Status::Read;
+    if (!laidOut)
+        return place;
+    if (m_version < 2) {
+        // A file the recorder could not bring up to date (read-only): its
+        // series counted from their items, none known to have been loaded.
+        done.dismiss();
+        close();
+        PlaceHistory history = placeHistory(mode, site, croupier);
+        place.status = history.status;
+        place.error = history.error;
+        place.pool.refused = history.refused;
+        for (const std::array<Classes, 2>& session : history.sessions)
+            for (std::size_t series = 0; series < 2; ++series)
+                if (!session[series].empty()) {
+                    place.pool.pooled[series] += analysis::SeriesSummary::of(session[series]);
+                    ++place.pool.sessions[series];
+                }
+        return place;
+    }
+    // One snapshot: the recorder commits a series and its counts together.
+    if (!m_database.transaction()) {
+        place.status = Status::Failed;
+        place.error = archive_checks::reasonOf(m_database.lastError());
+        return place;
+    }
+    if (!series_summary_table::readPlace(m_database,
+                                         mode == ArchivedSession::Mode::Easy ? u"EASY"_s : u"PRO"_s,
+                                         site, croupier, &place.pool, &error)) {
+        place = {.status = Status::Failed, .pool = {}, .error = error};
+    }
+    m_database.rollback();
+    return place;
 }
 
 std::variant<ArchiveCatalog::Classes, QString> ArchiveCatalog::classes(qint64 sessionId,

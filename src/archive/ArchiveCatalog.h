@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/ArchivedSession.h"
+#include "archive/SeriesSummaryTable.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -43,6 +44,13 @@ public:
         QStringList refused;
     };
 
+    // What the analysis block pools at one place (see SeriesSummaryTable.h).
+    struct PlacePool {
+        Status status = Status::Missing;
+        series_summary_table::PlacePool pool;
+        QString error;
+    };
+
     explicit ArchiveCatalog(QString path);
     ~ArchiveCatalog();
     ArchiveCatalog(const ArchiveCatalog&) = delete;
@@ -69,6 +77,11 @@ public:
     PlaceHistory placeHistory(ArchivedSession::Mode mode, const QString& site,
                               const QString& croupier);
 
+    // The counts of every series of `mode` recorded at exactly this site and
+    // croupier, summed by the file in one snapshot; only the series whose
+    // stored counts do not add up are read item by item.
+    PlacePool placePool(ArchivedSession::Mode mode, const QString& site, const QString& croupier);
+
 private:
     // Reads a series in one snapshot; `whole` says whether it is exactly as
     // recorded, `damage` (when not) says how it is not.
@@ -78,6 +91,8 @@ private:
     // is not an archive of this program; `laidOut` false for a file made but
     // not yet given its tables.
     bool open(QString* error, bool* laidOut);
+    // The schema version of the file open() opened.
+    int m_version = 0;
     void close();
 
     QString m_path;

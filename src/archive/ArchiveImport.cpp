@@ -60,7 +60,15 @@ std::variant<std::vector<qint64>, QString> importSessions(Archive& archive, cons
             return failed();
         for (int series = 0; series < WorkingSession::kSeriesCount; ++series) {
             const auto& items = session.series[static_cast<std::size_t>(series)];
-            if (!archive.appendItems(id, series, 0, items))
+            std::vector<std::int8_t> classes;
+            classes.reserve(items.size());
+            for (const ArchiveItem& item : items)
+                classes.push_back(item.distanceClass);
+            // Launches typed elsewhere, perhaps already in this archive:
+            // shown when loaded, never pooled.
+            if (!archive.appendItems(id, series, 0, items) ||
+                !archive.writeSummary(id, series, SeriesOrigin::Imported,
+                                      analysis::SeriesSummary::of(classes)))
                 return failed();
             advance(static_cast<qint64>(items.size()));
         }

@@ -1,5 +1,7 @@
 #include "archive/ArchiveRecorder.h"
 
+#include <utility>
+
 namespace rotamind {
 
 ArchiveRecorder::ArchiveRecorder(Archive& archive, WorkingSession& session, SessionMode mode,
@@ -69,8 +71,39 @@ void ArchiveRecorder::finish() {
     if (!m_writing)
         return;
     m_writing = false;
+    // The series keeps its analysis up to date with every change: its counts
+    // are read, never replayed here.
+    for (int index = 0; index < WorkingSession::kSeriesCount; ++index)
+        if (std::exchange(m_countsChanged[static_cast<std::size_t>(index)], false) &&
+            !m_archive.writeSummary(m_id, index, m_origin[static_cast<std::size_t>(index)],
+                                    m_session.seriesAt(index).analysis().summary()))
+            return;
     if (m_archive.updateSession(m_id, state()) && m_archive.commit())
         m_rowIsNew = false;
+}
+
+void ArchiveRecorder::followOrigin(int index, const SeriesChange& change) {
+    const auto i = static_cast<std::size_t>(index);
+    SeriesOrigin& origin = m_origin[i];
+    std::vector<SeriesOrigin>& before = m_originsBefore[i];
+    switch (change.cause) {
+    case SeriesChange::Cause::Load:
+        before.push_back(origin);
+        origin = SeriesOrigin::Loaded;
+        break;
+    case SeriesChange::Cause::Reset:
+        before.push_back(origin);
+        origin = SeriesOrigin::Typed;
+        break;
+    case SeriesChange::Cause::Restore:
+        // An undo of the newest replacement puts back what it replaced.
+        if (!before.empty()) {
+            origin = before.back();
+            before.pop_back();
+        }
+        break;
+    }
+    m_archive.setOrigin(m_id, index, origin);
 }
 
 void ArchiveRecorder::onSeriesChanged(int index, const SeriesChange& change) {
@@ -100,13 +133,17 @@ void ArchiveRecorder::onSeriesChanged(int index, const SeriesChange& change) {
         break;
     case Kind::Replaced:
         written = m_archive.replaceItems(m_id, index, series.classes());
+        if (written)
+            followOrigin(index, change);
         break;
     case Kind::RegisteredWithoutClass:
     case Kind::WithdrawnWithoutClass:
         break; // the launch count only, written with the session's row
     }
-    if (change.kind != Kind::RegisteredWithoutClass && change.kind != Kind::WithdrawnWithoutClass)
+    if (change.kind != Kind::RegisteredWithoutClass && change.kind != Kind::WithdrawnWithoutClass) {
         m_unsaved[static_cast<std::size_t>(index)] = true;
+        m_countsChanged[static_cast<std::size_t>(index)] = true;
+    }
     if (written)
         effectDone();
 }
@@ -120,6 +157,9 @@ void ArchiveRecorder::end(const QString& reason) {
     m_lock.reset();
     m_launches = 0;
     m_unsaved = {};
+    m_origin = {};
+    m_originsBefore = {};
+    m_countsChanged = {};
 }
 
 bool ArchiveRecorder::writeWhole() {
@@ -129,9 +169,17 @@ bool ArchiveRecorder::writeWhole() {
     if (m_id == 0)
         return false;
     m_lock = m_archive.lockSession(m_id);
-    for (int index = 0; index < WorkingSession::kSeriesCount; ++index)
-        if (!m_archive.replaceItems(m_id, index, m_session.seriesAt(index).classes()))
+    // The launches are the stored session's, still in its own row: this copy
+    // must never be pooled with it.
+    m_origin.fill(SeriesOrigin::Loaded);
+    for (int index = 0; index < WorkingSession::kSeriesCount; ++index) {
+        const Series& series = m_session.seriesAt(index);
+        if (!m_archive.replaceItems(m_id, index, series.classes()) ||
+            !m_archive.writeSummary(m_id, index, SeriesOrigin::Loaded,
+                                    series.analysis().summary()) ||
+            !m_archive.setOrigin(m_id, index, SeriesOrigin::Loaded))
             return false;
+    }
     return m_archive.commit();
 }
 
@@ -159,6 +207,12 @@ void ArchiveRecorder::restore(const StoredSession& stored) {
     }
     m_id = stored.id;
     m_lock = std::move(lock);
+    // The row goes on with the origin it had; a series whose origin is
+    // unknown is never pooled.
+    m_originsBefore = {};
+    for (int index = 0; index < WorkingSession::kSeriesCount; ++index)
+        m_origin[static_cast<std::size_t>(index)] =
+            m_archive.origin(m_id, index).value_or(SeriesOrigin::Loaded);
     if (m_archive.begin() && m_archive.reopenSession(m_id) &&
         m_archive.updateSession(m_id, state()))
         m_archive.commit();

@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace rotamind {
 
@@ -53,6 +54,8 @@ private:
     StoredSession state() const;
     void onSeriesChanged(int index, const SeriesChange& change);
     bool writeWhole();
+    // Where series `index`'s launches came from, after a replacement of it.
+    void followOrigin(int index, const SeriesChange& change);
 
     Archive& m_archive;
     WorkingSession& m_session;
@@ -65,6 +68,12 @@ private:
     bool m_writing = false; // this recorder's transaction is open
     bool m_suspended = false;
     bool m_rowIsNew = false; // made in the transaction still open
+    // Per series: where its launches came from, what it was before each
+    // replacement an undo may take back (newest last), and whether its counts
+    // changed since the row was last written.
+    std::array<SeriesOrigin, WorkingSession::kSeriesCount> m_origin{};
+    std::array<std::vector<SeriesOrigin>, WorkingSession::kSeriesCount> m_originsBefore{};
+    std::array<bool, WorkingSession::kSeriesCount> m_countsChanged{};
 };
 
 } // namespace rotamind

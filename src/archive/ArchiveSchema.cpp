@@ -1,6 +1,7 @@
 #include "archive/ArchiveSchema.h"
 
 #include "archive/ArchiveChecks.h"
+#include "archive/SeriesSummaryTable.h"
 
 #include <QSqlDriver>
 #include <QSqlError>
@@ -29,52 +30,69 @@ bool run(QSqlDatabase& database, const QString& statement, QString* error) {
     return false;
 }
 
+// A step of the migration: the statements that lay out its tables, then what
+// fills them from the rows already there (nothing for most).
+struct Step {
+    QStringList statements;
+    bool (*fill)(QSqlDatabase&, QString*) = nullptr;
+};
+
+Step firstLayout() {
+    return {.statements =
+                {
+                    u"CREATE TABLE session ("
+                    "id INTEGER PRIMARY KEY,"
+                    "mode TEXT NOT NULL CHECK (mode IN ('PRO', 'EASY')),"
+                    "site TEXT NOT NULL DEFAULT '',"
+                    "croupier TEXT NOT NULL DEFAULT '',"
+                    "started TEXT NOT NULL,"
+                    "changed TEXT NOT NULL,"
+                    "ended TEXT,"
+                    "end_reason TEXT,"
+                    "number TEXT NOT NULL DEFAULT '',"
+                    "direction TEXT CHECK (direction IN ('O', 'A')),"
+                    "n1 TEXT NOT NULL DEFAULT '',"
+                    "n2 TEXT NOT NULL DEFAULT '',"
+                    "last_number TEXT NOT NULL DEFAULT '',"
+                    "count0 INTEGER NOT NULL DEFAULT 0,"
+                    "count1 INTEGER NOT NULL DEFAULT 0,"
+                    "unsaved0 INTEGER NOT NULL DEFAULT 0,"
+                    "unsaved1 INTEGER NOT NULL DEFAULT 0,"
+                    "launches INTEGER NOT NULL DEFAULT 0)"_s,
+                    u"CREATE INDEX session_by_place ON session (site, croupier)"_s,
+                    u"CREATE TABLE item ("
+                    "session_id INTEGER NOT NULL REFERENCES session (id) ON DELETE CASCADE,"
+                    "series INTEGER NOT NULL CHECK (series IN (0, 1)),"
+                    "position INTEGER NOT NULL CHECK (position >= 0),"
+                    "class INTEGER NOT NULL CHECK (class BETWEEN -3 AND 3 AND class <> 0),"
+                    "number TEXT,"
+                    "direction TEXT CHECK (direction IN ('O', 'A')),"
+                    "PRIMARY KEY (session_id, series, position)) WITHOUT ROWID"_s,
+                },
+            .fill = nullptr};
+}
+
 // Version 2: item.position becomes a key that orders a series, with gaps
 // left for rows put in between, where version 1 numbered the rows 0..n-1.
 // The rows of version 1 are already keys in order, so nothing is rewritten
 // (rewriting every launch would hold up the first start of a large archive);
 // the version alone tells a program of version 1 not to read the gaps as
 // missing launches. Keys without gaps get gaps as rows are put between them.
-QStringList keysWithGaps() {
+Step keysWithGaps() {
     return {};
+}
+
+// The counts the analysis block pools, per series, and where its launches came
+// from; an older file's series are counted from their items.
+Step seriesSummaries() {
+    return {.statements = series_summary_table::createStatements(),
+            .fill = &series_summary_table::fill};
 }
 
 // Step k brings version k to version k + 1. A step is only ever appended:
 // files of every earlier version must still open.
-const std::array<QStringList, kVersion>& steps() {
-    static const std::array<QStringList, kVersion> all{{
-        {
-            u"CREATE TABLE session ("
-            "id INTEGER PRIMARY KEY,"
-            "mode TEXT NOT NULL CHECK (mode IN ('PRO', 'EASY')),"
-            "site TEXT NOT NULL DEFAULT '',"
-            "croupier TEXT NOT NULL DEFAULT '',"
-            "started TEXT NOT NULL,"
-            "changed TEXT NOT NULL,"
-            "ended TEXT,"
-            "end_reason TEXT,"
-            "number TEXT NOT NULL DEFAULT '',"
-            "direction TEXT CHECK (direction IN ('O', 'A')),"
-            "n1 TEXT NOT NULL DEFAULT '',"
-            "n2 TEXT NOT NULL DEFAULT '',"
-            "last_number TEXT NOT NULL DEFAULT '',"
-            "count0 INTEGER NOT NULL DEFAULT 0,"
-            "count1 INTEGER NOT NULL DEFAULT 0,"
-            "unsaved0 INTEGER NOT NULL DEFAULT 0,"
-            "unsaved1 INTEGER NOT NULL DEFAULT 0,"
-            "launches INTEGER NOT NULL DEFAULT 0)"_s,
-            u"CREATE INDEX session_by_place ON session (site, croupier)"_s,
-            u"CREATE TABLE item ("
-            "session_id INTEGER NOT NULL REFERENCES session (id) ON DELETE CASCADE,"
-            "series INTEGER NOT NULL CHECK (series IN (0, 1)),"
-            "position INTEGER NOT NULL CHECK (position >= 0),"
-            "class INTEGER NOT NULL CHECK (class BETWEEN -3 AND 3 AND class <> 0),"
-            "number TEXT,"
-            "direction TEXT CHECK (direction IN ('O', 'A')),"
-            "PRIMARY KEY (session_id, series, position)) WITHOUT ROWID"_s,
-        },
-        keysWithGaps(),
-    }};
+const std::array<Step, kVersion>& steps() {
+    static const std::array<Step, kVersion> all{firstLayout(), keysWithGaps(), seriesSummaries()};
     return all;
 }
 
@@ -94,7 +112,8 @@ const std::array<Schema, kVersion + 1>& expectedSchemas() {
             return made;
         }
         for (int version = 1; version <= kVersion; ++version) {
-            for (const QString& statement : steps()[static_cast<std::size_t>(version - 1)])
+            for (const QString& statement :
+                 steps()[static_cast<std::size_t>(version - 1)].statements)
                 sqlite3_exec(memory, statement.toUtf8().constData(), nullptr, nullptr, nullptr);
             sqlite3_stmt* read = nullptr;
             sqlite3_prepare_v2(memory, "SELECT type, name, tbl_name, sql FROM sqlite_master", -1,
@@ -268,8 +287,10 @@ bool migrate(QSqlDatabase& database, QString* error) {
                 *error = u"versione dell'archivio non valida (%1)"_s.arg(step);
         }
         if (done && step < kVersion) {
-            for (const QString& statement : steps()[static_cast<std::size_t>(step)])
+            const Step& made = steps()[static_cast<std::size_t>(step)];
+            for (const QString& statement : made.statements)
                 done = done && run(database, statement, error);
+            done = done && (!made.fill || made.fill(database, error));
             done = done && run(database, u"PRAGMA user_version = %1"_s.arg(step + 1), error);
         }
         if (!done || !run(database, u"COMMIT"_s, error)) {

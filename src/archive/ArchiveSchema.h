@@ -25,12 +25,15 @@ namespace rotamind {
 //          position is a key that orders a series, ascending from 0 with gaps
 //          (see ItemKeys.h), one row per class. number and direction are
 //          what was typed for a registered launch, NULL for a loaded class.
+// series_summary  per session and series: where its launches came from
+//          (origin 'typed', 'loaded' or 'imported') and the counts the
+//          analysis block pools (see SeriesSummaryTable.h).
 // Nothing else: no trigger, view or other table or index. A file holding
 // anything else is not trusted (see inspect()).
 namespace archive_schema {
 
 // The version migrate() brings a file to, kept in PRAGMA user_version.
-inline constexpr int kVersion = 2;
+inline constexpr int kVersion = 3;
 
 // Brings the file behind `database` (open) to kVersion, one transaction per
 // step, from any earlier version including an empty file. False with the

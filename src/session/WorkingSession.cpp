@@ -3,7 +3,7 @@
 namespace rotamind {
 
 WorkingSession::WorkingSession(LaunchEntry initial, QObject* parent)
-    : QObject(parent), m_entry(std::move(initial)) {}
+    : QObject(parent), m_entry(initial), m_initial(std::move(initial)) {}
 
 WorkingSession::~WorkingSession() = default;
 

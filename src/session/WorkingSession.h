@@ -59,6 +59,9 @@ public:
     ~WorkingSession() override;
 
     const LaunchEntry& entry() const { return m_entry; }
+    // The entry as a new window shows it: its site and croupier are examples,
+    // not a place.
+    const LaunchEntry& initialEntry() const { return m_initial; }
     // The series a launch in `direction` goes to.
     virtual Series& seriesFor(Direction direction) = 0;
     // The session's two series by place: 0 is the clockwise (PRO) or current
@@ -155,6 +158,7 @@ private:
     void setField(QString LaunchEntry::*field, const QString& value);
 
     LaunchEntry m_entry;
+    const LaunchEntry m_initial;
     int m_changeDepth = 0;
     SessionOperation m_operation;
 };

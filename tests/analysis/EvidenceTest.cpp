@@ -178,3 +178,40 @@ TEST(Evidence, shareInterval_matchesTheHandWorkedBoundsAndNarrows) {
 }
 
 } // namespace
+
+// Sessions pooled by their summed counts reach the evidence, records and
+// tables of a replay of every session in turn, each begun afresh; the method
+// keeps its exact law up to its limit and drops it past it.
+TEST(Evidence, pooledSummaries_matchAReplayOfTheSessions) {
+    std::mt19937 random(21);
+    for (const int sessions : {1, 5, 40}) {
+        SeriesAnalysis replay;
+        JoinedAnalysis pooled;
+        std::vector<std::int8_t> all;
+        for (int s = 0; s < sessions; ++s) {
+            std::vector<std::int8_t> classes(random() % 400);
+            for (std::int8_t& distanceClass : classes)
+                distanceClass =
+                    static_cast<std::int8_t>(rotamind::kClasses[random() % (random() % 3 ? 6 : 2)]);
+            replay.startSeries();
+            for (const std::int8_t distanceClass : classes)
+                replay.add(distanceClass);
+            pooled.addSession(classes);
+        }
+        const SeriesReport expected = replay.report();
+        const SeriesReport got = pooled.report();
+        EXPECT_EQ(got.launches, expected.launches);
+        EXPECT_EQ(replay.transitions().counts(), pooled.summary().transitions);
+        EXPECT_EQ(got.method->hits(), expected.method->hits());
+        EXPECT_EQ(got.method->bets(), expected.method->bets());
+        EXPECT_EQ(got.method->redClasses(), expected.method->redClasses());
+        EXPECT_EQ(got.method->pValue().has_value(), expected.method->pValue().has_value());
+        if (expected.method->pValue()) {
+            EXPECT_NEAR(*got.method->pValue(), *expected.method->pValue(), 1e-12);
+        }
+        for (std::size_t test = 0; test < kTestsPerSeries; ++test)
+            EXPECT_NEAR(got.logEvidence[test], expected.logEvidence[test],
+                        1e-9 * (1 + std::abs(expected.logEvidence[test])))
+                << sessions << " sessions, test " << test;
+    }
+}

@@ -3,14 +3,19 @@
 // same time. A missing archive is the archive window's test.
 #include "StoredArchive.h"
 
+#include "archive/Archive.h"
 #include "archive/ArchiveCatalog.h"
+#include "archive/ArchiveRecorder.h"
 #include "archive/PlaceHistoryReader.h"
+#include "session/ProSession.h"
 
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <random>
 
 using namespace rotamind;
 using Stored = rotamind::testing::StoredSession;
@@ -163,19 +168,97 @@ private slots:
         QCOMPARE(history.status, ArchiveCatalog::Status::Read);
         QVERIFY(history.sessions == expected);
         QCOMPARE(history.refused.size(), 1);
+    }
+
+    // The pool of a place equals a recount of the series typed at its table,
+    // whatever else the archive holds: a fair series loaded into another
+    // session (its launches would count twice), counts damaged by hand, or
+    // counts lost (the origin is then read from the items).
+    void placePool_countsEachTypedLaunchOnce_data() {
+        QTest::addColumn<bool>("loadedCopy");
+        QTest::addColumn<QStringList>("damage");
+        QTest::addColumn<qint64>("rebuilt");
+        QTest::newRow("typed") << false << QStringList() << qint64{0};
+        QTest::newRow("loaded copy") << true << QStringList() << qint64{0};
+        QTest::newRow("damaged counts")
+            << true
+            << QStringList{u"UPDATE series_summary SET counts = substr(counts, 2) WHERE session_id = 1"_s,
+                           u"UPDATE series_summary SET counts = 'x' WHERE session_id = 2"_s}
+            << qint64{3};
+        QTest::newRow("counts lost")
+            << true << QStringList{u"DELETE FROM series_summary WHERE session_id = 3"_s}
+            << qint64{0};
+    }
+    void placePool_countsEachTypedLaunchOnce() {
+        QFETCH(bool, loadedCopy);
+        QFETCH(QStringList, damage);
+        QFETCH(qint64, rebuilt);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"archive.sqlite"_s);
+        std::mt19937 random(19);
+        const auto fair = [&random](int launches) {
+            std::vector<std::int8_t> classes;
+            for (int i = 0; i < launches; ++i)
+                classes.push_back(static_cast<std::int8_t>(kClasses[random() % 6]));
+            return classes;
+        };
+        const std::vector<std::vector<std::int8_t>> typed[] = {{fair(200), fair(40)},
+                                                               {{}, fair(70)}};
+        {
+            Archive archive(path);
+            QVERIFY(archive.open());
+            const LaunchEntry place{.number = u"18"_s,
+                                    .n1 = u"21"_s,
+                                    .n2 = u"17"_s,
+                                    .lastNumber = u"18"_s,
+                                    .site = u"Snai"_s,
+                                    .croupier = u"Marta"_s};
+            for (const auto& series : typed) {
+                ProSession session(place);
+                ArchiveRecorder recorder(archive, session, SessionMode::Pro);
+                for (int index = 0; index < 2; ++index)
+                    for (const std::int8_t distanceClass : series[static_cast<std::size_t>(index)])
+                        session.insertAt(session.seriesAt(index), session.seriesAt(index).count(),
+                                         distanceClass);
+                recorder.end();
+            }
+            if (loadedCopy) {
+                ProSession session(place);
+                ArchiveRecorder recorder(archive, session, SessionMode::Pro);
+                session.load(session.seriesAt(0), typed[0][0]);
+                recorder.end();
+            }
+        }
+        runOn(path, damage);
+
+        std::array<analysis::SeriesSummary, 2> recount;
+        for (const auto& series : typed)
+            for (std::size_t index = 0; index < 2; ++index)
+                recount[index] += analysis::SeriesSummary::of(series[index]);
+        const ArchiveCatalog::PlacePool place =
+            ArchiveCatalog(path).placePool(ArchivedSession::Mode::Pro, u"Snai"_s, u"Marta"_s);
+        QCOMPARE(place.status, ArchiveCatalog::Status::Read);
+        QVERIFY(place.pool.pooled == recount);
+        QCOMPARE(place.pool.sessions, (std::array<std::int64_t, 2>{1, 2}));
+        QCOMPARE(place.pool.setAside[0], loadedCopy ? 1 : 0);
+        QCOMPARE(place.pool.rebuilt, rebuilt);
 
         // Read off the window's thread: a request overtaken by a newer one is
         // never answered, the newest gets what a direct read gives.
-        PlaceHistoryReader reader;
-        std::vector<ArchiveCatalog::PlaceHistory> answers;
-        const auto keep = [&answers](ArchiveCatalog::PlaceHistory h) { answers.push_back(h); };
-        reader.request(path, ArchivedSession::Mode::Easy, u"Bet365"_s, u"Ormilda"_s, keep);
-        reader.request(path, ArchivedSession::Mode::Pro, u"Bet365"_s, u"Ormilda"_s, keep);
+        PlaceHistoryReader reader(path);
+        std::vector<PlaceHistory> answers;
+        const auto keep = [&answers](const PlaceHistory& h) { answers.push_back(h); };
+        reader.request(
+            {.mode = PlaceHistoryQuery::Mode::Easy, .site = u"Snai"_s, .croupier = u"Marta"_s},
+            keep);
+        reader.request(
+            {.mode = PlaceHistoryQuery::Mode::Pro, .site = u"Snai"_s, .croupier = u"Marta"_s},
+            keep);
         QVERIFY(reader.busy());
         reader.waitForAnswer();
         QVERIFY(!reader.busy());
         QCOMPARE(answers.size(), std::size_t(1));
-        QVERIFY(answers.front().sessions == expected);
+        QVERIFY(answers.front().pooled == recount);
     }
 };
 

@@ -39,6 +39,37 @@ void expectHolds(Archive& archive, qint64 id, const StoredSession& expected) {
                   1);
 }
 
+// The stored counts and origin of each series equal a recount of its stored
+// items and the origin its last replacement gave it.
+void expectSummaries(Archive& archive, qint64 id,
+                     const std::array<SeriesOrigin, WorkingSession::kSeriesCount>& origins) {
+    for (int series = 0; series < 2; ++series) {
+        QSqlQuery items(archive.database());
+        ASSERT_TRUE(items.exec(QStringLiteral("SELECT class FROM item WHERE session_id = %1 AND"
+                                              " series = %2 ORDER BY position")
+                                   .arg(id)
+                                   .arg(series)));
+        std::vector<std::int8_t> classes;
+        while (items.next())
+            classes.push_back(static_cast<std::int8_t>(items.value(0).toInt()));
+        const analysis::SeriesSummary recount = analysis::SeriesSummary::of(classes);
+        QSqlQuery row(archive.database());
+        ASSERT_TRUE(row.exec(QStringLiteral("SELECT origin, %1 FROM series_summary WHERE"
+                                            " session_id = %2 AND series = %3")
+                                 .arg(series_summary_table::countColumnList())
+                                 .arg(id)
+                                 .arg(series)));
+        if (!row.next()) {
+            EXPECT_TRUE(classes.empty()) << "no counts for series " << series;
+            continue;
+        }
+        EXPECT_EQ(row.value(0).toString(),
+                  series_summary_table::originText(origins[static_cast<std::size_t>(series)]));
+        EXPECT_EQ(row.value(1).toByteArray(), series_summary_table::encoded(recount))
+            << "series " << series;
+    }
+}
+
 class ArchiveTest : public ::testing::Test {
 protected:
     QString path() const { return m_dir.filePath(QStringLiteral("data/archive.sqlite")); }
@@ -53,12 +84,23 @@ TEST_F(ArchiveTest, randomChanges_archiveHoldsTheSessionAfterEach) {
         auto session = rotamind::testing::makeScriptSession(seed);
         SessionModel model(*session);
         ArchiveRecorder recorder(archive, *session, mode);
+        // A load makes a series' launches loaded until a reset empties it.
+        std::array<SeriesOrigin, WorkingSession::kSeriesCount> origins{};
+        QObject::connect(session.get(), &WorkingSession::seriesChanged, session.get(),
+                         [&origins](int index, const SeriesChange& change) {
+                             if (change.kind == SeriesChange::Kind::Replaced)
+                                 origins[static_cast<std::size_t>(index)] =
+                                     change.cause == SeriesChange::Cause::Load
+                                         ? SeriesOrigin::Loaded
+                                         : SeriesOrigin::Typed;
+                         });
         std::mt19937 random(seed);
         for (int step = 0; step < 1500 && !HasFailure(); ++step) {
             rotamind::testing::playStep(*session, random);
-            if (recorder.sessionId() != 0)
+            if (recorder.sessionId() != 0) {
                 expectHolds(archive, recorder.sessionId(), model.expected(mode));
-            else
+                expectSummaries(archive, recorder.sessionId(), origins);
+            } else
                 EXPECT_TRUE(model.untouched()) << "a change left no row";
         }
     }

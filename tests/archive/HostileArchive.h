@@ -101,6 +101,8 @@ struct Outcome {
     std::optional<rotamind::StoredSession> restored;
     // Stored counts of the restored session before and after the restore, as listed.
     std::optional<std::array<qint64, 2>> countsBefore, countsAfter;
+    // The analysis block pooled more launches than the place's whole series hold.
+    bool overPooled = false;
 };
 
 inline std::optional<std::array<qint64, 2>> listedCounts(const ArchiveCatalog::Listing& listing,
@@ -148,6 +150,18 @@ inline Outcome playReaders(const QString& path) {
             out.histories[mode == ArchivedSession::Mode::Pro ? 0 : 1];
         history = catalog.placeHistory(mode, QStringLiteral("Bet365"), QStringLiteral("Ormilda"));
         out.messages << history.error << history.refused;
+        // The analysis block's read: whatever the file holds, it pools no
+        // more launches than the place's series that read back whole.
+        const ArchiveCatalog::PlacePool place =
+            catalog.placePool(mode, QStringLiteral("Bet365"), QStringLiteral("Ormilda"));
+        out.messages << place.error << place.pool.refused;
+        for (std::size_t series = 0; series < 2; ++series) {
+            qint64 whole = 0;
+            for (const auto& session : history.sessions)
+                whole += static_cast<qint64>(session[series].size());
+            out.overPooled = out.overPooled || (history.status == ArchiveCatalog::Status::Read &&
+                                                place.pool.pooled[series].launches() > whole);
+        }
     }
     out.messages.removeAll(QString());
     return out;
@@ -156,6 +170,8 @@ inline Outcome playReaders(const QString& path) {
 // Whatever the file held, nothing out of the readers breaks the rules a
 // session lives by: classes are classes, counts are the rows given.
 inline bool soundOutcome(const Outcome& out) {
+    if (out.overPooled)
+        return false;
     const auto classesSound = [](std::span<const std::int8_t> classes) {
         return std::all_of(classes.begin(), classes.end(), [](std::int8_t c) {
             return std::find(kClasses.begin(), kClasses.end(), c) != kClasses.end();

@@ -51,8 +51,10 @@ inline QString writeArchive(const QString& path, std::span<const StoredSession> 
                     query.addBindValue(value);
                 if (!query.exec())
                     error = query.lastError().text();
+                // Typed at the table: each class with the number that brought it.
                 query.prepare(QStringLiteral("INSERT INTO item (session_id, series, position, "
-                                             "class) VALUES (?, ?, ?, ?)"));
+                                             "class, number, direction) VALUES (?, ?, ?, ?, "
+                                             "'0', 'O')"));
                 for (int series = 0; series < 2; ++series)
                     for (std::size_t i = 0; i < session.series[series].size(); ++i) {
                         query.addBindValue(id);

@@ -401,6 +401,7 @@ AnalysisPage::AnalysisPage(const WorkingSession& session, const Series& first, c
     // "Archivio illeggibile: " and the reason need more than one line.
     m_archiveNote->setWordWrap(true);
     m_archiveNote->setToolTip(help::tooltip(help::Topic::Archive));
+    top += 32;
     m_archiveBlock = new QWidget(content);
     m_archiveBlock->move(0, top);
     int blockTop = makeVerdictRows(m_archiveBlock, setup, 0, kArchiveSuffix, m_archiveVerdict);
@@ -441,8 +442,10 @@ AnalysisPage::AnalysisPage(const WorkingSession& session, const Series& first, c
     });
 }
 
-void AnalysisPage::setArchivePath(const QString& path) {
-    m_archivePath = path;
+AnalysisPage::~AnalysisPage() = default;
+
+void AnalysisPage::setPlaceHistory(std::unique_ptr<PlaceHistorySource> source) {
+    m_history = std::move(source);
     if (isVisible())
         readArchive();
 }
@@ -458,45 +461,58 @@ void AnalysisPage::readArchive() {
     m_placeSettled.stop();
     m_readSite = m_session.entry().site;
     m_readCroupier = m_session.entry().croupier;
-    if (m_archivePath.isEmpty()) {
-        showArchive(ArchiveCatalog::Status::Missing, {}, {});
+    const quint64 request = ++m_request;
+    if (!m_history) {
+        showArchive({});
         return;
     }
-    // Thousands of sessions take seconds to read and join: both happen off
-    // the window's thread, which only shows the figures.
-    m_historyReader.requestWork(
-        m_archivePath, m_archiveMode, m_readSite, m_readCroupier,
-        [this, columns = static_cast<std::size_t>(m_archiveColumnCount)](
-            ArchiveCatalog::PlaceHistory history) -> PlaceHistoryReader::Finish {
-            auto joined = std::make_shared<std::array<analysis::JoinedAnalysis, 2>>();
-            for (const std::array<ArchiveCatalog::Classes, 2>& session : history.sessions)
-                for (std::size_t c = 0; c < columns; ++c)
-                    (*joined)[c].addSession(session[c]);
-            return [this, joined, status = history.status, error = history.error] {
-                showArchive(status, error, *joined);
-            };
-        });
+    // Every window that kept them would pool as one croupier evenings that
+    // have nothing in common.
+    const LaunchEntry& example = m_session.initialEntry();
+    if (m_readSite == example.site && m_readCroupier == example.croupier) {
+        showArchiveNote(u"Sito e croupier sono quelli d'esempio: scrivi quelli veri per vedere "
+                        u"le sessioni archiviate"_s,
+                        false);
+        return;
+    }
+    m_history->request({.mode = m_archiveMode, .site = m_readSite, .croupier = m_readCroupier},
+                       [this, request](const PlaceHistory& history) {
+                           if (request == m_request)
+                               showArchive(history);
+                       });
 }
 
-void AnalysisPage::showArchive(ArchiveCatalog::Status status, const QString& error,
-                               const std::array<analysis::JoinedAnalysis, 2>& joined) {
-    std::int64_t sessions = 0;
-    for (const analysis::JoinedAnalysis& column : joined)
-        sessions += column.sessions();
-
-    QString note;
-    if (status == ArchiveCatalog::Status::Missing)
-        note = u"Nessun archivio: ancora nessuna sessione registrata"_s;
-    else if (status == ArchiveCatalog::Status::Failed)
-        note = u"Archivio illeggibile: "_s + error;
-    else if (sessions == 0)
-        note = u"Nessuna sessione archiviata con questo sito e croupier"_s;
+void AnalysisPage::showArchiveNote(const QString& note, bool withFigures) {
     m_archiveNote->setText(note);
     m_archiveNote->setVisible(!note.isEmpty());
-    m_archiveBlock->setVisible(note.isEmpty());
-    if (!note.isEmpty())
-        return;
+    m_archiveBlock->setVisible(withFigures);
+}
+
+void AnalysisPage::showArchive(const PlaceHistory& history) {
     const auto columns = static_cast<std::size_t>(m_archiveColumnCount);
+    std::array<analysis::JoinedAnalysis, 2> joined;
+    std::int64_t sessions = 0;
+    std::int64_t setAside = 0;
+    for (std::size_t c = 0; c < columns; ++c) {
+        joined[c].addSummary(history.pooled[c], history.sessions[c]);
+        sessions += joined[c].sessions();
+        setAside += history.setAside[c];
+    }
+    // Loaded or imported series hold launches counted where they were typed.
+    const QString setAsideNote =
+        setAside == 0 ? QString()
+                      : u"%1 serie caricate da file o importate non contano: i loro lanci "
+                        u"contano dove furono battuti"_s.arg(setAside);
+    if (history.status == PlaceHistory::Status::Missing)
+        return showArchiveNote(u"Nessun archivio: ancora nessuna sessione registrata"_s, false);
+    if (history.status == PlaceHistory::Status::Failed)
+        return showArchiveNote(u"Archivio illeggibile: "_s + history.error, false);
+    if (sessions == 0)
+        return showArchiveNote(setAside == 0
+                                   ? u"Nessuna sessione archiviata con questo sito e croupier"_s
+                                   : setAsideNote,
+                               false);
+    showArchiveNote(setAsideNote, true);
     std::array<analysis::SeriesReport, 2> reports;
     std::array<analysis::SeriesEvidence, 2> evidence;
     for (std::size_t c = 0; c < columns; ++c) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "analysis/SeriesAnalysis.h"
-#include "archive/PlaceHistoryReader.h"
+#include "session/PlaceHistorySource.h"
 #include "ui/parts/StatisticsHelp.h"
 
 #include <QColor>
@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QLabel;
 
@@ -30,7 +31,7 @@ struct AnalysisPageSetup {
     std::array<QColor, 2> headingForegrounds{};
     // The archive's block reads the sessions of this mode; column c takes
     // series c of each, for the first archiveColumns columns (1 or 2).
-    ArchivedSession::Mode archiveMode = ArchivedSession::Mode::Pro;
+    PlaceHistoryQuery::Mode archiveMode = PlaceHistoryQuery::Mode::Pro;
     int archiveColumns = 2;
 };
 
@@ -45,8 +46,10 @@ struct AnalysisPageSetup {
 // are kept up to date launch by launch. Below, the archive's block: the same
 // figures over every archived session with the session's site and croupier,
 // named with the suffix "ARC" (X2ARC, AX2ARC, VERDETTOARC, ...), with the
-// sessions (SESARC) and launches (LANARC) they cover. That block is read when
-// the page is shown and when site or croupier change while it is, never
+// sessions (SESARC) and launches (LANARC) they cover. Only launches typed at
+// the table count there, and only at a real place: the example site and
+// croupier of a new window are not one. That block is asked of the archive
+// when the page is shown and when site or croupier change while it is, never
 // launch by launch.
 class AnalysisPage final : public QWidget {
     Q_OBJECT
@@ -84,8 +87,9 @@ public:
     // Name of a figure's label: the prefix ("" or "A") and the figure's letters.
     static QString labelName(const QString& prefix, Figure figure);
 
-    // The archive file the block reads; empty for none.
-    void setArchivePath(const QString& path);
+    // Where the archive's block gets its figures; none: no archive.
+    void setPlaceHistory(std::unique_ptr<PlaceHistorySource> source);
+    ~AnalysisPage() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -111,8 +115,9 @@ private:
     void follow(Column& column);
     void showFigures(const Column& column);
     void readArchive();
-    void showArchive(ArchiveCatalog::Status status, const QString& error,
-                     const std::array<analysis::JoinedAnalysis, 2>& joined);
+    void showArchive(const PlaceHistory& history);
+    // A note instead of the archive's figures (or above them); empty: none.
+    void showArchiveNote(const QString& note, bool withFigures);
 
     std::array<QColor, 2> m_seriesColours;
     VerdictLabels m_verdict;
@@ -122,19 +127,20 @@ private:
 
     std::array<Column, 2> m_columns;
     const WorkingSession& m_session;
-    ArchivedSession::Mode m_archiveMode;
+    PlaceHistoryQuery::Mode m_archiveMode;
     int m_archiveColumnCount;
     std::array<ArchiveColumn, 2> m_archiveColumns;
     QWidget* m_archiveBlock = nullptr;
     QLabel* m_archiveNote = nullptr;
-    QString m_archivePath;
     // The place the block was last read for; typing into the fields waits for
     // a pause before the archive is read again.
     QString m_readSite;
     QString m_readCroupier;
     QTimer m_placeSettled;
-    // Reads the block's sessions off the window's thread.
-    PlaceHistoryReader m_historyReader;
+    std::unique_ptr<PlaceHistorySource> m_history;
+    // Answers to older requests, or given after the place became the
+    // example, are dropped.
+    quint64 m_request = 0;
 };
 
 } // namespace rotamind

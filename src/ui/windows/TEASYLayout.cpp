@@ -126,7 +126,7 @@ void TEASY::buildStatisticsTabs() {
                           .headings = {QStringLiteral("ATTUALE"), QStringLiteral("SALVATA")},
                           .headingBackgrounds = {palette::kYellow, palette::kYellow},
                           .headingForegrounds = {palette::kBlack, palette::kBlack},
-                          .archiveMode = ArchivedSession::Mode::Easy,
+                          .archiveMode = PlaceHistoryQuery::Mode::Easy,
                           .archiveColumns = 1});
     m_tabs->addTab(m_analysis, QStringLiteral("Analisi"));
 

@@ -162,7 +162,7 @@ void TPRO::buildStatisticsTabs() {
                           .headings = {QStringLiteral("ORARI"), QStringLiteral("ANTIORARI")},
                           .headingBackgrounds = {palette::kGreen, palette::kMaroon},
                           .headingForegrounds = {palette::kLime, palette::kYellow},
-                          .archiveMode = ArchivedSession::Mode::Pro,
+                          .archiveMode = PlaceHistoryQuery::Mode::Pro,
                           .archiveColumns = 2});
     m_tabs->addTab(m_analysis, QStringLiteral("Analisi"));
 

@@ -111,8 +111,8 @@ void WorkingWindow::setPictureSource(WheelPicturePanel::PictureSource source) {
     m_picture->setPictureSource(std::move(source));
 }
 
-void WorkingWindow::setArchivePath(const QString& path) {
-    m_analysis->setArchivePath(path);
+void WorkingWindow::setPlaceHistory(std::unique_ptr<PlaceHistorySource> source) {
+    m_analysis->setPlaceHistory(std::move(source));
 }
 
 QLineEdit* WorkingWindow::siteField() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/PlaceHistorySource.h"
 #include "session/WorkingSession.h"
 #include "ui/parts/BettingAidPanel.h"
 #include "ui/parts/KeyboardFlow.h"
@@ -60,8 +61,8 @@ public:
     SessionCommands& sessionCommands() const { return *m_commands; }
     // The window's keys, and where the cursor goes back after each command.
     KeyboardFlow& keyboard() const { return *m_keyboard; }
-    // The session archive the "Analisi" page reads its second block from.
-    void setArchivePath(const QString& path);
+    // Where the "Analisi" page gets the figures of its second block.
+    void setPlaceHistory(std::unique_ptr<PlaceHistorySource> source);
 
 public slots:
     void Button11Click();

@@ -3,6 +3,7 @@
 #include "../../archive/StoredArchive.h"
 #include "../WindowDriver.h"
 
+#include "archive/PlaceHistoryReader.h"
 #include "ui/windows/TEASY.h"
 #include "ui/windows/TPRO.h"
 
@@ -155,6 +156,11 @@ private slots:
         QTest::newRow("no archive")
             << false << ormilda << false << QStringList{u"STATOARC"_s}
             << QStringList{u"Nessun archivio: ancora nessuna sessione registrata"_s};
+        // A new window's example place is no place: never pooled.
+        QTest::newRow("example place")
+            << true << u"Ormilda"_s << true << QStringList{u"STATOARC"_s}
+            << QStringList{u"Sito e croupier sono quelli d'esempio: scrivi quelli veri per "
+                           u"vedere le sessioni archiviate"_s};
     }
 
     void archiveBlock_joinsSessionsOfThePlaceButNeverAcross() {
@@ -163,18 +169,20 @@ private slots:
         QFETCH(bool, archived);
         QFETCH(QStringList, names);
         QFETCH(QStringList, texts);
+        const QString site =
+            QByteArray(QTest::currentDataTag()) == "example place" ? u"Bet365"_s : u"Snai"_s;
         const std::vector<int> head{3, 3, 2, 2};
         const std::vector<int> tail{1, 1, 1, 1, 2};
         const StoredSession stored[] = {
-            {u"PRO"_s, u"Bet365"_s, u"Ormilda"_s, u"2026-12-09T21:00:00"_s, {ints(kNine), head}},
-            {u"PRO"_s, u"Bet365"_s, u"Ormilda"_s, u"2026-12-10T21:00:00"_s, {{}, tail}},
-            {u"PRO"_s, u"Bet365"_s, u"Altro"_s, u"2026-12-11T21:00:00"_s, {ints(fiveTurns()), {}}},
+            {u"PRO"_s, u"Snai"_s, u"Ormilda"_s, u"2026-12-09T21:00:00"_s, {ints(kNine), head}},
+            {u"PRO"_s, u"Snai"_s, u"Ormilda"_s, u"2026-12-10T21:00:00"_s, {{}, tail}},
+            {u"PRO"_s, u"Snai"_s, u"Altro"_s, u"2026-12-11T21:00:00"_s, {ints(fiveTurns()), {}}},
             {u"EASY"_s,
-             u"Bet365"_s,
+             u"Snai"_s,
              u"Ormilda"_s,
              u"2026-12-12T21:00:00"_s,
              {head, ints(fiveTurns())}},
-            {u"EASY"_s, u"Bet365"_s, u"Ormilda"_s, u"2026-12-13T21:00:00"_s, {tail, {}}},
+            {u"EASY"_s, u"Snai"_s, u"Ormilda"_s, u"2026-12-13T21:00:00"_s, {tail, {}}},
         };
         QTemporaryDir dir;
         const QString path = dir.filePath(u"archive.sqlite"_s);
@@ -192,9 +200,9 @@ private slots:
             session = &easyWindow->session();
             window.reset(easyWindow);
         }
-        session->setSite(u"Bet365"_s);
+        session->setSite(site);
         session->setCroupier(croupier);
-        window->setArchivePath(path);
+        window->setPlaceHistory(std::make_unique<PlaceHistoryReader>(path));
         window->show();
         WindowDriver(*window).click("SpeedButton3"); // the statistics show in the wide window only
         window->findChild<QTabWidget*>(u"PageControl1"_s)
