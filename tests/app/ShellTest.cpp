@@ -290,7 +290,7 @@ private slots:
 
         // The dialog writes PRO's series into its folder while EASY is on screen.
         QTemporaryDir folder;
-        autoSave.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(folder.path() + u'/');
+        autoSave.model().chooseFolder(folder.filePath(QStringLiteral("x")));
         autoSave.setMinuteLength(std::chrono::milliseconds(20));
         autoSave.findChild<QComboBox*>(QStringLiteral("Combo1"))->setEditText(QStringLiteral("1"));
         autoSave.SpeedButton1Click();
