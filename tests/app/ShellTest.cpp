@@ -401,7 +401,7 @@ private slots:
         pro.click("ARCHIVIO");
         QVERIFY(QTest::qWaitForWindowExposed(&windows.archiveWindow()));
         QTest::mouseClick(
-            windows.archiveWindow().findChild<QPushButton*>(QStringLiteral("Button2")),
+            windows.archiveWindow().findChild<QPushButton*>(QStringLiteral("CaricaInEasy")),
             Qt::LeftButton);
         QVERIFY(QTest::qWaitForWindowExposed(&windows.easy()));
         QVERIFY(!windows.pro().isVisible());

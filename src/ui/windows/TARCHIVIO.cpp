@@ -22,33 +22,33 @@ namespace rotamind {
 namespace {
 
 const commands::SessionButton<TARCHIVIO> kButtons[] = {
-    {"Button4", "Aggiorna", "Rileggi l'archivio", {512, 6, 80, 25}, &TARCHIVIO::Button4Click},
-    {"Button1",
+    {"Aggiorna", "Aggiorna", "Rileggi l'archivio", {512, 6, 80, 25}, &TARCHIVIO::refresh},
+    {"EsportaSessione",
      "Esporta sessione",
      "Esporta la sessione scelta come file di sessione",
      {8, 366, 120, 25},
-     &TARCHIVIO::Button1Click},
-    {"Button2",
+     &TARCHIVIO::exportChosenSession},
+    {"CaricaInEasy",
      "Carica in EASY",
      "Carica la serie scelta nella sessione salvata di EASY",
      {376, 366, 120, 25},
-     &TARCHIVIO::Button2Click},
-    {"Button3", "Chiudi", "Chiudi l'archivio", {512, 366, 80, 25}, &TARCHIVIO::Button3Click},
+     &TARCHIVIO::loadChosenSeriesIntoEasy},
+    {"Chiudi", "Chiudi", "Chiudi l'archivio", {512, 366, 80, 25}, &TARCHIVIO::closeArchive},
     {"EsportaCsvScelte",
      "CSV delle scelte",
      "Esporta in un file CSV le sessioni scelte nell'elenco (Ctrl o Maiusc per sceglierne più)",
      {8, 398, 136, 25},
-     &TARCHIVIO::EsportaCsvScelteClick},
+     &TARCHIVIO::exportChosenSessionsAsCsv},
     {"EsportaCsvTutte",
      "CSV di tutte",
      "Esporta in un file CSV tutte le sessioni elencate",
      {152, 398, 136, 25},
-     &TARCHIVIO::EsportaCsvTutteClick},
+     &TARCHIVIO::exportListedSessionsAsCsv},
     {"ImportaCsv",
      "Importa...",
      "Importa sessioni da un file CSV o da numeri incollati",
      {376, 398, 120, 25},
-     &TARCHIVIO::ImportaCsvClick},
+     &TARCHIVIO::importSessions},
 };
 
 struct FilterField {
@@ -120,8 +120,8 @@ TARCHIVIO::~TARCHIVIO() = default;
 
 void TARCHIVIO::buildControls() {
     commands::buildSessionButtons<TARCHIVIO>(this, kButtons);
-    m_export = findChild<QPushButton*>(u"Button1"_s);
-    m_load = findChild<QPushButton*>(u"Button2"_s);
+    m_export = findChild<QPushButton*>(u"EsportaSessione"_s);
+    m_load = findChild<QPushButton*>(u"CaricaInEasy"_s);
     for (const FilterField& filter : kFilters) {
         controls::makeLabel(this, {.name = QString::fromLatin1(filter.labelName),
                                    .text = QString::fromUtf8(filter.label),
@@ -263,12 +263,8 @@ void TARCHIVIO::seriesChosen() {
                        session->counts[static_cast<std::size_t>(series)] > 0);
 }
 
-void TARCHIVIO::Button3Click() {
+void TARCHIVIO::closeArchive() {
     close();
-}
-
-void TARCHIVIO::Button4Click() {
-    refresh();
 }
 
 } // namespace rotamind

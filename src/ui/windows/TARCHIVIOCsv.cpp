@@ -28,7 +28,7 @@ std::optional<QString> execCsvDialog(QFileDialog& dialog) {
 
 } // namespace
 
-void TARCHIVIO::EsportaCsvScelteClick() {
+void TARCHIVIO::exportChosenSessionsAsCsv() {
     std::vector<ArchivedSession> sessions;
     for (const QModelIndex& index : m_grid->selectionModel()->selectedRows())
         if (const ArchivedSession* session = m_model->sessionAt(index.row()))
@@ -36,7 +36,7 @@ void TARCHIVIO::EsportaCsvScelteClick() {
     writeCsv(std::move(sessions));
 }
 
-void TARCHIVIO::EsportaCsvTutteClick() {
+void TARCHIVIO::exportListedSessionsAsCsv() {
     std::vector<ArchivedSession> sessions;
     for (int row = 0; row < m_model->rowCount(); ++row)
         sessions.push_back(*m_model->sessionAt(row));
@@ -88,7 +88,7 @@ void TARCHIVIO::writeCsv(std::vector<ArchivedSession> sessions) {
         u"Esportate %1 sessioni in %2"_s.arg(sessions.size()).arg(QDir::toNativeSeparators(*path)));
 }
 
-void TARCHIVIO::ImportaCsvClick() {
+void TARCHIVIO::importSessions() {
     SessionImportDialog dialog(m_catalog.path(), this);
     if (dialog.exec() != QDialog::Accepted || dialog.importedIds().empty())
         return;
