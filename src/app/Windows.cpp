@@ -1,8 +1,7 @@
 #include "app/Windows.h"
 
 #include "app/TINTRO.h"
-#include "archive/Archive.h"
-#include "archive/ArchiveRecorder.h"
+#include "archive/ArchiveService.h"
 #include "ui/chart/DistanceChart.h"
 #include "ui/parts/QuietNotice.h"
 #include "ui/parts/SpinListView.h"
@@ -28,12 +27,7 @@ Windows::Windows(const QString& archivePath)
       m_pro(std::make_unique<TPRO>()),
       m_resetConfirmation(std::make_unique<TAZZERAPRO>(m_pro.get())),
       m_easy(std::make_unique<TEASY>()), m_autoSave(std::make_unique<TSALVA>(m_intro.get())),
-      m_archive(
-          std::make_unique<Archive>(archivePath.isEmpty() ? Archive::defaultPath() : archivePath)),
-      m_proRecorder(
-          std::make_unique<ArchiveRecorder>(*m_archive, m_pro->session(), QStringLiteral("PRO"))),
-      m_easyRecorder(
-          std::make_unique<ArchiveRecorder>(*m_archive, m_easy->session(), QStringLiteral("EASY"))),
+      m_archive(std::make_unique<ArchiveService>(archivePath, m_pro->session(), m_easy->session())),
       m_proShown{m_pro.get()}, m_easyShown{m_easy.get()} {
     TRISORSE* resources = m_resources.get();
     const auto pictures = [resources](const QString& name) { return resources->picture(name); };
@@ -43,8 +37,8 @@ Windows::Windows(const QString& archivePath)
     // Automatic saving reads PRO whether it is shown or not.
     m_autoSave->setSource(&m_pro->autoSaveSource());
     m_pro->setAutoSaveDialog(m_autoSave.get());
-    m_pro->setArchivePath(m_archive->path());
-    m_easy->setArchivePath(m_archive->path());
+    m_pro->setArchivePath(archive().path());
+    m_easy->setArchivePath(archive().path());
     QObject::connect(m_resetConfirmation.get(), &TAZZERAPRO::confirmed, m_pro.get(),
                      &TPRO::AZZERAClick);
 
@@ -70,7 +64,7 @@ Windows::Windows(const QString& archivePath)
     QObject::connect(m_easy.get(), &TEASY::formClosed, m_intro.get(), [this] { end(); });
     QObject::connect(m_intro.get(), &TINTRO::restoreChosen, m_intro.get(),
                      [this](int offer) { restore(offer); });
-    QObject::connect(m_archive.get(), &Archive::message, m_intro.get(),
+    QObject::connect(&archive(), &Archive::message, m_intro.get(),
                      [this](const QString& text) { showArchiveMessage(text); });
     QObject::connect(m_intro.get(), &TINTRO::closed, m_intro.get(),
                      [] { QCoreApplication::quit(); });
@@ -78,10 +72,22 @@ Windows::Windows(const QString& archivePath)
 
 Windows::~Windows() = default;
 
+Archive& Windows::archive() const {
+    return m_archive->archive();
+}
+
+ArchiveRecorder& Windows::proRecorder() const {
+    return m_archive->recorder(ArchivedSession::Mode::Pro);
+}
+
+ArchiveRecorder& Windows::easyRecorder() const {
+    return m_archive->recorder(ArchivedSession::Mode::Easy);
+}
+
 TARCHIVIO& Windows::archiveWindow() {
     if (m_archiveWindow)
         return *m_archiveWindow;
-    m_archiveWindow = std::make_unique<TARCHIVIO>(m_archive->path());
+    m_archiveWindow = std::make_unique<TARCHIVIO>(archive().path());
     // A series loaded from the archive is shown where it went: EASY takes
     // PRO's place as its own "Easy" button would have it.
     QObject::connect(m_archiveWindow.get(), &TARCHIVIO::savedSessionLoadRequested, m_easy.get(),
@@ -103,30 +109,25 @@ void Windows::start() {
         m_intro->move(screen->availableGeometry().center() - m_intro->rect().center());
     m_intro->show();
     // A few milliseconds of reading; the modes are chosen as before.
-    if (m_archive->open()) {
-        QStringList captions;
-        for (const InterruptedSession& offered : m_archive->interruptedSessions()) {
-            m_offeredSessions.push_back(offered.id);
-            captions << TINTRO::restoreCaption(offered.mode, offered.changed, offered.launches);
-        }
-        m_intro->offerRestore(captions);
-    }
+    QStringList captions;
+    for (const InterruptedSession& offered : m_archive->openAndFindInterrupted())
+        captions << TINTRO::restoreCaption(offered.mode, offered.changed, offered.launches);
+    m_intro->offerRestore(captions);
 }
 
 void Windows::restore(int offer) {
     // The other offer stays in the archive as it is, offered again next time.
-    const bool opened = offer >= 0 && std::size_t(offer) < m_offeredSessions.size() &&
-                        openArchived(m_offeredSessions[std::size_t(offer)]);
+    const std::optional<qint64> id = m_archive->offeredSession(offer);
+    const bool opened = id && openArchived(*id);
     if (!opened)
         show(m_proShown);
 }
 
 bool Windows::openArchived(qint64 id) {
-    const std::optional<StoredSession> stored = m_archive->readSession(id);
-    if (!stored)
+    const std::optional<ArchivedSession::Mode> mode = m_archive->restore(id);
+    if (!mode)
         return false;
-    const bool easy = stored->mode == QStringLiteral("EASY");
-    (easy ? m_easyRecorder : m_proRecorder)->restore(*stored);
+    const bool easy = *mode == ArchivedSession::Mode::Easy;
     WorkingWindow& working = easy ? m_easyShown : m_proShown;
     // Each chart at its latest launches, as a window that recorded them shows it.
     for (DistanceChart* chart : working.window->findChildren<DistanceChart*>())
@@ -165,8 +166,7 @@ void Windows::show(WorkingWindow& working) {
 void Windows::end() {
     // Closing a working window closes the launcher, which ends the program,
     // whatever other window (a hidden one, the automatic-save dialog) is left.
-    m_proRecorder->end();
-    m_easyRecorder->end();
+    m_archive->end();
     m_intro->close();
     QCoreApplication::quit();
 }
