@@ -1,8 +1,8 @@
 #include "ui/windows/ProAutoSaveSource.h"
 
 #include "ui/chart/DistanceChart.h"
-#include "ui/parts/SeriesBlock.h"
-#include "ui/parts/SessionCommands.h"
+#include "ui/views/SeriesBlock.h"
+#include "ui/views/SessionCommands.h"
 #include "ui/windows/TPRO.h"
 
 namespace rotamind {

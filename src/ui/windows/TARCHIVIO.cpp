@@ -1,10 +1,10 @@
 #include "ui/windows/TARCHIVIO.h"
 
 #include "archive/ArchiveSessionModel.h"
-#include "ui/parts/CommandTable.h"
-#include "ui/parts/Controls.h"
-#include "ui/parts/LazyFileDialog.h"
-#include "ui/parts/Palette.h"
+#include "ui/toolkit/CommandTable.h"
+#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/LazyFileDialog.h"
+#include "ui/toolkit/Palette.h"
 
 #include <QComboBox>
 #include <QFileDialog>

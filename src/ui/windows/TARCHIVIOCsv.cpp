@@ -2,7 +2,7 @@
 // to one file, and sessions in from a file or pasted numbers.
 #include "archive/ArchiveSessionModel.h"
 #include "archive/CsvExchange.h"
-#include "ui/parts/SessionCommands.h"
+#include "ui/views/SessionCommands.h"
 #include "ui/windows/SessionImportDialog.h"
 #include "ui/windows/TARCHIVIO.h"
 

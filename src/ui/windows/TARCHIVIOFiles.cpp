@@ -3,8 +3,8 @@
 #include "archive/ArchiveSessionModel.h"
 #include "storage/SaveName.h"
 #include "storage/SessionFile.h"
-#include "ui/parts/LazyFileDialog.h"
-#include "ui/parts/SessionCommands.h"
+#include "ui/toolkit/LazyFileDialog.h"
+#include "ui/views/SessionCommands.h"
 #include "ui/windows/TARCHIVIO.h"
 #include "wheel/Wheel.h"
 

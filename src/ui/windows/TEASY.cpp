@@ -1,15 +1,15 @@
 #include "ui/windows/TEASY.h"
 
 #include "storage/SaveName.h"
-#include "ui/parts/BettingAidPanel.h"
-#include "ui/parts/ClassicStatsGrid.h"
-#include "ui/parts/ClickableLabel.h"
-#include "ui/parts/EntryArea.h"
-#include "ui/parts/Palette.h"
-#include "ui/parts/SeriesBlock.h"
-#include "ui/parts/SiteFields.h"
-#include "ui/parts/WebPages.h"
-#include "ui/parts/WindowActions.h"
+#include "ui/toolkit/ClickableLabel.h"
+#include "ui/toolkit/Palette.h"
+#include "ui/toolkit/WebPages.h"
+#include "ui/views/BettingAidPanel.h"
+#include "ui/views/ClassicStatsGrid.h"
+#include "ui/views/EntryArea.h"
+#include "ui/views/SeriesBlock.h"
+#include "ui/views/SiteFields.h"
+#include "ui/views/WindowActions.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>

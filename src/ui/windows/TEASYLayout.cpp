@@ -1,15 +1,15 @@
 // The command column, the parts of the EASY layout that only the wide window
 // shows, and the hidden command buttons.
-#include "ui/parts/AnalysisPage.h"
-#include "ui/parts/Banner.h"
-#include "ui/parts/ClassicStatsGrid.h"
-#include "ui/parts/ClickableLabel.h"
-#include "ui/parts/CommandTable.h"
-#include "ui/parts/Controls.h"
-#include "ui/parts/Palette.h"
-#include "ui/parts/SessionCommands.h"
-#include "ui/parts/SiteFields.h"
-#include "ui/parts/WindowParts.h"
+#include "ui/toolkit/Banner.h"
+#include "ui/toolkit/ClickableLabel.h"
+#include "ui/toolkit/CommandTable.h"
+#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/Palette.h"
+#include "ui/toolkit/WindowParts.h"
+#include "ui/views/AnalysisPage.h"
+#include "ui/views/ClassicStatsGrid.h"
+#include "ui/views/SessionCommands.h"
+#include "ui/views/SiteFields.h"
 #include "ui/windows/TEASY.h"
 
 #include <QPushButton>

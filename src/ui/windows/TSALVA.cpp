@@ -1,8 +1,8 @@
 #include "ui/windows/TSALVA.h"
 
-#include "ui/parts/Palette.h"
-#include "ui/parts/QuietNotice.h"
-#include "ui/parts/SessionCommands.h"
+#include "ui/toolkit/Palette.h"
+#include "ui/toolkit/QuietNotice.h"
+#include "ui/views/SessionCommands.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "session/WorkingSession.h"
-#include "ui/parts/BettingAidPanel.h"
-#include "ui/parts/KeyboardFlow.h"
-#include "ui/parts/WheelPicturePanel.h"
+#include "ui/toolkit/KeyboardFlow.h"
+#include "ui/views/BettingAidPanel.h"
+#include "ui/views/WheelPicturePanel.h"
 
 #include <QColor>
 #include <QRect>
