@@ -92,18 +92,18 @@ QFileDialog* makeFolderDialog(QWidget* window) {
     return dialog;
 }
 
-std::optional<QString> execFolderDialog(QFileDialog& dialog) {
+} // namespace
+
+std::optional<QString> TARCHIVIO::execFileDialog(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();
 }
 
-} // namespace
-
 TARCHIVIO::TARCHIVIO(const QString& archivePath, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
-      m_catalog(archivePath), m_runFolderDialog(execFolderDialog), m_locale(QLocale::system()) {
+      m_catalog(archivePath), m_runFolderDialog(execFileDialog), m_locale(QLocale::system()) {
     setObjectName(u"ARCHIVIO"_s);
     setWindowTitle(u"Rotamind - Archivio sessioni"_s);
     setWindowIcon(QIcon(u":/icons/app.png"_s));

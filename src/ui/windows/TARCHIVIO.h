@@ -72,6 +72,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Runs a file or folder dialog: the first name chosen, nothing when cancelled.
+    static std::optional<QString> execFileDialog(QFileDialog& dialog);
     void buildControls();
     void showListing(ArchiveCatalog::Listing listing);
     void showCount();

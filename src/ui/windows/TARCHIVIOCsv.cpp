@@ -18,16 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace rotamind {
 
-namespace {
-
-std::optional<QString> execCsvDialog(QFileDialog& dialog) {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().first();
-}
-
-} // namespace
-
 void TARCHIVIO::exportChosenSessionsAsCsv() {
     std::vector<ArchivedSession> sessions;
     for (const QModelIndex& index : m_grid->selectionModel()->selectedRows())
@@ -65,7 +55,7 @@ void TARCHIVIO::writeCsv(std::vector<ArchivedSession> sessions) {
     dialog.selectFile(sessions.size() == 1 ? u"Sessione Rotamind.csv"_s
                                            : u"Sessioni Rotamind.csv"_s);
     const std::optional<QString> path =
-        m_runCsvDialog ? m_runCsvDialog(dialog) : execCsvDialog(dialog);
+        m_runCsvDialog ? m_runCsvDialog(dialog) : execFileDialog(dialog);
     if (!path)
         return;
 

@@ -126,10 +126,10 @@ void TPRO::wire() {
     connect(m_counterClockwise->nextButton(), &QToolButton::clicked, this,
             &TPRO::SpeedButton15Click);
     connect(m_aid->pictureButton(), &QToolButton::clicked, this, &TPRO::SpeedButton4Click);
-    actions::showStatistics(*this, m_session.seriesFor(Direction::Clockwise), *m_classicClockwise,
+    actions::showStatistics(*this, m_session.seriesFor(Direction::Clockwise), classicGrid(0),
                             m_lengthsClockwise.get());
-    actions::showStatistics(*this, m_session.seriesFor(Direction::CounterClockwise),
-                            *m_classicCounter, m_lengthsCounter.get());
+    actions::showStatistics(*this, m_session.seriesFor(Direction::CounterClockwise), classicGrid(1),
+                            m_lengthsCounter.get());
 }
 
 // ---- recording ----

@@ -8,6 +8,7 @@
 #include "ui/toolkit/WebPages.h"
 #include "ui/toolkit/WindowParts.h"
 #include "ui/views/AnalysisPage.h"
+#include "ui/views/ClassicStatsGrid.h"
 #include "ui/views/EntryArea.h"
 #include "ui/views/EntryNotice.h"
 #include "ui/views/SeriesBlock.h"
@@ -100,6 +101,24 @@ QTabWidget* WorkingWindow::addStatisticsTabs() {
     m_tabs = parts::makeStatisticsTabs(this);
     m_tabs->setVisible(width() > kNarrowWidth);
     return m_tabs;
+}
+
+void WorkingWindow::addClassicStatsPage(const QColor& background, const QString& firstHeading,
+                                        const QString& secondHeading) {
+    QWidget* classic = parts::makeStatisticsPage(QStringLiteral("Classiche"), background);
+    m_classicGrids[0] = std::make_unique<ClassicStatsGrid>(
+        classic, ClassicStatsGridSetup{.prefix = {},
+                                       .heading = firstHeading,
+                                       .headingRect = {4, 6, 245, 16},
+                                       .headTop = 34,
+                                       .firstRowTop = 56});
+    m_classicGrids[1] = std::make_unique<ClassicStatsGrid>(
+        classic, ClassicStatsGridSetup{.prefix = QStringLiteral("A"),
+                                       .heading = secondHeading,
+                                       .headingRect = {7, 176, 234, 16},
+                                       .headTop = 200,
+                                       .firstRowTop = 224});
+    m_tabs->addTab(classic, QStringLiteral("Statistiche Classiche"));
 }
 
 void WorkingWindow::finishStatisticsTabs() {
