@@ -1,7 +1,7 @@
 // The "Analisi" page brought up to date after a load (every test rebuilt
 // from the whole series) and after one more launch, on long random series.
 #include "session/EasySession.h"
-#include "ui/parts/AnalysisPage.h"
+#include "ui/views/AnalysisPage.h"
 #include "wheel/Wheel.h"
 
 #include "WidgetBenchmarkMain.h"

@@ -6,7 +6,7 @@
 // CPU an idle window takes while a direction lock is on.
 #include "archive/ArchiveRecorder.h"
 #include "storage/SessionFile.h"
-#include "ui/parts/SeriesBlock.h"
+#include "ui/views/SeriesBlock.h"
 #include "ui/windows/TPRO.h"
 #include "wheel/Wheel.h"
 

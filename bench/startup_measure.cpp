@@ -13,7 +13,7 @@
 // code is 0 when the medians meet the targets, 1 when they do not.
 #include "app/TINTRO.h"
 #include "app/Windows.h"
-#include "ui/parts/Translations.h"
+#include "ui/toolkit/Translations.h"
 
 #include <QApplication>
 #include <QLabel>

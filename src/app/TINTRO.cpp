@@ -1,9 +1,9 @@
 #include "app/TINTRO.h"
 
-#include "ui/parts/Controls.h"
-#include "ui/parts/KeyHint.h"
-#include "ui/parts/KeyTable.h"
-#include "ui/parts/Palette.h"
+#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/KeyHint.h"
+#include "ui/toolkit/KeyTable.h"
+#include "ui/toolkit/Palette.h"
 
 #include <QCloseEvent>
 #include <QIcon>

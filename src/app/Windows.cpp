@@ -1,12 +1,11 @@
 #include "app/Windows.h"
 
 #include "app/TINTRO.h"
-#include "archive/Archive.h"
-#include "archive/ArchiveRecorder.h"
+#include "archive/ArchiveService.h"
 #include "archive/PlaceHistoryReader.h"
 #include "ui/chart/DistanceChart.h"
-#include "ui/parts/QuietNotice.h"
-#include "ui/parts/SpinListView.h"
+#include "ui/toolkit/QuietNotice.h"
+#include "ui/toolkit/SpinListView.h"
 #include "ui/windows/TARCHIVIO.h"
 #include "ui/windows/TAZZERAPRO.h"
 #include "ui/windows/TEASY.h"
@@ -29,12 +28,7 @@ Windows::Windows(const QString& archivePath)
       m_pro(std::make_unique<TPRO>()),
       m_resetConfirmation(std::make_unique<TAZZERAPRO>(m_pro.get())),
       m_easy(std::make_unique<TEASY>()), m_autoSave(std::make_unique<TSALVA>(m_intro.get())),
-      m_archive(
-          std::make_unique<Archive>(archivePath.isEmpty() ? Archive::defaultPath() : archivePath)),
-      m_proRecorder(
-          std::make_unique<ArchiveRecorder>(*m_archive, m_pro->session(), SessionMode::Pro)),
-      m_easyRecorder(
-          std::make_unique<ArchiveRecorder>(*m_archive, m_easy->session(), SessionMode::Easy)),
+      m_archive(std::make_unique<ArchiveService>(archivePath, m_pro->session(), m_easy->session())),
       m_proShown{m_pro.get()}, m_easyShown{m_easy.get()} {
     TRISORSE* resources = m_resources.get();
     const auto pictures = [resources](const QString& name) { return resources->picture(name); };
@@ -45,8 +39,8 @@ Windows::Windows(const QString& archivePath)
     m_autoSave->setSource(&m_pro->autoSaveSource());
     m_pro->setAutoSaveDialog(m_autoSave.get());
     // Each page asks its own reader: one page's request never drops the other's.
-    m_pro->setPlaceHistory(std::make_unique<PlaceHistoryReader>(m_archive->path()));
-    m_easy->setPlaceHistory(std::make_unique<PlaceHistoryReader>(m_archive->path()));
+    m_pro->setPlaceHistory(std::make_unique<PlaceHistoryReader>(archive().path()));
+    m_easy->setPlaceHistory(std::make_unique<PlaceHistoryReader>(archive().path()));
     QObject::connect(m_resetConfirmation.get(), &TAZZERAPRO::confirmed, m_pro.get(),
                      &TPRO::AZZERAClick);
 
@@ -72,7 +66,7 @@ Windows::Windows(const QString& archivePath)
     QObject::connect(m_easy.get(), &TEASY::formClosed, m_intro.get(), [this] { end(); });
     QObject::connect(m_intro.get(), &TINTRO::restoreChosen, m_intro.get(),
                      [this](int offer) { restore(offer); });
-    QObject::connect(m_archive.get(), &Archive::message, m_intro.get(),
+    QObject::connect(&archive(), &Archive::message, m_intro.get(),
                      [this](const QString& text) { showArchiveMessage(text); });
     QObject::connect(m_intro.get(), &TINTRO::closed, m_intro.get(),
                      [] { QCoreApplication::quit(); });
@@ -80,10 +74,22 @@ Windows::Windows(const QString& archivePath)
 
 Windows::~Windows() = default;
 
+Archive& Windows::archive() const {
+    return m_archive->archive();
+}
+
+ArchiveRecorder& Windows::proRecorder() const {
+    return m_archive->recorder(SessionMode::Pro);
+}
+
+ArchiveRecorder& Windows::easyRecorder() const {
+    return m_archive->recorder(SessionMode::Easy);
+}
+
 TARCHIVIO& Windows::archiveWindow() {
     if (m_archiveWindow)
         return *m_archiveWindow;
-    m_archiveWindow = std::make_unique<TARCHIVIO>(m_archive->path());
+    m_archiveWindow = std::make_unique<TARCHIVIO>(archive().path());
     // A series loaded from the archive is shown where it went: EASY takes
     // PRO's place as its own "Easy" button would have it.
     QObject::connect(m_archiveWindow.get(), &TARCHIVIO::savedSessionLoadRequested, m_easy.get(),
@@ -105,31 +111,26 @@ void Windows::start() {
         m_intro->move(screen->availableGeometry().center() - m_intro->rect().center());
     m_intro->show();
     // A few milliseconds of reading; the modes are chosen as before.
-    if (m_archive->open()) {
-        QStringList captions;
-        for (const StoredSession& offered : m_archive->interruptedSessions()) {
-            m_offeredSessions.push_back(offered.id);
-            captions << TINTRO::restoreCaption(modeText(offered.mode), offered.changed,
-                                               offered.counts[0] + offered.counts[1]);
-        }
-        m_intro->offerRestore(captions);
-    }
+    QStringList captions;
+    for (const StoredSession& offered : m_archive->openAndFindInterrupted())
+        captions << TINTRO::restoreCaption(modeText(offered.mode), offered.changed,
+                                           offered.counts[0] + offered.counts[1]);
+    m_intro->offerRestore(captions);
 }
 
 void Windows::restore(int offer) {
     // The other offer stays in the archive as it is, offered again next time.
-    const bool opened = offer >= 0 && std::size_t(offer) < m_offeredSessions.size() &&
-                        openArchived(m_offeredSessions[std::size_t(offer)]);
+    const std::optional<qint64> id = m_archive->offeredSession(offer);
+    const bool opened = id && openArchived(*id);
     if (!opened)
         show(m_proShown);
 }
 
 bool Windows::openArchived(qint64 id) {
-    const std::optional<StoredSession> stored = m_archive->readSession(id);
-    if (!stored)
+    const std::optional<SessionMode> mode = m_archive->restore(id);
+    if (!mode)
         return false;
-    const bool easy = stored->mode == SessionMode::Easy;
-    (easy ? m_easyRecorder : m_proRecorder)->restore(*stored);
+    const bool easy = *mode == SessionMode::Easy;
     WorkingWindow& working = easy ? m_easyShown : m_proShown;
     // Each chart at its latest launches, as a window that recorded them shows it.
     for (DistanceChart* chart : working.window->findChildren<DistanceChart*>())
@@ -168,8 +169,7 @@ void Windows::show(WorkingWindow& working) {
 void Windows::end() {
     // Closing a working window closes the launcher, which ends the program,
     // whatever other window (a hidden one, the automatic-save dialog) is left.
-    m_proRecorder->end();
-    m_easyRecorder->end();
+    m_archive->end();
     m_intro->close();
     QCoreApplication::quit();
 }

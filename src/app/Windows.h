@@ -3,7 +3,6 @@
 #include <QString>
 
 #include <memory>
-#include <vector>
 
 class QWidget;
 
@@ -11,6 +10,7 @@ namespace rotamind {
 
 class Archive;
 class ArchiveRecorder;
+class ArchiveService;
 class TARCHIVIO;
 class TAZZERAPRO;
 class TEASY;
@@ -21,9 +21,9 @@ class TSALVA;
 
 // Every window of the program, created once at start in a fixed order and
 // kept until the end; through it one window shows, hides or reads another.
-// It keeps the session archive too: PRO's and EASY's sessions are recorded
-// there from their first change, and the launcher offers the session the
-// last run left unsaved.
+// It wires the windows to the archive service, which records PRO's and
+// EASY's sessions from their first change and finds the sessions the last
+// run left unsaved for the launcher to offer.
 class Windows final {
 public:
     // The archive at `archivePath`; empty for Archive::defaultPath().
@@ -48,9 +48,9 @@ public:
     TAZZERAPRO& resetConfirmation() const { return *m_resetConfirmation; }
     TEASY& easy() const { return *m_easy; }
     TSALVA& autoSave() const { return *m_autoSave; }
-    Archive& archive() const { return *m_archive; }
-    ArchiveRecorder& proRecorder() const { return *m_proRecorder; }
-    ArchiveRecorder& easyRecorder() const { return *m_easyRecorder; }
+    Archive& archive() const;
+    ArchiveRecorder& proRecorder() const;
+    ArchiveRecorder& easyRecorder() const;
     // The archive window, made the first time a working window asks for it.
     TARCHIVIO& archiveWindow();
 
@@ -72,10 +72,7 @@ private:
     std::unique_ptr<TAZZERAPRO> m_resetConfirmation;
     std::unique_ptr<TEASY> m_easy;
     std::unique_ptr<TSALVA> m_autoSave;
-    std::unique_ptr<Archive> m_archive;
-    std::unique_ptr<ArchiveRecorder> m_proRecorder;
-    std::unique_ptr<ArchiveRecorder> m_easyRecorder;
-    std::vector<qint64> m_offeredSessions; // as RESTORE and RESTORE2 offer them
+    std::unique_ptr<ArchiveService> m_archive;
     std::unique_ptr<TARCHIVIO> m_archiveWindow;
     WorkingWindow m_proShown;
     WorkingWindow m_easyShown;

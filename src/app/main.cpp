@@ -1,6 +1,6 @@
 #include "app/Windows.h"
 #include "storage/SessionFile.h"
-#include "ui/parts/Translations.h"
+#include "ui/toolkit/Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

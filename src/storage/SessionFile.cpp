@@ -63,6 +63,19 @@ bool holdsNul(const QString& path) {
     return path.contains(QChar(0));
 }
 
+// Why `path` can name no regular file to read or write, as a sentence starts;
+// empty when it can. Devices and pipes could stream forever or block, and a
+// save renamed over one would replace the node itself; folders hold no lines.
+QString unusablePathReason(const QString& path) {
+    if (path.isEmpty())
+        return QStringLiteral("Nessun nome di file");
+    if (holdsNul(path))
+        return QStringLiteral("Nome di file con un carattere nullo");
+    if (const QFileInfo info(path); info.exists() && !info.isFile())
+        return QStringLiteral("Non è un file normale");
+    return {};
+}
+
 // The class texts of a read, the shared strings of classText().
 std::variant<QStringList, SessionReadError>
 asTexts(std::variant<SessionClasses, SessionReadError>&& read) {
@@ -152,14 +165,9 @@ std::variant<SessionClasses, SessionReadError> readSessionClasses(const QString&
     const auto cannotOpen = [&path](const QString& reason) {
         return SessionReadError{path, 0, reason};
     };
-    if (path.isEmpty())
-        return cannotOpen(QStringLiteral("nessun nome di file"));
-    if (holdsNul(path))
-        return cannotOpen(QStringLiteral("nome di file con un carattere nullo"));
-    const QFileInfo info(path);
-    // Devices and pipes could stream forever or block; folders hold no lines.
-    if (info.exists() && !info.isFile())
-        return cannotOpen(QStringLiteral("non è un file normale"));
+    // Within a sentence of the load's message, the reason starts lower case.
+    if (const QString unusable = unusablePathReason(path); !unusable.isEmpty())
+        return cannotOpen(unusable.left(1).toLower() + unusable.mid(1));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return cannotOpen(systemReason(file));
@@ -205,15 +213,10 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
             *reason = why;
         return false;
     };
-    if (path.isEmpty())
-        return fail(QStringLiteral("Nessun nome di file"));
-    if (holdsNul(path))
-        return fail(QStringLiteral("Nome di file con un carattere nullo"));
+    // A save renames a new file over the target (root may do that in /dev).
+    if (const QString unusable = unusablePathReason(path); !unusable.isEmpty())
+        return fail(unusable);
     const QFileInfo target(path);
-    // A save renames a new file over the target: over a device, a pipe or a
-    // folder that would replace the node itself (root may do that in /dev).
-    if (target.exists() && !target.isFile())
-        return fail(QStringLiteral("Non è un file normale"));
     // A link to a regular file is followed, as editors do: QSaveFile writes
     // the file it points to, in that file's own folder. A link that leads to
     // nothing, dangling or in a loop, is refused: QSaveFile would create the

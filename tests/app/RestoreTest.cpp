@@ -7,7 +7,7 @@
 #include "app/TINTRO.h"
 #include "app/Windows.h"
 #include "archive/Archive.h"
-#include "ui/parts/SpinListView.h"
+#include "ui/toolkit/SpinListView.h"
 #include "ui/windows/TEASY.h"
 #include "ui/windows/TPRO.h"
 

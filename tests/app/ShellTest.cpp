@@ -5,8 +5,8 @@
 #include "app/TINTRO.h"
 #include "app/Windows.h"
 #include "archive/Archive.h"
-#include "ui/parts/ClassicStatsGrid.h"
-#include "ui/parts/LengthStatsGrid.h"
+#include "ui/views/ClassicStatsGrid.h"
+#include "ui/views/LengthStatsGrid.h"
 #include "ui/windows/TARCHIVIO.h"
 #include "ui/windows/TAZZERAPRO.h"
 #include "ui/windows/TEASY.h"
@@ -290,7 +290,7 @@ private slots:
 
         // The dialog writes PRO's series into its folder while EASY is on screen.
         QTemporaryDir folder;
-        autoSave.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(folder.path() + u'/');
+        autoSave.model().chooseFolder(folder.filePath(QStringLiteral("x")));
         autoSave.setMinuteLength(std::chrono::milliseconds(20));
         autoSave.findChild<QComboBox*>(QStringLiteral("Combo1"))->setEditText(QStringLiteral("1"));
         autoSave.SpeedButton1Click();
@@ -401,7 +401,7 @@ private slots:
         pro.click("ARCHIVIO");
         QVERIFY(QTest::qWaitForWindowExposed(&windows.archiveWindow()));
         QTest::mouseClick(
-            windows.archiveWindow().findChild<QPushButton*>(QStringLiteral("Button2")),
+            windows.archiveWindow().findChild<QPushButton*>(QStringLiteral("CaricaInEasy")),
             Qt::LeftButton);
         QVERIFY(QTest::qWaitForWindowExposed(&windows.easy()));
         QVERIFY(!windows.pro().isVisible());

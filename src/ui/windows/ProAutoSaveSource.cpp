@@ -1,7 +1,8 @@
 #include "ui/windows/ProAutoSaveSource.h"
 
 #include "ui/chart/DistanceChart.h"
-#include "ui/parts/SeriesBlock.h"
+#include "ui/views/SeriesBlock.h"
+#include "ui/views/SessionCommands.h"
 #include "ui/windows/TPRO.h"
 
 namespace rotamind {
@@ -14,12 +15,13 @@ QStringList ProAutoSaveSource::counterClockwiseItems() const {
     return m_window.session().seriesFor(Direction::CounterClockwise).texts();
 }
 
-QImage ProAutoSaveSource::clockwiseChart() const {
-    return m_window.seriesBlock(Direction::Clockwise).chart()->renderPage();
+QByteArray ProAutoSaveSource::clockwiseChart() const {
+    return chartBitmapBytes(m_window.seriesBlock(Direction::Clockwise).chart()->renderPage());
 }
 
-QImage ProAutoSaveSource::counterClockwiseChart() const {
-    return m_window.seriesBlock(Direction::CounterClockwise).chart()->renderPage();
+QByteArray ProAutoSaveSource::counterClockwiseChart() const {
+    return chartBitmapBytes(
+        m_window.seriesBlock(Direction::CounterClockwise).chart()->renderPage());
 }
 
 QString ProAutoSaveSource::site() const {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/windows/TSALVA.h"
+#include "session/AutoSaveSource.h"
 
 namespace rotamind {
 
@@ -14,8 +14,8 @@ public:
 
     QStringList clockwiseItems() const override;
     QStringList counterClockwiseItems() const override;
-    QImage clockwiseChart() const override;
-    QImage counterClockwiseChart() const override;
+    QByteArray clockwiseChart() const override;
+    QByteArray counterClockwiseChart() const override;
     QString site() const override;
     QString croupier() const override;
 

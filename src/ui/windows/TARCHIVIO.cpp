@@ -1,10 +1,10 @@
 #include "ui/windows/TARCHIVIO.h"
 
 #include "archive/ArchiveSessionModel.h"
-#include "ui/parts/CommandTable.h"
-#include "ui/parts/Controls.h"
-#include "ui/parts/LazyFileDialog.h"
-#include "ui/parts/Palette.h"
+#include "ui/toolkit/CommandTable.h"
+#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/LazyFileDialog.h"
+#include "ui/toolkit/Palette.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -22,33 +22,33 @@ namespace rotamind {
 namespace {
 
 const commands::SessionButton<TARCHIVIO> kButtons[] = {
-    {"Button4", "Aggiorna", "Rileggi l'archivio", {512, 6, 80, 25}, &TARCHIVIO::Button4Click},
-    {"Button1",
+    {"Aggiorna", "Aggiorna", "Rileggi l'archivio", {512, 6, 80, 25}, &TARCHIVIO::refresh},
+    {"EsportaSessione",
      "Esporta sessione",
      "Esporta la sessione scelta come file di sessione",
      {8, 366, 120, 25},
-     &TARCHIVIO::Button1Click},
-    {"Button2",
+     &TARCHIVIO::exportChosenSession},
+    {"CaricaInEasy",
      "Carica in EASY",
      "Carica la serie scelta nella sessione salvata di EASY",
      {376, 366, 120, 25},
-     &TARCHIVIO::Button2Click},
-    {"Button3", "Chiudi", "Chiudi l'archivio", {512, 366, 80, 25}, &TARCHIVIO::Button3Click},
+     &TARCHIVIO::loadChosenSeriesIntoEasy},
+    {"Chiudi", "Chiudi", "Chiudi l'archivio", {512, 366, 80, 25}, &TARCHIVIO::closeArchive},
     {"EsportaCsvScelte",
      "CSV delle scelte",
      "Esporta in un file CSV le sessioni scelte nell'elenco (Ctrl o Maiusc per sceglierne più)",
      {8, 398, 136, 25},
-     &TARCHIVIO::EsportaCsvScelteClick},
+     &TARCHIVIO::exportChosenSessionsAsCsv},
     {"EsportaCsvTutte",
      "CSV di tutte",
      "Esporta in un file CSV tutte le sessioni elencate",
      {152, 398, 136, 25},
-     &TARCHIVIO::EsportaCsvTutteClick},
+     &TARCHIVIO::exportListedSessionsAsCsv},
     {"ImportaCsv",
      "Importa...",
      "Importa sessioni da un file CSV o da numeri incollati",
      {376, 398, 120, 25},
-     &TARCHIVIO::ImportaCsvClick},
+     &TARCHIVIO::importSessions},
 };
 
 struct FilterField {
@@ -92,18 +92,18 @@ QFileDialog* makeFolderDialog(QWidget* window) {
     return dialog;
 }
 
-std::optional<QString> execFolderDialog(QFileDialog& dialog) {
+} // namespace
+
+std::optional<QString> TARCHIVIO::execFileDialog(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();
 }
 
-} // namespace
-
 TARCHIVIO::TARCHIVIO(const QString& archivePath, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
-      m_catalog(archivePath), m_runFolderDialog(execFolderDialog), m_locale(QLocale::system()) {
+      m_catalog(archivePath), m_runFolderDialog(execFileDialog), m_locale(QLocale::system()) {
     setObjectName(u"ARCHIVIO"_s);
     setWindowTitle(u"Rotamind - Archivio sessioni"_s);
     setWindowIcon(QIcon(u":/icons/app.png"_s));
@@ -120,8 +120,8 @@ TARCHIVIO::~TARCHIVIO() = default;
 
 void TARCHIVIO::buildControls() {
     commands::buildSessionButtons<TARCHIVIO>(this, kButtons);
-    m_export = findChild<QPushButton*>(u"Button1"_s);
-    m_load = findChild<QPushButton*>(u"Button2"_s);
+    m_export = findChild<QPushButton*>(u"EsportaSessione"_s);
+    m_load = findChild<QPushButton*>(u"CaricaInEasy"_s);
     for (const FilterField& filter : kFilters) {
         controls::makeLabel(this, {.name = QString::fromLatin1(filter.labelName),
                                    .text = QString::fromUtf8(filter.label),
@@ -263,12 +263,8 @@ void TARCHIVIO::seriesChosen() {
                        session->counts[static_cast<std::size_t>(series)] > 0);
 }
 
-void TARCHIVIO::Button3Click() {
+void TARCHIVIO::closeArchive() {
     close();
-}
-
-void TARCHIVIO::Button4Click() {
-    refresh();
 }
 
 } // namespace rotamind

@@ -49,13 +49,16 @@ public slots:
     // Reads the archive again, keeping the filters and the chosen session.
     void refresh();
     void EditChange();
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
-    void EsportaCsvScelteClick();
-    void EsportaCsvTutteClick();
-    void ImportaCsvClick();
+    // "Esporta sessione": the chosen session's series as session files in a
+    // folder the player picks.
+    void exportChosenSession();
+    // "Carica in EASY": the chosen series to EASY's saved session.
+    void loadChosenSeriesIntoEasy();
+    void closeArchive();
+    // "CSV delle scelte", "CSV di tutte", "Importa...".
+    void exportChosenSessionsAsCsv();
+    void exportListedSessionsAsCsv();
+    void importSessions();
 
 signals:
     // "Carica in EASY": the classes (3..-3, oldest first) of the chosen series,
@@ -69,6 +72,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Runs a file or folder dialog: the first name chosen, nothing when cancelled.
+    static std::optional<QString> execFileDialog(QFileDialog& dialog);
     void buildControls();
     void showListing(ArchiveCatalog::Listing listing);
     void showCount();
@@ -80,6 +85,10 @@ private:
     // be read, if the player says so.
     std::optional<ArchiveCatalog::Classes> readSeries(const ArchivedSession& session, int series,
                                                       bool offerRecovered = false);
+    // Writes the session files of `session` into `folder`, asking before it
+    // replaces any; nothing is written unless every series reads and every
+    // name fits.
+    void writeSessionFiles(const ArchivedSession& session, const QString& folder);
     void showMessage(const QString& text);
     bool confirmReplace(const QStringList& names);
     void writeCsv(std::vector<ArchivedSession> sessions);

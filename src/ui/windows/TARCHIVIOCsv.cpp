@@ -2,7 +2,7 @@
 // to one file, and sessions in from a file or pasted numbers.
 #include "archive/ArchiveSessionModel.h"
 #include "archive/CsvExchange.h"
-#include "ui/parts/SessionCommands.h"
+#include "ui/views/SessionCommands.h"
 #include "ui/windows/SessionImportDialog.h"
 #include "ui/windows/TARCHIVIO.h"
 
@@ -18,17 +18,7 @@ using namespace Qt::StringLiterals;
 
 namespace rotamind {
 
-namespace {
-
-std::optional<QString> execCsvDialog(QFileDialog& dialog) {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().first();
-}
-
-} // namespace
-
-void TARCHIVIO::EsportaCsvScelteClick() {
+void TARCHIVIO::exportChosenSessionsAsCsv() {
     std::vector<ArchivedSession> sessions;
     for (const QModelIndex& index : m_grid->selectionModel()->selectedRows())
         if (const ArchivedSession* session = m_model->sessionAt(index.row()))
@@ -36,7 +26,7 @@ void TARCHIVIO::EsportaCsvScelteClick() {
     writeCsv(std::move(sessions));
 }
 
-void TARCHIVIO::EsportaCsvTutteClick() {
+void TARCHIVIO::exportListedSessionsAsCsv() {
     std::vector<ArchivedSession> sessions;
     for (int row = 0; row < m_model->rowCount(); ++row)
         sessions.push_back(*m_model->sessionAt(row));
@@ -65,7 +55,7 @@ void TARCHIVIO::writeCsv(std::vector<ArchivedSession> sessions) {
     dialog.selectFile(sessions.size() == 1 ? u"Sessione Rotamind.csv"_s
                                            : u"Sessioni Rotamind.csv"_s);
     const std::optional<QString> path =
-        m_runCsvDialog ? m_runCsvDialog(dialog) : execCsvDialog(dialog);
+        m_runCsvDialog ? m_runCsvDialog(dialog) : execFileDialog(dialog);
     if (!path)
         return;
 
@@ -88,7 +78,7 @@ void TARCHIVIO::writeCsv(std::vector<ArchivedSession> sessions) {
         u"Esportate %1 sessioni in %2"_s.arg(sessions.size()).arg(QDir::toNativeSeparators(*path)));
 }
 
-void TARCHIVIO::ImportaCsvClick() {
+void TARCHIVIO::importSessions() {
     SessionImportDialog dialog(m_catalog.path(), this);
     if (dialog.exec() != QDialog::Accepted || dialog.importedIds().empty())
         return;

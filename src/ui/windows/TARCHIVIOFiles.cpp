@@ -3,8 +3,8 @@
 #include "archive/ArchiveSessionModel.h"
 #include "storage/SaveName.h"
 #include "storage/SessionFile.h"
-#include "ui/parts/LazyFileDialog.h"
-#include "ui/parts/SessionCommands.h"
+#include "ui/toolkit/LazyFileDialog.h"
+#include "ui/views/SessionCommands.h"
 #include "ui/windows/TARCHIVIO.h"
 #include "wheel/Wheel.h"
 
@@ -84,16 +84,17 @@ std::optional<ArchiveCatalog::Classes> TARCHIVIO::readSeries(const ArchivedSessi
     return std::nullopt;
 }
 
-void TARCHIVIO::Button1Click() {
+void TARCHIVIO::exportChosenSession() {
     const ArchivedSession* chosen = chosenSession();
     if (!chosen)
         return;
     // A copy: a read below may not leave the listing as it was.
     const ArchivedSession session = *chosen;
-    const std::optional<QString> folder = m_runFolderDialog(m_folderDialog->dialog());
-    if (!folder)
-        return;
+    if (const std::optional<QString> folder = m_runFolderDialog(m_folderDialog->dialog()))
+        writeSessionFiles(session, *folder);
+}
 
+void TARCHIVIO::writeSessionFiles(const ArchivedSession& session, const QString& folder) {
     // The names carry the session's own start, so that exporting it again
     // names the same files rather than a new set.
     QDateTime started = QDateTime::fromString(session.started, Qt::ISODate);
@@ -112,7 +113,7 @@ void TARCHIVIO::Button1Click() {
         const QString name = saveName(started, m_locale, session.site, session.croupier,
                                       suffixOf(session.mode, series)) +
                              u".txt"_s;
-        const QString path = QDir(*folder).filePath(name);
+        const QString path = QDir(folder).filePath(name);
         // A separator in the site or croupier would put the file elsewhere.
         if (!isBareFileName(name)) {
             showMessage(cannotCreateFileMessage(path));
@@ -135,10 +136,10 @@ void TARCHIVIO::Button1Click() {
         }
     }
     m_state->setText(
-        u"Esportati %1 file in %2"_s.arg(files.size()).arg(QDir::toNativeSeparators(*folder)));
+        u"Esportati %1 file in %2"_s.arg(files.size()).arg(QDir::toNativeSeparators(folder)));
 }
 
-void TARCHIVIO::Button2Click() {
+void TARCHIVIO::loadChosenSeriesIntoEasy() {
     const ArchivedSession* session = chosenSession();
     if (!session || m_series->currentIndex() < 0)
         return;

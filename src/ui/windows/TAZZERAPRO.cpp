@@ -1,8 +1,8 @@
 #include "ui/windows/TAZZERAPRO.h"
 
-#include "ui/parts/Controls.h"
-#include "ui/parts/OnFirstShow.h"
-#include "ui/parts/Palette.h"
+#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/OnFirstShow.h"
+#include "ui/toolkit/Palette.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,15 +1,15 @@
 #include "ui/windows/TEASY.h"
 
 #include "storage/SaveName.h"
-#include "ui/parts/BettingAidPanel.h"
-#include "ui/parts/ClassicStatsGrid.h"
-#include "ui/parts/ClickableLabel.h"
-#include "ui/parts/EntryArea.h"
-#include "ui/parts/Palette.h"
-#include "ui/parts/SeriesBlock.h"
-#include "ui/parts/SiteFields.h"
-#include "ui/parts/WebPages.h"
-#include "ui/parts/WindowActions.h"
+#include "ui/toolkit/ClickableLabel.h"
+#include "ui/toolkit/Palette.h"
+#include "ui/toolkit/WebPages.h"
+#include "ui/views/BettingAidPanel.h"
+#include "ui/views/ClassicStatsGrid.h"
+#include "ui/views/EntryArea.h"
+#include "ui/views/SeriesBlock.h"
+#include "ui/views/SiteFields.h"
+#include "ui/views/WindowActions.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -114,8 +114,8 @@ void TEASY::wire() {
     connect(m_saved->previousButton(), &QToolButton::clicked, this, &TEASY::SpeedButton2Click);
     connect(m_saved->nextButton(), &QToolButton::clicked, this, &TEASY::SpeedButton4Click);
     connect(m_aid->pictureButton(), &QToolButton::clicked, this, &TEASY::SpeedButton7Click);
-    actions::showStatistics(*this, m_session.current(), *m_classicCurrent, nullptr);
-    actions::showStatistics(*this, m_session.saved(), *m_classicSaved, nullptr);
+    actions::showStatistics(*this, m_session.current(), classicGrid(0), nullptr);
+    actions::showStatistics(*this, m_session.saved(), classicGrid(1), nullptr);
 }
 
 // ---- recording: both directions feed the one current session ----

@@ -11,7 +11,6 @@ class LazyFileDialog;
 
 namespace rotamind {
 
-class ClassicStatsGrid;
 class SeriesBlock;
 
 // The EASY working window, a view over an EasySession: every launch, whatever
@@ -71,8 +70,6 @@ private:
     EasySession& m_session;
     SeriesBlock* m_current = nullptr;
     SeriesBlock* m_saved = nullptr;
-    std::unique_ptr<ClassicStatsGrid> m_classicCurrent;
-    std::unique_ptr<ClassicStatsGrid> m_classicSaved;
     LazyFileDialog* m_saveChart = nullptr;   // Save1
     LazyFileDialog* m_saveSession = nullptr; // Save2
     LazyFileDialog* m_openCurrent = nullptr; // Open1

@@ -1,15 +1,14 @@
 // The command column, the parts of the EASY layout that only the wide window
 // shows, and the hidden command buttons.
-#include "ui/parts/AnalysisPage.h"
-#include "ui/parts/Banner.h"
-#include "ui/parts/ClassicStatsGrid.h"
-#include "ui/parts/ClickableLabel.h"
-#include "ui/parts/CommandTable.h"
-#include "ui/parts/Controls.h"
-#include "ui/parts/Palette.h"
-#include "ui/parts/SessionCommands.h"
-#include "ui/parts/SiteFields.h"
-#include "ui/parts/WindowParts.h"
+#include "ui/toolkit/Banner.h"
+#include "ui/toolkit/ClickableLabel.h"
+#include "ui/toolkit/CommandTable.h"
+#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/Palette.h"
+#include "ui/toolkit/WindowParts.h"
+#include "ui/views/AnalysisPage.h"
+#include "ui/views/SessionCommands.h"
+#include "ui/views/SiteFields.h"
 #include "ui/windows/TEASY.h"
 
 #include <QPushButton>
@@ -102,20 +101,8 @@ void TEASY::buildSessionArea() {
 void TEASY::buildStatisticsTabs() {
     addStatisticsTabs();
 
-    QWidget* classic = parts::makeStatisticsPage(QStringLiteral("Classiche"), palette::kBlack);
-    m_classicCurrent = std::make_unique<ClassicStatsGrid>(
-        classic, ClassicStatsGridSetup{.prefix = {},
-                                       .heading = QStringLiteral("Stats sessione attuale"),
-                                       .headingRect = {4, 6, 245, 16},
-                                       .headTop = 34,
-                                       .firstRowTop = 56});
-    m_classicSaved = std::make_unique<ClassicStatsGrid>(
-        classic, ClassicStatsGridSetup{.prefix = QStringLiteral("A"),
-                                       .heading = QStringLiteral("Stats sessione salvata"),
-                                       .headingRect = {7, 176, 234, 16},
-                                       .headTop = 200,
-                                       .firstRowTop = 224});
-    m_tabs->addTab(classic, QStringLiteral("Statistiche Classiche"));
+    addClassicStatsPage(palette::kBlack, QStringLiteral("Stats sessione attuale"),
+                        QStringLiteral("Stats sessione salvata"));
 
     // The saved series is a copy of launches kept elsewhere, often in the
     // archive itself: its archived copies would count those launches again.

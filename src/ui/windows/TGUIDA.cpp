@@ -1,8 +1,8 @@
 #include "ui/windows/TGUIDA.h"
 
-#include "ui/parts/KeyTable.h"
+#include "ui/toolkit/KeyTable.h"
 
-#include "ui/parts/Palette.h"
+#include "ui/toolkit/Palette.h"
 #include "wheel/Wheel.h"
 
 #include <QHBoxLayout>

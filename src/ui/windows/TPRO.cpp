@@ -1,17 +1,17 @@
 #include "ui/windows/TPRO.h"
 
-#include "ui/parts/BettingAidPanel.h"
-#include "ui/parts/ClassicStatsGrid.h"
-#include "ui/parts/ClickableLabel.h"
-#include "ui/parts/DirectionLock.h"
-#include "ui/parts/EntryArea.h"
-#include "ui/parts/LengthStatsGrid.h"
-#include "ui/parts/Palette.h"
-#include "ui/parts/SeriesBlock.h"
-#include "ui/parts/SessionCommands.h"
-#include "ui/parts/SiteFields.h"
-#include "ui/parts/WebPages.h"
-#include "ui/parts/WindowActions.h"
+#include "ui/toolkit/ClickableLabel.h"
+#include "ui/toolkit/DirectionLock.h"
+#include "ui/toolkit/Palette.h"
+#include "ui/toolkit/WebPages.h"
+#include "ui/views/BettingAidPanel.h"
+#include "ui/views/ClassicStatsGrid.h"
+#include "ui/views/EntryArea.h"
+#include "ui/views/LengthStatsGrid.h"
+#include "ui/views/SeriesBlock.h"
+#include "ui/views/SessionCommands.h"
+#include "ui/views/SiteFields.h"
+#include "ui/views/WindowActions.h"
 #include "ui/windows/ProAutoSaveSource.h"
 #include "ui/windows/TAZZERAPRO.h"
 #include "ui/windows/TSALVA.h"
@@ -126,10 +126,10 @@ void TPRO::wire() {
     connect(m_counterClockwise->nextButton(), &QToolButton::clicked, this,
             &TPRO::SpeedButton15Click);
     connect(m_aid->pictureButton(), &QToolButton::clicked, this, &TPRO::SpeedButton4Click);
-    actions::showStatistics(*this, m_session.seriesFor(Direction::Clockwise), *m_classicClockwise,
+    actions::showStatistics(*this, m_session.seriesFor(Direction::Clockwise), classicGrid(0),
                             m_lengthsClockwise.get());
-    actions::showStatistics(*this, m_session.seriesFor(Direction::CounterClockwise),
-                            *m_classicCounter, m_lengthsCounter.get());
+    actions::showStatistics(*this, m_session.seriesFor(Direction::CounterClockwise), classicGrid(1),
+                            m_lengthsCounter.get());
 }
 
 // ---- recording ----

@@ -9,7 +9,6 @@ class QFileDialog;
 
 namespace rotamind {
 
-class ClassicStatsGrid;
 class DirectionLock;
 class LazyFileDialog;
 class LengthStatsGrid;
@@ -95,8 +94,6 @@ private:
     SeriesBlock* m_clockwise = nullptr;
     SeriesBlock* m_counterClockwise = nullptr;
     DirectionLock* m_lock = nullptr;
-    std::unique_ptr<ClassicStatsGrid> m_classicClockwise;
-    std::unique_ptr<ClassicStatsGrid> m_classicCounter;
     std::unique_ptr<LengthStatsGrid> m_lengthsClockwise;
     std::unique_ptr<LengthStatsGrid> m_lengthsCounter;
     TAZZERAPRO* m_confirmation = nullptr;

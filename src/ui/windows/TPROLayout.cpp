@@ -1,15 +1,14 @@
 // The parts of the PRO layout that only the wide window shows, and the
 // hidden command buttons.
-#include "ui/parts/AnalysisPage.h"
-#include "ui/parts/Banner.h"
-#include "ui/parts/ClassicStatsGrid.h"
-#include "ui/parts/ClickableLabel.h"
-#include "ui/parts/CommandTable.h"
-#include "ui/parts/Controls.h"
-#include "ui/parts/LengthStatsGrid.h"
-#include "ui/parts/Palette.h"
-#include "ui/parts/SiteFields.h"
-#include "ui/parts/WindowParts.h"
+#include "ui/toolkit/Banner.h"
+#include "ui/toolkit/ClickableLabel.h"
+#include "ui/toolkit/CommandTable.h"
+#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/Palette.h"
+#include "ui/toolkit/WindowParts.h"
+#include "ui/views/AnalysisPage.h"
+#include "ui/views/LengthStatsGrid.h"
+#include "ui/views/SiteFields.h"
 #include "ui/windows/TPRO.h"
 
 #include <QPushButton>
@@ -122,20 +121,8 @@ void TPRO::buildSessionArea() {
 void TPRO::buildStatisticsTabs() {
     addStatisticsTabs();
 
-    QWidget* classic = parts::makeStatisticsPage(QStringLiteral("Classiche"), palette::kYellow);
-    m_classicClockwise = std::make_unique<ClassicStatsGrid>(
-        classic, ClassicStatsGridSetup{.prefix = {},
-                                       .heading = QStringLiteral("Stats su colpi ORARI"),
-                                       .headingRect = {4, 6, 245, 16},
-                                       .headTop = 34,
-                                       .firstRowTop = 56});
-    m_classicCounter = std::make_unique<ClassicStatsGrid>(
-        classic, ClassicStatsGridSetup{.prefix = QStringLiteral("A"),
-                                       .heading = QStringLiteral("Stats su colpi ANTIORARI"),
-                                       .headingRect = {7, 176, 234, 16},
-                                       .headTop = 200,
-                                       .firstRowTop = 224});
-    m_tabs->addTab(classic, QStringLiteral("Statistiche Classiche"));
+    addClassicStatsPage(palette::kYellow, QStringLiteral("Stats su colpi ORARI"),
+                        QStringLiteral("Stats su colpi ANTIORARI"));
 
     QWidget* lengths = parts::makeStatisticsPage(QStringLiteral("TabSheet2"), palette::kYellow);
     m_lengthsClockwise = std::make_unique<LengthStatsGrid>(

@@ -1,18 +1,14 @@
 #include "ui/windows/TSALVA.h"
 
-#include "storage/SaveName.h"
-#include "storage/SessionFile.h"
-#include "ui/parts/Palette.h"
-#include "ui/parts/QuietNotice.h"
-#include "ui/parts/SessionCommands.h"
+#include "ui/toolkit/Palette.h"
+#include "ui/toolkit/QuietNotice.h"
+#include "ui/views/SessionCommands.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -20,11 +16,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QStyle>
-#include <QTimer>
-
-#include <climits>
 
 using namespace Qt::StringLiterals;
 
@@ -35,22 +27,6 @@ namespace {
 // Room under the buttons for the line that tells how the last tick went.
 constexpr int kStatusTop = 312;
 constexpr int kStatusHeight = 30;
-
-// Why a site or croupier text cannot go into a file name, in the user's words.
-QString unusableNameReason(const QString& site, const QString& croupier) {
-    const struct {
-        const QString& text;
-        QString whose;
-    } fields[] = {{site, u"del sito"_s}, {croupier, u"del croupier"_s}};
-    for (const auto& field : fields) {
-        for (const QChar separator : {u'/', u'\\'})
-            if (field.text.contains(separator))
-                return u"Il nome %1 contiene '%2'"_s.arg(field.whose, QString(separator));
-        if (field.text.contains(QChar(0)))
-            return u"Il nome %1 contiene un carattere nullo"_s.arg(field.whose);
-    }
-    return u"Nome di file non valido"_s;
-}
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QPoint at) {
     auto* label = new QLabel(text, parent);
@@ -85,8 +61,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, 
 
 TSALVA::TSALVA(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_clock([] { return QDateTime::currentDateTime(); }), m_locale(QLocale::system()),
-      m_lastName(QStringLiteral("cartella salvataggio")) {
+      m_model(new AutoSaveModel(this)) {
     setObjectName(QStringLiteral("SALVA"));
     setWindowTitle(QStringLiteral("Rotamind PRO"));
     setFixedSize(259, kStatusTop + kStatusHeight + 6);
@@ -95,15 +70,18 @@ TSALVA::TSALVA(QWidget* parent)
     setFont(palette::windowFont());
 
     buildControls();
-    paintFolderField();
+    showFolder(m_model->folder());
+    showSwitch(m_model->isOn());
 
     m_folderDialog =
         createSaveDialog(this, QStringLiteral("Save1"), QStringLiteral("File di testo"),
                          QStringLiteral("*.txt"), QStringLiteral("txt"), false);
-    m_tick = new QTimer(this);
-    m_tick->setObjectName(QStringLiteral("Timer1"));
-    connect(m_tick, &QTimer::timeout, this, &TSALVA::Timer1Timer);
-    connect(m_interval, &QComboBox::currentTextChanged, this, &TSALVA::intervalEdited);
+    connect(m_interval, &QComboBox::currentTextChanged, m_model, &AutoSaveModel::setIntervalText);
+    connect(m_model, &AutoSaveModel::folderChanged, this, &TSALVA::showFolder);
+    connect(m_model, &AutoSaveModel::switchChanged, this, &TSALVA::showSwitch);
+    connect(m_model, &AutoSaveModel::ticked, this, &TSALVA::showOutcome);
+    connect(m_model, &AutoSaveModel::writeFailed, this, &TSALVA::showFailure);
+    connect(m_model, &AutoSaveModel::sessionWritten, this, &TSALVA::sessionWritten);
 }
 
 TSALVA::~TSALVA() = default;
@@ -137,7 +115,7 @@ void TSALVA::buildControls() {
                           QStringLiteral("15"), QStringLiteral("20"), QStringLiteral("25"),
                           QStringLiteral("30"), QStringLiteral("45"), QStringLiteral("60")});
     m_interval->lineEdit()->setMaxLength(2);
-    m_interval->setCurrentText(QStringLiteral("5"));
+    m_interval->setCurrentText(m_model->intervalText());
     m_interval->setToolTip(QStringLiteral("Seleziona l'intervallo dei salvataggi automatici"));
     m_interval->setCursor(Qt::PointingHandCursor);
     // A wheel turned over the dialog must not change how often saving runs.
@@ -152,7 +130,6 @@ void TSALVA::buildControls() {
     m_switchOff->setObjectName(QStringLiteral("Radio2"));
     m_switchOff->setGeometry(168, 120, 17, 17);
     m_switchOff->setEnabled(false);
-    m_switchOff->setChecked(true);
     makeLabel(this, "Label3", QStringLiteral("Attivo"), QPoint(188, 106));
     makeLabel(this, "Label4", QStringLiteral("DIsattivo"), QPoint(188, 122));
 
@@ -160,12 +137,27 @@ void TSALVA::buildControls() {
     frame->setObjectName(QStringLiteral("GroupBox1"));
     frame->setGeometry(8, 144, 241, 121);
     palette::setWindowText(frame, palette::kYellow);
-    m_saveClockwiseSession =
-        makeCheckBox(frame, "SO", QStringLiteral("Spin in senso ORARIO"), 24, true);
-    m_saveCounterSession =
-        makeCheckBox(frame, "SA", QStringLiteral("Spin in senso ANTIORARIO"), 48, true);
-    m_saveClockwiseChart = makeCheckBox(frame, "GO", QStringLiteral("Grafico ORARIO"), 72, false);
-    m_saveCounterChart = makeCheckBox(frame, "GA", QStringLiteral("Grafico ANTIORARIO"), 96, false);
+    using File = AutoSaveModel::File;
+    const struct {
+        QCheckBox*& box;
+        const char* name;
+        QString text;
+        File file;
+    } files[] = {
+        {m_saveClockwiseSession, "SO", QStringLiteral("Spin in senso ORARIO"),
+         File::ClockwiseSession},
+        {m_saveCounterSession, "SA", QStringLiteral("Spin in senso ANTIORARIO"),
+         File::CounterSession},
+        {m_saveClockwiseChart, "GO", QStringLiteral("Grafico ORARIO"), File::ClockwiseChart},
+        {m_saveCounterChart, "GA", QStringLiteral("Grafico ANTIORARIO"), File::CounterChart},
+    };
+    int top = 24;
+    for (const auto& file : files) {
+        file.box = makeCheckBox(frame, file.name, file.text, top, m_model->writes(file.file));
+        connect(file.box, &QCheckBox::toggled, m_model,
+                [model = m_model, which = file.file](bool on) { model->setWrites(which, on); });
+        top += 24;
+    }
 
     auto* onOff =
         makeButton(this, "SpeedButton1", QStringLiteral("ON/OFF"), QRect(24, 280, 81, 25));
@@ -193,14 +185,15 @@ bool TSALVA::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-bool TSALVA::isSwitchedOn() const {
-    return m_switchOn->isChecked();
+void TSALVA::showFolder(const QString& folder) {
+    m_folder->setText(folder);
+    QPalette colours = m_folder->palette();
+    colours.setColor(QPalette::Base, folder.isEmpty() ? palette::kRed : palette::kLime);
+    m_folder->setPalette(colours);
 }
 
-void TSALVA::paintFolderField() {
-    QPalette colours = m_folder->palette();
-    colours.setColor(QPalette::Base, m_folder->text().isEmpty() ? palette::kRed : palette::kLime);
-    m_folder->setPalette(colours);
+void TSALVA::showSwitch(bool on) {
+    (on ? m_switchOn : m_switchOff)->setChecked(true);
 }
 
 void TSALVA::showEvent(QShowEvent* event) {
@@ -209,7 +202,7 @@ void TSALVA::showEvent(QShowEvent* event) {
 }
 
 void TSALVA::FormShow() {
-    paintFolderField();
+    showFolder(m_model->folder());
 }
 
 void TSALVA::closeEvent(QCloseEvent* event) {
@@ -226,67 +219,25 @@ void TSALVA::closeEvent(QCloseEvent* event) {
 void TSALVA::Button1Click() {
     QFileDialog& save1 = m_folderDialog->dialog();
     save1.setWindowTitle(QStringLiteral("Rotamind Pro - Scelta cartella salvataggi automatici"));
-    save1.selectFile(m_lastName);
-    if (save1.exec() == QDialog::Accepted && !save1.selectedFiles().isEmpty()) {
-        // Only the folder of the chosen name is kept; no file is created.
-        const QFileInfo chosen(save1.selectedFiles().first());
-        m_lastName = chosen.fileName();
-        QString folder = QDir::toNativeSeparators(chosen.absolutePath());
-        if (!folder.endsWith(QDir::separator()))
-            folder += QDir::separator();
-        m_folder->setText(folder);
-    }
-    paintFolderField();
-}
-
-std::optional<int> TSALVA::intervalMinutes() const {
-    const QString text = m_interval->currentText();
-    // Digits exactly as typed: blanks and signs make no interval. Anchored as a
-    // whole, since "$" alone would also match before a final line feed and
-    // "5\n" would pass as 5.
-    static const QRegularExpression digits(QRegularExpression::anchoredPattern(u"[0-9]+"_s));
-    bool valid = digits.match(text).hasMatch();
-    const int minutes = valid ? text.toInt(&valid) : 0;
-    // At 0 the switch would show "Attivo" and never save anything.
-    if (!valid || minutes < 1)
-        return std::nullopt;
-    return minutes;
-}
-
-void TSALVA::startTicking(int minutes) {
-    const qint64 period = minutes * qint64(m_minuteLength.count());
-    // start() also restarts a running timer, so the new period counts from now.
-    m_tick->start(static_cast<int>(std::min<qint64>(period, INT_MAX)));
-}
-
-void TSALVA::intervalEdited() {
-    // While saving is on, a new interval counts at once; a text that is no
-    // interval keeps the one running until ON/OFF refuses it.
-    if (const std::optional<int> minutes = intervalMinutes(); minutes && isSwitchedOn())
-        startTicking(*minutes);
+    save1.selectFile(m_model->proposedName());
+    // Only the folder of the chosen name is kept; no file is created.
+    if (save1.exec() == QDialog::Accepted && !save1.selectedFiles().isEmpty())
+        m_model->chooseFolder(save1.selectedFiles().first());
+    showFolder(m_model->folder());
 }
 
 void TSALVA::SpeedButton1Click() {
-    const std::optional<int> minutes = intervalMinutes();
-    if (!minutes) {
-        // English on purpose, word for word: the runtime's own message for a
-        // text that is no integer, which players know. Do not translate it;
-        // the Italian explanation goes under it.
-        auto* box =
-            new QMessageBox(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
-                            u"'%1' is not a valid integer value"_s.arg(m_interval->currentText()),
-                            QMessageBox::Ok, this);
-        box->setInformativeText(u"L'intervallo è un numero intero di minuti, da 1 in su"_s);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
+    if (m_model->toggle() != AutoSaveModel::SwitchOutcome::NoInterval)
         return;
-    }
-    const bool turnOn = m_switchOff->isChecked();
-    (turnOn ? m_switchOn : m_switchOff)->setChecked(true);
-    if (turnOn)
-        startTicking(*minutes);
-    else
-        m_tick->stop();
+    // English on purpose, word for word: the runtime's own message for a text
+    // that is no integer, which players know. Do not translate it; the Italian
+    // explanation goes under it.
+    auto* box = new QMessageBox(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
+                                u"'%1' is not a valid integer value"_s.arg(m_model->intervalText()),
+                                QMessageBox::Ok, this);
+    box->setInformativeText(u"L'intervallo è un numero intero di minuti, da 1 in su"_s);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void TSALVA::BitBtn1Click() {
@@ -297,72 +248,13 @@ void TSALVA::BitBtn1Click() {
 }
 
 void TSALVA::Timer1Timer() {
-    if (!m_source)
-        return;
-    const AutoSaveSource& source = *m_source;
-    const struct {
-        QCheckBox* box;
-        QString suffix;
-        std::function<QByteArray()> bytes;
-    } files[] = {
-        {m_saveClockwiseSession, sessionSuffix(SeriesFile::ProClockwise) + u".txt"_s,
-         [&] { return sessionFileBytes(source.clockwiseItems()); }},
-        {m_saveCounterSession, sessionSuffix(SeriesFile::ProCounterClockwise) + u".txt"_s,
-         [&] { return sessionFileBytes(source.counterClockwiseItems()); }},
-        {m_saveClockwiseChart, chartSuffix(SeriesFile::ProClockwise) + u".bmp"_s,
-         [&] { return chartBitmapBytes(source.clockwiseChart()); }},
-        {m_saveCounterChart, chartSuffix(SeriesFile::ProCounterClockwise) + u".bmp"_s,
-         [&] { return chartBitmapBytes(source.counterClockwiseChart()); }},
-    };
-    // In writing order; the first failure ends the tick.
-    const std::optional<int> sessionIndex[] = {0, 1, std::nullopt, std::nullopt};
-    for (std::size_t i = 0; i < std::size(files); ++i) {
-        if (!files[i].box->isChecked())
-            continue;
-        if (!writeOne(files[i].suffix, files[i].bytes))
-            return;
-        // The archive no longer needs to offer that series back after a crash.
-        if (sessionIndex[i])
-            emit sessionWritten(*sessionIndex[i]);
-    }
-    reportTick(true, {});
+    m_model->tick();
 }
 
-bool TSALVA::writeOne(const QString& suffix, const std::function<QByteArray()>& bytes) {
-    // The clock is read per file: a file written a second later carries it.
-    const QString name =
-        saveName(m_clock(), m_locale, m_source->site(), m_source->croupier(), suffix);
-    // Without a folder the name goes to the working folder; the path is made
-    // full here, once, and never tidied, so that a failure names exactly the
-    // path that was tried ("a/../../x" tidied would point elsewhere).
-    QString folder = m_folder->text();
-    if (folder.isEmpty()) {
-        folder = QDir::currentPath();
-        if (!folder.endsWith(u'/'))
-            folder += u'/';
-    }
-    const QString path = folder + name;
-    QString reason;
-    // A separator in the site or croupier would put the file outside the
-    // chosen folder, and a NUL would cut its name short: such a name cannot be
-    // created here.
-    if (!isBareFileName(name)) {
-        reason = unusableNameReason(m_source->site(), m_source->croupier());
-    } else if (writeFileAtomically(path, bytes(), &reason)) {
-        m_lastName = name;
-        return true;
-    }
-    reportTick(false, reason);
-    showFailure(path, reason);
-    return false;
-}
-
-void TSALVA::reportTick(bool saved, const QString& reason) {
-    const QString time = m_clock().time().toString(u"HH:mm"_s);
-    const QString status = saved ? u"Ultimo salvataggio %1: riuscito"_s.arg(time)
-                                 : u"Ultimo salvataggio %1: non riuscito: %2"_s.arg(time, reason);
+void TSALVA::showOutcome(const AutoSaveModel::Outcome& outcome) {
+    const QString status = autoSaveStatus(outcome);
     m_status->setText(status);
-    emit lastSaveReported(status, saved);
+    emit lastSaveReported(status, outcome.saved);
 }
 
 QWidget* TSALVA::noticeParent() {

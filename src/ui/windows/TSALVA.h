@@ -1,18 +1,14 @@
 #pragma once
 
-#include "session/AutoSaveSource.h"
+#include "session/AutoSaveModel.h"
 
 #include <QDateTime>
 #include <QDialog>
-#include <QImage>
 #include <QLocale>
 #include <QPointer>
 #include <QString>
-#include <QStringList>
 
 #include <chrono>
-#include <functional>
-#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -20,36 +16,38 @@ class QLabel;
 class QLineEdit;
 class QMessageBox;
 class QRadioButton;
-class QTimer;
 
 namespace rotamind {
 
 class LazyFileDialog;
 // The automatic-save dialog: a folder, an interval in minutes, which of the
-// PRO window's four files to write, and an on/off switch. It lives for the
-// whole program; hiding it never stops the saving.
+// PRO window's four files to write, and an on/off switch. A view of its
+// AutoSaveModel, which keeps every setting and does the saving: the dialog
+// hands it the player's edits and draws what it tells. It lives for the whole
+// program; hiding it never stops the saving.
 class TSALVA final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TSALVA)
 
 public:
-    using Clock = std::function<QDateTime()>;
+    using Clock = AutoSaveModel::Clock;
 
     explicit TSALVA(QWidget* parent = nullptr);
     ~TSALVA() override;
 
     // Not owned; must outlive the dialog or be reset to nullptr. Without a
     // source a tick writes nothing.
-    void setSource(const AutoSaveSource* source) { m_source = source; }
-    void setClock(Clock clock) { m_clock = std::move(clock); }
-    void setLocale(const QLocale& locale) { m_locale = locale; }
+    void setSource(const AutoSaveSource* source) { m_model->setSource(source); }
+    void setClock(Clock clock) { m_model->setClock(std::move(clock)); }
+    void setLocale(const QLocale& locale) { m_model->setLocale(locale); }
     // Length of one interval minute; one minute except in tests.
-    void setMinuteLength(std::chrono::milliseconds length) { m_minuteLength = length; }
+    void setMinuteLength(std::chrono::milliseconds length) { m_model->setMinuteLength(length); }
     // The window whose files are saved: failure notices stay above it while it
     // is shown. Not owned.
     void setNoticeWindow(QWidget* window) { m_noticeWindow = window; }
 
-    bool isSwitchedOn() const;
+    bool isSwitchedOn() const { return m_model->isOn(); }
+    AutoSaveModel& model() { return *m_model; }
 
     void Button1Click();
     void SpeedButton1Click();
@@ -78,22 +76,13 @@ protected:
 private:
     void FormShow();
     void buildControls();
-    void paintFolderField();
-    // The interval typed, in minutes (1 or more); nothing for any other text.
-    std::optional<int> intervalMinutes() const;
-    void startTicking(int minutes);
-    void intervalEdited();
-    void reportTick(bool saved, const QString& reason);
+    void showFolder(const QString& folder);
+    void showSwitch(bool on);
+    void showOutcome(const AutoSaveModel::Outcome& outcome);
     void showFailure(const QString& path, const QString& reason);
     QWidget* noticeParent();
-    bool writeOne(const QString& suffix, const std::function<QByteArray()>& bytes);
 
-    const AutoSaveSource* m_source = nullptr;
-    Clock m_clock;
-    QLocale m_locale;
-    std::chrono::milliseconds m_minuteLength{60000};
-    QString m_lastName; // proposed in Save1: the last name chosen or written
-
+    AutoSaveModel* m_model = nullptr;
     QLineEdit* m_folder = nullptr;
     QComboBox* m_interval = nullptr;
     QRadioButton* m_switchOn = nullptr;
@@ -104,7 +93,6 @@ private:
     QCheckBox* m_saveCounterChart = nullptr;
     QLabel* m_status = nullptr;
     LazyFileDialog* m_folderDialog = nullptr;
-    QTimer* m_tick = nullptr;
     // The one "Cannot create file" box of automatic saving that may be open.
     QPointer<QMessageBox> m_failureBox;
     QPointer<QWidget> m_noticeWindow;

@@ -1,20 +1,21 @@
 #include "ui/windows/WorkingWindow.h"
 
 #include "history/SessionHistory.h"
-#include "ui/parts/AnalysisPage.h"
-#include "ui/parts/Banner.h"
-#include "ui/parts/ClickableLabel.h"
-#include "ui/parts/Controls.h"
-#include "ui/parts/EntryArea.h"
-#include "ui/parts/EntryNotice.h"
-#include "ui/parts/Palette.h"
-#include "ui/parts/SeriesBlock.h"
-#include "ui/parts/SessionCommands.h"
-#include "ui/parts/SiteFields.h"
-#include "ui/parts/UndoControls.h"
-#include "ui/parts/WebPages.h"
-#include "ui/parts/WindowActions.h"
-#include "ui/parts/WindowParts.h"
+#include "ui/toolkit/Banner.h"
+#include "ui/toolkit/ClickableLabel.h"
+#include "ui/toolkit/Controls.h"
+#include "ui/toolkit/Palette.h"
+#include "ui/toolkit/WebPages.h"
+#include "ui/toolkit/WindowParts.h"
+#include "ui/views/AnalysisPage.h"
+#include "ui/views/ClassicStatsGrid.h"
+#include "ui/views/EntryArea.h"
+#include "ui/views/EntryNotice.h"
+#include "ui/views/SeriesBlock.h"
+#include "ui/views/SessionCommands.h"
+#include "ui/views/SiteFields.h"
+#include "ui/views/UndoControls.h"
+#include "ui/views/WindowActions.h"
 #include "ui/windows/TGUIDA.h"
 
 #include <QCloseEvent>
@@ -100,6 +101,24 @@ QTabWidget* WorkingWindow::addStatisticsTabs() {
     m_tabs = parts::makeStatisticsTabs(this);
     m_tabs->setVisible(width() > kNarrowWidth);
     return m_tabs;
+}
+
+void WorkingWindow::addClassicStatsPage(const QColor& background, const QString& firstHeading,
+                                        const QString& secondHeading) {
+    QWidget* classic = parts::makeStatisticsPage(QStringLiteral("Classiche"), background);
+    m_classicGrids[0] = std::make_unique<ClassicStatsGrid>(
+        classic, ClassicStatsGridSetup{.prefix = {},
+                                       .heading = firstHeading,
+                                       .headingRect = {4, 6, 245, 16},
+                                       .headTop = 34,
+                                       .firstRowTop = 56});
+    m_classicGrids[1] = std::make_unique<ClassicStatsGrid>(
+        classic, ClassicStatsGridSetup{.prefix = QStringLiteral("A"),
+                                       .heading = secondHeading,
+                                       .headingRect = {7, 176, 234, 16},
+                                       .headTop = 200,
+                                       .firstRowTop = 224});
+    m_tabs->addTab(classic, QStringLiteral("Statistiche Classiche"));
 }
 
 void WorkingWindow::finishStatisticsTabs() {

@@ -2,9 +2,9 @@
 
 #include "session/PlaceHistorySource.h"
 #include "session/WorkingSession.h"
-#include "ui/parts/BettingAidPanel.h"
-#include "ui/parts/KeyboardFlow.h"
-#include "ui/parts/WheelPicturePanel.h"
+#include "ui/toolkit/KeyboardFlow.h"
+#include "ui/views/BettingAidPanel.h"
+#include "ui/views/WheelPicturePanel.h"
 
 #include <QColor>
 #include <QRect>
@@ -22,6 +22,7 @@ class QTabWidget;
 namespace rotamind {
 
 class AnalysisPage;
+class ClassicStatsGrid;
 class EntryNotice;
 class EntryArea;
 class SeriesBlock;
@@ -101,6 +102,14 @@ protected:
     void addArchiveButton(const QRect& rect);
     // The statistics tabs and the contact page; the window adds its pages between.
     QTabWidget* addStatisticsTabs();
+    // The "Statistiche Classiche" page on `background`: the first series'
+    // grid above, the second's (labels prefixed "A") below, with their headings.
+    void addClassicStatsPage(const QColor& background, const QString& firstHeading,
+                             const QString& secondHeading);
+    // The grid of series `index` (0 above, 1 below) on that page.
+    ClassicStatsGrid& classicGrid(int index) const {
+        return *m_classicGrids[static_cast<std::size_t>(index)];
+    }
     void finishStatisticsTabs();
     // A save command: the file proposed with the site, croupier and suffix,
     // the dialog titled as the command says.
@@ -127,6 +136,7 @@ protected:
     QTabWidget* m_tabs = nullptr;
     AnalysisPage* m_analysis = nullptr;
     std::unique_ptr<SessionCommands> m_commands;
+    std::array<std::unique_ptr<ClassicStatsGrid>, 2> m_classicGrids;
     KeyboardFlow* m_keyboard = nullptr;
     EntryNotice* m_notice = nullptr;
 

@@ -114,7 +114,7 @@ private slots:
         QTest::keyClicks(control<QLineEdit>("Edit1"), site);
         QTest::keyClicks(control<QLineEdit>("Edit2"), croupier);
         QCOMPARE(listed(), rows);
-        QCOMPARE(control<QPushButton>("Button1")->isEnabled(), !rows.isEmpty());
+        QCOMPARE(control<QPushButton>("EsportaSessione")->isEnabled(), !rows.isEmpty());
         control<QLineEdit>("Edit1")->clear();
         control<QLineEdit>("Edit2")->clear();
         QCOMPARE(listed().size(), qsizetype(std::size(kSessions)));
@@ -140,7 +140,7 @@ private slots:
         QTemporaryDir folder;
         m_window->setFolderRunner([&folder](QFileDialog&) { return folder.path(); });
         choose(session);
-        QTest::mouseClick(control<QPushButton>("Button1"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>("EsportaSessione"), Qt::LeftButton);
         QStringList written;
         for (qsizetype i = 0; i < files.size(); i += 2) {
             written << files[i];
@@ -158,13 +158,13 @@ private slots:
         choose(u"Bet365/Ormilda"_s);
         testing::whenModal<QMessageBox>(
             [](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
-        QTest::mouseClick(control<QPushButton>("Button1"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>("EsportaSessione"), Qt::LeftButton);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{name});
         QCOMPARE(contentOf(folder.filePath(name)), QByteArray("mine"));
 
         const QString missing = folder.filePath(u"gone"_s);
         m_window->setFolderRunner([&missing](QFileDialog&) { return missing; });
-        QTest::mouseClick(control<QPushButton>("Button1"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>("EsportaSessione"), Qt::LeftButton);
         auto* box = m_window->findChild<QMessageBox*>();
         QVERIFY(box && box->isVisible());
         QVERIFY(box->text().startsWith(u"Cannot create file "_s));
@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(series->count(), 2);
         QVERIFY(series->itemText(1).startsWith(u"SALVATA"_s));
         series->setCurrentIndex(1);
-        QTest::mouseClick(control<QPushButton>("Button2"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>("CaricaInEasy"), Qt::LeftButton);
         QCOMPARE(loaded.size(), 1);
         QCOMPARE(loaded.first().first().value<ArchiveCatalog::Classes>(),
                  (ArchiveCatalog::Classes{2, 2}));
@@ -208,7 +208,7 @@ private slots:
             asked = box->text();
             box->button(take ? QMessageBox::Yes : QMessageBox::No)->click();
         });
-        QTest::mouseClick(control<QPushButton>("Button2"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>("CaricaInEasy"), Qt::LeftButton);
         QVERIFY(asked.contains(u"recuperati 2 lanci su 3"_s));
         QCOMPARE(loaded.size(), take ? 1 : 0);
         if (take)
@@ -221,8 +221,8 @@ private slots:
         m_window->show();
         QVERIFY(listed().isEmpty());
         QVERIFY(control<QLabel>("Label3")->text().contains(u"non esiste"_s));
-        QVERIFY(!control<QPushButton>("Button1")->isEnabled());
-        QVERIFY(!control<QPushButton>("Button2")->isEnabled());
+        QVERIFY(!control<QPushButton>("EsportaSessione")->isEnabled());
+        QVERIFY(!control<QPushButton>("CaricaInEasy")->isEnabled());
         QVERIFY(!QFileInfo::exists(m_dir.filePath(u"none.sqlite"_s)));
     }
 };

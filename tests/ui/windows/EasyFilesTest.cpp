@@ -2,7 +2,7 @@
 // loading into either session, refused and cancelled loads.
 #include "../WindowDriver.h"
 
-#include "ui/parts/SessionCommands.h"
+#include "ui/views/SessionCommands.h"
 #include "ui/windows/TEASY.h"
 
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "../LayoutCheck.h"
 #include "../WindowDriver.h"
 
-#include "ui/parts/ClassicStatsGrid.h"
+#include "ui/views/ClassicStatsGrid.h"
 #include "ui/windows/TEASY.h"
 #include "ui/windows/TRISORSE.h"
 

@@ -2,8 +2,8 @@
 // the two resets, driven through the window's named controls.
 #include "../WindowDriver.h"
 
-#include "ui/parts/ClassicStatsGrid.h"
-#include "ui/parts/SeriesBlock.h"
+#include "ui/views/ClassicStatsGrid.h"
+#include "ui/views/SeriesBlock.h"
 #include "ui/windows/TEASY.h"
 
 #include <QTest>

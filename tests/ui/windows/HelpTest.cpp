@@ -2,7 +2,7 @@
 // column heading, and the guide opened by F1 and by the "?" button.
 #include "../WindowDriver.h"
 
-#include "ui/parts/KeyTable.h"
+#include "ui/toolkit/KeyTable.h"
 #include "ui/windows/TEASY.h"
 #include "ui/windows/TGUIDA.h"
 #include "ui/windows/TPRO.h"

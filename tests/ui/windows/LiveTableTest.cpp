@@ -2,10 +2,10 @@
 // to whatever has the focus, as a player's would be.
 #include "../WindowDriver.h"
 
-#include "ui/parts/ClassicStatsGrid.h"
-#include "ui/parts/Controls.h"
-#include "ui/parts/EntryNotice.h"
-#include "ui/parts/LengthStatsGrid.h"
+#include "ui/toolkit/Controls.h"
+#include "ui/views/ClassicStatsGrid.h"
+#include "ui/views/EntryNotice.h"
+#include "ui/views/LengthStatsGrid.h"
 #include "ui/windows/TEASY.h"
 #include "ui/windows/TPRO.h"
 #include "ui/windows/TSALVA.h"

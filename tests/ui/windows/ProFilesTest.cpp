@@ -3,10 +3,10 @@
 #include "../TestSupport.h"
 #include "../WindowDriver.h"
 
-#include "ui/parts/AnalysisPage.h"
-#include "ui/parts/ClassicStatsGrid.h"
-#include "ui/parts/LengthStatsGrid.h"
-#include "ui/parts/SessionCommands.h"
+#include "ui/views/AnalysisPage.h"
+#include "ui/views/ClassicStatsGrid.h"
+#include "ui/views/LengthStatsGrid.h"
+#include "ui/views/SessionCommands.h"
 #include "ui/windows/TPRO.h"
 #include "ui/windows/TSALVA.h"
 

@@ -3,8 +3,8 @@
 #include "../LayoutCheck.h"
 #include "../WindowDriver.h"
 
-#include "ui/parts/ClassicStatsGrid.h"
-#include "ui/parts/LengthStatsGrid.h"
+#include "ui/views/ClassicStatsGrid.h"
+#include "ui/views/LengthStatsGrid.h"
 #include "ui/windows/TPRO.h"
 
 #include <QAbstractButton>

@@ -3,8 +3,8 @@
 #include "../WindowDriver.h"
 
 #include "stats/SeriesStats.h"
-#include "ui/parts/ClassicStatsGrid.h"
-#include "ui/parts/LengthStatsGrid.h"
+#include "ui/views/ClassicStatsGrid.h"
+#include "ui/views/LengthStatsGrid.h"
 #include "ui/windows/TPRO.h"
 
 #include <QLocale>

@@ -6,8 +6,8 @@
 #include "../WindowDriver.h"
 
 #include "stats/SeriesStats.h"
-#include "ui/parts/ClassicStatsGrid.h"
-#include "ui/parts/LengthStatsGrid.h"
+#include "ui/views/ClassicStatsGrid.h"
+#include "ui/views/LengthStatsGrid.h"
 #include "ui/windows/TEASY.h"
 #include "ui/windows/TPRO.h"
 
