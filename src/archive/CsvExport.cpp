@@ -5,6 +5,7 @@
 #include "storage/CsvReader.h"
 
 #include <QAtomicInteger>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QSqlDatabase>
@@ -52,7 +53,8 @@ std::optional<QString> appendSession(QSqlDatabase& database, qint64 id, QString&
     if (!row.exec())
         return row.lastError().text();
     if (!row.next())
-        return u"la sessione %1 non è più nell'archivio"_s.arg(id);
+        return QCoreApplication::translate("CsvExport", "la sessione %1 non è più nell'archivio")
+            .arg(id);
     const QString mode = row.value(0).toString();
     const QString site = row.value(1).toString();
     const QString croupier = row.value(2).toString();
@@ -60,7 +62,8 @@ std::optional<QString> appendSession(QSqlDatabase& database, qint64 id, QString&
     const qint64 counts[2] = {row.value(4).toLongLong(), row.value(5).toLongLong()};
     row.finish();
     if (mode != u"PRO" && mode != u"EASY")
-        return u"la sessione %1 ha un modo sconosciuto"_s.arg(id);
+        return QCoreApplication::translate("CsvExport", "la sessione %1 ha un modo sconosciuto")
+            .arg(id);
 
     QSqlQuery items(database);
     items.setForwardOnly(true);
@@ -85,7 +88,9 @@ std::optional<QString> appendSession(QSqlDatabase& database, qint64 id, QString&
                            (direction.isEmpty() || direction == u"O" || direction == u"A") &&
                            number.isEmpty() == direction.isEmpty();
         if (!sound)
-            return u"una serie della sessione %1 è danneggiata nell'archivio"_s.arg(id);
+            return QCoreApplication::translate(
+                       "CsvExport", "una serie della sessione %1 è danneggiata nell'archivio")
+                .arg(id);
         ++read[series];
         appendRecord(out, {key, mode, site, croupier, started, csvSeriesName(mode, series),
                            QString::number(read[series]), number, direction,
@@ -95,7 +100,10 @@ std::optional<QString> appendSession(QSqlDatabase& database, qint64 id, QString&
         return items.lastError().text();
     for (int series = 0; series < 2; ++series)
         if (read[series] != counts[series])
-            return u"una serie della sessione %1 è incompleta nell'archivio (%2 di %3)"_s.arg(id)
+            return QCoreApplication::translate(
+                       "CsvExport",
+                       "una serie della sessione %1 è incompleta nell'archivio (%2 di %3)")
+                .arg(id)
                 .arg(read[series])
                 .arg(counts[series]);
     return std::nullopt;
@@ -106,7 +114,7 @@ std::optional<QString> appendSession(QSqlDatabase& database, qint64 id, QString&
 std::variant<QByteArray, QString> exportCsv(const QString& archivePath,
                                             std::span<const qint64> ids) {
     if (!QFileInfo::exists(archivePath))
-        return u"l'archivio non esiste"_s;
+        return QCoreApplication::translate("CsvExport", "l'archivio non esiste");
     static QAtomicInteger<int> next = 0;
     const QString connection = u"rotamind-csv-export-%1"_s.arg(next.fetchAndAddRelaxed(1));
     const auto read = [&]() -> std::variant<QByteArray, QString> {
@@ -126,7 +134,8 @@ std::variant<QByteArray, QString> exportCsv(const QString& archivePath,
             if (!version.exec(u"PRAGMA user_version"_s) || !version.next())
                 return version.lastError().text();
             if (version.value(0).toInt() > archive_schema::kVersion)
-                return u"archivio di una versione più recente del programma"_s;
+                return QCoreApplication::translate(
+                    "CsvExport", "archivio di una versione più recente del programma");
         }
         QString out = csvColumns().join(u',') + u"\r\n"_s;
         for (const qint64 id : ids)

@@ -3,6 +3,7 @@
 #include "storage/SystemReason.h"
 #include "wheel/Wheel.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -153,20 +154,23 @@ std::variant<SessionClasses, SessionReadError> readSessionClasses(const QString&
         return SessionReadError{path, 0, reason};
     };
     if (path.isEmpty())
-        return cannotOpen(QStringLiteral("nessun nome di file"));
+        return cannotOpen(QCoreApplication::translate("SessionFile", "nessun nome di file"));
     if (holdsNul(path))
-        return cannotOpen(QStringLiteral("nome di file con un carattere nullo"));
+        return cannotOpen(
+            QCoreApplication::translate("SessionFile", "nome di file con un carattere nullo"));
     const QFileInfo info(path);
     // Devices and pipes could stream forever or block; folders hold no lines.
     if (info.exists() && !info.isFile())
-        return cannotOpen(QStringLiteral("non è un file normale"));
+        return cannotOpen(QCoreApplication::translate("SessionFile", "non è un file normale"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return cannotOpen(systemReason(file));
 
     // The size is read first and then the file in chunks up to the limit, so a
     // file that grows meanwhile, or reports no size, still cannot fill the memory.
-    const QString tooLarge = QStringLiteral("file più grande di %1 byte").arg(kMaxSessionFileBytes);
+    const QString tooLarge =
+        QCoreApplication::translate("SessionFile", "file più grande di %1 byte")
+            .arg(kMaxSessionFileBytes);
     if (file.size() > kMaxSessionFileBytes)
         return cannotOpen(tooLarge);
     QByteArray bytes;
@@ -206,24 +210,26 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         return false;
     };
     if (path.isEmpty())
-        return fail(QStringLiteral("Nessun nome di file"));
+        return fail(QCoreApplication::translate("SessionFile", "Nessun nome di file"));
     if (holdsNul(path))
-        return fail(QStringLiteral("Nome di file con un carattere nullo"));
+        return fail(
+            QCoreApplication::translate("SessionFile", "Nome di file con un carattere nullo"));
     const QFileInfo target(path);
     // A save renames a new file over the target: over a device, a pipe or a
     // folder that would replace the node itself (root may do that in /dev).
     if (target.exists() && !target.isFile())
-        return fail(QStringLiteral("Non è un file normale"));
+        return fail(QCoreApplication::translate("SessionFile", "Non è un file normale"));
     // A link to a regular file is followed, as editors do: QSaveFile writes
     // the file it points to, in that file's own folder. A link that leads to
     // nothing, dangling or in a loop, is refused: QSaveFile would create the
     // missing target wherever it lies, or replace the looping link itself.
     if (target.isSymLink() && !target.exists())
-        return fail(QStringLiteral("Collegamento a un file inesistente"));
+        return fail(
+            QCoreApplication::translate("SessionFile", "Collegamento a un file inesistente"));
     // Told apart here because the system's words for it ("No such file or
     // directory") do not say which of the two is missing.
     if (!QFileInfo(target.absolutePath()).isDir())
-        return fail(QStringLiteral("Cartella inesistente"));
+        return fail(QCoreApplication::translate("SessionFile", "Cartella inesistente"));
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     // The system's words, except for a full disk: that one the user can act on
@@ -231,7 +237,8 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     const auto failWithFileError = [&] {
         const bool full = file.error() == QFileDevice::ResourceError ||
                           QStorageInfo(target.absolutePath()).bytesAvailable() < bytes.size();
-        return fail(full ? QStringLiteral("Disco pieno") : systemReason(file));
+        return fail(full ? QCoreApplication::translate("SessionFile", "Disco pieno")
+                         : systemReason(file));
     };
     if (!file.open(QIODevice::WriteOnly))
         return failWithFileError();

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -41,15 +42,18 @@ QString unusableNameReason(const QString& site, const QString& croupier) {
     const struct {
         const QString& text;
         QString whose;
-    } fields[] = {{site, u"del sito"_s}, {croupier, u"del croupier"_s}};
+    } fields[] = {{site, QCoreApplication::translate("TSALVA", "del sito")},
+                  {croupier, QCoreApplication::translate("TSALVA", "del croupier")}};
     for (const auto& field : fields) {
         for (const QChar separator : {u'/', u'\\'})
             if (field.text.contains(separator))
-                return u"Il nome %1 contiene '%2'"_s.arg(field.whose, QString(separator));
+                return QCoreApplication::translate("TSALVA", "Il nome %1 contiene '%2'")
+                    .arg(field.whose, QString(separator));
         if (field.text.contains(QChar(0)))
-            return u"Il nome %1 contiene un carattere nullo"_s.arg(field.whose);
+            return QCoreApplication::translate("TSALVA", "Il nome %1 contiene un carattere nullo")
+                .arg(field.whose);
     }
-    return u"Nome di file non valido"_s;
+    return QCoreApplication::translate("TSALVA", "Nome di file non valido");
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QPoint at) {
@@ -88,7 +92,7 @@ TSALVA::TSALVA(QWidget* parent)
       m_clock([] { return QDateTime::currentDateTime(); }), m_locale(QLocale::system()),
       m_lastName(QStringLiteral("cartella salvataggio")) {
     setObjectName(QStringLiteral("SALVA"));
-    setWindowTitle(QStringLiteral("Rotamind PRO"));
+    setWindowTitle(QCoreApplication::translate("TSALVA", "Rotamind PRO"));
     setFixedSize(259, kStatusTop + kStatusHeight + 6);
     setModal(false);
     palette::setWindowColour(this, palette::kBlue);
@@ -97,9 +101,9 @@ TSALVA::TSALVA(QWidget* parent)
     buildControls();
     paintFolderField();
 
-    m_folderDialog =
-        createSaveDialog(this, QStringLiteral("Save1"), QStringLiteral("File di testo"),
-                         QStringLiteral("*.txt"), QStringLiteral("txt"), false);
+    m_folderDialog = createSaveDialog(this, QStringLiteral("Save1"),
+                                      QCoreApplication::translate("TSALVA", "File di testo"),
+                                      QStringLiteral("*.txt"), QStringLiteral("txt"), false);
     m_tick = new QTimer(this);
     m_tick->setObjectName(QStringLiteral("Timer1"));
     connect(m_tick, &QTimer::timeout, this, &TSALVA::Timer1Timer);
@@ -109,15 +113,18 @@ TSALVA::TSALVA(QWidget* parent)
 TSALVA::~TSALVA() = default;
 
 void TSALVA::buildControls() {
-    auto* label1 = new QLabel(QStringLiteral("GESTIONE SALVATAGGI \nAUTOMATICI"), this);
+    auto* label1 =
+        new QLabel(QCoreApplication::translate("TSALVA", "GESTIONE SALVATAGGI \nAUTOMATICI"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setGeometry(9, 8, 246, 48);
     label1->setAlignment(Qt::AlignCenter);
     label1->setFont(palette::boldFont(19));
     palette::setWindowText(label1, palette::kYellow);
 
-    auto* button1 = makeButton(this, "Button1", QStringLiteral("Cartella"), QRect(8, 72, 49, 25));
-    button1->setToolTip(QStringLiteral("Selezione cartella salvataggio automatico"));
+    auto* button1 = makeButton(this, "Button1", QCoreApplication::translate("TSALVA", "Cartella"),
+                               QRect(8, 72, 49, 25));
+    button1->setToolTip(
+        QCoreApplication::translate("TSALVA", "Selezione cartella salvataggio automatico"));
     connect(button1, &QPushButton::clicked, this, &TSALVA::Button1Click);
 
     m_folder = new QLineEdit(this);
@@ -125,7 +132,8 @@ void TSALVA::buildControls() {
     m_folder->setGeometry(64, 72, 185, 21);
     m_folder->setEnabled(false);
 
-    makeLabel(this, "Label2", QStringLiteral("Intervallo (minuti)"), QPoint(8, 112));
+    makeLabel(this, "Label2", QCoreApplication::translate("TSALVA", "Intervallo (minuti)"),
+              QPoint(8, 112));
 
     m_interval = new QComboBox(this);
     m_interval->setObjectName(QStringLiteral("Combo1"));
@@ -138,7 +146,8 @@ void TSALVA::buildControls() {
                           QStringLiteral("30"), QStringLiteral("45"), QStringLiteral("60")});
     m_interval->lineEdit()->setMaxLength(2);
     m_interval->setCurrentText(QStringLiteral("5"));
-    m_interval->setToolTip(QStringLiteral("Seleziona l'intervallo dei salvataggi automatici"));
+    m_interval->setToolTip(
+        QCoreApplication::translate("TSALVA", "Seleziona l'intervallo dei salvataggi automatici"));
     m_interval->setCursor(Qt::PointingHandCursor);
     // A wheel turned over the dialog must not change how often saving runs.
     m_interval->installEventFilter(this);
@@ -153,26 +162,29 @@ void TSALVA::buildControls() {
     m_switchOff->setGeometry(168, 120, 17, 17);
     m_switchOff->setEnabled(false);
     m_switchOff->setChecked(true);
-    makeLabel(this, "Label3", QStringLiteral("Attivo"), QPoint(188, 106));
-    makeLabel(this, "Label4", QStringLiteral("DIsattivo"), QPoint(188, 122));
+    makeLabel(this, "Label3", QCoreApplication::translate("TSALVA", "Attivo"), QPoint(188, 106));
+    makeLabel(this, "Label4", QCoreApplication::translate("TSALVA", "DIsattivo"), QPoint(188, 122));
 
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("GroupBox1"));
     frame->setGeometry(8, 144, 241, 121);
     palette::setWindowText(frame, palette::kYellow);
-    m_saveClockwiseSession =
-        makeCheckBox(frame, "SO", QStringLiteral("Spin in senso ORARIO"), 24, true);
-    m_saveCounterSession =
-        makeCheckBox(frame, "SA", QStringLiteral("Spin in senso ANTIORARIO"), 48, true);
-    m_saveClockwiseChart = makeCheckBox(frame, "GO", QStringLiteral("Grafico ORARIO"), 72, false);
-    m_saveCounterChart = makeCheckBox(frame, "GA", QStringLiteral("Grafico ANTIORARIO"), 96, false);
+    m_saveClockwiseSession = makeCheckBox(
+        frame, "SO", QCoreApplication::translate("TSALVA", "Spin in senso ORARIO"), 24, true);
+    m_saveCounterSession = makeCheckBox(
+        frame, "SA", QCoreApplication::translate("TSALVA", "Spin in senso ANTIORARIO"), 48, true);
+    m_saveClockwiseChart = makeCheckBox(
+        frame, "GO", QCoreApplication::translate("TSALVA", "Grafico ORARIO"), 72, false);
+    m_saveCounterChart = makeCheckBox(
+        frame, "GA", QCoreApplication::translate("TSALVA", "Grafico ANTIORARIO"), 96, false);
 
     auto* onOff =
         makeButton(this, "SpeedButton1", QStringLiteral("ON/OFF"), QRect(24, 280, 81, 25));
     onOff->setIcon(QIcon(QStringLiteral(":/icons/on-off.png")));
     onOff->setFont(palette::boldFont());
     connect(onOff, &QPushButton::clicked, this, &TSALVA::SpeedButton1Click);
-    auto* quit = makeButton(this, "BitBtn1", QStringLiteral("Esci"), QRect(160, 280, 75, 25));
+    auto* quit = makeButton(this, "BitBtn1", QCoreApplication::translate("TSALVA", "Esci"),
+                            QRect(160, 280, 75, 25));
     quit->setIcon(QIcon(QStringLiteral(":/icons/exit.png")));
     quit->setFont(palette::boldFont());
     connect(quit, &QPushButton::clicked, this, &TSALVA::BitBtn1Click);
@@ -225,7 +237,8 @@ void TSALVA::closeEvent(QCloseEvent* event) {
 
 void TSALVA::Button1Click() {
     QFileDialog& save1 = m_folderDialog->dialog();
-    save1.setWindowTitle(QStringLiteral("Rotamind Pro - Scelta cartella salvataggi automatici"));
+    save1.setWindowTitle(QCoreApplication::translate(
+        "TSALVA", "Rotamind Pro - Scelta cartella salvataggi automatici"));
     save1.selectFile(m_lastName);
     if (save1.exec() == QDialog::Accepted && !save1.selectedFiles().isEmpty()) {
         // Only the folder of the chosen name is kept; no file is created.
@@ -272,11 +285,13 @@ void TSALVA::SpeedButton1Click() {
         // English on purpose, word for word: the runtime's own message for a
         // text that is no integer, which players know. Do not translate it;
         // the Italian explanation goes under it.
-        auto* box =
-            new QMessageBox(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
-                            u"'%1' is not a valid integer value"_s.arg(m_interval->currentText()),
-                            QMessageBox::Ok, this);
-        box->setInformativeText(u"L'intervallo è un numero intero di minuti, da 1 in su"_s);
+        auto* box = new QMessageBox(
+            QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
+            QCoreApplication::translate("TSALVA", "'%1' is not a valid integer value")
+                .arg(m_interval->currentText()),
+            QMessageBox::Ok, this);
+        box->setInformativeText(QCoreApplication::translate(
+            "TSALVA", "L'intervallo è un numero intero di minuti, da 1 in su"));
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
         return;
@@ -359,8 +374,10 @@ bool TSALVA::writeOne(const QString& suffix, const std::function<QByteArray()>& 
 
 void TSALVA::reportTick(bool saved, const QString& reason) {
     const QString time = m_clock().time().toString(u"HH:mm"_s);
-    const QString status = saved ? u"Ultimo salvataggio %1: riuscito"_s.arg(time)
-                                 : u"Ultimo salvataggio %1: non riuscito: %2"_s.arg(time, reason);
+    const QString status =
+        saved ? QCoreApplication::translate("TSALVA", "Ultimo salvataggio %1: riuscito").arg(time)
+              : QCoreApplication::translate("TSALVA", "Ultimo salvataggio %1: non riuscito: %2")
+                    .arg(time, reason);
     m_status->setText(status);
     emit lastSaveReported(status, saved);
 }

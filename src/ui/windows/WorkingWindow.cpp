@@ -18,6 +18,7 @@
 #include "ui/windows/TGUIDA.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
@@ -85,7 +86,7 @@ void WorkingWindow::addSiteFields(const QColor& headingBackground,
 void WorkingWindow::addArchiveButton(const QRect& rect) {
     QToolButton* archive =
         controls::makeIconButton(this, QStringLiteral("ARCHIVIO"), QStringLiteral("archive"), rect,
-                                 QStringLiteral("Archivio sessioni"));
+                                 QCoreApplication::translate("WorkingWindow", "Archivio sessioni"));
     connect(archive, &QToolButton::clicked, this, &WorkingWindow::archiveRequested);
 }
 
