@@ -1115,6 +1115,10 @@
         <source>Importazione non riuscita, l&apos;archivio è come prima: %1</source>
         <translation>Import failed, the archive is as it was: %1</translation>
     </message>
+    <message>
+        <source>Oppure incolla qui i numeri usciti, uno per lancio (per esempio «17 O» su ogni riga, o soltanto «17 5 32» con la direzione alternata)</source>
+        <translation>Or paste the winning numbers here, one per spin (for example “17 O” on each line, or just “17 5 32” with the direction alternating)</translation>
+    </message>
 </context>
 <context>
     <name>SiteFields</name>

@@ -96,9 +96,10 @@ void SessionImportDialog::buildControls() {
                    QCoreApplication::translate(
                        "SessionImportDialog",
                        "I numeri usciti, uno per lancio, con O o A accanto se c'è la direzione"));
-    m_text->setPlaceholderText(
-        u"Oppure incolla qui i numeri usciti, uno per lancio (per esempio «17 O» su ogni riga, "
-        "o soltanto «17 5 32» con la direzione alternata)"_s);
+    m_text->setPlaceholderText(QCoreApplication::translate(
+        "SessionImportDialog", "Oppure incolla qui i numeri usciti, uno per lancio (per "
+                               "esempio «17 O» su ogni riga, o soltanto «17 5 32» con la "
+                               "direzione alternata)"));
     m_text->setMaximumHeight(110);
     layout->addWidget(m_text);
     connect(m_text, &QPlainTextEdit::textChanged, this, &SessionImportDialog::pastedTextChanged);

@@ -143,7 +143,7 @@ void TARCHIVIO::buildControls() {
         auto* field = new QLineEdit(this);
         field->setObjectName(QString::fromLatin1(filter.name));
         field->setGeometry(filter.rect);
-        field->setToolTip(QString::fromUtf8(filter.hint));
+        field->setToolTip(QCoreApplication::translate("TARCHIVIO", filter.hint));
         field->setClearButtonEnabled(true);
         connect(field, &QLineEdit::textChanged, this, &TARCHIVIO::EditChange);
     }
