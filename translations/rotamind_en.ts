@@ -1820,6 +1820,11 @@ DATA OF THE SESSION?</translation>
         <source>Guida (F1)</source>
         <translation>Guide (F1)</translation>
     </message>
+    <message>
+        <source>qrc:/guida/</source>
+        <comment>the folder of the guide&apos;s pages in this language</comment>
+        <translation>qrc:/guida/en/</translation>
+    </message>
 </context>
 <context>
     <name>TPRO</name>

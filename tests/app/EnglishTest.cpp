@@ -32,6 +32,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <memory>
 
@@ -62,6 +63,8 @@ QStringList textsOf(QWidget* widget) {
         texts << button->text();
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
         texts << edit->placeholderText();
+    if (auto* page = qobject_cast<QTextBrowser*>(widget)) // the guide's page
+        texts << page->toPlainText();
     if (auto* edit = qobject_cast<QPlainTextEdit*>(widget))
         texts << edit->placeholderText();
     if (auto* group = qobject_cast<QGroupBox*>(widget))
@@ -135,7 +138,7 @@ private slots:
                 if (!needsTranslation(before[i]))
                     continue;
                 ++compared;
-                if (it->at(i) == before[i])
+                if (it->at(i) == before[i] || it->at(i).isEmpty()) // same, or lost
                     untranslated << it.key() + u": "_s + before[i];
             }
         }

@@ -180,7 +180,9 @@ void TGUIDA::showTopic(int row) {
     if (row < 0 || row >= static_cast<int>(kTopics.size()))
         return;
     m_text->setSource(
-        QUrl(u"qrc:/guida/"_s + QString::fromUtf16(kTopics[static_cast<std::size_t>(row)].page)));
+        QUrl(QCoreApplication::translate("TGUIDA", "qrc:/guida/",
+                                         "the folder of the guide's pages in this language") +
+             QString::fromUtf16(kTopics[static_cast<std::size_t>(row)].page)));
 }
 
 void TGUIDA::open() {
