@@ -26,6 +26,6 @@ Rotamind records each winning number and the direction of the launch,
 classifies every launch by its distance round the wheel, keeps spin lists
 and line charts, and recomputes the statistics at once. After a last number
 it shows the six pockets to bet on a wheel picture. Sessions and charts are
-saved by hand or automatically. The program speaks Italian.")
+saved by hand or automatically. The program speaks Italian or English.")
 
 include(CPack)

@@ -1,5 +1,6 @@
 #include "analysis/PageVerdict.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -43,13 +44,13 @@ PageFigures pageFigures(std::span<const SeriesEvidence> series) {
 QString verdictText(Verdict verdict) {
     switch (verdict) {
     case Verdict::TooFewLaunches:
-        return u"Troppo pochi lanci (servono almeno 30)"_s;
+        return QCoreApplication::translate("PageVerdict", "Troppo pochi lanci (servono almeno 30)");
     case Verdict::NoSignature:
-        return u"Nessuna firma finora"_s;
+        return QCoreApplication::translate("PageVerdict", "Nessuna firma finora");
     case Verdict::WeakHint:
-        return u"Indizio debole"_s;
+        return QCoreApplication::translate("PageVerdict", "Indizio debole");
     case Verdict::Significant:
-        return u"Firma significativa"_s;
+        return QCoreApplication::translate("PageVerdict", "Firma significativa");
     }
     return {};
 }

@@ -1,11 +1,13 @@
 #include "app/TINTRO.h"
 
+#include "app/Options.h"
 #include "ui/toolkit/Controls.h"
 #include "ui/toolkit/KeyHint.h"
 #include "ui/toolkit/KeyTable.h"
 #include "ui/toolkit/Palette.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
@@ -32,7 +34,7 @@ TINTRO::TINTRO(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("INTRO"));
-    setWindowTitle(QStringLiteral("Rotamind PRO"));
+    setWindowTitle(tr("Rotamind PRO"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
     setFont(palette::windowFont());
     setFixedSize(400, 400);
@@ -51,10 +53,10 @@ TINTRO::TINTRO(QWidget* parent)
     question->move(204, 256);
     question->adjustSize();
 
-    QPushButton* easy = makeChoice(this, QStringLiteral("Button2"), QStringLiteral("Easy"),
-                                   {174, 296, 35, 21}, QStringLiteral("Metodo Rotamind originale"));
-    QPushButton* pro = makeChoice(this, QStringLiteral("Button1"), QStringLiteral("Pro"),
-                                  {220, 296, 35, 21}, QStringLiteral("Versione Professional"));
+    QPushButton* easy = makeChoice(this, QStringLiteral("Button2"), tr("Easy"), {174, 296, 35, 21},
+                                   tr("Metodo Rotamind originale"));
+    QPushButton* pro = makeChoice(this, QStringLiteral("Button1"), tr("Pro"), {220, 296, 35, 21},
+                                  tr("Versione Professional"));
     connect(easy, &QPushButton::clicked, this, &TINTRO::Button2Click);
     connect(pro, &QPushButton::clicked, this, &TINTRO::Button1Click);
     // The choice from the keyboard, as the key table gives it; the keypad's
@@ -79,17 +81,31 @@ TINTRO::TINTRO(QWidget* parent)
     for (std::size_t i = 0; i < std::size(offers); ++i) {
         m_restore[i] = makeChoice(this, QString::fromLatin1(offers[i].name), QString(),
                                   {10, offers[i].top, 380, 24},
-                                  QStringLiteral("Riapre la sessione lasciata senza salvarla"));
+                                  tr("Riapre la sessione lasciata senza salvarla"));
         m_restore[i]->hide();
         connect(m_restore[i], &QPushButton::clicked, this, offers[i].handler);
     }
+
+    // Each language named in itself, so a player who cannot read the current
+    // one still finds their own. The texts are built once, at start, so a new
+    // choice applies from the next start.
+    auto* language = new QComboBox(this);
+    language->setObjectName(QStringLiteral("Lingua"));
+    language->addItems({QStringLiteral("Italiano"), QStringLiteral("English")});
+    language->setGeometry(310, 8, 82, 22);
+    language->setFocusPolicy(Qt::NoFocus);
+    language->setToolTip(tr("Lingua dei testi, dal prossimo avvio"));
+    language->setCurrentIndex(options::language() == options::Language::English ? 1 : 0);
+    connect(language, &QComboBox::currentIndexChanged, this, [](int index) {
+        options::setLanguage(index == 1 ? options::Language::English : options::Language::Italian);
+    });
 }
 
 QString TINTRO::restoreCaption(const QString& mode, const QDateTime& changed, qint64 launches) {
-    return QStringLiteral("Ripristina sessione %1 del %2 ore %3 (%4 %5)")
+    return tr("Ripristina sessione %1 del %2 ore %3 (%4 %5)")
         .arg(mode, changed.toString(QStringLiteral("dd-MM-yyyy")),
              changed.toString(QStringLiteral("HH:mm")), QString::number(launches),
-             launches == 1 ? QStringLiteral("lancio") : QStringLiteral("lanci"));
+             launches == 1 ? tr("lancio") : tr("lanci"));
 }
 
 void TINTRO::offerRestore(const QStringList& captions) {

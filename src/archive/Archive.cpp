@@ -5,6 +5,7 @@
 #include "archive/ItemKeys.h"
 #include "archive/SeriesSummaryTable.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -293,20 +294,24 @@ bool Archive::open() {
     m_file.reset();
     const QFileInfo file(m_path);
     if (!QDir().mkpath(file.absolutePath())) {
-        tell(u"Archivio non disponibile: impossibile creare la cartella %1"_s.arg(
-            QDir::toNativeSeparators(file.absolutePath())));
+        tell(QCoreApplication::translate(
+                 "Archive", "Archivio non disponibile: impossibile creare la cartella %1")
+                 .arg(QDir::toNativeSeparators(file.absolutePath())));
         return false;
     }
     // Checked before any open: SQLite would wait for ever on a FIFO.
     for (const QString& path : QStringList{m_path, m_path + u"-wal"_s, m_path + u"-shm"_s}) {
         if (const QString problem = archive_checks::notAFile(path); !problem.isEmpty()) {
-            tell(u"Archivio non disponibile: %1"_s.arg(problem));
+            tell(QCoreApplication::translate("Archive", "Archivio non disponibile: %1")
+                     .arg(problem));
             return false;
         }
     }
     if (const QString problem = archive_checks::notAFile(m_path + u".sessioni"_s);
         !problem.isEmpty())
-        tell(u"Archivio: %1, le sessioni interrotte non possono essere offerte"_s.arg(problem));
+        tell(QCoreApplication::translate(
+                 "Archive", "Archivio: %1, le sessioni interrotte non possono essere offerte")
+                 .arg(problem));
     QString error;
     int code = -1;
     bool opened = false;
@@ -319,30 +324,34 @@ bool Archive::open() {
     if (!markedDamaged)
         opened = openFile(&error, &code);
     else
-        error = u"danni trovati durante l'uso precedente"_s;
+        error = QCoreApplication::translate("Archive", "danni trovati durante l'uso precedente");
     if (!opened && (markedDamaged || isDamage(code)) && QFileInfo::exists(m_path)) {
         closeConnection();
         QString movedTo;
         if (!moveAside(&movedTo)) {
-            tell(
-                u"Archivio non disponibile: archivio danneggiato (%1), impossibile spostarlo"_s.arg(
-                    error));
+            tell(QCoreApplication::translate(
+                     "Archive",
+                     "Archivio non disponibile: archivio danneggiato (%1), impossibile spostarlo")
+                     .arg(error));
             return false;
         }
         QFile::remove(damageMarker());
         const QString why = error;
         opened = openFile(&error, &code);
         const QString saved = opened ? salvage(movedTo) : QString();
-        tell(u"Archivio danneggiato: %1; spostato in %2, ne è stato creato uno nuovo%3"_s.arg(
-            why, QFileInfo(movedTo).fileName(), saved));
+        tell(QCoreApplication::translate(
+                 "Archive",
+                 "Archivio danneggiato: %1; spostato in %2, ne è stato creato uno nuovo%3")
+                 .arg(why, QFileInfo(movedTo).fileName(), saved));
     }
     if (!opened) {
         closeConnection();
         const QStorageInfo disk(file.absolutePath());
         if (disk.isValid() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < kFullDisk)
-            error = u"disco pieno"_s;
-        tell(u"Archivio non disponibile: %1"_s.arg(error.isEmpty() ? u"motivo sconosciuto"_s
-                                                                   : error));
+            error = QCoreApplication::translate("Archive", "disco pieno");
+        tell(QCoreApplication::translate("Archive", "Archivio non disponibile: %1")
+                 .arg(error.isEmpty() ? QCoreApplication::translate("Archive", "motivo sconosciuto")
+                                      : error));
         return false;
     }
     m_available = true;
@@ -429,8 +438,8 @@ QString Archive::salvage(const QString& movedTo) {
     query.exec(u"DETACH DATABASE old"_s);
     if (total == 0)
         return {};
-    return u", con %1 sessioni su %2 recuperate"_s.arg(archive_checks::number(copied),
-                                                       archive_checks::number(total));
+    return QCoreApplication::translate("Archive", ", con %1 sessioni su %2 recuperate")
+        .arg(archive_checks::number(copied), archive_checks::number(total));
 }
 
 void Archive::fail(const QString& reason) {
@@ -438,7 +447,7 @@ void Archive::fail(const QString& reason) {
         return;
     rollback();
     m_available = false;
-    tell(u"Archivio non disponibile: %1"_s.arg(reason));
+    tell(QCoreApplication::translate("Archive", "Archivio non disponibile: %1").arg(reason));
     emit becameUnavailable();
 }
 
@@ -580,9 +589,9 @@ bool Archive::relocate() {
             error = archive_checks::notAFile(path);
     if (!error.isEmpty() || !openFile(&error, &code)) {
         dropOld();
-        fail(
-            u"il file dell'archivio è stato cancellato o sostituito e non può essere rifatto (%1)"_s
-                .arg(error));
+        fail(QCoreApplication::translate("Archive", "il file dell'archivio è stato cancellato o "
+                                                    "sostituito e non può essere rifatto (%1)")
+                 .arg(error));
         return false;
     }
     // The old file is still open here, deleted or not: its sessions go into
@@ -1015,7 +1024,8 @@ std::vector<StoredSession> Archive::interruptedSessions() {
     query.addBindValue(kEndDamaged);
     if (!query.exec()) {
         tellOnce(
-            u"Archivio: sessioni interrotte illeggibili (%1)"_s.arg(reasonOf(query.lastError())));
+            QCoreApplication::translate("Archive", "Archivio: sessioni interrotte illeggibili (%1)")
+                .arg(reasonOf(query.lastError())));
         return offered;
     }
     const archive_checks::RowCheck check(query.record());
@@ -1023,8 +1033,8 @@ std::vector<StoredSession> Archive::interruptedSessions() {
     std::set<SessionMode> modesSeen;
     while (query.next()) {
         if (const QString problem = check.problem(query); !problem.isEmpty()) {
-            tellOnce(u"Archivio: sessione %1 rifiutata: %2"_s.arg(
-                archive_checks::sessionName(query.value(0).toLongLong()), problem));
+            tellOnce(QCoreApplication::translate("Archive", "Archivio: sessione %1 rifiutata: %2")
+                         .arg(archive_checks::sessionName(query.value(0).toLongLong()), problem));
             continue;
         }
         const qint64 id = query.value(0).toLongLong();
@@ -1047,7 +1057,8 @@ std::vector<StoredSession> Archive::interruptedSessions() {
     }
     if (query.lastError().isValid())
         tellOnce(
-            u"Archivio: sessioni interrotte illeggibili (%1)"_s.arg(reasonOf(query.lastError())));
+            QCoreApplication::translate("Archive", "Archivio: sessioni interrotte illeggibili (%1)")
+                .arg(reasonOf(query.lastError())));
     return offered;
 }
 
@@ -1062,18 +1073,23 @@ std::optional<StoredSession> Archive::readSession(qint64 id) {
                 " FROM session WHERE id = ?"_s);
     row.bindValue(0, id);
     if (!row.exec() || !row.next()) {
-        tellOnce(u"Archivio: sessione %1 illeggibile: %2"_s.arg(
-            archive_checks::sessionName(id),
-            row.lastError().isValid() ? reasonOf(row.lastError()) : u"non è più nell'archivio"_s));
+        tellOnce(QCoreApplication::translate("Archive", "Archivio: sessione %1 illeggibile: %2")
+                     .arg(archive_checks::sessionName(id),
+                          row.lastError().isValid()
+                              ? reasonOf(row.lastError())
+                              : QCoreApplication::translate("Archive", "non è più nell'archivio")));
         return std::nullopt;
     }
     const QString name = archive_checks::sessionName(id, row.value(0).toString(), row.value(1));
     if (const QString problem = archive_checks::RowCheck(row.record()).problem(row);
         !problem.isEmpty()) {
-        tellOnce(u"Archivio: sessione %1 rifiutata: %2"_s.arg(name, problem));
+        tellOnce(QCoreApplication::translate("Archive", "Archivio: sessione %1 rifiutata: %2")
+                     .arg(name, problem));
         return std::nullopt;
     }
-    const QString text = u"Archivio: sessione %1 rifiutata: testo non valido"_s.arg(name);
+    const QString text =
+        QCoreApplication::translate("Archive", "Archivio: sessione %1 rifiutata: testo non valido")
+            .arg(name);
     for (int column : {4, 5, 6, 7, 9, 10, 11})
         if (!row.isNull(column) && row.value(column).metaType().id() != QMetaType::QString) {
             tellOnce(text);
@@ -1134,8 +1150,10 @@ std::optional<StoredSession> Archive::readSession(qint64 id) {
         expected += check.expected();
     }
     if (!whole) {
-        tellOnce(u"sessione danneggiata: recuperati %1 lanci su %2 (sessione %3)"_s.arg(
-            archive_checks::number(recovered), archive_checks::number(expected), name));
+        tellOnce(
+            QCoreApplication::translate(
+                "Archive", "sessione danneggiata: recuperati %1 lanci su %2 (sessione %3)")
+                .arg(archive_checks::number(recovered), archive_checks::number(expected), name));
         markDamaged(id);
     } else if (!m_inTransaction) {
         // A restore goes on in this row: its keys are known without a second read.

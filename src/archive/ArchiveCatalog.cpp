@@ -4,6 +4,7 @@
 #include "archive/ArchiveSchema.h"
 
 #include <QAtomicInteger>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QSqlError>
@@ -62,7 +63,8 @@ bool ArchiveCatalog::open(QString* error, bool* laidOut) {
     const archive_schema::Inspection found = archive_schema::inspect(m_database);
     if (found.verdict != archive_schema::Inspection::Verdict::Sound) {
         *error = found.verdict == archive_schema::Inspection::Verdict::Damaged
-                     ? u"archivio danneggiato: %1"_s.arg(found.reason)
+                     ? QCoreApplication::translate("ArchiveCatalog", "archivio danneggiato: %1")
+                           .arg(found.reason)
                      : found.reason;
         close();
         return false;
@@ -110,8 +112,9 @@ ArchiveCatalog::Listing ArchiveCatalog::sessions() {
     const archive_checks::RowCheck check(query.record());
     while (query.next()) {
         if (const QString problem = check.problem(query); !problem.isEmpty()) {
-            listing.refused.append(u"sessione %1 rifiutata: %2"_s.arg(
-                archive_checks::sessionName(query.value(0).toLongLong()), problem));
+            listing.refused.append(
+                QCoreApplication::translate("ArchiveCatalog", "sessione %1 rifiutata: %2")
+                    .arg(archive_checks::sessionName(query.value(0).toLongLong()), problem));
             continue;
         }
         ArchivedSession& session = listing.sessions.emplace_back();
@@ -125,7 +128,8 @@ ArchiveCatalog::Listing ArchiveCatalog::sessions() {
     // A damaged page part way: the sessions before it are listed, the loss told.
     if (query.lastError().isValid())
         listing.refused.append(
-            u"elenco interrotto: %1"_s.arg(archive_checks::reasonOf(query.lastError())));
+            QCoreApplication::translate("ArchiveCatalog", "elenco interrotto: %1")
+                .arg(archive_checks::reasonOf(query.lastError())));
     listing.status = Status::Read;
     return listing;
 }
@@ -176,15 +180,19 @@ ArchiveCatalog::PlaceHistory ArchiveCatalog::placeHistory(ArchivedSession::Mode 
         if (!check || check->whole())
             return;
         history.sessions.back()[static_cast<std::size_t>(lastIndex)].clear();
-        history.refused.append(u"sessione %1, serie %2: %3"_s.arg(
-            archive_checks::sessionName(*lastId), QString::number(lastIndex), check->problem()));
+        history.refused.append(
+            QCoreApplication::translate("ArchiveCatalog", "sessione %1, serie %2: %3")
+                .arg(archive_checks::sessionName(*lastId), QString::number(lastIndex),
+                     check->problem()));
     };
     while (query.next()) {
         const std::optional<qint64> id = archive_checks::id(query.value(0));
         const std::optional<qint64> index = archive_checks::integer(query.value(1));
         if (!id || !index || (*index != 0 && *index != 1)) {
-            const QString refusal = u"sessione %1 rifiutata: numero o serie non validi"_s.arg(
-                archive_checks::sessionName(query.value(0).toLongLong()));
+            const QString refusal =
+                QCoreApplication::translate("ArchiveCatalog",
+                                            "sessione %1 rifiutata: numero o serie non validi")
+                    .arg(archive_checks::sessionName(query.value(0).toLongLong()));
             if (!history.refused.contains(refusal))
                 history.refused.append(refusal);
             continue;
@@ -280,16 +288,16 @@ std::variant<ArchiveCatalog::Recovered, QString> ArchiveCatalog::recoverable(qin
 std::variant<ArchiveCatalog::Classes, QString>
 ArchiveCatalog::readSeries(qint64 sessionId, int series, bool* whole, QString* damage) {
     if (series < 0 || series > 1)
-        return u"serie %1 inesistente"_s.arg(series);
+        return QCoreApplication::translate("ArchiveCatalog", "serie %1 inesistente").arg(series);
     if (!QFileInfo::exists(m_path))
-        return u"l'archivio non esiste più"_s;
+        return QCoreApplication::translate("ArchiveCatalog", "l'archivio non esiste più");
     QString error;
     bool laidOut = false;
     if (!open(&error, &laidOut))
         return error;
     const auto done = qScopeGuard([this] { close(); });
     if (!laidOut)
-        return u"la sessione non è più nell'archivio"_s;
+        return QCoreApplication::translate("ArchiveCatalog", "la sessione non è più nell'archivio");
     // One snapshot for the count and the items: the recorder may be adding to
     // this very session meanwhile.
     if (!m_database.transaction())
@@ -302,7 +310,8 @@ ArchiveCatalog::readSeries(qint64 sessionId, int series, bool* whole, QString* d
         if (!query.exec())
             return archive_checks::reasonOf(query.lastError());
         if (!query.next())
-            return u"la sessione non è più nell'archivio"_s;
+            return QCoreApplication::translate("ArchiveCatalog",
+                                               "la sessione non è più nell'archivio");
         // The stored count is compared with the rows, never used as a size.
         archive_checks::SeriesCheck check(query.value(0));
         query.finish();
@@ -320,13 +329,16 @@ ArchiveCatalog::readSeries(qint64 sessionId, int series, bool* whole, QString* d
         const bool broken = query.lastError().isValid();
         *whole = !broken && check.whole();
         if (broken)
-            *damage = u"sessione danneggiata: %1; recuperati %2 lanci su %3"_s.arg(
-                archive_checks::reasonOf(query.lastError()), archive_checks::number(check.kept()),
-                archive_checks::number(check.expected()));
+            *damage = QCoreApplication::translate(
+                          "ArchiveCatalog", "sessione danneggiata: %1; recuperati %2 lanci su %3")
+                          .arg(archive_checks::reasonOf(query.lastError()),
+                               archive_checks::number(check.kept()),
+                               archive_checks::number(check.expected()));
         else if (!*whole)
-            *damage = u"sessione danneggiata: %1; recuperati %2 lanci su %3"_s.arg(
-                check.problem(), archive_checks::number(check.kept()),
-                archive_checks::number(check.expected()));
+            *damage = QCoreApplication::translate(
+                          "ArchiveCatalog", "sessione danneggiata: %1; recuperati %2 lanci su %3")
+                          .arg(check.problem(), archive_checks::number(check.kept()),
+                               archive_checks::number(check.expected()));
         return classes;
     };
     auto result = read();

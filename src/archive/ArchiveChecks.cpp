@@ -2,6 +2,7 @@
 
 #include "archive/StoredSession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -112,21 +113,33 @@ std::optional<QDateTime> moment(const QVariant& value) {
 }
 
 RowCheck::RowCheck(const QSqlRecord& columns) {
-    static const std::map<QString, std::pair<Kind, QString>> known{
-        {u"id"_s, {Kind::Id, u"numero non valido"_s}},
-        {u"mode"_s, {Kind::Mode, u"modalità non valida"_s}},
-        {u"started"_s, {Kind::Moment, u"data d'inizio non valida"_s}},
-        {u"changed"_s, {Kind::Moment, u"data dell'ultima modifica non valida"_s}},
-        {u"ended"_s, {Kind::OptionalMoment, u"data di chiusura non valida"_s}},
-        {u"direction"_s, {Kind::Direction, u"direzione non valida"_s}},
-        {u"count0"_s, {Kind::Count, u"numero di lanci non valido"_s}},
-        {u"count1"_s, {Kind::Count, u"numero di lanci non valido"_s}},
-        {u"launches"_s, {Kind::Count, u"numero di registrazioni non valido"_s}},
-        {u"unsaved0"_s, {Kind::Flag, u"stato di salvataggio non valido"_s}},
-        {u"unsaved1"_s, {Kind::Flag, u"stato di salvataggio non valido"_s}}};
+    static const std::map<QString, std::pair<Kind, const char*>> known{
+        {u"id"_s, {Kind::Id, QT_TRANSLATE_NOOP("ArchiveChecks", "numero non valido")}},
+        {u"mode"_s, {Kind::Mode, QT_TRANSLATE_NOOP("ArchiveChecks", "modalità non valida")}},
+        {u"started"_s,
+         {Kind::Moment, QT_TRANSLATE_NOOP("ArchiveChecks", "data d'inizio non valida")}},
+        {u"changed"_s,
+         {Kind::Moment,
+          QT_TRANSLATE_NOOP("ArchiveChecks", "data dell'ultima modifica non valida")}},
+        {u"ended"_s,
+         {Kind::OptionalMoment, QT_TRANSLATE_NOOP("ArchiveChecks", "data di chiusura non valida")}},
+        {u"direction"_s,
+         {Kind::Direction, QT_TRANSLATE_NOOP("ArchiveChecks", "direzione non valida")}},
+        {u"count0"_s,
+         {Kind::Count, QT_TRANSLATE_NOOP("ArchiveChecks", "numero di lanci non valido")}},
+        {u"count1"_s,
+         {Kind::Count, QT_TRANSLATE_NOOP("ArchiveChecks", "numero di lanci non valido")}},
+        {u"launches"_s,
+         {Kind::Count, QT_TRANSLATE_NOOP("ArchiveChecks", "numero di registrazioni non valido")}},
+        {u"unsaved0"_s,
+         {Kind::Flag, QT_TRANSLATE_NOOP("ArchiveChecks", "stato di salvataggio non valido")}},
+        {u"unsaved1"_s,
+         {Kind::Flag, QT_TRANSLATE_NOOP("ArchiveChecks", "stato di salvataggio non valido")}}};
     for (int i = 0; i < columns.count(); ++i)
         if (const auto found = known.find(columns.fieldName(i)); found != known.end())
-            m_columns.push_back({i, found->second.first, found->second.second});
+            m_columns.push_back(
+                {i, found->second.first,
+                 QCoreApplication::translate("ArchiveChecks", found->second.second)});
 }
 
 QString RowCheck::problem(const QSqlQuery& row) const {
@@ -168,12 +181,16 @@ QString notAFile(const QString& path) {
         return {};
     const QString shown = QDir::toNativeSeparators(path);
     if (S_ISDIR(status.st_mode))
-        return u"al posto del file %1 c'è una cartella"_s.arg(shown);
+        return QCoreApplication::translate("ArchiveChecks", "al posto del file %1 c'è una cartella")
+            .arg(shown);
     if (S_ISFIFO(status.st_mode))
-        return u"al posto del file %1 c'è una pipe"_s.arg(shown);
+        return QCoreApplication::translate("ArchiveChecks", "al posto del file %1 c'è una pipe")
+            .arg(shown);
     if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
-        return u"al posto del file %1 c'è un dispositivo"_s.arg(shown);
-    return u"%1 non è un file regolare"_s.arg(shown);
+        return QCoreApplication::translate("ArchiveChecks",
+                                           "al posto del file %1 c'è un dispositivo")
+            .arg(shown);
+    return QCoreApplication::translate("ArchiveChecks", "%1 non è un file regolare").arg(shown);
 }
 
 int resultCode(const QSqlError& error) {
@@ -267,7 +284,8 @@ QString sessionName(qint64 id, const QString& mode, const QVariant& started) {
     QString name = u"n. %1"_s.arg(id);
     const std::optional<QDateTime> when = moment(started);
     if (!mode.isEmpty() && when)
-        name += u" (%1 del %2)"_s.arg(mode, when->toString(u"dd-MM-yyyy HH:mm"_s));
+        name += QCoreApplication::translate("ArchiveChecks", " (%1 del %2)")
+                    .arg(mode, when->toString(u"dd-MM-yyyy HH:mm"_s));
     else if (!mode.isEmpty())
         name += u" (%1)"_s.arg(mode);
     return name;
@@ -276,7 +294,7 @@ QString sessionName(qint64 id, const QString& mode, const QVariant& started) {
 SeriesCheck::SeriesCheck(const QVariant& expected) : m_expected(count(expected)) {
     if (!m_expected) {
         m_sound = false;
-        m_firstProblem = u"numero di lanci non valido"_s;
+        m_firstProblem = QCoreApplication::translate("ArchiveChecks", "numero di lanci non valido");
     }
 }
 
@@ -308,7 +326,8 @@ QString SeriesCheck::problem() const {
         return {};
     if (!m_firstProblem.isEmpty())
         return m_firstProblem;
-    return u"%1 lanci su %2"_s.arg(number(m_rows), number(expected()));
+    return QCoreApplication::translate("ArchiveChecks", "%1 lanci su %2")
+        .arg(number(m_rows), number(expected()));
 }
 
 } // namespace rotamind::archive_checks

@@ -5,6 +5,8 @@
 
 using namespace Qt::StringLiterals;
 
+#include <QCoreApplication>
+
 namespace rotamind {
 
 namespace {
@@ -19,23 +21,29 @@ QString ImportPlan::firstProblem() const {
     if (!fault.isEmpty())
         return fault;
     if (!refused.empty())
-        return u"Riga %1: %2"_s.arg(refused.front().line).arg(refused.front().reason);
+        return QCoreApplication::translate("ArchiveImport", "Riga %1: %2")
+            .arg(refused.front().line)
+            .arg(refused.front().reason);
     return {};
 }
 
 std::variant<std::vector<qint64>, QString> importSessions(Archive& archive, const ImportPlan& plan,
                                                           const ExchangeProgress& progress) {
     if (!plan.canImport())
-        return plan.firstProblem().isEmpty() ? u"Niente da importare."_s : plan.firstProblem();
+        return plan.firstProblem().isEmpty()
+                   ? QCoreApplication::translate("ArchiveImport", "Niente da importare.")
+                   : plan.firstProblem();
     if (!archive.isAvailable())
-        return u"l'archivio non è disponibile"_s;
+        return QCoreApplication::translate("ArchiveImport", "l'archivio non è disponibile");
     // A change of a working window still open would be committed with ours.
     if (archive.inTransaction() || !archive.begin())
-        return u"l'archivio sta scrivendo, riprova"_s;
+        return QCoreApplication::translate("ArchiveImport", "l'archivio sta scrivendo, riprova");
     const auto failed = [&archive]() -> std::variant<std::vector<qint64>, QString> {
         // A write that failed rolled everything back and told the reason.
-        return archive.messages().isEmpty() ? u"scrittura nell'archivio non riuscita"_s
-                                            : archive.messages().back();
+        return archive.messages().isEmpty()
+                   ? QCoreApplication::translate("ArchiveImport",
+                                                 "scrittura nell'archivio non riuscita")
+                   : archive.messages().back();
     };
     std::vector<qint64> ids;
     const qint64 total = std::max<qint64>(plan.classes, 1);

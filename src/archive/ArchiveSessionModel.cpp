@@ -1,5 +1,6 @@
 #include "archive/ArchiveSessionModel.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 using namespace Qt::StringLiterals;
@@ -52,15 +53,22 @@ QVariant ArchiveSessionModel::data(const QModelIndex& index, int role) const {
 QVariant ArchiveSessionModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal)
         return {};
-    static const QString captions[ColumnCount] = {u"Data"_s,     u"Modo"_s,    u"Sito"_s,
-                                                  u"Croupier"_s, u"Serie 1"_s, u"Serie 2"_s};
-    static const QString hints[ColumnCount] = {
-        u"Inizio della sessione"_s,
-        u"Finestra della sessione"_s,
+    const QString captions[ColumnCount] = {
+        QCoreApplication::translate("ArchiveSessionModel", "Data"),
+        QCoreApplication::translate("ArchiveSessionModel", "Modo"),
+        QCoreApplication::translate("ArchiveSessionModel", "Sito"),
+        QCoreApplication::translate("ArchiveSessionModel", "Croupier"),
+        QCoreApplication::translate("ArchiveSessionModel", "Serie 1"),
+        QCoreApplication::translate("ArchiveSessionModel", "Serie 2")};
+    const QString hints[ColumnCount] = {
+        QCoreApplication::translate("ArchiveSessionModel", "Inizio della sessione"),
+        QCoreApplication::translate("ArchiveSessionModel", "Finestra della sessione"),
         {},
         {},
-        u"Lanci della serie ORARIO (PRO) o ATTUALE (EASY)"_s,
-        u"Lanci della serie ANTIORARIO (PRO) o SALVATA (EASY)"_s};
+        QCoreApplication::translate("ArchiveSessionModel",
+                                    "Lanci della serie ORARIO (PRO) o ATTUALE (EASY)"),
+        QCoreApplication::translate("ArchiveSessionModel",
+                                    "Lanci della serie ANTIORARIO (PRO) o SALVATA (EASY)")};
     if (section < 0 || section >= ColumnCount)
         return {};
     if (role == Qt::DisplayRole)

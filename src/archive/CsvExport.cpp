@@ -6,6 +6,7 @@
 #include "storage/CsvReader.h"
 
 #include <QAtomicInteger>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QSqlDatabase>
@@ -53,7 +54,8 @@ std::optional<QString> appendSession(QSqlDatabase& database, qint64 id, QString&
     if (!row.exec())
         return archive_checks::reasonOf(row.lastError());
     if (!row.next())
-        return u"la sessione %1 non è più nell'archivio"_s.arg(id);
+        return QCoreApplication::translate("CsvExport", "la sessione %1 non è più nell'archivio")
+            .arg(id);
     const QString mode = row.value(0).toString();
     const QString site = row.value(1).toString();
     const QString croupier = row.value(2).toString();
@@ -61,7 +63,8 @@ std::optional<QString> appendSession(QSqlDatabase& database, qint64 id, QString&
     const qint64 counts[2] = {row.value(4).toLongLong(), row.value(5).toLongLong()};
     row.finish();
     if (mode != u"PRO" && mode != u"EASY")
-        return u"la sessione %1 ha un modo sconosciuto"_s.arg(id);
+        return QCoreApplication::translate("CsvExport", "la sessione %1 ha un modo sconosciuto")
+            .arg(id);
 
     QSqlQuery items(database);
     items.setForwardOnly(true);
@@ -101,7 +104,10 @@ std::optional<QString> appendSession(QSqlDatabase& database, qint64 id, QString&
         return archive_checks::reasonOf(items.lastError());
     for (int series = 0; series < 2; ++series)
         if (read[series] != counts[series])
-            return u"una serie della sessione %1 è incompleta nell'archivio (%2 di %3)"_s.arg(id)
+            return QCoreApplication::translate(
+                       "CsvExport",
+                       "una serie della sessione %1 è incompleta nell'archivio (%2 di %3)")
+                .arg(id)
                 .arg(read[series])
                 .arg(counts[series]);
     return std::nullopt;

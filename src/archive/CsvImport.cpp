@@ -4,6 +4,7 @@
 #include "archive/ImportedSessionBuilder.h"
 #include "storage/CsvReader.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QStringDecoder>
 
@@ -111,8 +112,10 @@ bool CsvSessionReader::readHeader(const QStringList& fields, qsizetype line) {
     for (const Column column : kRequired) {
         if (m_at[column] < 0) {
             m_plan.fault =
-                u"Riga %1: l'intestazione non ha la colonna «%2» (servono %3)"_s.arg(line).arg(
-                    csvColumns()[column], csvColumns().join(u','));
+                QCoreApplication::translate(
+                    "CsvImport", "Riga %1: l'intestazione non ha la colonna «%2» (servono %3)")
+                    .arg(line)
+                    .arg(csvColumns()[column], csvColumns().join(u','));
             return false;
         }
     }
@@ -130,7 +133,9 @@ OpenSession* CsvSessionReader::sessionOf(const QStringList& fields, qsizetype li
         const QDateTime start = QDateTime::fromString(started, Qt::ISODate);
         if (!started.isEmpty() && !start.isValid()) {
             refuse(m_plan, line,
-                   u"inizio «%1» non è una data e ora come 2026-12-09T21:14:05"_s.arg(started));
+                   QCoreApplication::translate(
+                       "CsvImport", "inizio «%1» non è una data e ora come 2026-12-09T21:14:05")
+                       .arg(started));
             return nullptr;
         }
         m_byKey.insert(key, m_open.size());
@@ -146,8 +151,10 @@ OpenSession* CsvSessionReader::sessionOf(const QStringList& fields, qsizetype li
     if (session.mode != mode || session.site != site || session.croupier != croupier ||
         open.started != started) {
         refuse(m_plan, line,
-               u"modo, sito, croupier o inizio diversi dalle righe prima della sessione «%1»"_s.arg(
-                   key));
+               QCoreApplication::translate(
+                   "CsvImport",
+                   "modo, sito, croupier o inizio diversi dalle righe prima della sessione «%1»")
+                   .arg(key));
         return nullptr;
     }
     return &open;
@@ -156,16 +163,20 @@ OpenSession* CsvSessionReader::sessionOf(const QStringList& fields, qsizetype li
 void CsvSessionReader::readRow(const QStringList& fields, qsizetype line) {
     if (fields.size() != m_width) {
         refuse(m_plan, line,
-               u"%1 campi invece dei %2 dell'intestazione"_s.arg(fields.size()).arg(m_width));
+               QCoreApplication::translate("CsvImport", "%1 campi invece dei %2 dell'intestazione")
+                   .arg(fields.size())
+                   .arg(m_width));
         return;
     }
     if (field(fields, SessionColumn).isEmpty()) {
-        refuse(m_plan, line, u"manca la sessione"_s);
+        refuse(m_plan, line, QCoreApplication::translate("CsvImport", "manca la sessione"));
         return;
     }
     const QString mode = field(fields, ModeColumn).toUpper();
     if (mode != u"PRO" && mode != u"EASY") {
-        refuse(m_plan, line, u"modo «%1» sconosciuto: PRO o EASY"_s.arg(field(fields, ModeColumn)));
+        refuse(m_plan, line,
+               QCoreApplication::translate("CsvImport", "modo «%1» sconosciuto: PRO o EASY")
+                   .arg(field(fields, ModeColumn)));
         return;
     }
     OpenSession* open = sessionOf(fields, line, mode);
@@ -186,22 +197,30 @@ void CsvSessionReader::readRow(const QStringList& fields, qsizetype line) {
 
     QString reason;
     if (series < 0)
-        reason = u"serie «%1» sconosciuta: %2 o %3"_s.arg(seriesText, csvSeriesName(mode, 0),
-                                                          csvSeriesName(mode, 1));
+        reason = QCoreApplication::translate("CsvImport", "serie «%1» sconosciuta: %2 o %3")
+                     .arg(seriesText, csvSeriesName(mode, 0), csvSeriesName(mode, 1));
     else if (!number.isEmpty() && !pocketFromText(number))
-        reason = u"«%1» non è un numero da 0 a 36"_s.arg(number);
+        reason =
+            QCoreApplication::translate("CsvImport", "«%1» non è un numero da 0 a 36").arg(number);
     else if (!directionText.isEmpty() && !direction)
-        reason = u"direzione «%1» sconosciuta: O o A"_s.arg(directionText);
+        reason = QCoreApplication::translate("CsvImport", "direzione «%1» sconosciuta: O o A")
+                     .arg(directionText);
     else if (!classText.isEmpty() && !given)
-        reason = u"classe «%1» sconosciuta: 3, 2, 1, -1, -2 o -3"_s.arg(classText);
+        reason = QCoreApplication::translate("CsvImport",
+                                             "classe «%1» sconosciuta: 3, 2, 1, -1, -2 o -3")
+                     .arg(classText);
     else if (number.isEmpty() && classText.isEmpty())
-        reason = u"né numero né classe"_s;
+        reason = QCoreApplication::translate("CsvImport", "né numero né classe");
     else if (number.isEmpty() != directionText.isEmpty())
-        reason = number.isEmpty() ? u"direzione senza numero"_s : u"numero senza direzione"_s;
+        reason = number.isEmpty()
+                     ? QCoreApplication::translate("CsvImport", "direzione senza numero")
+                     : QCoreApplication::translate("CsvImport", "numero senza direzione");
     else if (direction && mode == u"PRO" && (series == 0) != (*direction == Direction::Clockwise))
-        reason = u"un lancio %1 nella serie %2"_s.arg(directionText.toUpper(), seriesText);
+        reason = QCoreApplication::translate("CsvImport", "un lancio %1 nella serie %2")
+                     .arg(directionText.toUpper(), seriesText);
     else if (direction && mode == u"EASY" && series != 0)
-        reason = u"in EASY i lanci vanno nella serie %1"_s.arg(csvSeriesName(mode, 0));
+        reason = QCoreApplication::translate("CsvImport", "in EASY i lanci vanno nella serie %1")
+                     .arg(csvSeriesName(mode, 0));
     if (!reason.isEmpty()) {
         refuse(m_plan, line, reason);
         return;
@@ -214,7 +233,9 @@ void CsvSessionReader::readRow(const QStringList& fields, qsizetype line) {
     if (hasClass && !position.isEmpty() && position != QString::number(placed + 1)) {
         refuse(
             m_plan, line,
-            u"posizione %1 dove viene la %2: le righe di una serie vanno in ordine"_s.arg(position)
+            QCoreApplication::translate(
+                "CsvImport", "posizione %1 dove viene la %2: le righe di una serie vanno in ordine")
+                .arg(position)
                 .arg(placed + 1));
         return;
     }
@@ -233,7 +254,8 @@ ImportPlan readCsvSessions(const QByteArray& bytes, const ExchangeProgress& prog
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder(bytes);
     if (decoder.hasError()) {
-        plan.fault = u"Riga %1: il testo non è in UTF-8"_s.arg(firstLineNotUtf8(bytes));
+        plan.fault = QCoreApplication::translate("CsvImport", "Riga %1: il testo non è in UTF-8")
+                         .arg(firstLineNotUtf8(bytes));
         return plan;
     }
     qsizetype headerEnd = text.indexOf(u'\n');
@@ -244,8 +266,10 @@ ImportPlan readCsvSessions(const QByteArray& bytes, const ExchangeProgress& prog
     QStringList fields;
     if (!reader.next(fields)) {
         plan.fault = reader.error().isEmpty()
-                         ? u"Il file è vuoto."_s
-                         : u"Riga %1: %2"_s.arg(reader.line()).arg(reader.error());
+                         ? QCoreApplication::translate("CsvImport", "Il file è vuoto.")
+                         : QCoreApplication::translate("CsvImport", "Riga %1: %2")
+                               .arg(reader.line())
+                               .arg(reader.error());
         return plan;
     }
     if (!sessions.readHeader(fields, reader.line()))
@@ -256,12 +280,14 @@ ImportPlan readCsvSessions(const QByteArray& bytes, const ExchangeProgress& prog
             progress(reader.permille());
     }
     if (!reader.error().isEmpty()) {
-        plan.fault = u"Riga %1: %2"_s.arg(reader.line()).arg(reader.error());
+        plan.fault = QCoreApplication::translate("CsvImport", "Riga %1: %2")
+                         .arg(reader.line())
+                         .arg(reader.error());
         return plan;
     }
     sessions.finish();
     if (plan.sessions.empty() && plan.refusedCount == 0)
-        plan.fault = u"Nessuna riga dopo l'intestazione."_s;
+        plan.fault = QCoreApplication::translate("CsvImport", "Nessuna riga dopo l'intestazione.");
     return plan;
 }
 

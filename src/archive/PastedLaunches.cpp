@@ -5,6 +5,8 @@
 
 using namespace Qt::StringLiterals;
 
+#include <QCoreApplication>
+
 namespace rotamind {
 
 namespace {
@@ -46,7 +48,8 @@ std::optional<Direction> directionWord(const QString& word) {
 }
 
 QString notANumber(const QString& word) {
-    return u"«%1» non è un numero da 0 a 36"_s.arg(word);
+    return QCoreApplication::translate("PastedLaunches", "«%1» non è un numero da 0 a 36")
+        .arg(word);
 }
 
 void refuse(ImportPlan& plan, qsizetype line, const QString& reason) {
@@ -69,7 +72,9 @@ void readLine(ImportPlan& plan, qsizetype line, const QStringList& words, bool d
         return;
     }
     if (words.size() != 2) {
-        refuse(plan, line, u"servono un numero e la sua direzione (O o A), come «17 O»"_s);
+        refuse(plan, line,
+               QCoreApplication::translate(
+                   "PastedLaunches", "servono un numero e la sua direzione (O o A), come «17 O»"));
         return;
     }
     // Either order: "17 O" or "O 17".
@@ -79,7 +84,9 @@ void readLine(ImportPlan& plan, qsizetype line, const QStringList& words, bool d
     if (!pocketFromText(number))
         refuse(plan, line, notANumber(number));
     else if (!direction)
-        refuse(plan, line, u"«%1» non è una direzione: O o A"_s.arg(words[1]));
+        refuse(plan, line,
+               QCoreApplication::translate("PastedLaunches", "«%1» non è una direzione: O o A")
+                   .arg(words[1]));
     else
         launches.push_back({line, number, direction});
 }
@@ -100,7 +107,7 @@ ImportPlan readPastedLaunches(const QString& text, const PasteOptions& options) 
     if (plan.refusedCount > 0)
         return plan;
     if (launches.empty()) {
-        plan.fault = u"Nessun numero da importare."_s;
+        plan.fault = QCoreApplication::translate("PastedLaunches", "Nessun numero da importare.");
         return plan;
     }
     if (options.newestFirst)

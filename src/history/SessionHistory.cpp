@@ -2,6 +2,8 @@
 
 using namespace Qt::StringLiterals;
 
+#include <QCoreApplication>
+
 namespace rotamind {
 
 namespace {
@@ -77,17 +79,21 @@ void SessionHistory::finish() {
 QString SessionHistory::textOf(SessionOperation operation) const {
     switch (operation.kind) {
     case Kind::Register:
-        return u"registrazione di "_s + operation.number;
+        return QCoreApplication::translate("SessionHistory", "registrazione di %1")
+            .arg(operation.number);
     case Kind::DeleteLast:
-        return u"eliminazione dell'ultimo inserimento"_s;
+        return QCoreApplication::translate("SessionHistory",
+                                           "eliminazione dell'ultimo inserimento");
     case Kind::DeleteRow:
-        return u"eliminazione della riga "_s + QString::number(operation.row + 1);
+        return QCoreApplication::translate("SessionHistory", "eliminazione della riga %1")
+            .arg(operation.row + 1);
     case Kind::Insert:
-        return u"inserimento alla riga "_s + QString::number(operation.row + 1);
+        return QCoreApplication::translate("SessionHistory", "inserimento alla riga %1")
+            .arg(operation.row + 1);
     case Kind::Clear:
         return named(u"azzeramento"_s, operation.series);
     case Kind::ClearAll:
-        return u"azzeramento della sessione"_s;
+        return QCoreApplication::translate("SessionHistory", "azzeramento della sessione");
     case Kind::Load:
         return named(u"caricamento"_s, operation.series);
     case Kind::None:

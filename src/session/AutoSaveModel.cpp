@@ -3,6 +3,7 @@
 #include "storage/SaveName.h"
 #include "storage/SessionFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -22,15 +23,18 @@ QString unusableNameReason(const QString& site, const QString& croupier) {
     const struct {
         const QString& text;
         QString whose;
-    } fields[] = {{site, u"del sito"_s}, {croupier, u"del croupier"_s}};
+    } fields[] = {{site, QCoreApplication::translate("TSALVA", "del sito")},
+                  {croupier, QCoreApplication::translate("TSALVA", "del croupier")}};
     for (const auto& field : fields) {
         for (const QChar separator : {u'/', u'\\'})
             if (field.text.contains(separator))
-                return u"Il nome %1 contiene '%2'"_s.arg(field.whose, QString(separator));
+                return QCoreApplication::translate("TSALVA", "Il nome %1 contiene '%2'")
+                    .arg(field.whose, QString(separator));
         if (field.text.contains(QChar(0)))
-            return u"Il nome %1 contiene un carattere nullo"_s.arg(field.whose);
+            return QCoreApplication::translate("TSALVA", "Il nome %1 contiene un carattere nullo")
+                .arg(field.whose);
     }
-    return u"Nome di file non valido"_s;
+    return QCoreApplication::translate("TSALVA", "Nome di file non valido");
 }
 
 // The name's suffix and the series a session file belongs to, per file.
@@ -184,8 +188,10 @@ void AutoSaveModel::finishTick(bool saved, const QString& reason) {
 
 QString autoSaveStatus(const AutoSaveModel::Outcome& outcome) {
     const QString time = outcome.at.time().toString(u"HH:mm"_s);
-    return outcome.saved ? u"Ultimo salvataggio %1: riuscito"_s.arg(time)
-                         : u"Ultimo salvataggio %1: non riuscito: %2"_s.arg(time, outcome.reason);
+    return outcome.saved
+               ? QCoreApplication::translate("TSALVA", "Ultimo salvataggio %1: riuscito").arg(time)
+               : QCoreApplication::translate("TSALVA", "Ultimo salvataggio %1: non riuscito: %2")
+                     .arg(time, outcome.reason);
 }
 
 } // namespace rotamind

@@ -2,6 +2,8 @@
 
 using namespace Qt::StringLiterals;
 
+#include <QCoreApplication>
+
 namespace rotamind {
 
 namespace {
@@ -60,7 +62,8 @@ bool CsvReader::next(QStringList& fields) {
                 const qsizetype quote = m_text.indexOf(u'"', m_pos);
                 if (quote < 0) {
                     m_recordLine = opened;
-                    return fail(u"virgolette aperte e mai chiuse"_s);
+                    return fail(
+                        QCoreApplication::translate("CsvReader", "virgolette aperte e mai chiuse"));
                 }
                 const QStringView part = m_text.sliced(m_pos, quote - m_pos);
                 m_line += lineEnds(part);
@@ -82,7 +85,8 @@ bool CsvReader::next(QStringList& fields) {
                     break;
                 if (c == u'"') {
                     m_recordLine = m_line;
-                    return fail(u"virgolette dentro un campo che non comincia con virgolette"_s);
+                    return fail(QCoreApplication::translate(
+                        "CsvReader", "virgolette dentro un campo che non comincia con virgolette"));
                 }
             }
             fields.append(m_text.sliced(m_pos, end - m_pos).toString());
@@ -100,7 +104,8 @@ bool CsvReader::next(QStringList& fields) {
             return true;
         }
         m_recordLine = m_line;
-        return fail(u"testo dopo le virgolette che chiudono un campo"_s);
+        return fail(QCoreApplication::translate("CsvReader",
+                                                "testo dopo le virgolette che chiudono un campo"));
     }
 }
 

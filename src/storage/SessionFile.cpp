@@ -3,6 +3,7 @@
 #include "storage/SystemReason.h"
 #include "wheel/Wheel.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -174,7 +175,9 @@ std::variant<SessionClasses, SessionReadError> readSessionClasses(const QString&
 
     // The size is read first and then the file in chunks up to the limit, so a
     // file that grows meanwhile, or reports no size, still cannot fill the memory.
-    const QString tooLarge = QStringLiteral("file più grande di %1 byte").arg(kMaxSessionFileBytes);
+    const QString tooLarge =
+        QCoreApplication::translate("SessionFile", "file più grande di %1 byte")
+            .arg(kMaxSessionFileBytes);
     if (file.size() > kMaxSessionFileBytes)
         return cannotOpen(tooLarge);
     QByteArray bytes;
@@ -222,11 +225,12 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     // nothing, dangling or in a loop, is refused: QSaveFile would create the
     // missing target wherever it lies, or replace the looping link itself.
     if (target.isSymLink() && !target.exists())
-        return fail(QStringLiteral("Collegamento a un file inesistente"));
+        return fail(
+            QCoreApplication::translate("SessionFile", "Collegamento a un file inesistente"));
     // Told apart here because the system's words for it ("No such file or
     // directory") do not say which of the two is missing.
     if (!QFileInfo(target.absolutePath()).isDir())
-        return fail(QStringLiteral("Cartella inesistente"));
+        return fail(QCoreApplication::translate("SessionFile", "Cartella inesistente"));
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     // The system's words, except for a full disk: that one the user can act on
@@ -234,7 +238,8 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     const auto failWithFileError = [&] {
         const bool full = file.error() == QFileDevice::ResourceError ||
                           QStorageInfo(target.absolutePath()).bytesAvailable() < bytes.size();
-        return fail(full ? QStringLiteral("Disco pieno") : systemReason(file));
+        return fail(full ? QCoreApplication::translate("SessionFile", "Disco pieno")
+                         : systemReason(file));
     };
     if (!file.open(QIODevice::WriteOnly))
         return failWithFileError();

@@ -1,5 +1,6 @@
 #include "storage/SystemReason.h"
 
+#include <QCoreApplication>
 #include <QFileDevice>
 
 #include <cerrno>
@@ -13,30 +14,30 @@ namespace {
 
 struct Reason {
     int errorNumber;
-    const char16_t* text;
+    const char* text; // to translate
 };
 
 const Reason kReasons[] = {
-    {EACCES, u"Permesso negato"},
-    {EPERM, u"Operazione non permessa"},
-    {EROFS, u"Disco o cartella di sola lettura"},
-    {ENOSPC, u"Disco pieno"},
-    {EDQUOT, u"Spazio riservato all'utente esaurito"},
-    {ENOENT, u"File o cartella inesistente"},
-    {ENOTDIR, u"Una parte del percorso non è una cartella"},
-    {EISDIR, u"È una cartella"},
-    {EEXIST, u"Il file esiste già"},
-    {ENAMETOOLONG, u"Nome di file troppo lungo"},
-    {ELOOP, u"Troppi collegamenti simbolici nel percorso"},
-    {EMFILE, u"Troppi file aperti"},
-    {ENFILE, u"Troppi file aperti nel sistema"},
-    {EFBIG, u"File troppo grande"},
-    {EIO, u"Errore di lettura o scrittura del disco"},
-    {EBUSY, u"File o disco occupato"},
-    {ETXTBSY, u"File in uso"},
-    {EINVAL, u"Nome di file non valido"},
-    {ENODEV, u"Dispositivo inesistente"},
-    {ENXIO, u"Dispositivo inesistente"},
+    {EACCES, QT_TRANSLATE_NOOP("SystemReason", "Permesso negato")},
+    {EPERM, QT_TRANSLATE_NOOP("SystemReason", "Operazione non permessa")},
+    {EROFS, QT_TRANSLATE_NOOP("SystemReason", "Disco o cartella di sola lettura")},
+    {ENOSPC, QT_TRANSLATE_NOOP("SystemReason", "Disco pieno")},
+    {EDQUOT, QT_TRANSLATE_NOOP("SystemReason", "Spazio riservato all'utente esaurito")},
+    {ENOENT, QT_TRANSLATE_NOOP("SystemReason", "File o cartella inesistente")},
+    {ENOTDIR, QT_TRANSLATE_NOOP("SystemReason", "Una parte del percorso non è una cartella")},
+    {EISDIR, QT_TRANSLATE_NOOP("SystemReason", "È una cartella")},
+    {EEXIST, QT_TRANSLATE_NOOP("SystemReason", "Il file esiste già")},
+    {ENAMETOOLONG, QT_TRANSLATE_NOOP("SystemReason", "Nome di file troppo lungo")},
+    {ELOOP, QT_TRANSLATE_NOOP("SystemReason", "Troppi collegamenti simbolici nel percorso")},
+    {EMFILE, QT_TRANSLATE_NOOP("SystemReason", "Troppi file aperti")},
+    {ENFILE, QT_TRANSLATE_NOOP("SystemReason", "Troppi file aperti nel sistema")},
+    {EFBIG, QT_TRANSLATE_NOOP("SystemReason", "File troppo grande")},
+    {EIO, QT_TRANSLATE_NOOP("SystemReason", "Errore di lettura o scrittura del disco")},
+    {EBUSY, QT_TRANSLATE_NOOP("SystemReason", "File o disco occupato")},
+    {ETXTBSY, QT_TRANSLATE_NOOP("SystemReason", "File in uso")},
+    {EINVAL, QT_TRANSLATE_NOOP("SystemReason", "Nome di file non valido")},
+    {ENODEV, QT_TRANSLATE_NOOP("SystemReason", "Dispositivo inesistente")},
+    {ENXIO, QT_TRANSLATE_NOOP("SystemReason", "Dispositivo inesistente")},
 };
 
 } // namespace
@@ -44,8 +45,8 @@ const Reason kReasons[] = {
 QString systemReason(int errorNumber) {
     for (const Reason& reason : kReasons)
         if (reason.errorNumber == errorNumber)
-            return QString::fromUtf16(reason.text);
-    return u"Errore di sistema %1"_s.arg(errorNumber);
+            return QCoreApplication::translate("SystemReason", reason.text);
+    return QCoreApplication::translate("SystemReason", "Errore di sistema %1").arg(errorNumber);
 }
 
 QString systemReason(const QFileDevice& file) {
@@ -54,20 +55,20 @@ QString systemReason(const QFileDevice& file) {
     const QString said = file.errorString();
     for (const Reason& reason : kReasons)
         if (said == QString::fromLocal8Bit(std::strerror(reason.errorNumber)))
-            return QString::fromUtf16(reason.text);
+            return QCoreApplication::translate("SystemReason", reason.text);
     switch (file.error()) {
     case QFileDevice::ReadError:
-        return u"Errore di lettura"_s;
+        return QCoreApplication::translate("SystemReason", "Errore di lettura");
     case QFileDevice::WriteError:
-        return u"Errore di scrittura"_s;
+        return QCoreApplication::translate("SystemReason", "Errore di scrittura");
     case QFileDevice::ResourceError:
-        return u"Risorse del sistema esaurite"_s;
+        return QCoreApplication::translate("SystemReason", "Risorse del sistema esaurite");
     case QFileDevice::PermissionsError:
-        return u"Permesso negato"_s;
+        return QCoreApplication::translate("SystemReason", "Permesso negato");
     case QFileDevice::RenameError:
-        return u"Impossibile sostituire il file"_s;
+        return QCoreApplication::translate("SystemReason", "Impossibile sostituire il file");
     default:
-        return u"Impossibile aprire o scrivere il file"_s;
+        return QCoreApplication::translate("SystemReason", "Impossibile aprire o scrivere il file");
     }
 }
 

@@ -25,6 +25,8 @@ desktop=$root/usr/share/applications/$id.desktop
 metainfo=$root/usr/share/metainfo/$id.metainfo.xml
 [[ -f $desktop ]] || fail "no desktop entry"
 [[ -f $metainfo ]] || fail "no AppStream metadata"
+qm=$root/usr/share/rotamind/translations/rotamind_en.qm
+[[ -s $qm ]] || fail "no English translation (usr/share/rotamind/translations/rotamind_en.qm)"
 for size in 16 32 48 64 128 256; do
     icon=$root/usr/share/icons/hicolor/${size}x$size/apps/$id.png
     if [[ ! -f $icon ]]; then
@@ -50,6 +52,12 @@ status=0
 XDG_RUNTIME_DIR=$root QT_QPA_PLATFORM=offscreen HOME=$root \
     timeout 10 "$root/usr/bin/rotamind" || status=$?
 [[ $status -eq 124 ]] || fail "the unpacked program ended with $status before it was stopped"
+# The same in English: the installed translation must be found and loaded.
+status=0
+XDG_RUNTIME_DIR=$root QT_QPA_PLATFORM=offscreen HOME=$root \
+    timeout 10 "$root/usr/bin/rotamind" --lang en 2>"$root/lang.err" || status=$?
+[[ $status -eq 124 ]] || fail "the unpacked program in English ended with $status"
+! grep -q "English texts" "$root/lang.err" || fail "in English the program said: $(cat "$root/lang.err")"
 
 if [[ $failed -ne 0 ]]; then
     exit 1

@@ -5,6 +5,7 @@
 #include "ui/toolkit/OnFirstShow.h"
 #include "ui/toolkit/Palette.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include <algorithm>
@@ -18,12 +19,12 @@ ClickableLabel* makeBanner(QWidget* window, int captionTop) {
     banner->setScaledContents(true);
     banner->setCursor(Qt::PointingHandCursor);
     setPictureOnShow(banner, QStringLiteral(":/misc/banner.jpg"));
-    QLabel* caption =
-        controls::makeLabel(window, {.text = QStringLiteral("Rotamind: il metodo del croupier"),
-                                     .rect = {415, captionTop, 240, 13},
-                                     .foreground = palette::kLime,
-                                     .bold = true,
-                                     .align = Qt::AlignCenter});
+    QLabel* caption = controls::makeLabel(
+        window, {.text = QCoreApplication::translate("Banner", "Rotamind: il metodo del croupier"),
+                 .rect = {415, captionTop, 240, 13},
+                 .foreground = palette::kLime,
+                 .bold = true,
+                 .align = Qt::AlignCenter});
     // Lifted as far as its letters need to stay whole above the window's
     // bottom edge ("croupier" lost the tail of its "p").
     const int height = std::max(13, caption->fontMetrics().height());

@@ -3,12 +3,14 @@
 #include "ui/toolkit/Controls.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
 #include <QToolButton>
 
+#include <cstring>
 #include <span>
 
 // The buttons a working window describes in tables: each window keeps its own
@@ -38,12 +40,23 @@ inline QString tableText(const char* utf8) {
     return utf8 ? QString::fromUtf8(utf8) : QString();
 }
 
+// A caption or hint of a window's table, in the program's language: the
+// tables mark them with the window's class name as translation context.
+inline QString translatedText(const QObject* window, const char* utf8) {
+    if (!utf8)
+        return {};
+    const char* context = window->metaObject()->className();
+    if (const char* inner = std::strrchr(context, ':'))
+        context = inner + 1;
+    return QCoreApplication::translate(context, utf8);
+}
+
 template <typename Window>
 void buildSessionButtons(Window* window, std::span<const SessionButton<Window>> buttons) {
     for (const SessionButton<Window>& button : buttons) {
-        QPushButton* made =
-            controls::makeButton(window, tableText(button.name), tableText(button.caption),
-                                 button.rect, tableText(button.hint));
+        QPushButton* made = controls::makeButton(window, tableText(button.name),
+                                                 translatedText(window, button.caption),
+                                                 button.rect, translatedText(window, button.hint));
         QObject::connect(made, &QPushButton::clicked, window, button.handler);
     }
 }
@@ -51,9 +64,9 @@ void buildSessionButtons(Window* window, std::span<const SessionButton<Window>> 
 template <typename Window>
 void buildHiddenCommands(Window* window, std::span<const HiddenCommand<Window>> commands) {
     for (const HiddenCommand<Window>& command : commands) {
-        auto* action = new QAction(tableText(command.caption), window);
+        auto* action = new QAction(translatedText(window, command.caption), window);
         action->setObjectName(tableText(command.name));
-        action->setToolTip(tableText(command.hint));
+        action->setToolTip(translatedText(window, command.hint));
         QObject::connect(action, &QAction::triggered, window, command.handler);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "ui/toolkit/KeyTable.h"
 
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QObject>
 #include <QStringList>
@@ -36,7 +37,9 @@ protected:
             return false;
         // A tool button that stays pressed (PRO's locks) says it is on.
         const auto* toggle = qobject_cast<const QToolButton*>(m_control);
-        const QString state = toggle && toggle->isChecked() ? u" (attivo)"_s : QString();
+        const QString state = toggle && toggle->isChecked()
+                                  ? QCoreApplication::translate("KeyHint", " (attivo)")
+                                  : QString();
         QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
                            m_control->toolTip() + state + u" (" + m_keys.join(u", ") + u')',
                            m_control);

@@ -13,11 +13,11 @@
 namespace rotamind::keys {
 
 struct KeyRow {
-    const char* keys;     // portable text, "Alt+O"
-    const char* intro;    // the control the key clicks in the launcher, or none
-    const char* pro;      // in PRO
-    const char* easy;     // in EASY
-    const char16_t* what; // what it does, as the guide says it
+    const char* keys;  // portable text, "Alt+O"
+    const char* intro; // the control the key clicks in the launcher, or none
+    const char* pro;   // in PRO
+    const char* easy;  // in EASY
+    const char* what;  // what it does, as the guide says it (to translate)
 };
 
 std::span<const KeyRow> table();
@@ -26,7 +26,8 @@ std::span<const KeyRow> table();
 // "EASY"); null when the key does nothing there.
 const char* controlIn(const KeyRow& row, const QString& window);
 
-// Key names as the program shows them, in Italian: "Alt+Maiusc+←", "PagSu".
+// Key names as the program shows them, in its language: "Alt+Maiusc+←",
+// "PagSu" in Italian.
 QString italianText(const QKeySequence& key);
 
 // The rows of the guide's keyboard table, as HTML.

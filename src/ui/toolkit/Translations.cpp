@@ -6,14 +6,29 @@
 
 namespace rotamind {
 
-bool installItalianTranslations(QCoreApplication& app) {
+namespace {
+bool install(QCoreApplication& app, const QString& name, const QStringList& folders) {
     auto* translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral("qtbase_it"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
-    return app.installTranslator(translator);
+    for (const QString& folder : folders)
+        if (translator->load(name, folder))
+            return app.installTranslator(translator);
+    delete translator;
+    return false;
+}
+} // namespace
+
+bool installItalianTranslations(QCoreApplication& app) {
+    return install(app, QStringLiteral("qtbase_it"),
+                   {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
+}
+
+bool installEnglishTranslations(QCoreApplication& app) {
+    // The installed file first, found from the program's own folder so that
+    // an installation moved elsewhere still finds it; then the build's.
+    return install(
+        app, QStringLiteral("rotamind_en"),
+        {QCoreApplication::applicationDirPath() + QStringLiteral("/../share/rotamind/translations"),
+         QStringLiteral(ROTAMIND_BUILD_TRANSLATIONS)});
 }
 
 } // namespace rotamind

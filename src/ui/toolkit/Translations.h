@@ -10,4 +10,10 @@ namespace rotamind {
 // the program then goes on with Qt's English texts.
 bool installItalianTranslations(QCoreApplication& app);
 
+// Installs the program's English texts (rotamind_en.qm, installed beside the
+// program's other data, or the one the build made). The program's own texts
+// are written in Italian, so Italian needs no file. False when the file is
+// not found: the program then speaks Italian.
+bool installEnglishTranslations(QCoreApplication& app);
+
 } // namespace rotamind

@@ -4,6 +4,7 @@
 #include "ui/toolkit/Controls.h"
 #include "ui/toolkit/Palette.h"
 
+#include <QCoreApplication>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QWidget>
@@ -24,7 +25,7 @@ void makeColumnHeading(QWidget* window, const SessionColumn& column, const QRect
 void makeSessionHeadings(QWidget* window, const SessionColumn& left, const SessionColumn& right) {
     makeColumnHeading(window,
                       {.name = QStringLiteral("Label60"),
-                       .text = QStringLiteral("GESTIONE SESSIONI"),
+                       .text = QCoreApplication::translate("WindowParts", "GESTIONE SESSIONI"),
                        .background = palette::kLime},
                       {413, 6, 245, 13});
     makeColumnHeading(window, left, {416, 25, 95, 13});

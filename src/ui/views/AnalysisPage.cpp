@@ -13,6 +13,7 @@
 #include "ui/views/EvidenceChart.h"
 #include "ui/views/ShareChart.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QScrollArea>
@@ -40,46 +41,64 @@ struct Row {
     RowKind kind;
     AnalysisPage::Figure figure; // ignored for a section
     const char16_t* letters;     // the label's name after the prefix
-    const char16_t* caption;
+    const char* caption;         // to translate
     help::Topic topic;
 };
 
 // The page from top to bottom, below its verdict; a section's caption spans
 // both columns.
 constexpr Row kRows[] = {
-    {RowKind::Section, AnalysisPage::FigureCount, nullptr, u"Uniformità delle classi",
+    {RowKind::Section, AnalysisPage::FigureCount, nullptr,
+     QT_TRANSLATE_NOOP("AnalysisPage", "Uniformità delle classi"), help::Topic::Uniformity},
+    {RowKind::Value, AnalysisPage::Statistic, u"X2", QT_TRANSLATE_NOOP("AnalysisPage", "X²"),
      help::Topic::Uniformity},
-    {RowKind::Value, AnalysisPage::Statistic, u"X2", u"X²", help::Topic::Uniformity},
-    {RowKind::Value, AnalysisPage::PValue, u"X2P", u"p", help::Topic::UniformityPValue},
-    {RowKind::Value, AnalysisPage::Furthest, u"X2C", u"Più lontana", help::Topic::FurthestClass},
-    {RowKind::Value, AnalysisPage::Evidence, u"X2E", u"Evidenza", help::Topic::UniformityEvidence},
-    {RowKind::Verdict, AnalysisPage::Verdict, u"X2V", u"Esito", help::Topic::UniformityVerdict},
-    {RowKind::Section, AnalysisPage::FigureCount, nullptr, u"Metodo: puntare gli I.C. rossi",
+    {RowKind::Value, AnalysisPage::PValue, u"X2P", QT_TRANSLATE_NOOP("AnalysisPage", "p"),
+     help::Topic::UniformityPValue},
+    {RowKind::Value, AnalysisPage::Furthest, u"X2C",
+     QT_TRANSLATE_NOOP("AnalysisPage", "Più lontana"), help::Topic::FurthestClass},
+    {RowKind::Value, AnalysisPage::Evidence, u"X2E", QT_TRANSLATE_NOOP("AnalysisPage", "Evidenza"),
+     help::Topic::UniformityEvidence},
+    {RowKind::Verdict, AnalysisPage::Verdict, u"X2V", QT_TRANSLATE_NOOP("AnalysisPage", "Esito"),
+     help::Topic::UniformityVerdict},
+    {RowKind::Section, AnalysisPage::FigureCount, nullptr,
+     QT_TRANSLATE_NOOP("AnalysisPage", "Metodo: puntare gli I.C. rossi"), help::Topic::Hits},
+    {RowKind::Value, AnalysisPage::Hits, u"HIT", QT_TRANSLATE_NOOP("AnalysisPage", "Vinti"),
      help::Topic::Hits},
-    {RowKind::Value, AnalysisPage::Hits, u"HIT", u"Vinti", help::Topic::Hits},
-    {RowKind::Value, AnalysisPage::ExpectedHits, u"HITX", u"Attesi", help::Topic::ExpectedHits},
-    {RowKind::Value, AnalysisPage::MethodPValue, u"HITP", u"p", help::Topic::MethodPValue},
-    {RowKind::Value, AnalysisPage::Balance, u"SALDO", u"Saldo", help::Topic::Balance},
-    {RowKind::Value, AnalysisPage::ExpectedBalance, u"ATTESO", u"Atteso",
-     help::Topic::ExpectedBalance},
-    {RowKind::Value, AnalysisPage::MethodEvidence, u"HITE", u"Evidenza",
-     help::Topic::MethodEvidence},
-    {RowKind::Verdict, AnalysisPage::MethodVerdict, u"HITV", u"Esito", help::Topic::MethodVerdict},
-    {RowKind::Section, AnalysisPage::FigureCount, nullptr, u"Classe dopo classe (6 × 6)",
+    {RowKind::Value, AnalysisPage::ExpectedHits, u"HITX",
+     QT_TRANSLATE_NOOP("AnalysisPage", "Attesi"), help::Topic::ExpectedHits},
+    {RowKind::Value, AnalysisPage::MethodPValue, u"HITP", QT_TRANSLATE_NOOP("AnalysisPage", "p"),
+     help::Topic::MethodPValue},
+    {RowKind::Value, AnalysisPage::Balance, u"SALDO", QT_TRANSLATE_NOOP("AnalysisPage", "Saldo"),
+     help::Topic::Balance},
+    {RowKind::Value, AnalysisPage::ExpectedBalance, u"ATTESO",
+     QT_TRANSLATE_NOOP("AnalysisPage", "Atteso"), help::Topic::ExpectedBalance},
+    {RowKind::Value, AnalysisPage::MethodEvidence, u"HITE",
+     QT_TRANSLATE_NOOP("AnalysisPage", "Evidenza"), help::Topic::MethodEvidence},
+    {RowKind::Verdict, AnalysisPage::MethodVerdict, u"HITV",
+     QT_TRANSLATE_NOOP("AnalysisPage", "Esito"), help::Topic::MethodVerdict},
+    {RowKind::Section, AnalysisPage::FigureCount, nullptr,
+     QT_TRANSLATE_NOOP("AnalysisPage", "Classe dopo classe (6 × 6)"),
      help::Topic::DependencePValue},
-    {RowKind::Value, AnalysisPage::DependencePValue, u"TRP", u"p", help::Topic::DependencePValue},
-    {RowKind::Value, AnalysisPage::DependenceEvidence, u"TRE", u"Evidenza",
-     help::Topic::DependenceEvidence},
-    {RowKind::Verdict, AnalysisPage::DependenceVerdict, u"TRV", u"Esito",
-     help::Topic::DependenceVerdict},
-    {RowKind::Section, AnalysisPage::FigureCount, nullptr, u"Quota di ogni classe (fiducia 95 %)",
+    {RowKind::Value, AnalysisPage::DependencePValue, u"TRP", QT_TRANSLATE_NOOP("AnalysisPage", "p"),
+     help::Topic::DependencePValue},
+    {RowKind::Value, AnalysisPage::DependenceEvidence, u"TRE",
+     QT_TRANSLATE_NOOP("AnalysisPage", "Evidenza"), help::Topic::DependenceEvidence},
+    {RowKind::Verdict, AnalysisPage::DependenceVerdict, u"TRV",
+     QT_TRANSLATE_NOOP("AnalysisPage", "Esito"), help::Topic::DependenceVerdict},
+    {RowKind::Section, AnalysisPage::FigureCount, nullptr,
+     QT_TRANSLATE_NOOP("AnalysisPage", "Quota di ogni classe (fiducia 95 %)"), help::Topic::Shares},
+    {RowKind::Share, AnalysisPage::Share3, u"QUO3", QT_TRANSLATE_NOOP("AnalysisPage", "Classe 3"),
      help::Topic::Shares},
-    {RowKind::Share, AnalysisPage::Share3, u"QUO3", u"Classe 3", help::Topic::Shares},
-    {RowKind::Share, AnalysisPage::Share2, u"QUO2", u"Classe 2", help::Topic::Shares},
-    {RowKind::Share, AnalysisPage::Share1, u"QUO1", u"Classe 1", help::Topic::Shares},
-    {RowKind::Share, AnalysisPage::ShareM1, u"QUOM1", u"Classe -1", help::Topic::Shares},
-    {RowKind::Share, AnalysisPage::ShareM2, u"QUOM2", u"Classe -2", help::Topic::Shares},
-    {RowKind::Share, AnalysisPage::ShareM3, u"QUOM3", u"Classe -3", help::Topic::Shares},
+    {RowKind::Share, AnalysisPage::Share2, u"QUO2", QT_TRANSLATE_NOOP("AnalysisPage", "Classe 2"),
+     help::Topic::Shares},
+    {RowKind::Share, AnalysisPage::Share1, u"QUO1", QT_TRANSLATE_NOOP("AnalysisPage", "Classe 1"),
+     help::Topic::Shares},
+    {RowKind::Share, AnalysisPage::ShareM1, u"QUOM1",
+     QT_TRANSLATE_NOOP("AnalysisPage", "Classe -1"), help::Topic::Shares},
+    {RowKind::Share, AnalysisPage::ShareM2, u"QUOM2",
+     QT_TRANSLATE_NOOP("AnalysisPage", "Classe -2"), help::Topic::Shares},
+    {RowKind::Share, AnalysisPage::ShareM3, u"QUOM3",
+     QT_TRANSLATE_NOOP("AnalysisPage", "Classe -3"), help::Topic::Shares},
 };
 
 // Columns of the page, in pixels: captions, then one column per series; a
@@ -156,7 +175,7 @@ template <typename Labels>
 int makeTestRows(QWidget* parent, const AnalysisPageSetup& setup, int top, int columns,
                  const QString& suffix, Labels&& labels) {
     for (const Row& row : kRows) {
-        const QString caption = QString::fromUtf16(row.caption);
+        const QString caption = QCoreApplication::translate("AnalysisPage", row.caption);
         if (row.kind == RowKind::Section) {
             makeSection(parent, caption, top, row.topic);
             top += kValueHeight + 4;
@@ -203,8 +222,8 @@ QString shareText(const analysis::ShareInterval& band, std::int64_t count, std::
     const QString low = QString::number(static_cast<int>(std::floor(band.low * 100 + 1e-9)));
     const QString high = QString::number(static_cast<int>(std::ceil(band.high * 100 - 1e-9)));
     if (count == 0)
-        return u"mai, ≤ "_s + high + u" %"_s;
-    return u"tra "_s + low + u" % e "_s + high + u" %"_s;
+        return QCoreApplication::translate("AnalysisPage", "mai, ≤ %1 %").arg(high);
+    return QCoreApplication::translate("AnalysisPage", "tra %1 % e %2 %").arg(low, high);
 }
 
 analysis::SeriesEvidence evidenceOf(const analysis::SeriesReport& report) {
@@ -240,8 +259,9 @@ figureTexts(const analysis::SeriesReport& report, const std::array<std::int64_t,
     texts[AnalysisPage::Verdict] = verdict(Test::Uniformity);
 
     const analysis::MethodScoreboard& method = *report.method;
-    texts[AnalysisPage::Hits] =
-        QString::number(method.hits()) + u" su "_s + QString::number(method.bets());
+    texts[AnalysisPage::Hits] = QCoreApplication::translate("AnalysisPage", "%1 su %2")
+                                    .arg(method.hits())
+                                    .arg(method.bets());
     texts[AnalysisPage::ExpectedHits] =
         Fixed4::fromQuotient(method.redClasses(), 6).toText(separator);
     texts[AnalysisPage::MethodPValue] = pValueText(method.pValue(), separator);
@@ -255,7 +275,7 @@ figureTexts(const analysis::SeriesReport& report, const std::array<std::int64_t,
     texts[AnalysisPage::MethodEvidence] = evidence(Test::Method);
     texts[AnalysisPage::MethodVerdict] =
         method.bets() == 0 && report.launches >= analysis::kMinimumVerdictLaunches
-            ? u"Nessuna puntata: mai un I.C. rosso"_s
+            ? QCoreApplication::translate("AnalysisPage", "Nessuna puntata: mai un I.C. rosso")
             : verdict(Test::Method);
 
     const analysis::IndependenceTest& dependence = report.dependence;
@@ -273,7 +293,8 @@ figureTexts(const analysis::SeriesReport& report, const std::array<std::int64_t,
 template <typename Labels>
 int makeVerdictRows(QWidget* parent, const AnalysisPageSetup& setup, int top, const QString& suffix,
                     Labels& labels) {
-    makeSection(parent, u"Verdetto della pagina"_s, top, help::Topic::PageVerdict);
+    makeSection(parent, QCoreApplication::translate("AnalysisPage", "Verdetto della pagina"), top,
+                help::Topic::PageVerdict);
     int height = kValueHeight + 4;
     labels.verdict = controls::makeLabel(
         parent, {.name = u"VERDETTO"_s + suffix,
@@ -285,7 +306,7 @@ int makeVerdictRows(QWidget* parent, const AnalysisPageSetup& setup, int top, co
     // "Troppo pochi lanci (servono almeno 30)" takes two lines.
     labels.verdict->setWordWrap(true);
     labels.verdict->setToolTip(help::tooltip(help::Topic::PageVerdict));
-    controls::makeLabel(parent, {.text = u"Verdetto"_s,
+    controls::makeLabel(parent, {.text = QCoreApplication::translate("AnalysisPage", "Verdetto"),
                                  .rect = {kCaptionLeft, top + height, kCaptionWidth, kValueHeight},
                                  .foreground = setup.captionColour,
                                  .bold = true})
@@ -300,7 +321,7 @@ int makeVerdictRows(QWidget* parent, const AnalysisPageSetup& setup, int top, co
                  .bold = true,
                  .align = Qt::AlignCenter});
     labels.evidence->setToolTip(help::tooltip(help::Topic::PageEvidence));
-    controls::makeLabel(parent, {.text = u"Evidenza"_s,
+    controls::makeLabel(parent, {.text = QCoreApplication::translate("AnalysisPage", "Evidenza"),
                                  .rect = {kCaptionLeft, top + height, kCaptionWidth, kValueHeight},
                                  .foreground = setup.captionColour,
                                  .bold = true})
@@ -318,9 +339,11 @@ void showVerdict(QLabel* verdict, QLabel* evidence, const analysis::PageFigures&
 // class at 25 % and at 35 %: the figure a player can weigh against theirs.
 QString launchesNeededText() {
     constexpr double kAlone = analysis::kSignificantEvidence * 2 * analysis::kTestsPerSeries;
-    return u"Firma da una serie sola: circa %1 lanci se una classe esce al 25 %, %2 al 35 %."_s.arg(
-        QString::number(analysis::launchesToDetect(0.25, kAlone)),
-        QString::number(analysis::launchesToDetect(0.35, kAlone)));
+    return QCoreApplication::translate(
+               "AnalysisPage",
+               "Firma da una serie sola: circa %1 lanci se una classe esce al 25 %, %2 al 35 %.")
+        .arg(QString::number(analysis::launchesToDetect(0.25, kAlone)),
+             QString::number(analysis::launchesToDetect(0.35, kAlone)));
 }
 
 } // namespace
@@ -370,13 +393,15 @@ AnalysisPage::AnalysisPage(const WorkingSession& session, const Series& first, c
     needed->setToolTip(help::tooltip(help::Topic::LaunchesNeeded));
     top += 34;
 
-    makeSection(content, u"Evidenza lancio per lancio"_s, top, help::Topic::EvidenceChart);
+    makeSection(content, QCoreApplication::translate("AnalysisPage", "Evidenza lancio per lancio"),
+                top, help::Topic::EvidenceChart);
     top += kValueHeight + 6;
     m_evidenceChart = new EvidenceChart(content);
     m_evidenceChart->setGeometry(kCaptionLeft, top, kSpanWidth, kPictureHeight);
     m_evidenceChart->setToolTip(help::tooltip(help::Topic::EvidenceChart));
     top += kPictureHeight + 4;
-    makeSection(content, u"Quota di ogni classe"_s, top, help::Topic::ShareChart);
+    makeSection(content, QCoreApplication::translate("AnalysisPage", "Quota di ogni classe"), top,
+                help::Topic::ShareChart);
     top += kValueHeight + 6;
     m_shareChart = new ShareChart(content);
     m_shareChart->setGeometry(kCaptionLeft, top, kSpanWidth, kPictureHeight);
@@ -384,15 +409,19 @@ AnalysisPage::AnalysisPage(const WorkingSession& session, const Series& first, c
     top += kPictureHeight + 2;
 
     QLabel* caveat = controls::makeLabel(
-        content, {.text = u"Guardare dopo ogni lancio è lecito. Nessun test prova che la ruota "
-                          u"è giusta."_s,
-                  .rect = {kCaptionLeft, top + 3, kSpanWidth, 28},
-                  .foreground = setup.captionColour,
-                  .pixelSize = 10});
+        content,
+        {.text = QCoreApplication::translate(
+             "AnalysisPage", "Guardare dopo ogni lancio è lecito. Nessun test prova che la ruota "
+                             "è giusta."),
+         .rect = {kCaptionLeft, top + 3, kSpanWidth, 28},
+         .foreground = setup.captionColour,
+         .pixelSize = 10});
     caveat->setWordWrap(true);
     top += 36;
 
-    makeSection(content, u"Archivio: stesso sito e croupier"_s, top, help::Topic::Archive);
+    makeSection(content,
+                QCoreApplication::translate("AnalysisPage", "Archivio: stesso sito e croupier"),
+                top, help::Topic::Archive);
     top += kValueHeight + 6;
     m_archiveNote = controls::makeLabel(content, {.name = u"STATOARC"_s,
                                                   .rect = {kCaptionLeft, top, kSpanWidth, 30},
@@ -408,10 +437,10 @@ AnalysisPage::AnalysisPage(const WorkingSession& session, const Series& first, c
     makeHeadings(m_archiveBlock, setup, blockTop, m_archiveColumnCount);
     blockTop += 20;
     for (const auto& [letters, caption, topic, target] :
-         {std::tuple{u"SES"_s, u"Sessioni"_s, help::Topic::ArchiveSessions,
-                     &ArchiveColumn::sessions},
-          std::tuple{u"LAN"_s, u"Lanci"_s, help::Topic::ArchiveLaunches,
-                     &ArchiveColumn::launches}}) {
+         {std::tuple{u"SES"_s, QCoreApplication::translate("AnalysisPage", "Sessioni"),
+                     help::Topic::ArchiveSessions, &ArchiveColumn::sessions},
+          std::tuple{u"LAN"_s, QCoreApplication::translate("AnalysisPage", "Lanci"),
+                     help::Topic::ArchiveLaunches, &ArchiveColumn::launches}}) {
         const auto [made, height] =
             makeFigureRow(m_archiveBlock, setup, blockTop, m_archiveColumnCount, RowKind::Value,
                           letters, kArchiveSuffix, caption, topic);
@@ -470,8 +499,9 @@ void AnalysisPage::readArchive() {
     // have nothing in common.
     const LaunchEntry& example = m_session.initialEntry();
     if (m_readSite == example.site && m_readCroupier == example.croupier) {
-        showArchiveNote(u"Sito e croupier sono quelli d'esempio: scrivi quelli veri per vedere "
-                        u"le sessioni archiviate"_s,
+        showArchiveNote(QCoreApplication::translate(
+                            "AnalysisPage", "Sito e croupier sono quelli d'esempio: scrivi "
+                                            "quelli veri per vedere le sessioni archiviate"),
                         false);
         return;
     }
@@ -500,18 +530,28 @@ void AnalysisPage::showArchive(const PlaceHistory& history) {
     }
     // Loaded or imported series hold launches counted where they were typed.
     const QString setAsideNote =
-        setAside == 0 ? QString()
-                      : u"%1 serie caricate da file o importate non contano: i loro lanci "
-                        u"contano dove furono battuti"_s.arg(setAside);
+        setAside == 0
+            ? QString()
+            : QCoreApplication::translate(
+                  "AnalysisPage", "%1 serie caricate da file o importate non contano: i loro lanci "
+                                  "contano dove furono battuti")
+                  .arg(setAside);
     if (history.status == PlaceHistory::Status::Missing)
-        return showArchiveNote(u"Nessun archivio: ancora nessuna sessione registrata"_s, false);
+        return showArchiveNote(
+            QCoreApplication::translate("AnalysisPage",
+                                        "Nessun archivio: ancora nessuna sessione registrata"),
+            false);
     if (history.status == PlaceHistory::Status::Failed)
-        return showArchiveNote(u"Archivio illeggibile: "_s + history.error, false);
+        return showArchiveNote(
+            QCoreApplication::translate("AnalysisPage", "Archivio illeggibile: ") + history.error,
+            false);
     if (sessions == 0)
-        return showArchiveNote(setAside == 0
-                                   ? u"Nessuna sessione archiviata con questo sito e croupier"_s
-                                   : setAsideNote,
-                               false);
+        return showArchiveNote(
+            setAside == 0
+                ? QCoreApplication::translate(
+                      "AnalysisPage", "Nessuna sessione archiviata con questo sito e croupier")
+                : setAsideNote,
+            false);
     showArchiveNote(setAsideNote, true);
     std::array<analysis::SeriesReport, 2> reports;
     std::array<analysis::SeriesEvidence, 2> evidence;

@@ -6,6 +6,7 @@
 #include "ui/toolkit/Palette.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -30,11 +31,14 @@ QString directionText(std::optional<Direction> direction) {
 // Why numbersToBet found nothing for these inputs.
 QString whyNothing(const AidInputs& inputs) {
     if (!inputs.direction)
-        return u"Alt+N: scegli prima O o A"_s;
+        return QCoreApplication::translate("BettingAidPanel", "Alt+N: scegli prima O o A");
     if (!pocketFromText(inputs.lastNumber))
-        return u"Alt+N: «%1» in Ultimo non è un numero della ruota"_s.arg(inputs.lastNumber);
-    return u"Alt+N: «%1» in Distanza non è una classe (3, 2, 1, -1, -2, -3)"_s.arg(
-        inputs.distanceClass);
+        return QCoreApplication::translate("BettingAidPanel",
+                                           "Alt+N: «%1» in Ultimo non è un numero della ruota")
+            .arg(inputs.lastNumber);
+    return QCoreApplication::translate(
+               "BettingAidPanel", "Alt+N: «%1» in Distanza non è una classe (3, 2, 1, -1, -2, -3)")
+        .arg(inputs.distanceClass);
 }
 } // namespace
 
@@ -47,17 +51,18 @@ BettingAidPanel::BettingAidPanel(QWidget* window, const BettingAidSetup& setup) 
     palette::setWindowColour(m_panel, palette::kSilver);
 
     controls::makeLabel(m_panel, {.name = QStringLiteral("Label16"),
-                                  .text = QStringLiteral("Ultimo:"),
+                                  .text = QCoreApplication::translate("BettingAidPanel", "Ultimo:"),
                                   .rect = {12, 8, 0, 0},
                                   .bold = true});
     m_last = controls::makeCombo(m_panel, {.name = QStringLiteral("P"),
                                            .rect = {56, 8, 41, 21},
                                            .items = controls::pocketTexts(),
                                            .text = QStringLiteral("18")});
-    controls::makeLabel(m_panel, {.name = QStringLiteral("Label17"),
-                                  .text = QStringLiteral("Distanza:"),
-                                  .rect = {106, 8, 0, 0},
-                                  .bold = true});
+    controls::makeLabel(m_panel,
+                        {.name = QStringLiteral("Label17"),
+                         .text = QCoreApplication::translate("BettingAidPanel", "Distanza:"),
+                         .rect = {106, 8, 0, 0},
+                         .bold = true});
     m_class = controls::makeCombo(m_panel, {.name = QStringLiteral("D"),
                                             .rect = {168, 8, 33, 21},
                                             .items = controls::classTexts(),
@@ -73,12 +78,14 @@ BettingAidPanel::BettingAidPanel(QWidget* window, const BettingAidSetup& setup) 
     m_picture = controls::makeIconButton(m_panel, setup.pictureButtonName,
                                          QStringLiteral("magnifier"), {8, setup.buttonTop, 33, 33},
                                          {}, QStringLiteral("magnifier-disabled"));
-    m_picture->setAccessibleDescription(QStringLiteral("Mostra/Nascondi Roulette"));
+    m_picture->setAccessibleDescription(
+        QCoreApplication::translate("BettingAidPanel", "Mostra/Nascondi Roulette"));
     m_picture->setIconSize({16, 16});
     m_picture->setCursor(Qt::PointingHandCursor);
-    m_show = controls::makeButton(m_panel, QStringLiteral("Button2"),
-                                  QStringLiteral("Mostra numeri da puntare"),
-                                  {48, setup.buttonTop, 153, 33});
+    m_show = controls::makeButton(
+        m_panel, QStringLiteral("Button2"),
+        QCoreApplication::translate("BettingAidPanel", "Mostra numeri da puntare"),
+        {48, setup.buttonTop, 153, 33});
 
     const QString none = QString::fromUtf16(kNoWindowLabel);
     m_window = controls::makeLabel(m_panel, {.name = QStringLiteral("N"),
@@ -144,8 +151,8 @@ void BettingAidPanel::showNumbersToBet(std::optional<Direction> direction, const
         m_opposite->setText(windows->opposite);
     m_computedFor = inputs;
     m_stale = false;
-    showFor(u"per %1 · %2 · %3"_s.arg(inputs.lastNumber, inputs.distanceClass,
-                                      directionText(direction)),
+    showFor(QCoreApplication::translate("BettingAidPanel", "per %1 · %2 · %3")
+                .arg(inputs.lastNumber, inputs.distanceClass, directionText(direction)),
             false);
 }
 
@@ -160,8 +167,9 @@ void BettingAidPanel::markStale() {
         return;
     m_stale = true;
     const AidInputs& was = *m_computedFor;
-    showFor(u"Non aggiornati: Alt+N (erano per %1 · %2 · %3)"_s.arg(
-                was.lastNumber, was.distanceClass, directionText(was.direction)),
+    showFor(QCoreApplication::translate("BettingAidPanel",
+                                        "Non aggiornati: Alt+N (erano per %1 · %2 · %3)")
+                .arg(was.lastNumber, was.distanceClass, directionText(was.direction)),
             true);
 }
 

@@ -7,6 +7,7 @@
 #include "ui/views/StatisticsHelp.h"
 #include "wheel/Wheel.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 
@@ -37,8 +38,11 @@ struct Head {
     const char* text;
     int left;
 };
-constexpr std::array<Head, 5> kHeads{
-    {{"D", 7}, {"Frequenza e %", 29}, {"RIT", 126}, {"RMAX", 160}, {"I.C.", 203}}};
+constexpr std::array<Head, 5> kHeads{{{"D", 7},
+                                      {QT_TRANSLATE_NOOP("ClassicStatsGrid", "Frequenza e %"), 29},
+                                      {QT_TRANSLATE_NOOP("ClassicStatsGrid", "RIT"), 126},
+                                      {QT_TRANSLATE_NOOP("ClassicStatsGrid", "RMAX"), 160},
+                                      {QT_TRANSLATE_NOOP("ClassicStatsGrid", "I.C."), 203}}};
 
 // The help of each value column, in the order of Column.
 constexpr std::array<help::Topic, ClassicStatsGrid::ColumnCount> kColumnTopics{
@@ -80,11 +84,12 @@ ClassicStatsGrid::ClassicStatsGrid(QWidget* panel, const ClassicStatsGridSetup& 
                                 .pixelSize = 13,
                                 .align = Qt::AlignCenter});
     for (std::size_t i = 0; i < kHeads.size(); ++i)
-        controls::makeLabel(panel, {.text = QString::fromUtf8(kHeads[i].text),
-                                    .rect = {kHeads[i].left, setup.headTop, 0, 0},
-                                    .background = palette::kMaroon,
-                                    .foreground = palette::kYellow,
-                                    .bold = true})
+        controls::makeLabel(
+            panel, {.text = QCoreApplication::translate("ClassicStatsGrid", kHeads[i].text),
+                    .rect = {kHeads[i].left, setup.headTop, 0, 0},
+                    .background = palette::kMaroon,
+                    .foreground = palette::kYellow,
+                    .bold = true})
             ->setToolTip(headHint(i));
     for (int row = 0; row < 6; ++row) {
         const int distanceClass = kClasses[size_t(row)];

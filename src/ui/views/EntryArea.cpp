@@ -6,6 +6,7 @@
 #include "ui/toolkit/Palette.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -37,19 +38,22 @@ EntryArea::EntryArea(QWidget* window, WorkingSession& session)
                                            .pixelSize = 32,
                                            .bold = true,
                                            .background = palette::kYellow});
-    m_clockwise = makeRadio(window, QStringLiteral("Radio1"), QStringLiteral("O"), {76, 7, 33, 17},
-                            palette::kYellow, QStringLiteral("spin senso orario"));
-    m_counterClockwise =
-        makeRadio(window, QStringLiteral("Radio2"), QStringLiteral("A"), {113, 7, 33, 17},
-                  palette::kMoneyGreen, QStringLiteral("spin senso antiorario"));
+    m_clockwise =
+        makeRadio(window, QStringLiteral("Radio1"), QStringLiteral("O"), {76, 7, 33, 17},
+                  palette::kYellow, QCoreApplication::translate("EntryArea", "spin senso orario"));
+    m_counterClockwise = makeRadio(
+        window, QStringLiteral("Radio2"), QStringLiteral("A"), {113, 7, 33, 17},
+        palette::kMoneyGreen, QCoreApplication::translate("EntryArea", "spin senso antiorario"));
     m_register = controls::makeButton(window, QStringLiteral("Button11"),
-                                      QStringLiteral("REGISTRA"), {76, 32, 71, 20});
-    controls::makeLabel(window, {.name = QStringLiteral("Label43"),
-                                 .text = QStringLiteral("Ultimi 2 numeri sortiti"),
-                                 .rect = {8, 58, 137, 13},
-                                 .background = palette::kSilver,
-                                 .bold = true,
-                                 .align = Qt::AlignCenter});
+                                      QCoreApplication::translate("EntryArea", "REGISTRA"),
+                                      {76, 32, 71, 20});
+    controls::makeLabel(
+        window, {.name = QStringLiteral("Label43"),
+                 .text = QCoreApplication::translate("EntryArea", "Ultimi 2 numeri sortiti"),
+                 .rect = {8, 58, 137, 13},
+                 .background = palette::kSilver,
+                 .bold = true,
+                 .align = Qt::AlignCenter});
     m_n1 = controls::makeCombo(window, {.name = QStringLiteral("n1"),
                                         .rect = {8, 76, 65, 45},
                                         .items = pockets,

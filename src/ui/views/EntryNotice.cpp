@@ -6,6 +6,7 @@
 #include "ui/views/EntryArea.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTimer>
@@ -46,15 +47,17 @@ EntryNotice::EntryNotice(QWidget* window, WorkingSession& session, const EntryAr
 
 QString EntryNotice::directionMissingText() {
     // The selector has just moved to O: a second Enter registers there.
-    return u"Scegli O o A (ora è selezionato O)"_s;
+    return QCoreApplication::translate("EntryNotice", "Scegli O o A (ora è selezionato O)");
 }
 
 QString EntryNotice::foreignNumberText(const QString& text) {
-    return u"«%1» non è un numero della ruota: il lancio è contato senza classe"_s.arg(text);
+    return QCoreApplication::translate(
+               "EntryNotice", "«%1» non è un numero della ruota: il lancio è contato senza classe")
+        .arg(text);
 }
 
 QString EntryNotice::resetText() {
-    return u"Sessione azzerata: Ctrl+Z la ripristina"_s;
+    return QCoreApplication::translate("EntryNotice", "Sessione azzerata: Ctrl+Z la ripristina");
 }
 
 void EntryNotice::tellReset() {

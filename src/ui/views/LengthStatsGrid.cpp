@@ -6,6 +6,7 @@
 #include "ui/toolkit/Palette.h"
 #include "ui/views/StatisticsHelp.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 
@@ -13,7 +14,9 @@ namespace rotamind {
 
 namespace {
 
-constexpr std::array<const char*, 4> kHeadTexts{"L", "Fr.", "Rit.", "I.C."};
+constexpr std::array<const char*, 4> kHeadTexts{"L", "Fr.",
+                                                QT_TRANSLATE_NOOP("LengthStatsGrid", "Rit."),
+                                                QT_TRANSLATE_NOOP("LengthStatsGrid", "I.C.")};
 // The row label and the value columns, from the grid's left edge. The two
 // grids stand side by side 126 pixels apart, so a grid must end within
 // 122: the index column is wide enough for "12,3457" in its own, slightly
@@ -56,10 +59,11 @@ LengthStatsGrid::LengthStatsGrid(QWidget* panel, const LengthStatsGridSetup& set
         const QRect column =
             i == 0 ? QRect(setup.left, 36, kRowLabelWidth, 16)
                    : QRect(setup.left + kColumnOffsets[i - 1], 36, kColumnWidths[i - 1], 16);
-        controls::makeLabel(panel, {.text = QString::fromLatin1(kHeadTexts[i]),
-                                    .rect = column,
-                                    .bold = true,
-                                    .align = Qt::AlignCenter})
+        controls::makeLabel(panel,
+                            {.text = QCoreApplication::translate("LengthStatsGrid", kHeadTexts[i]),
+                             .rect = column,
+                             .bold = true,
+                             .align = Qt::AlignCenter})
             ->setToolTip(help::tooltip(kHeadTopics[i]));
     }
     for (size_t row = 0; row < kLengths.size(); ++row) {

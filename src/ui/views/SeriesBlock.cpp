@@ -5,6 +5,7 @@
 #include "ui/toolkit/Palette.h"
 #include "ui/toolkit/SpinListView.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QToolButton>
 
@@ -40,12 +41,12 @@ SeriesBlock::SeriesBlock(QWidget* window, Series& series, const SeriesBlockSetup
 
     m_delete = controls::makeIconButton(window, setup.deleteName, setup.deleteIcon,
                                         {368, top + 186, 33, 25}, setup.deleteHint);
-    m_previous = controls::makeIconButton(window, setup.previousName,
-                                          QStringLiteral("page-previous"), {368, top + 216, 16, 25},
-                                          QStringLiteral("Pagina del grafico precedente"));
-    m_next = controls::makeIconButton(window, setup.nextName, QStringLiteral("page-next"),
-                                      {385, top + 216, 16, 25},
-                                      QStringLiteral("Pagina del grafico successiva"));
+    m_previous = controls::makeIconButton(
+        window, setup.previousName, QStringLiteral("page-previous"), {368, top + 216, 16, 25},
+        QCoreApplication::translate("SeriesBlock", "Pagina del grafico precedente"));
+    m_next = controls::makeIconButton(
+        window, setup.nextName, QStringLiteral("page-next"), {385, top + 216, 16, 25},
+        QCoreApplication::translate("SeriesBlock", "Pagina del grafico successiva"));
 
     connect(&series, &Series::statisticsChanged, this, &SeriesBlock::statisticsChanged);
     if (setup.lastPageAfterLaunch)

@@ -7,6 +7,7 @@
 #include "wheel/Wheel.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImageWriter>
@@ -57,7 +58,7 @@ QFileDialog* makeOpenDialog(QWidget* parent, const QString& name) {
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setNameFilter(QStringLiteral("File di testo (*.txt)"));
+    dialog->setNameFilter(QCoreApplication::translate("SessionCommands", "File di testo (*.txt)"));
     dialog->setDefaultSuffix(QStringLiteral("txt"));
     dialog->setSizeGripEnabled(true);
     dialog->setWindowModality(Qt::WindowModal);
@@ -75,12 +76,14 @@ LazyFileDialog* createSaveDialog(QWidget* parent, const QString& name, const QSt
 }
 
 LazyFileDialog* createSessionSaveDialog(QWidget* parent, const QString& name) {
-    return createSaveDialog(parent, name, QStringLiteral("File di testo"), QStringLiteral("*.txt"),
-                            QStringLiteral("txt"));
+    return createSaveDialog(parent, name,
+                            QCoreApplication::translate("SessionCommands", "File di testo"),
+                            QStringLiteral("*.txt"), QStringLiteral("txt"));
 }
 
 LazyFileDialog* createChartSaveDialog(QWidget* parent, const QString& name) {
-    return createSaveDialog(parent, name, QStringLiteral("Immagine bitmap"),
+    return createSaveDialog(parent, name,
+                            QCoreApplication::translate("SessionCommands", "Immagine bitmap"),
                             QStringLiteral("*.bmp"), QStringLiteral("bmp"));
 }
 
@@ -106,7 +109,8 @@ QString cannotCreateFileMessage(const QString& path) {
     // message, word for word, the one players of this kind of program know
     // and report. Do not translate or reword it; an Italian reason may go
     // beside it, never in its place.
-    return QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("SessionCommands", "Cannot create file %1")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 SessionCommands::SessionCommands()
@@ -190,18 +194,25 @@ std::optional<SessionClasses> SessionCommands::loadClassesFrom(QWidget* parent,
     const auto& error = std::get<SessionReadError>(result);
     const QString shownPath = QDir::toNativeSeparators(path);
     if (error.line > 0) {
-        m_showMessage(parent,
-                      QStringLiteral("Impossibile caricare la sessione %1: la riga %2 non è una "
-                                     "distanza valida.")
-                          .arg(shownPath)
-                          .arg(error.line),
-                      {});
+        m_showMessage(
+            parent,
+            QCoreApplication::translate("SessionCommands",
+                                        "Impossibile caricare la sessione %1: la riga %2 non è una "
+                                        "distanza valida.")
+                .arg(shownPath)
+                .arg(error.line),
+            {});
     } else if (error.lineText.isEmpty()) {
-        m_showMessage(parent, QStringLiteral("Impossibile aprire il file %1.").arg(shownPath), {});
+        m_showMessage(
+            parent,
+            QCoreApplication::translate("SessionCommands", "Impossibile aprire il file %1.")
+                .arg(shownPath),
+            {});
     } else {
         m_showMessage(
             parent,
-            QStringLiteral("Impossibile aprire il file %1 (%2).").arg(shownPath, error.lineText),
+            QCoreApplication::translate("SessionCommands", "Impossibile aprire il file %1 (%2).")
+                .arg(shownPath, error.lineText),
             {});
     }
     return std::nullopt;

@@ -5,6 +5,7 @@
 #include "ui/toolkit/FieldSync.h"
 #include "ui/toolkit/Palette.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -24,7 +25,7 @@ QLineEdit* makeField(QWidget* window, const QString& name, const QString& text, 
 SiteFields::SiteFields(QWidget* window, WorkingSession& session, const SiteFieldsSetup& setup)
     : QObject(window), m_session(session) {
     controls::makeLabel(window, {.name = QStringLiteral("Label64"),
-                                 .text = QStringLiteral("Sito Gaming"),
+                                 .text = QCoreApplication::translate("SiteFields", "Sito Gaming"),
                                  .rect = {416, 140, 95, 13},
                                  .background = setup.headingBackground,
                                  .foreground = setup.headingForeground,
@@ -32,7 +33,7 @@ SiteFields::SiteFields(QWidget* window, WorkingSession& session, const SiteField
                                  .align = Qt::AlignCenter});
     m_site = makeField(window, QStringLiteral("Edit1"), session.entry().site, {416, 155, 95, 21});
     controls::makeLabel(window, {.name = QStringLiteral("Label63"),
-                                 .text = QStringLiteral("Nome Croupier"),
+                                 .text = QCoreApplication::translate("SiteFields", "Nome Croupier"),
                                  .rect = {560, 140, 95, 13},
                                  .background = setup.headingBackground,
                                  .foreground = setup.headingForeground,

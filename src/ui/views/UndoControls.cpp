@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
@@ -69,14 +70,16 @@ void UndoControls::showUndo() {
     const bool can = m_history.stack().canUndo();
     m_undo->setEnabled(can);
     m_undoButton->setEnabled(can);
-    m_undoButton->setToolTip(hint(u"Annulla"_s, m_history.undoText(), m_undoKeys));
+    m_undoButton->setToolTip(hint(QCoreApplication::translate("UndoControls", "Annulla"),
+                                  m_history.undoText(), m_undoKeys));
 }
 
 void UndoControls::showRedo() {
     const bool can = m_history.stack().canRedo();
     m_redo->setEnabled(can);
     m_redoButton->setEnabled(can);
-    m_redoButton->setToolTip(hint(u"Ripeti"_s, m_history.redoText(), m_redoKeys));
+    m_redoButton->setToolTip(hint(QCoreApplication::translate("UndoControls", "Ripeti"),
+                                  m_history.redoText(), m_redoKeys));
 }
 
 bool UndoControls::isUndoOrRedoKey(const QEvent* event) const {

@@ -5,6 +5,7 @@
 #include "ui/toolkit/OnFirstShow.h"
 #include "ui/toolkit/Palette.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMouseEvent>
 
@@ -31,14 +32,14 @@ WheelPicturePanel::WheelPicturePanel(QWidget* window) : QFrame(window) {
     setFrameStyle(QFrame::NoFrame);
     setGeometry(5, 128, 360, 489);
     palette::setWindowColour(this, palette::kLime);
-    setToolTip(QStringLiteral("Nascondi"));
+    setToolTip(QCoreApplication::translate("WheelPicturePanel", "Nascondi"));
 
     m_picture = new ClickableLabel(this);
     m_picture->setObjectName(QStringLiteral("ImageX"));
     m_picture->setGeometry(5, 80, 350, 350);
     m_picture->setScaledContents(true);
     m_picture->setCursor(Qt::PointingHandCursor);
-    m_picture->setToolTip(QStringLiteral("Nascondi"));
+    m_picture->setToolTip(QCoreApplication::translate("WheelPicturePanel", "Nascondi"));
     // The plain wheel shows until a refresh finds a picture, if none did before.
     setPictureOnShow(m_picture, QStringLiteral(":/wheel/plain.jpg"));
 

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -45,8 +46,13 @@ QString countsText(const ImportPlan& plan) {
         return u"%1 %2"_s.arg(n).arg(n == 1 ? one : more);
     };
     return u"%1, %2, %3"_s.arg(
-        many(static_cast<qsizetype>(plan.sessions.size()), u"sessione"_s, u"sessioni"_s),
-        many(plan.launches, u"lancio"_s, u"lanci"_s), many(plan.classes, u"classe"_s, u"classi"_s));
+        many(static_cast<qsizetype>(plan.sessions.size()),
+             QCoreApplication::translate("SessionImportDialog", "sessione"),
+             QCoreApplication::translate("SessionImportDialog", "sessioni")),
+        many(plan.launches, QCoreApplication::translate("SessionImportDialog", "lancio"),
+             QCoreApplication::translate("SessionImportDialog", "lanci")),
+        many(plan.classes, QCoreApplication::translate("SessionImportDialog", "classe"),
+             QCoreApplication::translate("SessionImportDialog", "classi")));
 }
 
 } // namespace
@@ -54,7 +60,8 @@ QString countsText(const ImportPlan& plan) {
 SessionImportDialog::SessionImportDialog(QString archivePath, QWidget* parent)
     : QDialog(parent), m_archivePath(std::move(archivePath)) {
     setObjectName(u"IMPORTA"_s);
-    setWindowTitle(u"Rotamind - Importa sessioni"_s);
+    setWindowTitle(
+        QCoreApplication::translate("SessionImportDialog", "Rotamind - Importa sessioni"));
     setModal(true);
     buildControls();
     m_reread = new QTimer(this);
@@ -71,40 +78,58 @@ void SessionImportDialog::buildControls() {
     auto* layout = new QVBoxLayout(this);
 
     auto* fileRow = new QHBoxLayout;
-    m_chooseFile = named(new QPushButton(u"Apri file CSV..."_s, this), u"ScegliFile"_s,
-                         u"Importa le sessioni di un file CSV esportato dall'archivio"_s);
-    m_fileName = named(new QLabel(u"Nessun file scelto"_s, this), u"FileScelto"_s);
+    m_chooseFile = named(
+        new QPushButton(QCoreApplication::translate("SessionImportDialog", "Apri file CSV..."),
+                        this),
+        u"ScegliFile"_s,
+        QCoreApplication::translate("SessionImportDialog",
+                                    "Importa le sessioni di un file CSV esportato dall'archivio"));
+    m_fileName = named(
+        new QLabel(QCoreApplication::translate("SessionImportDialog", "Nessun file scelto"), this),
+        u"FileScelto"_s);
     fileRow->addWidget(m_chooseFile);
     fileRow->addWidget(m_fileName, 1);
     layout->addLayout(fileRow);
     connect(m_chooseFile, &QPushButton::clicked, this, &SessionImportDialog::chooseFile);
 
     m_text = named(new QPlainTextEdit(this), u"TestoIncollato"_s,
-                   u"I numeri usciti, uno per lancio, con O o A accanto se c'è la direzione"_s);
-    m_text->setPlaceholderText(
-        u"Oppure incolla qui i numeri usciti, uno per lancio (per esempio «17 O» su ogni riga, "
-        "o soltanto «17 5 32» con la direzione alternata)"_s);
+                   QCoreApplication::translate(
+                       "SessionImportDialog",
+                       "I numeri usciti, uno per lancio, con O o A accanto se c'è la direzione"));
+    m_text->setPlaceholderText(QCoreApplication::translate(
+        "SessionImportDialog", "Oppure incolla qui i numeri usciti, uno per lancio (per "
+                               "esempio «17 O» su ogni riga, o soltanto «17 5 32» con la "
+                               "direzione alternata)"));
     m_text->setMaximumHeight(110);
     layout->addWidget(m_text);
     connect(m_text, &QPlainTextEdit::textChanged, this, &SessionImportDialog::pastedTextChanged);
 
     auto* options = new QFormLayout;
-    m_mode = named(new QComboBox(this), u"ModoIncollato"_s, u"La finestra della sessione"_s);
+    m_mode =
+        named(new QComboBox(this), u"ModoIncollato"_s,
+              QCoreApplication::translate("SessionImportDialog", "La finestra della sessione"));
     m_mode->addItems({u"PRO"_s, u"EASY"_s});
     m_direction = named(new QComboBox(this), u"DirezioneIncollata"_s,
-                        u"Dove si legge la direzione di ogni lancio"_s);
-    m_direction->addItems({u"accanto a ogni numero (O o A)"_s, u"alternata, il primo ORARIO"_s,
-                           u"alternata, il primo ANTIORARIO"_s});
+                        QCoreApplication::translate("SessionImportDialog",
+                                                    "Dove si legge la direzione di ogni lancio"));
+    m_direction->addItems(
+        {QCoreApplication::translate("SessionImportDialog", "accanto a ogni numero (O o A)"),
+         QCoreApplication::translate("SessionImportDialog", "alternata, il primo ORARIO"),
+         QCoreApplication::translate("SessionImportDialog", "alternata, il primo ANTIORARIO")});
     m_newestFirst =
-        named(new QCheckBox(u"Il primo numero è il più recente"_s, this), u"PiuRecentePrimo"_s,
-              u"Come li mostra il tabellone di un tavolo dal vivo"_s);
+        named(new QCheckBox(QCoreApplication::translate("SessionImportDialog",
+                                                        "Il primo numero è il più recente"),
+                            this),
+              u"PiuRecentePrimo"_s,
+              QCoreApplication::translate("SessionImportDialog",
+                                          "Come li mostra il tabellone di un tavolo dal vivo"));
     m_site = named(new QLineEdit(this), u"SitoIncollato"_s);
     m_croupier = named(new QLineEdit(this), u"CroupierIncollato"_s);
-    options->addRow(u"Modo"_s, m_mode);
-    options->addRow(u"Direzione"_s, m_direction);
+    options->addRow(QCoreApplication::translate("SessionImportDialog", "Modo"), m_mode);
+    options->addRow(QCoreApplication::translate("SessionImportDialog", "Direzione"), m_direction);
     options->addRow(QString(), m_newestFirst);
-    options->addRow(u"Sito"_s, m_site);
-    options->addRow(u"Croupier"_s, m_croupier);
+    options->addRow(QCoreApplication::translate("SessionImportDialog", "Sito"), m_site);
+    options->addRow(QCoreApplication::translate("SessionImportDialog", "Croupier"), m_croupier);
     layout->addLayout(options);
     for (QComboBox* combo : {m_mode, m_direction})
         connect(combo, &QComboBox::currentIndexChanged, this,
@@ -113,10 +138,17 @@ void SessionImportDialog::buildControls() {
     for (QLineEdit* field : {m_site, m_croupier})
         connect(field, &QLineEdit::textChanged, this, &SessionImportDialog::pastedTextChanged);
 
-    m_preview = named(new QTableWidget(0, 6, this), u"Anteprima"_s,
-                      u"I primi lanci, con la classe che la ruota dà a ciascuno"_s);
+    m_preview = named(
+        new QTableWidget(0, 6, this), u"Anteprima"_s,
+        QCoreApplication::translate("SessionImportDialog",
+                                    "I primi lanci, con la classe che la ruota dà a ciascuno"));
     m_preview->setHorizontalHeaderLabels(
-        {u"Riga"_s, u"Sessione"_s, u"Serie"_s, u"Numero"_s, u"Direzione"_s, u"Classe"_s});
+        {QCoreApplication::translate("SessionImportDialog", "Riga"),
+         QCoreApplication::translate("SessionImportDialog", "Sessione"),
+         QCoreApplication::translate("SessionImportDialog", "Serie"),
+         QCoreApplication::translate("SessionImportDialog", "Numero"),
+         QCoreApplication::translate("SessionImportDialog", "Direzione"),
+         QCoreApplication::translate("SessionImportDialog", "Classe")});
     m_preview->verticalHeader()->hide();
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_preview->horizontalHeader()->setStretchLastSection(true);
@@ -125,8 +157,10 @@ void SessionImportDialog::buildControls() {
     m_counts = named(new QLabel(this), u"Conteggio"_s);
     m_counts->setWordWrap(true);
     layout->addWidget(m_counts);
-    m_refused = named(new QListWidget(this), u"RigheRifiutate"_s,
-                      u"Le righe che non possono entrare, con il motivo"_s);
+    m_refused =
+        named(new QListWidget(this), u"RigheRifiutate"_s,
+              QCoreApplication::translate("SessionImportDialog",
+                                          "Le righe che non possono entrare, con il motivo"));
     m_refused->setMaximumHeight(90);
     layout->addWidget(m_refused);
     m_progress = named(new QProgressBar(this), u"Avanzamento"_s);
@@ -135,9 +169,15 @@ void SessionImportDialog::buildControls() {
     layout->addWidget(m_progress);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_import = named(buttons->addButton(u"Importa"_s, QDialogButtonBox::AcceptRole), u"Importa"_s,
-                     u"Aggiunge le sessioni all'archivio e apre l'ultima"_s);
-    named(buttons->addButton(u"Annulla"_s, QDialogButtonBox::RejectRole), u"Annulla"_s);
+    m_import =
+        named(buttons->addButton(QCoreApplication::translate("SessionImportDialog", "Importa"),
+                                 QDialogButtonBox::AcceptRole),
+              u"Importa"_s,
+              QCoreApplication::translate("SessionImportDialog",
+                                          "Aggiunge le sessioni all'archivio e apre l'ultima"));
+    named(buttons->addButton(QCoreApplication::translate("SessionImportDialog", "Annulla"),
+                             QDialogButtonBox::RejectRole),
+          u"Annulla"_s);
     layout->addWidget(buttons);
     // Accepting is the import's to do, once it has succeeded.
     connect(m_import, &QPushButton::clicked, this, &SessionImportDialog::importPlan);
@@ -158,7 +198,9 @@ void SessionImportDialog::setProgress(int permille) {
 
 void SessionImportDialog::chooseFile() {
     const QString path = QFileDialog::getOpenFileName(
-        this, u"Rotamind - Importa sessioni"_s, QString(), u"File CSV (*.csv);;Tutti i file (*)"_s,
+        this, QCoreApplication::translate("SessionImportDialog", "Rotamind - Importa sessioni"),
+        QString(),
+        QCoreApplication::translate("SessionImportDialog", "File CSV (*.csv);;Tutti i file (*)"),
         nullptr, QFileDialog::DontUseNativeDialog);
     if (!path.isEmpty())
         openFile(path);
@@ -170,10 +212,14 @@ void SessionImportDialog::openFile(const QString& path) {
     m_fileName->setText(QFileInfo(path).fileName());
     if (!file.open(QIODevice::ReadOnly)) {
         m_plan = {};
-        m_plan.fault = u"Impossibile leggere il file: %1"_s.arg(file.errorString());
+        m_plan.fault =
+            QCoreApplication::translate("SessionImportDialog", "Impossibile leggere il file: %1")
+                .arg(file.errorString());
     } else if (file.size() > kMaxFileBytes) {
         m_plan = {};
-        m_plan.fault = u"Il file è troppo grande (più di %1 MB)."_s.arg(kMaxFileBytes >> 20);
+        m_plan.fault = QCoreApplication::translate("SessionImportDialog",
+                                                   "Il file è troppo grande (più di %1 MB).")
+                           .arg(kMaxFileBytes >> 20);
     } else {
         setProgress(0);
         m_plan = readCsvSessions(file.readAll(), [this](int permille) { setProgress(permille); });
@@ -194,7 +240,7 @@ void SessionImportDialog::pastedTextChanged() {
 
 void SessionImportDialog::readPastedText() {
     m_fromFile = false;
-    m_fileName->setText(u"Nessun file scelto"_s);
+    m_fileName->setText(QCoreApplication::translate("SessionImportDialog", "Nessun file scelto"));
     const int direction = m_direction->currentIndex();
     m_plan = readPastedLaunches(m_text->toPlainText(),
                                 {.mode = m_mode->currentText(),
@@ -229,21 +275,27 @@ void SessionImportDialog::showPlan() {
     }
     m_refused->clear();
     for (const RefusedLine& refused : m_plan.refused)
-        m_refused->addItem(u"Riga %1: %2"_s.arg(refused.line).arg(refused.reason));
+        m_refused->addItem(QCoreApplication::translate("SessionImportDialog", "Riga %1: %2")
+                               .arg(refused.line)
+                               .arg(refused.reason));
     if (m_plan.refusedCount > static_cast<qsizetype>(m_plan.refused.size()))
-        m_refused->addItem(u"... e altre %1 righe"_s.arg(
-            m_plan.refusedCount - static_cast<qsizetype>(m_plan.refused.size())));
+        m_refused->addItem(
+            QCoreApplication::translate("SessionImportDialog", "... e altre %1 righe")
+                .arg(m_plan.refusedCount - static_cast<qsizetype>(m_plan.refused.size())));
     QString counts;
     if (!m_plan.fault.isEmpty())
         counts = m_plan.fault;
     else if (m_plan.refusedCount > 0)
-        counts = u"%1 righe rifiutate: nulla sarà importato finché non sono corrette. Prima: %2"_s
+        counts = QCoreApplication::translate(
+                     "SessionImportDialog",
+                     "%1 righe rifiutate: nulla sarà importato finché non sono corrette. Prima: %2")
                      .arg(m_plan.refusedCount)
                      .arg(m_plan.firstProblem());
     else if (!m_plan.sessions.empty())
         counts = countsText(m_plan);
     else
-        counts = u"Scegli un file CSV o incolla i numeri."_s;
+        counts = QCoreApplication::translate("SessionImportDialog",
+                                             "Scegli un file CSV o incolla i numeri.");
     m_counts->setText(counts);
     m_import->setEnabled(m_plan.canImport());
 }
@@ -254,8 +306,10 @@ void SessionImportDialog::importPlan() {
     Archive archive(m_archivePath);
     std::variant<std::vector<qint64>, QString> result;
     if (!archive.open()) {
-        result = archive.messages().isEmpty() ? u"archivio non disponibile"_s
-                                              : archive.messages().back();
+        result =
+            archive.messages().isEmpty()
+                ? QCoreApplication::translate("SessionImportDialog", "archivio non disponibile")
+                : archive.messages().back();
     } else {
         setProgress(0);
         result = importSessions(archive, m_plan, [this](int permille) { setProgress(permille); });
@@ -264,7 +318,9 @@ void SessionImportDialog::importPlan() {
         setProgress(0);
         auto* box = new QMessageBox(
             QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
-            u"Importazione non riuscita, l'archivio è come prima: %1"_s.arg(*reason),
+            QCoreApplication::translate("SessionImportDialog",
+                                        "Importazione non riuscita, l'archivio è come prima: %1")
+                .arg(*reason),
             QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();

@@ -7,6 +7,7 @@
 #include "ui/toolkit/Palette.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QIcon>
@@ -22,31 +23,40 @@ namespace rotamind {
 namespace {
 
 const commands::SessionButton<TARCHIVIO> kButtons[] = {
-    {"Aggiorna", "Aggiorna", "Rileggi l'archivio", {512, 6, 80, 25}, &TARCHIVIO::refresh},
+    {"Aggiorna",
+     QT_TRANSLATE_NOOP("TARCHIVIO", "Aggiorna"),
+     QT_TRANSLATE_NOOP("TARCHIVIO", "Rileggi l'archivio"),
+     {512, 6, 80, 25},
+     &TARCHIVIO::refresh},
     {"EsportaSessione",
-     "Esporta sessione",
-     "Esporta la sessione scelta come file di sessione",
+     QT_TRANSLATE_NOOP("TARCHIVIO", "Esporta sessione"),
+     QT_TRANSLATE_NOOP("TARCHIVIO", "Esporta la sessione scelta come file di sessione"),
      {8, 366, 120, 25},
      &TARCHIVIO::exportChosenSession},
     {"CaricaInEasy",
-     "Carica in EASY",
-     "Carica la serie scelta nella sessione salvata di EASY",
+     QT_TRANSLATE_NOOP("TARCHIVIO", "Carica in EASY"),
+     QT_TRANSLATE_NOOP("TARCHIVIO", "Carica la serie scelta nella sessione salvata di EASY"),
      {376, 366, 120, 25},
      &TARCHIVIO::loadChosenSeriesIntoEasy},
-    {"Chiudi", "Chiudi", "Chiudi l'archivio", {512, 366, 80, 25}, &TARCHIVIO::closeArchive},
+    {"Chiudi",
+     QT_TRANSLATE_NOOP("TARCHIVIO", "Chiudi"),
+     QT_TRANSLATE_NOOP("TARCHIVIO", "Chiudi l'archivio"),
+     {512, 366, 80, 25},
+     &TARCHIVIO::closeArchive},
     {"EsportaCsvScelte",
-     "CSV delle scelte",
-     "Esporta in un file CSV le sessioni scelte nell'elenco (Ctrl o Maiusc per sceglierne più)",
+     QT_TRANSLATE_NOOP("TARCHIVIO", "CSV delle scelte"),
+     QT_TRANSLATE_NOOP("TARCHIVIO", "Esporta in un file CSV le sessioni scelte nell'elenco (Ctrl o "
+                                    "Maiusc per sceglierne più)"),
      {8, 398, 136, 25},
      &TARCHIVIO::exportChosenSessionsAsCsv},
     {"EsportaCsvTutte",
-     "CSV di tutte",
-     "Esporta in un file CSV tutte le sessioni elencate",
+     QT_TRANSLATE_NOOP("TARCHIVIO", "CSV di tutte"),
+     QT_TRANSLATE_NOOP("TARCHIVIO", "Esporta in un file CSV tutte le sessioni elencate"),
      {152, 398, 136, 25},
      &TARCHIVIO::exportListedSessionsAsCsv},
     {"ImportaCsv",
-     "Importa...",
-     "Importa sessioni da un file CSV o da numeri incollati",
+     QT_TRANSLATE_NOOP("TARCHIVIO", "Importa..."),
+     QT_TRANSLATE_NOOP("TARCHIVIO", "Importa sessioni da un file CSV o da numeri incollati"),
      {376, 398, 120, 25},
      &TARCHIVIO::importSessions},
 };
@@ -60,18 +70,20 @@ struct FilterField {
     const char* hint;
 };
 const FilterField kFilters[] = {
-    {"Sito",
+    {QT_TRANSLATE_NOOP("TARCHIVIO", "Sito"),
      "Label1",
      {8, 8, 44, 21},
      "Edit1",
      {56, 8, 170, 21},
-     "Mostra solo le sessioni dei siti che contengono questo testo"},
-    {"Croupier",
+     QT_TRANSLATE_NOOP("TARCHIVIO",
+                       "Mostra solo le sessioni dei siti che contengono questo testo")},
+    {QT_TRANSLATE_NOOP("TARCHIVIO", "Croupier"),
      "Label2",
      {240, 8, 60, 21},
      "Edit2",
      {304, 8, 170, 21},
-     "Mostra solo le sessioni dei croupier che contengono questo testo"},
+     QT_TRANSLATE_NOOP("TARCHIVIO",
+                       "Mostra solo le sessioni dei croupier che contengono questo testo")},
 };
 
 // Wide enough for "09-12-2026 21:14", a site name and five-digit counts.
@@ -86,7 +98,7 @@ QFileDialog* makeFolderDialog(QWidget* window) {
     dialog->setOption(QFileDialog::ShowDirsOnly);
     dialog->setFileMode(QFileDialog::Directory);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setWindowTitle(u"Rotamind - Esporta sessione"_s);
+    dialog->setWindowTitle(QCoreApplication::translate("TARCHIVIO", "Rotamind - Esporta sessione"));
     dialog->setSizeGripEnabled(true);
     dialog->setWindowModality(Qt::WindowModal);
     return dialog;
@@ -105,7 +117,7 @@ TARCHIVIO::TARCHIVIO(const QString& archivePath, QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
       m_catalog(archivePath), m_runFolderDialog(execFileDialog), m_locale(QLocale::system()) {
     setObjectName(u"ARCHIVIO"_s);
-    setWindowTitle(u"Rotamind - Archivio sessioni"_s);
+    setWindowTitle(QCoreApplication::translate("TARCHIVIO", "Rotamind - Archivio sessioni"));
     setWindowIcon(QIcon(u":/icons/app.png"_s));
     setFont(palette::windowFont());
     palette::setWindowColour(this, palette::kNavy);
@@ -124,14 +136,14 @@ void TARCHIVIO::buildControls() {
     m_load = findChild<QPushButton*>(u"CaricaInEasy"_s);
     for (const FilterField& filter : kFilters) {
         controls::makeLabel(this, {.name = QString::fromLatin1(filter.labelName),
-                                   .text = QString::fromUtf8(filter.label),
+                                   .text = QCoreApplication::translate("TARCHIVIO", filter.label),
                                    .rect = filter.labelRect,
                                    .foreground = palette::kYellow,
                                    .bold = true});
         auto* field = new QLineEdit(this);
         field->setObjectName(QString::fromLatin1(filter.name));
         field->setGeometry(filter.rect);
-        field->setToolTip(QString::fromUtf8(filter.hint));
+        field->setToolTip(QCoreApplication::translate("TARCHIVIO", filter.hint));
         field->setClearButtonEnabled(true);
         connect(field, &QLineEdit::textChanged, this, &TARCHIVIO::EditChange);
     }
@@ -165,14 +177,15 @@ void TARCHIVIO::buildControls() {
                                          .foreground = palette::kYellow,
                                          .bold = true});
     controls::makeLabel(this, {.name = u"Label4"_s,
-                               .text = u"Serie"_s,
+                               .text = QCoreApplication::translate("TARCHIVIO", "Serie"),
                                .rect = {144, 366, 36, 25},
                                .foreground = palette::kYellow,
                                .bold = true});
     m_series = new QComboBox(this);
     m_series->setObjectName(u"Combo1"_s);
     m_series->setGeometry(184, 366, 184, 25);
-    m_series->setToolTip(u"Serie della sessione da caricare in EASY"_s);
+    m_series->setToolTip(
+        QCoreApplication::translate("TARCHIVIO", "Serie della sessione da caricare in EASY"));
     connect(m_series, &QComboBox::currentIndexChanged, this, &TARCHIVIO::seriesChosen);
 }
 
@@ -213,22 +226,30 @@ void TARCHIVIO::EditChange() {
 void TARCHIVIO::showCount() {
     switch (m_status) {
     case ArchiveCatalog::Status::Missing:
-        m_state->setText(u"L'archivio non esiste ancora: nessuna sessione registrata."_s);
+        m_state->setText(QCoreApplication::translate(
+            "TARCHIVIO", "L'archivio non esiste ancora: nessuna sessione registrata."));
         return;
     case ArchiveCatalog::Status::Failed:
-        m_state->setText(u"Archivio non disponibile: %1"_s.arg(m_error));
+        m_state->setText(
+            QCoreApplication::translate("TARCHIVIO", "Archivio non disponibile: %1").arg(m_error));
         return;
     case ArchiveCatalog::Status::Read:
         break;
     }
     const qsizetype total = m_model->totalCount();
     const int shown = m_model->rowCount();
-    const QString noun = total == 1 ? u"sessione"_s : u"sessioni"_s;
+    const QString noun = total == 1 ? QCoreApplication::translate("TARCHIVIO", "sessione")
+                                    : QCoreApplication::translate("TARCHIVIO", "sessioni");
     QString text = shown == total ? u"%1 %2"_s.arg(total).arg(noun)
-                                  : u"%1 di %2 %3"_s.arg(shown).arg(total).arg(noun);
+                                  : QCoreApplication::translate("TARCHIVIO", "%1 di %2 %3")
+                                        .arg(shown)
+                                        .arg(total)
+                                        .arg(noun);
     // Damaged rows are named, not hidden: the player knows what is missing.
     if (!m_refused.isEmpty())
-        text += u"; %1 escluse: %2"_s.arg(m_refused.size()).arg(m_refused.join(u"; "_s));
+        text += QCoreApplication::translate("TARCHIVIO", "; %1 escluse: %2")
+                    .arg(m_refused.size())
+                    .arg(m_refused.join(u"; "_s));
     m_state->setText(text);
     m_state->setToolTip(m_refused.join(u'\n'));
 }
@@ -244,8 +265,10 @@ void TARCHIVIO::selectionChanged() {
     m_series->clear();
     if (session) {
         const bool easy = session->mode == ArchivedSession::Mode::Easy;
-        const QString names[2] = {easy ? u"ATTUALE"_s : u"ORARIO"_s,
-                                  easy ? u"SALVATA"_s : u"ANTIORARIO"_s};
+        const QString names[2] = {easy ? QCoreApplication::translate("TARCHIVIO", "ATTUALE")
+                                       : QCoreApplication::translate("TARCHIVIO", "ORARIO"),
+                                  easy ? QCoreApplication::translate("TARCHIVIO", "SALVATA")
+                                       : QCoreApplication::translate("TARCHIVIO", "ANTIORARIO")};
         for (int series = 0; series < 2; ++series)
             m_series->addItem(u"%1 (%2)"_s.arg(names[series]).arg(session->counts[series]), series);
         // The first series with launches: loading an empty one would only

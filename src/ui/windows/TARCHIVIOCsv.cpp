@@ -6,6 +6,7 @@
 #include "ui/windows/SessionImportDialog.h"
 #include "ui/windows/TARCHIVIO.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -39,21 +40,23 @@ void TARCHIVIO::writeCsv(std::vector<ArchivedSession> sessions) {
         return session.counts[0] + session.counts[1] == 0;
     });
     if (sessions.empty()) {
-        m_state->setText(u"Nessuna sessione con lanci da esportare."_s);
+        m_state->setText(
+            QCoreApplication::translate("TARCHIVIO", "Nessuna sessione con lanci da esportare."));
         return;
     }
     // Oldest first, as the evenings were played.
     std::sort(sessions.begin(), sessions.end(), [](const auto& a, const auto& b) {
         return std::tie(a.started, a.id) < std::tie(b.started, b.id);
     });
-    QFileDialog dialog(this, u"Rotamind - Esporta CSV"_s);
+    QFileDialog dialog(this, QCoreApplication::translate("TARCHIVIO", "Rotamind - Esporta CSV"));
     dialog.setObjectName(u"SalvaCsv"_s);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(u"File CSV (*.csv)"_s);
+    dialog.setNameFilter(QCoreApplication::translate("TARCHIVIO", "File CSV (*.csv)"));
     dialog.setDefaultSuffix(u"csv"_s);
-    dialog.selectFile(sessions.size() == 1 ? u"Sessione Rotamind.csv"_s
-                                           : u"Sessioni Rotamind.csv"_s);
+    dialog.selectFile(sessions.size() == 1
+                          ? QCoreApplication::translate("TARCHIVIO", "Sessione Rotamind.csv")
+                          : QCoreApplication::translate("TARCHIVIO", "Sessioni Rotamind.csv"));
     const std::optional<QString> path =
         m_runCsvDialog ? m_runCsvDialog(dialog) : execFileDialog(dialog);
     if (!path)
@@ -64,7 +67,9 @@ void TARCHIVIO::writeCsv(std::vector<ArchivedSession> sessions) {
         ids.push_back(session.id);
     const auto exported = exportCsv(m_catalog.path(), ids);
     if (const QString* reason = std::get_if<QString>(&exported)) {
-        showMessage(u"Impossibile esportare le sessioni: %1"_s.arg(*reason));
+        showMessage(
+            QCoreApplication::translate("TARCHIVIO", "Impossibile esportare le sessioni: %1")
+                .arg(*reason));
         return;
     }
     // Written whole or not at all: an old file of that name stays until then.
@@ -74,8 +79,9 @@ void TARCHIVIO::writeCsv(std::vector<ArchivedSession> sessions) {
         showMessage(cannotCreateFileMessage(*path));
         return;
     }
-    m_state->setText(
-        u"Esportate %1 sessioni in %2"_s.arg(sessions.size()).arg(QDir::toNativeSeparators(*path)));
+    m_state->setText(QCoreApplication::translate("TARCHIVIO", "Esportate %1 sessioni in %2")
+                         .arg(sessions.size())
+                         .arg(QDir::toNativeSeparators(*path)));
 }
 
 void TARCHIVIO::importSessions() {
@@ -84,7 +90,8 @@ void TARCHIVIO::importSessions() {
         return;
     refresh();
     m_state->setText(
-        u"Importate %1 sessioni: l'ultima si apre in %2"_s.arg(dialog.importedIds().size())
+        QCoreApplication::translate("TARCHIVIO", "Importate %1 sessioni: l'ultima si apre in %2")
+            .arg(dialog.importedIds().size())
             .arg(dialog.importedMode()));
     emit sessionImported(dialog.importedIds().back(), dialog.importedMode());
 }

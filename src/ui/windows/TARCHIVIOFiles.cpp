@@ -9,6 +9,7 @@
 #include "wheel/Wheel.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -54,9 +55,11 @@ void TARCHIVIO::showMessage(const QString& text) {
 }
 
 bool TARCHIVIO::confirmReplace(const QStringList& names) {
-    QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(),
-                    u"Nella cartella esistono già:\n%1\nSostituirli?"_s.arg(names.join(u'\n')),
-                    QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox box(
+        QMessageBox::Question, QGuiApplication::applicationDisplayName(),
+        QCoreApplication::translate("TARCHIVIO", "Nella cartella esistono già:\n%1\nSostituirli?")
+            .arg(names.join(u'\n')),
+        QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
@@ -70,17 +73,20 @@ std::optional<ArchiveCatalog::Classes> TARCHIVIO::readSeries(const ArchivedSessi
         auto recovered = m_catalog.recoverable(session.id, series);
         if (auto* found = std::get_if<ArchiveCatalog::Recovered>(&recovered);
             found && !found->classes.empty()) {
-            QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(),
-                            u"%1.\nCaricare i lanci recuperati?"_s.arg(found->damage),
-                            QMessageBox::Yes | QMessageBox::No, this);
+            QMessageBox box(
+                QMessageBox::Question, QGuiApplication::applicationDisplayName(),
+                QCoreApplication::translate("TARCHIVIO", "%1.\nCaricare i lanci recuperati?")
+                    .arg(found->damage),
+                QMessageBox::Yes | QMessageBox::No, this);
             box.setDefaultButton(QMessageBox::No);
             if (box.exec() == QMessageBox::Yes)
                 return std::move(found->classes);
             return std::nullopt;
         }
     }
-    showMessage(
-        u"Impossibile leggere la sessione dall'archivio: %1"_s.arg(std::get<QString>(read)));
+    showMessage(QCoreApplication::translate("TARCHIVIO",
+                                            "Impossibile leggere la sessione dall'archivio: %1")
+                    .arg(std::get<QString>(read)));
     return std::nullopt;
 }
 
@@ -124,7 +130,8 @@ void TARCHIVIO::writeSessionFiles(const ArchivedSession& session, const QString&
         files.push_back({path, textsOf(*classes)});
     }
     if (files.empty()) {
-        m_state->setText(u"La sessione non ha lanci da esportare."_s);
+        m_state->setText(
+            QCoreApplication::translate("TARCHIVIO", "La sessione non ha lanci da esportare."));
         return;
     }
     if (!existing.isEmpty() && !confirmReplace(existing))
@@ -135,8 +142,9 @@ void TARCHIVIO::writeSessionFiles(const ArchivedSession& session, const QString&
             return;
         }
     }
-    m_state->setText(
-        u"Esportati %1 file in %2"_s.arg(files.size()).arg(QDir::toNativeSeparators(folder)));
+    m_state->setText(QCoreApplication::translate("TARCHIVIO", "Esportati %1 file in %2")
+                         .arg(files.size())
+                         .arg(QDir::toNativeSeparators(folder)));
 }
 
 void TARCHIVIO::loadChosenSeriesIntoEasy() {
@@ -148,8 +156,9 @@ void TARCHIVIO::loadChosenSeriesIntoEasy() {
     if (!classes)
         return;
     emit savedSessionLoadRequested(*classes);
-    m_state->setText(
-        u"Serie caricata nella sessione salvata di EASY (%1 lanci)"_s.arg(classes->size()));
+    m_state->setText(QCoreApplication::translate(
+                         "TARCHIVIO", "Serie caricata nella sessione salvata di EASY (%1 lanci)")
+                         .arg(classes->size()));
 }
 
 } // namespace rotamind

@@ -4,6 +4,7 @@
 #include "ui/toolkit/OnFirstShow.h"
 #include "ui/toolkit/Palette.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -12,13 +13,14 @@ namespace rotamind {
 TAZZERAPRO::TAZZERAPRO(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("AZZERAPRO"));
-    setWindowTitle(QStringLiteral("ATTENZIONE!"));
+    setWindowTitle(QCoreApplication::translate("TAZZERAPRO", "ATTENZIONE!"));
     setFont(palette::windowFont());
     palette::setWindowColour(this, palette::kWhite);
     setFixedSize(169, 174);
 
     controls::makeLabel(this, {.name = QStringLiteral("Label1"),
-                               .text = QStringLiteral("AZZERARE TUTTI I\nDATI DELLA SESSIONE?"),
+                               .text = QCoreApplication::translate(
+                                   "TAZZERAPRO", "AZZERARE TUTTI I\nDATI DELLA SESSIONE?"),
                                .rect = {0, 6, 169, 30},
                                .bold = true,
                                .align = Qt::AlignCenter});
@@ -28,10 +30,12 @@ TAZZERAPRO::TAZZERAPRO(QWidget* parent)
     picture->setScaledContents(true);
     setPictureOnShow(picture, QStringLiteral(":/reset/crossed-wheel.jpg"));
 
-    QPushButton* yes = controls::makeButton(this, QStringLiteral("Button1"), QStringLiteral("Si"),
-                                            {12, 140, 67, 25}, QStringLiteral("Conferma"));
-    QPushButton* no = controls::makeButton(this, QStringLiteral("Button2"), QStringLiteral("No"),
-                                           {90, 140, 67, 25}, QStringLiteral("Annulla"));
+    QPushButton* yes = controls::makeButton(
+        this, QStringLiteral("Button1"), QCoreApplication::translate("TAZZERAPRO", "Si"),
+        {12, 140, 67, 25}, QCoreApplication::translate("TAZZERAPRO", "Conferma"));
+    QPushButton* no = controls::makeButton(
+        this, QStringLiteral("Button2"), QCoreApplication::translate("TAZZERAPRO", "No"),
+        {90, 140, 67, 25}, QCoreApplication::translate("TAZZERAPRO", "Annulla"));
     for (QPushButton* button : {yes, no}) {
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoDefault(false);

@@ -12,6 +12,7 @@
 #include "ui/views/WindowActions.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QIcon>
 #include <QLineEdit>
@@ -36,7 +37,7 @@ SeriesBlockSetup currentSetup() {
         .chartName = QStringLiteral("Chart1"),
         .countName = QStringLiteral("boules"),
         .deleteName = QStringLiteral("SpeedButton1"),
-        .deleteHint = QStringLiteral("Elimina ultimo inserimento"),
+        .deleteHint = QCoreApplication::translate("TEASY", "Elimina ultimo inserimento"),
         .deleteIcon = QStringLiteral("delete-last"),
         .previousName = QStringLiteral("SpeedButton14"),
         .nextName = QStringLiteral("SpeedButton15"),
@@ -44,7 +45,8 @@ SeriesBlockSetup currentSetup() {
         .listBackground = palette::kSilver,
         .countForeground = palette::kRed,
         .countBackground = palette::kYellow,
-        .chartStyle = {.title = QStringLiteral("Rotamind Graph - sessione attuale"),
+        .chartStyle = {.title = QCoreApplication::translate("TEASY",
+                                                            "Rotamind Graph - sessione attuale"),
                        .gradientEnd = palette::kSilver,
                        .pointColor = palette::kRed,
                        .seriesName = QStringLiteral("Series1")},
@@ -59,7 +61,7 @@ SeriesBlockSetup savedSetup() {
         .chartName = QStringLiteral("Chart2"),
         .countName = QStringLiteral("boules2"),
         .deleteName = QStringLiteral("SpeedButton8"),
-        .deleteHint = QStringLiteral("Azzera sessione salvata"),
+        .deleteHint = QCoreApplication::translate("TEASY", "Azzera sessione salvata"),
         .deleteIcon = QStringLiteral("reset"),
         .previousName = QStringLiteral("SpeedButton2"),
         .nextName = QStringLiteral("SpeedButton4"),
@@ -67,7 +69,8 @@ SeriesBlockSetup savedSetup() {
         .listBackground = palette::kFuchsia,
         .countForeground = palette::kPurple,
         .countBackground = palette::kFuchsia,
-        .chartStyle = {.title = QStringLiteral("Rotamind Graph - sessione salvata"),
+        .chartStyle = {.title = QCoreApplication::translate("TEASY",
+                                                            "Rotamind Graph - sessione salvata"),
                        .gradientEnd = QColor(255, 0, 128),
                        .pointColor = palette::kYellow,
                        .seriesName = QStringLiteral("Series2")},
@@ -76,18 +79,19 @@ SeriesBlockSetup savedSetup() {
 } // namespace
 
 TEASY::TEASY(QWidget* parent)
-    : WorkingWindow(std::make_unique<EasySession>(newWindowEntry()),
-                    {.name = QStringLiteral("EASY"),
-                     .title = QStringLiteral("Rotamind EASY"),
-                     .colour = palette::kGray,
-                     .height = kHeight,
-                     .aid = {.pictureButtonName = QStringLiteral("SpeedButton7"),
-                             .buttonTop = 36,
-                             .windowRect = {8, 76, 193, 29},
-                             .withOpposite = false},
-                     .seriesNames = {QStringLiteral("della sessione attuale"),
-                                     QStringLiteral("della sessione salvata")}},
-                    parent),
+    : WorkingWindow(
+          std::make_unique<EasySession>(newWindowEntry()),
+          {.name = QStringLiteral("EASY"),
+           .title = QCoreApplication::translate("TEASY", "Rotamind EASY"),
+           .colour = palette::kGray,
+           .height = kHeight,
+           .aid = {.pictureButtonName = QStringLiteral("SpeedButton7"),
+                   .buttonTop = 36,
+                   .windowRect = {8, 76, 193, 29},
+                   .withOpposite = false},
+           .seriesNames = {QCoreApplication::translate("TEASY", "della sessione attuale"),
+                           QCoreApplication::translate("TEASY", "della sessione salvata")}},
+          parent),
       m_session(static_cast<EasySession&>(workingSession())) {
     m_current = new SeriesBlock(this, m_session.current(), currentSetup());
     m_saved = new SeriesBlock(this, m_session.saved(), savedSetup());
@@ -178,12 +182,13 @@ void TEASY::SpeedButton4Click() {
 // ---- session files: only the current session is ever saved ----
 
 void TEASY::Button5Click() {
-    saveSeries(*m_saveSession, QStringLiteral("Rotamind Easy - Salva sessione"),
+    saveSeries(*m_saveSession,
+               QCoreApplication::translate("TEASY", "Rotamind Easy - Salva sessione"),
                sessionSuffix(SeriesFile::EasyCurrent), m_session.current());
 }
 
 void TEASY::Button3Click() {
-    saveChart(*m_saveChart, QStringLiteral("Rotamind Easy - Salva grafico"),
+    saveChart(*m_saveChart, QCoreApplication::translate("TEASY", "Rotamind Easy - Salva grafico"),
               chartSuffix(SeriesFile::EasyCurrent), *m_current);
 }
 

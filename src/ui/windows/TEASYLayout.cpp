@@ -11,6 +11,7 @@
 #include "ui/views/SiteFields.h"
 #include "ui/windows/TEASY.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
@@ -22,35 +23,38 @@ namespace {
 // The saved-session column has only its load button: that session is never saved from here.
 const commands::SessionButton<TEASY> kSessionButtons[] = {
     {"Button4",
-     "Carica sessione",
-     "Carica sessione salvata",
+     QT_TRANSLATE_NOOP("TEASY", "Carica sessione"),
+     QT_TRANSLATE_NOOP("TEASY", "Carica sessione salvata"),
      {416, 45, 95, 25},
      &TEASY::Button4Click},
     {"Button5",
-     "Salva sessione",
-     "Salva sessione corrente",
+     QT_TRANSLATE_NOOP("TEASY", "Salva sessione"),
+     QT_TRANSLATE_NOOP("TEASY", "Salva sessione corrente"),
      {416, 75, 95, 25},
      &TEASY::Button5Click},
     {"Button3",
-     "Salva grafico",
-     "Salva grafico della sessione corrente",
+     QT_TRANSLATE_NOOP("TEASY", "Salva grafico"),
+     QT_TRANSLATE_NOOP("TEASY", "Salva grafico della sessione corrente"),
      {416, 105, 95, 25},
      &TEASY::Button3Click},
     {"Button8",
-     "Carica sessione",
-     "Carica sessione salvata",
+     QT_TRANSLATE_NOOP("TEASY", "Carica sessione"),
+     QT_TRANSLATE_NOOP("TEASY", "Carica sessione salvata"),
      {560, 45, 95, 25},
      &TEASY::Button8Click},
 };
 
 const commands::HiddenCommand<TEASY> kHiddenCommands[] = {
-    {"Button6", "O", "Registra colpo in senso ORARIO", &TEASY::Button6Click},
-    {"Button7", "A", "Registra colpo in senso ANTIORARIO", &TEASY::Button7Click},
-    {"STATS", "Statistiche - o", nullptr, &TEASY::refreshCurrentStatistics},
+    {"Button6", "O", QT_TRANSLATE_NOOP("TEASY", "Registra colpo in senso ORARIO"),
+     &TEASY::Button6Click},
+    {"Button7", "A", QT_TRANSLATE_NOOP("TEASY", "Registra colpo in senso ANTIORARIO"),
+     &TEASY::Button7Click},
+    {"STATS", QT_TRANSLATE_NOOP("TEASY", "Statistiche - o"), nullptr,
+     &TEASY::refreshCurrentStatistics},
     {"IC", "IC", nullptr, &TEASY::refreshCurrentStatistics},
     {"STATS2", "STATS2", nullptr, &TEASY::refreshSavedStatistics},
     {"ICA", "ICA", nullptr, &TEASY::refreshSavedStatistics},
-    {"AZZERA", nullptr, "Azzera sessione", &TEASY::AZZERAClick},
+    {"AZZERA", nullptr, QT_TRANSLATE_NOOP("TEASY", "Azzera sessione"), &TEASY::AZZERAClick},
 };
 
 } // namespace
@@ -60,19 +64,19 @@ void TEASY::buildKeys() {
 }
 
 void TEASY::buildCommandColumn() {
-    QToolButton* contact =
-        controls::makeIconButton(this, QStringLiteral("SpeedButton6"), QStringLiteral("contact"),
-                                 {153, 7, 33, 25}, QStringLiteral("Supporto Online"));
-    QToolButton* statistics =
-        controls::makeIconButton(this, QStringLiteral("SpeedButton3"), QStringLiteral("statistics"),
-                                 {153, 37, 33, 25}, QStringLiteral("Mostra/Nascondi Statistiche"));
-    QPushButton* pro =
-        controls::makeButton(this, QStringLiteral("Button1"), QStringLiteral("PRO"),
-                             {153, 66, 33, 25}, QStringLiteral("Vai alla versione PRO"));
+    QToolButton* contact = controls::makeIconButton(
+        this, QStringLiteral("SpeedButton6"), QStringLiteral("contact"), {153, 7, 33, 25},
+        QCoreApplication::translate("TEASY", "Supporto Online"));
+    QToolButton* statistics = controls::makeIconButton(
+        this, QStringLiteral("SpeedButton3"), QStringLiteral("statistics"), {153, 37, 33, 25},
+        QCoreApplication::translate("TEASY", "Mostra/Nascondi Statistiche"));
+    QPushButton* pro = controls::makeButton(
+        this, QStringLiteral("Button1"), QStringLiteral("PRO"), {153, 66, 33, 25},
+        QCoreApplication::translate("TEASY", "Vai alla versione PRO"));
     pro->setFocusPolicy(Qt::NoFocus);
-    QToolButton* reset =
-        controls::makeIconButton(this, QStringLiteral("SpeedButton5"), QStringLiteral("reset"),
-                                 {153, 97, 33, 25}, QStringLiteral("Azzera sessione corrente"));
+    QToolButton* reset = controls::makeIconButton(
+        this, QStringLiteral("SpeedButton5"), QStringLiteral("reset"), {153, 97, 33, 25},
+        QCoreApplication::translate("TEASY", "Azzera sessione corrente"));
     connect(contact, &QToolButton::clicked, this, &TEASY::SpeedButton6Click);
     connect(statistics, &QToolButton::clicked, this, &TEASY::SpeedButton3Click);
     connect(pro, &QPushButton::clicked, this, &TEASY::Button1Click);
@@ -82,10 +86,10 @@ void TEASY::buildCommandColumn() {
 void TEASY::buildSessionArea() {
     parts::makeSessionHeadings(this,
                                {.name = QStringLiteral("Label62"),
-                                .text = QStringLiteral("ATTUALE"),
+                                .text = QCoreApplication::translate("TEASY", "ATTUALE"),
                                 .background = palette::kYellow},
                                {.name = QStringLiteral("Label2"),
-                                .text = QStringLiteral("SALVATA"),
+                                .text = QCoreApplication::translate("TEASY", "SALVATA"),
                                 .background = palette::kYellow});
     commands::buildSessionButtons<TEASY>(this, kSessionButtons);
     m_saveChart = createChartSaveDialog(this, QStringLiteral("Save1"));
@@ -101,21 +105,22 @@ void TEASY::buildSessionArea() {
 void TEASY::buildStatisticsTabs() {
     addStatisticsTabs();
 
-    addClassicStatsPage(palette::kBlack, QStringLiteral("Stats sessione attuale"),
-                        QStringLiteral("Stats sessione salvata"));
+    addClassicStatsPage(palette::kBlack,
+                        QCoreApplication::translate("TEASY", "Stats sessione attuale"),
+                        QCoreApplication::translate("TEASY", "Stats sessione salvata"));
 
     // The saved series is a copy of launches kept elsewhere, often in the
     // archive itself: its archived copies would count those launches again.
-    m_analysis =
-        new AnalysisPage(m_session, m_session.current(), m_session.saved(),
-                         {.background = palette::kBlack,
-                          .captionColour = palette::kYellow,
-                          .headings = {QStringLiteral("ATTUALE"), QStringLiteral("SALVATA")},
-                          .headingBackgrounds = {palette::kYellow, palette::kYellow},
-                          .headingForegrounds = {palette::kBlack, palette::kBlack},
-                          .archiveMode = PlaceHistoryQuery::Mode::Easy,
-                          .archiveColumns = 1});
-    m_tabs->addTab(m_analysis, QStringLiteral("Analisi"));
+    m_analysis = new AnalysisPage(m_session, m_session.current(), m_session.saved(),
+                                  {.background = palette::kBlack,
+                                   .captionColour = palette::kYellow,
+                                   .headings = {QCoreApplication::translate("TEASY", "ATTUALE"),
+                                                QCoreApplication::translate("TEASY", "SALVATA")},
+                                   .headingBackgrounds = {palette::kYellow, palette::kYellow},
+                                   .headingForegrounds = {palette::kBlack, palette::kBlack},
+                                   .archiveMode = PlaceHistoryQuery::Mode::Easy,
+                                   .archiveColumns = 1});
+    m_tabs->addTab(m_analysis, QCoreApplication::translate("TEASY", "Analisi"));
 
     finishStatisticsTabs();
 }

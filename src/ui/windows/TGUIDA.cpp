@@ -5,6 +5,7 @@
 #include "ui/toolkit/Palette.h"
 #include "wheel/Wheel.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QListWidget>
@@ -25,23 +26,23 @@ using namespace Qt::StringLiterals;
 
 struct Topic {
     const char16_t* page; // under qrc:/guida/
-    const char16_t* title;
+    const char* title;    // to translate
 };
 
 constexpr std::array<Topic, 13> kTopics{{
-    {u"classi.html", u"Le classi di distanza"},
-    {u"correggere.html", u"Correggere un lancio"},
-    {u"distanza.html", u"Numeri da puntare e Distanza"},
-    {u"riga-rossa.html", u"La riga rossa"},
-    {u"blocco.html", u"Il blocco della direzione"},
-    {u"statistiche.html", u"Statistiche classiche"},
-    {u"lunghezze.html", u"Lunghezze"},
-    {u"analisi.html", u"La pagina Analisi"},
-    {u"file.html", u"File e salvataggio automatico"},
-    {u"archivio.html", u"Archivio delle sessioni"},
-    {u"ripristina.html", u"RIPRISTINA"},
-    {u"contatti.html", u"La scheda dei contatti"},
-    {u"tastiera.html", u"Tastiera"},
+    {u"classi.html", QT_TRANSLATE_NOOP("TGUIDA", "Le classi di distanza")},
+    {u"correggere.html", QT_TRANSLATE_NOOP("TGUIDA", "Correggere un lancio")},
+    {u"distanza.html", QT_TRANSLATE_NOOP("TGUIDA", "Numeri da puntare e Distanza")},
+    {u"riga-rossa.html", QT_TRANSLATE_NOOP("TGUIDA", "La riga rossa")},
+    {u"blocco.html", QT_TRANSLATE_NOOP("TGUIDA", "Il blocco della direzione")},
+    {u"statistiche.html", QT_TRANSLATE_NOOP("TGUIDA", "Statistiche classiche")},
+    {u"lunghezze.html", QT_TRANSLATE_NOOP("TGUIDA", "Lunghezze")},
+    {u"analisi.html", QT_TRANSLATE_NOOP("TGUIDA", "La pagina Analisi")},
+    {u"file.html", QT_TRANSLATE_NOOP("TGUIDA", "File e salvataggio automatico")},
+    {u"archivio.html", QT_TRANSLATE_NOOP("TGUIDA", "Archivio delle sessioni")},
+    {u"ripristina.html", QT_TRANSLATE_NOOP("TGUIDA", "RIPRISTINA")},
+    {u"contatti.html", QT_TRANSLATE_NOOP("TGUIDA", "La scheda dei contatti")},
+    {u"tastiera.html", QT_TRANSLATE_NOOP("TGUIDA", "Tastiera")},
 }};
 
 constexpr auto kWheelPictureName = u"ruota-classi.png";
@@ -125,7 +126,7 @@ QImage classesPicture() {
     painter.setFont(palette::boldFont(11));
     painter.setPen(Qt::black);
     painter.drawText(QRectF(centre.x() - 60, centre.y() - 12, 120, 24), Qt::AlignCenter,
-                     u"dopo lo 0, ORARIO"_s);
+                     QCoreApplication::translate("TGUIDA", "dopo lo 0, ORARIO"));
     return image;
 }
 
@@ -156,13 +157,13 @@ private:
 
 TGUIDA::TGUIDA(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(u"TGUIDA"_s);
-    setWindowTitle(u"Rotamind - Guida"_s);
+    setWindowTitle(QCoreApplication::translate("TGUIDA", "Rotamind - Guida"));
     resize(760, 540);
     m_topics = new QListWidget(this);
     m_topics->setObjectName(u"Argomenti"_s);
     m_topics->setFixedWidth(190);
     for (const Topic& topic : kTopics)
-        m_topics->addItem(QString::fromUtf16(topic.title));
+        m_topics->addItem(QCoreApplication::translate("TGUIDA", topic.title));
     m_text = new GuideBrowser(this);
     m_text->setObjectName(u"Testo"_s);
     m_text->setOpenLinks(true);
@@ -179,7 +180,9 @@ void TGUIDA::showTopic(int row) {
     if (row < 0 || row >= static_cast<int>(kTopics.size()))
         return;
     m_text->setSource(
-        QUrl(u"qrc:/guida/"_s + QString::fromUtf16(kTopics[static_cast<std::size_t>(row)].page)));
+        QUrl(QCoreApplication::translate("TGUIDA", "qrc:/guida/",
+                                         "the folder of the guide's pages in this language") +
+             QString::fromUtf16(kTopics[static_cast<std::size_t>(row)].page)));
 }
 
 void TGUIDA::open() {
@@ -200,7 +203,7 @@ void TGUIDA::attachTo(QWidget* window, const QRect& buttonRect) {
     button->setText(u"?"_s);
     button->setFont(palette::boldFont(15));
     button->setGeometry(buttonRect);
-    button->setToolTip(u"Guida (F1)"_s);
+    button->setToolTip(QCoreApplication::translate("TGUIDA", "Guida (F1)"));
     button->setFocusPolicy(Qt::NoFocus);
     connect(button, &QToolButton::clicked, window, openGuide);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), window), &QShortcut::activated, window,

@@ -17,6 +17,7 @@
 #include "ui/windows/TSALVA.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,7 +43,7 @@ SeriesBlockSetup seriesSetup(Direction direction) {
         .chartName = clockwise ? QStringLiteral("Chart1") : QStringLiteral("Chart2"),
         .countName = clockwise ? QStringLiteral("boules") : QStringLiteral("BOULES2"),
         .deleteName = clockwise ? QStringLiteral("SpeedButton1") : QStringLiteral("SpeedButton2"),
-        .deleteHint = QStringLiteral("Elimina ultimo inserimento"),
+        .deleteHint = QCoreApplication::translate("TPRO", "Elimina ultimo inserimento"),
         .deleteIcon = QStringLiteral("delete-last"),
         .previousName =
             clockwise ? QStringLiteral("SpeedButton12") : QStringLiteral("SpeedButton14"),
@@ -52,8 +53,10 @@ SeriesBlockSetup seriesSetup(Direction direction) {
         .countForeground = palette::kRed,
         .countBackground = palette::kYellow,
         .chartStyle = {.title = clockwise
-                                    ? QStringLiteral("Rotamind Graph - spin in senso ORARIO")
-                                    : QStringLiteral("Rotamind Graph - spin in senso ANTIORARIO"),
+                                    ? QCoreApplication::translate(
+                                          "TPRO", "Rotamind Graph - spin in senso ORARIO")
+                                    : QCoreApplication::translate(
+                                          "TPRO", "Rotamind Graph - spin in senso ANTIORARIO"),
                        .gradientEnd = clockwise ? QColor(255, 255, 0) : QColor(78, 205, 151),
                        .pointColor = clockwise ? palette::kRed : palette::kYellow,
                        .seriesName =
@@ -67,15 +70,15 @@ SeriesBlockSetup seriesSetup(Direction direction) {
 TPRO::TPRO(QWidget* parent)
     : WorkingWindow(std::make_unique<ProSession>(newWindowEntry()),
                     {.name = QStringLiteral("PRO"),
-                     .title = QStringLiteral("Rotamind PRO"),
+                     .title = QCoreApplication::translate("TPRO", "Rotamind PRO"),
                      .colour = palette::kMaroon,
                      .height = kHeight,
                      .aid = {.pictureButtonName = QStringLiteral("SpeedButton4"),
                              .buttonTop = 32,
                              .windowRect = {8, 68, 193, 24},
                              .withOpposite = true},
-                     .seriesNames = {QStringLiteral("degli spin orari"),
-                                     QStringLiteral("degli spin antiorari")}},
+                     .seriesNames = {QCoreApplication::translate("TPRO", "degli spin orari"),
+                                     QCoreApplication::translate("TPRO", "degli spin antiorari")}},
                     parent),
       m_session(static_cast<ProSession&>(workingSession())) {
     m_clockwise = new SeriesBlock(this, m_session.seriesFor(Direction::Clockwise),

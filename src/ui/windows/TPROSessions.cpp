@@ -13,6 +13,7 @@
 #include "ui/windows/TPRO.h"
 #include "ui/windows/TSALVA.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,26 +62,29 @@ const AutoSaveSource& TPRO::autoSaveSource() const {
 }
 
 void TPRO::Button5Click() {
-    saveSeries(*m_saveClockwiseSession, QStringLiteral("Rotamind Pro - Salva sessione SPIN ORARI"),
+    saveSeries(*m_saveClockwiseSession,
+               QCoreApplication::translate("TPRO", "Rotamind Pro - Salva sessione SPIN ORARI"),
                sessionSuffix(SeriesFile::ProClockwise), m_session.seriesFor(Direction::Clockwise));
 }
 
 void TPRO::Button9Click() {
     saveSeries(*m_saveCounterSession,
-               QStringLiteral("Rotamind Pro - Salva sessione SPIN ANTIORARI"),
+               QCoreApplication::translate("TPRO", "Rotamind Pro - Salva sessione SPIN ANTIORARI"),
                sessionSuffix(SeriesFile::ProCounterClockwise),
                m_session.seriesFor(Direction::CounterClockwise));
 }
 
 void TPRO::Button3Click() {
-    saveChart(*m_saveClockwiseChart, QStringLiteral("Rotamind Pro - Salva GRAFICO SPIN ORARI"),
+    saveChart(*m_saveClockwiseChart,
+              QCoreApplication::translate("TPRO", "Rotamind Pro - Salva GRAFICO SPIN ORARI"),
               chartSuffix(SeriesFile::ProClockwise), *m_clockwise);
 }
 
 void TPRO::Button10Click() {
     // The counter-clockwise chart has always proposed its session's suffix,
     // without "GRAFICO"; the dialog's default extension still makes it a .bmp.
-    saveChart(*m_saveCounterChart, QStringLiteral("Rotamind Pro - Salva GRAFICO SPIN ANTIORARI"),
+    saveChart(*m_saveCounterChart,
+              QCoreApplication::translate("TPRO", "Rotamind Pro - Salva GRAFICO SPIN ANTIORARI"),
               sessionSuffix(SeriesFile::ProCounterClockwise), *m_counterClockwise);
 }
 

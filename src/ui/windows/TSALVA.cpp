@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QIcon>
@@ -63,7 +64,7 @@ TSALVA::TSALVA(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       m_model(new AutoSaveModel(this)) {
     setObjectName(QStringLiteral("SALVA"));
-    setWindowTitle(QStringLiteral("Rotamind PRO"));
+    setWindowTitle(QCoreApplication::translate("TSALVA", "Rotamind PRO"));
     setFixedSize(259, kStatusTop + kStatusHeight + 6);
     setModal(false);
     palette::setWindowColour(this, palette::kBlue);
@@ -73,9 +74,9 @@ TSALVA::TSALVA(QWidget* parent)
     showFolder(m_model->folder());
     showSwitch(m_model->isOn());
 
-    m_folderDialog =
-        createSaveDialog(this, QStringLiteral("Save1"), QStringLiteral("File di testo"),
-                         QStringLiteral("*.txt"), QStringLiteral("txt"), false);
+    m_folderDialog = createSaveDialog(this, QStringLiteral("Save1"),
+                                      QCoreApplication::translate("TSALVA", "File di testo"),
+                                      QStringLiteral("*.txt"), QStringLiteral("txt"), false);
     connect(m_interval, &QComboBox::currentTextChanged, m_model, &AutoSaveModel::setIntervalText);
     connect(m_model, &AutoSaveModel::folderChanged, this, &TSALVA::showFolder);
     connect(m_model, &AutoSaveModel::switchChanged, this, &TSALVA::showSwitch);
@@ -87,15 +88,18 @@ TSALVA::TSALVA(QWidget* parent)
 TSALVA::~TSALVA() = default;
 
 void TSALVA::buildControls() {
-    auto* label1 = new QLabel(QStringLiteral("GESTIONE SALVATAGGI \nAUTOMATICI"), this);
+    auto* label1 =
+        new QLabel(QCoreApplication::translate("TSALVA", "GESTIONE SALVATAGGI \nAUTOMATICI"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setGeometry(9, 8, 246, 48);
     label1->setAlignment(Qt::AlignCenter);
     label1->setFont(palette::boldFont(19));
     palette::setWindowText(label1, palette::kYellow);
 
-    auto* button1 = makeButton(this, "Button1", QStringLiteral("Cartella"), QRect(8, 72, 49, 25));
-    button1->setToolTip(QStringLiteral("Selezione cartella salvataggio automatico"));
+    auto* button1 = makeButton(this, "Button1", QCoreApplication::translate("TSALVA", "Cartella"),
+                               QRect(8, 72, 49, 25));
+    button1->setToolTip(
+        QCoreApplication::translate("TSALVA", "Selezione cartella salvataggio automatico"));
     connect(button1, &QPushButton::clicked, this, &TSALVA::Button1Click);
 
     m_folder = new QLineEdit(this);
@@ -103,7 +107,8 @@ void TSALVA::buildControls() {
     m_folder->setGeometry(64, 72, 185, 21);
     m_folder->setEnabled(false);
 
-    makeLabel(this, "Label2", QStringLiteral("Intervallo (minuti)"), QPoint(8, 112));
+    makeLabel(this, "Label2", QCoreApplication::translate("TSALVA", "Intervallo (minuti)"),
+              QPoint(8, 112));
 
     m_interval = new QComboBox(this);
     m_interval->setObjectName(QStringLiteral("Combo1"));
@@ -116,7 +121,8 @@ void TSALVA::buildControls() {
                           QStringLiteral("30"), QStringLiteral("45"), QStringLiteral("60")});
     m_interval->lineEdit()->setMaxLength(2);
     m_interval->setCurrentText(m_model->intervalText());
-    m_interval->setToolTip(QStringLiteral("Seleziona l'intervallo dei salvataggi automatici"));
+    m_interval->setToolTip(
+        QCoreApplication::translate("TSALVA", "Seleziona l'intervallo dei salvataggi automatici"));
     m_interval->setCursor(Qt::PointingHandCursor);
     // A wheel turned over the dialog must not change how often saving runs.
     m_interval->installEventFilter(this);
@@ -130,8 +136,8 @@ void TSALVA::buildControls() {
     m_switchOff->setObjectName(QStringLiteral("Radio2"));
     m_switchOff->setGeometry(168, 120, 17, 17);
     m_switchOff->setEnabled(false);
-    makeLabel(this, "Label3", QStringLiteral("Attivo"), QPoint(188, 106));
-    makeLabel(this, "Label4", QStringLiteral("DIsattivo"), QPoint(188, 122));
+    makeLabel(this, "Label3", QCoreApplication::translate("TSALVA", "Attivo"), QPoint(188, 106));
+    makeLabel(this, "Label4", QCoreApplication::translate("TSALVA", "DIsattivo"), QPoint(188, 122));
 
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("GroupBox1"));
@@ -144,12 +150,14 @@ void TSALVA::buildControls() {
         QString text;
         File file;
     } files[] = {
-        {m_saveClockwiseSession, "SO", QStringLiteral("Spin in senso ORARIO"),
-         File::ClockwiseSession},
-        {m_saveCounterSession, "SA", QStringLiteral("Spin in senso ANTIORARIO"),
-         File::CounterSession},
-        {m_saveClockwiseChart, "GO", QStringLiteral("Grafico ORARIO"), File::ClockwiseChart},
-        {m_saveCounterChart, "GA", QStringLiteral("Grafico ANTIORARIO"), File::CounterChart},
+        {m_saveClockwiseSession, "SO",
+         QCoreApplication::translate("TSALVA", "Spin in senso ORARIO"), File::ClockwiseSession},
+        {m_saveCounterSession, "SA",
+         QCoreApplication::translate("TSALVA", "Spin in senso ANTIORARIO"), File::CounterSession},
+        {m_saveClockwiseChart, "GO", QCoreApplication::translate("TSALVA", "Grafico ORARIO"),
+         File::ClockwiseChart},
+        {m_saveCounterChart, "GA", QCoreApplication::translate("TSALVA", "Grafico ANTIORARIO"),
+         File::CounterChart},
     };
     int top = 24;
     for (const auto& file : files) {
@@ -164,7 +172,8 @@ void TSALVA::buildControls() {
     onOff->setIcon(QIcon(QStringLiteral(":/icons/on-off.png")));
     onOff->setFont(palette::boldFont());
     connect(onOff, &QPushButton::clicked, this, &TSALVA::SpeedButton1Click);
-    auto* quit = makeButton(this, "BitBtn1", QStringLiteral("Esci"), QRect(160, 280, 75, 25));
+    auto* quit = makeButton(this, "BitBtn1", QCoreApplication::translate("TSALVA", "Esci"),
+                            QRect(160, 280, 75, 25));
     quit->setIcon(QIcon(QStringLiteral(":/icons/exit.png")));
     quit->setFont(palette::boldFont());
     connect(quit, &QPushButton::clicked, this, &TSALVA::BitBtn1Click);
@@ -218,7 +227,8 @@ void TSALVA::closeEvent(QCloseEvent* event) {
 
 void TSALVA::Button1Click() {
     QFileDialog& save1 = m_folderDialog->dialog();
-    save1.setWindowTitle(QStringLiteral("Rotamind Pro - Scelta cartella salvataggi automatici"));
+    save1.setWindowTitle(QCoreApplication::translate(
+        "TSALVA", "Rotamind Pro - Scelta cartella salvataggi automatici"));
     save1.selectFile(m_model->proposedName());
     // Only the folder of the chosen name is kept; no file is created.
     if (save1.exec() == QDialog::Accepted && !save1.selectedFiles().isEmpty())
@@ -232,10 +242,13 @@ void TSALVA::SpeedButton1Click() {
     // English on purpose, word for word: the runtime's own message for a text
     // that is no integer, which players know. Do not translate it; the Italian
     // explanation goes under it.
-    auto* box = new QMessageBox(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
-                                u"'%1' is not a valid integer value"_s.arg(m_model->intervalText()),
-                                QMessageBox::Ok, this);
-    box->setInformativeText(u"L'intervallo è un numero intero di minuti, da 1 in su"_s);
+    auto* box =
+        new QMessageBox(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
+                        QCoreApplication::translate("TSALVA", "'%1' is not a valid integer value")
+                            .arg(m_model->intervalText()),
+                        QMessageBox::Ok, this);
+    box->setInformativeText(QCoreApplication::translate(
+        "TSALVA", "L'intervallo è un numero intero di minuti, da 1 in su"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

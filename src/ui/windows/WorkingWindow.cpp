@@ -19,6 +19,7 @@
 #include "ui/windows/TGUIDA.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
@@ -86,7 +87,7 @@ void WorkingWindow::addSiteFields(const QColor& headingBackground,
 void WorkingWindow::addArchiveButton(const QRect& rect) {
     QToolButton* archive =
         controls::makeIconButton(this, QStringLiteral("ARCHIVIO"), QStringLiteral("archive"), rect,
-                                 QStringLiteral("Archivio sessioni"));
+                                 QCoreApplication::translate("WorkingWindow", "Archivio sessioni"));
     connect(archive, &QToolButton::clicked, this, &WorkingWindow::archiveRequested);
 }
 
@@ -118,7 +119,7 @@ void WorkingWindow::addClassicStatsPage(const QColor& background, const QString&
                                        .headingRect = {7, 176, 234, 16},
                                        .headTop = 200,
                                        .firstRowTop = 224});
-    m_tabs->addTab(classic, QStringLiteral("Statistiche Classiche"));
+    m_tabs->addTab(classic, QCoreApplication::translate("TPRO", "Statistiche Classiche"));
 }
 
 void WorkingWindow::finishStatisticsTabs() {
