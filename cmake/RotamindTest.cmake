@@ -24,10 +24,11 @@ function(rotamind_add_test name)
         target_link_libraries(${name} PRIVATE GTest::gtest_main)
         add_test(NAME ${name} COMMAND ${name})
     endif()
-    # No test ever touches the user's own data (the session archive): each
-    # test's application data folder lies in the build tree.
+    # No test ever touches the user's own data (the session archive) or
+    # settings: each test's data and settings folders lie in the build tree.
     set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT
         "XDG_DATA_HOME=${CMAKE_CURRENT_BINARY_DIR}/${name}-data"
+        "XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/${name}-config"
         "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0"
         "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0"
         "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")

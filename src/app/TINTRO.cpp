@@ -1,19 +1,23 @@
 #include "app/TINTRO.h"
 
+#include "ui/parts/ColourSigns.h"
 #include "ui/parts/Controls.h"
 #include "ui/parts/KeyHint.h"
 #include "ui/parts/KeyTable.h"
 #include "ui/parts/Palette.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
 
 #include <algorithm>
 #include <iterator>
+#include <memory>
 
 namespace rotamind {
 
@@ -25,6 +29,15 @@ QPushButton* makeChoice(QWidget* window, const QString& name, const QString& cap
     button->setFocusPolicy(Qt::NoFocus);
     palette::setForeground(button, palette::kBlack);
     return button;
+}
+
+// The launcher's options live in the user's settings; everything else starts
+// from the layouts' defaults at every run.
+constexpr auto kSignsKey = "aspetto/segniOltreAiColori";
+
+std::unique_ptr<QSettings> userSettings() {
+    return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("Rotamind"),
+                                       QStringLiteral("Rotamind Pro"));
 }
 } // namespace
 
@@ -69,6 +82,25 @@ TINTRO::TINTRO(QWidget* parent)
             choose(findChild<QPushButton*>(QString::fromLatin1(control)),
                    QKeySequence(QString::fromLatin1(row.keys), QKeySequence::PortableText));
     choose(pro, QKeySequence(Qt::Key_Enter));
+
+    // Off by default, so the windows look as they were drawn; on, every colour
+    // that means something gets a second sign.
+    m_signs = new QCheckBox(tr("Segni oltre ai colori"), this);
+    m_signs->setObjectName(QStringLiteral("SEGNI"));
+    m_signs->setFont(palette::boldFont());
+    m_signs->setToolTip(tr("Cornici, tratteggi e simboli accanto ai colori che hanno un "
+                           "significato: per chi non distingue il rosso dal verde"));
+    m_signs->setFocusPolicy(Qt::NoFocus);
+    m_signs->setCursor(Qt::PointingHandCursor);
+    palette::setForeground(m_signs, palette::kWhite);
+    m_signs->move(8, 112);
+    m_signs->adjustSize();
+    m_signs->setChecked(userSettings()->value(QString::fromLatin1(kSignsKey), false).toBool());
+    ColourSigns::setOn(m_signs->isChecked());
+    connect(m_signs, &QCheckBox::toggled, this, [](bool on) {
+        userSettings()->setValue(QString::fromLatin1(kSignsKey), on);
+        ColourSigns::setOn(on);
+    });
 
     const struct {
         const char* name;

@@ -1,6 +1,7 @@
 #include "ui/parts/BettingAidPanel.h"
 
 #include "betting/BettingAid.h"
+#include "ui/parts/ColourSigns.h"
 #include "ui/parts/Controls.h"
 #include "ui/parts/NarrowArrowStyle.h"
 #include "ui/parts/Palette.h"
@@ -108,6 +109,10 @@ BettingAidPanel::BettingAidPanel(QWidget* window, const BettingAidSetup& setup) 
                                          .pixelSize = 10,
                                          .align = Qt::AlignRight | Qt::AlignVCenter});
     m_for->hide();
+    connect(&ColourSigns::instance(), &ColourSigns::toggled, this, [this] {
+        if (!m_for->isHidden())
+            showFor(m_forText, m_forHighlighted);
+    });
 
     // currentTextChanged covers both typing and picking an item; the program's
     // own writes are told apart by the flag.
@@ -166,7 +171,10 @@ void BettingAidPanel::markStale() {
 }
 
 void BettingAidPanel::showFor(const QString& text, bool highlighted) {
-    m_for->setText(text);
+    m_forText = text;
+    m_forHighlighted = highlighted;
+    // Red says "out of date" or "nothing computed"; the sign says it in grey too.
+    m_for->setText(highlighted && ColourSigns::on() ? u"⚠ "_s + text : text);
     m_for->setGeometry(highlighted ? kForRowRect : kForRect);
     m_for->setAlignment((highlighted ? Qt::AlignCenter : Qt::AlignRight) | Qt::AlignVCenter);
     m_for->setAutoFillBackground(highlighted);

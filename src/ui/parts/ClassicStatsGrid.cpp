@@ -2,6 +2,7 @@
 
 #include "session/SeriesStatistics.h"
 
+#include "ui/parts/ColourSigns.h"
 #include "ui/parts/Controls.h"
 #include "ui/parts/Palette.h"
 #include "ui/parts/StatisticsHelp.h"
@@ -125,6 +126,7 @@ void ClassicStatsGrid::show(const SeriesStatistics& statistics) {
         const Fixed4 index = statistics.classicIndex(r);
         m_values[Index][row]->setText(index.toText(separator));
         palette::setIndexColour(m_values[Index][row], index.isOneOrMore());
+        setSign(m_values[Index][row], index.isOneOrMore());
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "session/SeriesStatistics.h"
 
+#include "ui/parts/ColourSigns.h"
 #include "ui/parts/Controls.h"
 #include "ui/parts/Palette.h"
 #include "ui/parts/StatisticsHelp.h"
@@ -100,6 +101,7 @@ void LengthStatsGrid::show(const SeriesStatistics& statistics) {
         QLabel* label = m_values[Index][row];
         label->setText(index.toText(separator));
         palette::setIndexColour(label, index.isOneOrMore());
+        setSign(label, index.isOneOrMore());
     }
 }
 

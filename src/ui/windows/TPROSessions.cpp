@@ -3,6 +3,7 @@
 #include "storage/SaveName.h"
 #include "ui/chart/DistanceChart.h"
 #include "ui/parts/ClassicStatsGrid.h"
+#include "ui/parts/ColourSigns.h"
 #include "ui/parts/LengthStatsGrid.h"
 #include "ui/parts/Palette.h"
 #include "ui/parts/SeriesBlock.h"
@@ -50,6 +51,7 @@ void TPRO::setAutoSaveDialog(TSALVA* dialog) {
     connect(dialog, &TSALVA::lastSaveReported, indicator,
             [indicator](const QString& status, bool saved) {
                 palette::setWindowColour(indicator, saved ? palette::kLime : palette::kRed);
+                setSign(indicator, !saved, SignStyle::Hatch);
                 indicator->setToolTip(status);
                 indicator->setAccessibleName(status);
                 indicator->show();
