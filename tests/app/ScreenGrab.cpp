@@ -6,13 +6,18 @@
 
 #include "app/TINTRO.h"
 #include "app/Windows.h"
+#include "ui/windows/SessionImportDialog.h"
 #include "ui/windows/TARCHIVIO.h"
+#include "ui/windows/TAZZERAPRO.h"
 #include "ui/windows/TEASY.h"
+#include "ui/windows/TGUIDA.h"
 #include "ui/windows/TPRO.h"
+#include "ui/windows/TSALVA.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -44,6 +49,14 @@ void grabWorking(QWidget& window, const QString& folder, const QString& mode) {
     for (int page = 0; page < tabs->count(); ++page) {
         tabs->setCurrentIndex(page);
         save(window, folder, mode + QStringLiteral("-tab") + QString::number(page));
+        // The Analisi page's charts lie below its figures.
+        if (auto* scroll = tabs->currentWidget()->findChild<QScrollArea*>()) {
+            QApplication::processEvents();
+            scroll->ensureWidgetVisible(
+                scroll->findChild<QWidget*>(QStringLiteral("GRAFICOQUOTE")));
+            save(window, folder,
+                 mode + QStringLiteral("-tab") + QString::number(page) + QStringLiteral("-end"));
+        }
     }
 }
 
@@ -70,5 +83,18 @@ int main(int argc, char* argv[]) {
     TARCHIVIO& archive = windows.archiveWindow();
     archive.show();
     save(archive, folder, QStringLiteral("archive"));
+    SessionImportDialog import(data.filePath(QStringLiteral("archive.sqlite")));
+    import.show();
+    save(import, folder, QStringLiteral("import"));
+    TGUIDA guide;
+    guide.open();
+    save(guide, folder, QStringLiteral("guide"));
+    for (const auto& [window, name] :
+         {std::pair<QWidget*, const char*>{&windows.autoSave(), "autosave"},
+          {&windows.resetConfirmation(), "reset"}}) {
+        window->show();
+        save(*window, folder, QString::fromLatin1(name));
+        window->hide();
+    }
     return 0;
 }

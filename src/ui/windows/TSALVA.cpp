@@ -2,6 +2,7 @@
 
 #include "storage/SaveName.h"
 #include "storage/SessionFile.h"
+#include "ui/parts/ColourSigns.h"
 #include "ui/parts/Palette.h"
 #include "ui/parts/QuietNotice.h"
 #include "ui/parts/SessionCommands.h"
@@ -201,6 +202,8 @@ void TSALVA::paintFolderField() {
     QPalette colours = m_folder->palette();
     colours.setColor(QPalette::Base, m_folder->text().isEmpty() ? palette::kRed : palette::kLime);
     m_folder->setPalette(colours);
+    // Red says "no folder yet"; the empty field takes a hatch besides.
+    setSign(m_folder, m_folder->text().isEmpty(), SignStyle::Hatch);
 }
 
 void TSALVA::showEvent(QShowEvent* event) {
