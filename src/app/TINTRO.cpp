@@ -5,6 +5,7 @@
 #include "ui/parts/KeyHint.h"
 #include "ui/parts/KeyTable.h"
 #include "ui/parts/Palette.h"
+#include "ui/parts/SpokenNames.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -39,6 +40,21 @@ std::unique_ptr<QSettings> userSettings() {
     return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("Rotamind"),
                                        QStringLiteral("Rotamind Pro"));
 }
+// What a screen reader says of each control: name, then what it does.
+const spoken::Control kSpoken[] = {
+    {"Button1", QT_TRANSLATE_NOOP("TINTRO", "Pro"),
+     QT_TRANSLATE_NOOP("TINTRO", "Apre la versione Professional (P o Invio)")},
+    {"Button2", QT_TRANSLATE_NOOP("TINTRO", "Easy"),
+     QT_TRANSLATE_NOOP("TINTRO", "Apre il metodo Rotamind originale (E)")},
+    {"SEGNI", QT_TRANSLATE_NOOP("TINTRO", "Segni oltre ai colori"),
+     QT_TRANSLATE_NOOP("TINTRO",
+                       "Cornici, tratteggi e simboli accanto ai colori che hanno un significato")},
+    {"RESTORE", QT_TRANSLATE_NOOP("TINTRO", "Ripristina sessione"),
+     QT_TRANSLATE_NOOP("TINTRO", "Riapre la sessione lasciata senza salvarla")},
+    {"RESTORE2", QT_TRANSLATE_NOOP("TINTRO", "Ripristina l'altra sessione"),
+     QT_TRANSLATE_NOOP("TINTRO", "Riapre la sessione dell'altro modo lasciata senza salvarla")},
+};
+
 } // namespace
 
 TINTRO::TINTRO(QWidget* parent)
@@ -115,6 +131,7 @@ TINTRO::TINTRO(QWidget* parent)
         m_restore[i]->hide();
         connect(m_restore[i], &QPushButton::clicked, this, offers[i].handler);
     }
+    spoken::nameControls(this, "TINTRO", kSpoken);
 }
 
 QString TINTRO::restoreCaption(const QString& mode, const QDateTime& changed, qint64 launches) {

@@ -5,6 +5,7 @@
 #include "ui/parts/Controls.h"
 #include "ui/parts/LazyFileDialog.h"
 #include "ui/parts/Palette.h"
+#include "ui/parts/SpokenNames.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -98,6 +99,34 @@ std::optional<QString> execFolderDialog(QFileDialog& dialog) {
     return dialog.selectedFiles().first();
 }
 
+// What a screen reader says of each control: name, then what it does.
+const spoken::Control kSpoken[] = {
+    {"Edit1", QT_TRANSLATE_NOOP("TARCHIVIO", "Filtro sito"),
+     QT_TRANSLATE_NOOP("TARCHIVIO",
+                       "Mostra solo le sessioni dei siti che contengono questo testo")},
+    {"Edit2", QT_TRANSLATE_NOOP("TARCHIVIO", "Filtro croupier"),
+     QT_TRANSLATE_NOOP("TARCHIVIO",
+                       "Mostra solo le sessioni dei croupier che contengono questo testo")},
+    {"Button4", QT_TRANSLATE_NOOP("TARCHIVIO", "Aggiorna"),
+     QT_TRANSLATE_NOOP("TARCHIVIO", "Rilegge l'archivio")},
+    {"Grid1", QT_TRANSLATE_NOOP("TARCHIVIO", "Sessioni archiviate"),
+     QT_TRANSLATE_NOOP("TARCHIVIO", "Data, modo, sito, croupier e lanci di ogni sessione")},
+    {"Button1", QT_TRANSLATE_NOOP("TARCHIVIO", "Esporta sessione"),
+     QT_TRANSLATE_NOOP("TARCHIVIO", "Esporta la sessione scelta come file di sessione")},
+    {"Combo1", QT_TRANSLATE_NOOP("TARCHIVIO", "Serie"),
+     QT_TRANSLATE_NOOP("TARCHIVIO", "La serie della sessione da caricare in EASY")},
+    {"Button2", QT_TRANSLATE_NOOP("TARCHIVIO", "Carica in EASY"),
+     QT_TRANSLATE_NOOP("TARCHIVIO", "Carica la serie scelta nella sessione salvata di EASY")},
+    {"Button3", QT_TRANSLATE_NOOP("TARCHIVIO", "Chiudi"),
+     QT_TRANSLATE_NOOP("TARCHIVIO", "Chiude l'archivio")},
+    {"EsportaCsvScelte", QT_TRANSLATE_NOOP("TARCHIVIO", "CSV delle scelte"),
+     QT_TRANSLATE_NOOP("TARCHIVIO", "Esporta in un file CSV le sessioni scelte")},
+    {"EsportaCsvTutte", QT_TRANSLATE_NOOP("TARCHIVIO", "CSV di tutte"),
+     QT_TRANSLATE_NOOP("TARCHIVIO", "Esporta in un file CSV tutte le sessioni elencate")},
+    {"ImportaCsv", QT_TRANSLATE_NOOP("TARCHIVIO", "Importa"),
+     QT_TRANSLATE_NOOP("TARCHIVIO", "Importa sessioni da un file CSV o da numeri incollati")},
+};
+
 } // namespace
 
 TARCHIVIO::TARCHIVIO(const QString& archivePath, QWidget* parent)
@@ -114,6 +143,7 @@ TARCHIVIO::TARCHIVIO(const QString& archivePath, QWidget* parent)
     buildControls();
     m_folderDialog = new LazyFileDialog(this, makeFolderDialog);
     selectionChanged();
+    spoken::nameControls(this, "TARCHIVIO", kSpoken);
 }
 
 TARCHIVIO::~TARCHIVIO() = default;

@@ -3,11 +3,22 @@
 #include "ui/parts/Controls.h"
 #include "ui/parts/OnFirstShow.h"
 #include "ui/parts/Palette.h"
+#include "ui/parts/SpokenNames.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace rotamind {
+
+namespace {
+// What a screen reader says of each control: name, then what it does.
+const spoken::Control kSpoken[] = {
+    {"Button1", QT_TRANSLATE_NOOP("TAZZERAPRO", "Sì, azzera"),
+     QT_TRANSLATE_NOOP("TAZZERAPRO", "Cancella tutti i dati della sessione")},
+    {"Button2", QT_TRANSLATE_NOOP("TAZZERAPRO", "No"),
+     QT_TRANSLATE_NOOP("TAZZERAPRO", "Lascia la sessione com'è")},
+};
+} // namespace
 
 TAZZERAPRO::TAZZERAPRO(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
@@ -38,6 +49,7 @@ TAZZERAPRO::TAZZERAPRO(QWidget* parent)
     }
     connect(yes, &QPushButton::clicked, this, &TAZZERAPRO::Button1Click);
     connect(no, &QPushButton::clicked, this, &TAZZERAPRO::Button2Click);
+    spoken::nameControls(this, "TAZZERAPRO", kSpoken);
 }
 
 void TAZZERAPRO::Button1Click() {

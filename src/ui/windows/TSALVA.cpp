@@ -6,6 +6,7 @@
 #include "ui/parts/Palette.h"
 #include "ui/parts/QuietNotice.h"
 #include "ui/parts/SessionCommands.h"
+#include "ui/parts/SpokenNames.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -82,6 +83,32 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, 
     return button;
 }
 
+// What a screen reader says of each control: name, then what it does.
+const spoken::Control kSpoken[] = {
+    {"Button1", QT_TRANSLATE_NOOP("TSALVA", "Cartella"),
+     QT_TRANSLATE_NOOP("TSALVA", "Sceglie la cartella dei salvataggi automatici")},
+    {"Edit1", QT_TRANSLATE_NOOP("TSALVA", "Cartella dei salvataggi"),
+     QT_TRANSLATE_NOOP("TSALVA", "La cartella in cui si salva; vuota finché non è scelta")},
+    {"Combo1", QT_TRANSLATE_NOOP("TSALVA", "Intervallo in minuti"),
+     QT_TRANSLATE_NOOP("TSALVA", "Ogni quanti minuti si salva")},
+    {"Radio1", QT_TRANSLATE_NOOP("TSALVA", "Attivo"),
+     QT_TRANSLATE_NOOP("TSALVA", "I salvataggi automatici sono in corso")},
+    {"Radio2", QT_TRANSLATE_NOOP("TSALVA", "Disattivo"),
+     QT_TRANSLATE_NOOP("TSALVA", "I salvataggi automatici sono fermi")},
+    {"SO", QT_TRANSLATE_NOOP("TSALVA", "Spin in senso ORARIO"),
+     QT_TRANSLATE_NOOP("TSALVA", "Salva la sessione degli spin orari")},
+    {"SA", QT_TRANSLATE_NOOP("TSALVA", "Spin in senso ANTIORARIO"),
+     QT_TRANSLATE_NOOP("TSALVA", "Salva la sessione degli spin antiorari")},
+    {"GO", QT_TRANSLATE_NOOP("TSALVA", "Grafico ORARIO"),
+     QT_TRANSLATE_NOOP("TSALVA", "Salva il grafico orario")},
+    {"GA", QT_TRANSLATE_NOOP("TSALVA", "Grafico ANTIORARIO"),
+     QT_TRANSLATE_NOOP("TSALVA", "Salva il grafico antiorario")},
+    {"SpeedButton1", QT_TRANSLATE_NOOP("TSALVA", "Accendi o spegni"),
+     QT_TRANSLATE_NOOP("TSALVA", "Avvia o ferma i salvataggi automatici")},
+    {"BitBtn1", QT_TRANSLATE_NOOP("TSALVA", "Esci"),
+     QT_TRANSLATE_NOOP("TSALVA", "Chiude la finestra")},
+};
+
 } // namespace
 
 TSALVA::TSALVA(QWidget* parent)
@@ -105,6 +132,7 @@ TSALVA::TSALVA(QWidget* parent)
     m_tick->setObjectName(QStringLiteral("Timer1"));
     connect(m_tick, &QTimer::timeout, this, &TSALVA::Timer1Timer);
     connect(m_interval, &QComboBox::currentTextChanged, this, &TSALVA::intervalEdited);
+    spoken::nameControls(this, "TSALVA", kSpoken);
 }
 
 TSALVA::~TSALVA() = default;
