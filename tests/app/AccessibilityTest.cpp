@@ -6,7 +6,11 @@
 
 #include "app/TINTRO.h"
 #include "app/Windows.h"
+#include "ui/parts/ClassicStatsGrid.h"
 #include "ui/parts/ColourSigns.h"
+#include "ui/parts/EntryNotice.h"
+#include "ui/parts/LengthStatsGrid.h"
+#include "ui/parts/Palette.h"
 #include "ui/windows/SessionImportDialog.h"
 #include "ui/windows/TARCHIVIO.h"
 #include "ui/windows/TAZZERAPRO.h"
@@ -19,12 +23,14 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace rotamind;
+using namespace Qt::StringLiterals;
 using rotamind::testing::WindowDriver;
 
 namespace {
@@ -96,7 +102,14 @@ QStringList unnamedIn(QWidget& window) {
 class AccessibilityTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir m_settings;
+
 private slots:
+    void initTestCase() {
+        // The launcher's option is remembered: each run starts from none.
+        qputenv("XDG_CONFIG_HOME", m_settings.path().toLocal8Bit());
+    }
+
     void everyWindow_namesEveryControlItShows() {
         // A table row whose control is gone says so.
         QTest::failOnWarning(QRegularExpression(QStringLiteral("accessible name")));
@@ -123,6 +136,79 @@ private slots:
         for (const QString& element : unnamed)
             qWarning("no name: %s", qPrintable(element));
         QVERIFY(unnamed.isEmpty());
+    }
+
+    void statisticsFigures_areReadWithTheirRowAndColumn() {
+        TPRO pro;
+        WindowDriver driver(pro);
+        for (const int c : {3, 3, -1, 2, 3})
+            driver.registerClass(c, Direction::Clockwise);
+        driver.registerClass(1, Direction::CounterClockwise);
+        QCOMPARE(driver.control<QLabel>("F3")->accessibleName(), u"Frequenza, classe 3: 3"_s);
+        // Every figure of both series, after the launches changed them.
+        const QString classic[] = {u"Frequenza"_s, u"Percentuale"_s, u"Ritardo"_s,
+                                   u"Ritardo massimo"_s, u"Indice di convenienza"_s};
+        const QString lengths[] = {u"Frequenza"_s, u"Ritardo"_s, u"Indice di convenienza"_s};
+        for (const QString& prefix : {QString(), u"A"_s})
+            for (int column = 0; column < ClassicStatsGrid::ColumnCount; ++column)
+                for (const int c : kClasses) {
+                    auto* label = pro.findChild<QLabel*>(
+                        ClassicStatsGrid::labelName(prefix, ClassicStatsGrid::Column(column), c));
+                    QCOMPARE(
+                        label->accessibleName(),
+                        u"%1, classe %2: %3"_s.arg(classic[column], classText(c), label->text()));
+                }
+        for (const QString& prefix : {QString(), u"Z"_s})
+            for (int column = 0; column < LengthStatsGrid::ColumnCount; ++column)
+                for (const int l : kLengths) {
+                    auto* label = pro.findChild<QLabel*>(
+                        LengthStatsGrid::labelName(prefix, LengthStatsGrid::Column(column), l));
+                    QCOMPARE(label->accessibleName(),
+                             u"%1, lunghezza %2%3: %4"_s.arg(lengths[column],
+                                                             l > 0 ? u"+"_s : QString(),
+                                                             QString::number(l), label->text()));
+                }
+    }
+
+    void noticesAfterRegister_areAlertsWithTheirText() {
+        TPRO pro;
+        pro.show();
+        WindowDriver driver(pro);
+        QAccessibleInterface* line =
+            QAccessible::queryAccessibleInterface(driver.control<QLabel>("AVVISO"));
+        QCOMPARE(line->role(), QAccessible::AlertMessage);
+        driver.type("Combo1", u"17"_s);
+        driver.click("Button11"); // no direction chosen yet
+        QVERIFY(!line->state().invisible);
+        QCOMPARE(line->text(QAccessible::Name), EntryNotice::directionMissingText());
+        driver.type("Combo1", u"40"_s);
+        driver.click("Button11");
+        QCOMPARE(line->text(QAccessible::Name), EntryNotice::foreignNumberText(u"40"_s));
+    }
+
+    void signsBesideColours_followTheLaunchersOption_andAreRemembered() {
+        QTemporaryDir data;
+        Windows windows(data.filePath(u"archive.sqlite"_s));
+        auto* option = windows.intro().findChild<QCheckBox*>(u"SEGNI"_s);
+        QVERIFY(!option->isChecked()); // off by default: the look as drawn
+        WindowDriver pro(windows.pro());
+        for (const int c : {3, 3, 3, 2, 1, -1, -2, -3})
+            pro.registerClass(c, Direction::Clockwise);
+        const QString index = pro.text("IC3"); // 3 × 5 ÷ 8
+        QVERIFY2(pro.background("IC3") == palette::kRed && pro.background("IC2") == palette::kLime,
+                 qPrintable(index));
+        for (const bool on : {true, false, true}) {
+            option->setChecked(on);
+            QCOMPARE(showsSign(pro.control("IC3")), on);
+            QVERIFY(!showsSign(pro.control("IC2")));
+            // Colours and figures stay as they were.
+            QCOMPARE(pro.background("IC3"), palette::kRed);
+            QCOMPARE(pro.text("IC3"), index);
+        }
+        TINTRO nextRun;
+        QVERIFY(nextRun.findChild<QCheckBox*>(u"SEGNI"_s)->isChecked());
+        QVERIFY(ColourSigns::on());
+        option->setChecked(false);
     }
 };
 

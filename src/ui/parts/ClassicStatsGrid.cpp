@@ -5,9 +5,11 @@
 #include "ui/parts/ColourSigns.h"
 #include "ui/parts/Controls.h"
 #include "ui/parts/Palette.h"
+#include "ui/parts/SpokenNames.h"
 #include "ui/parts/StatisticsHelp.h"
 #include "wheel/Wheel.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 
@@ -40,6 +42,14 @@ struct Head {
 };
 constexpr std::array<Head, 5> kHeads{
     {{"D", 7}, {"Frequenza e %", 29}, {"RIT", 126}, {"RMAX", 160}, {"I.C.", 203}}};
+
+// Each value column as a screen reader names it, in the order of Column.
+constexpr std::array<const char*, ClassicStatsGrid::ColumnCount> kSpokenColumns{
+    QT_TRANSLATE_NOOP("ClassicStatsGrid", "Frequenza"),
+    QT_TRANSLATE_NOOP("ClassicStatsGrid", "Percentuale"),
+    QT_TRANSLATE_NOOP("ClassicStatsGrid", "Ritardo"),
+    QT_TRANSLATE_NOOP("ClassicStatsGrid", "Ritardo massimo"),
+    QT_TRANSLATE_NOOP("ClassicStatsGrid", "Indice di convenienza")};
 
 // The help of each value column, in the order of Column.
 constexpr std::array<help::Topic, ClassicStatsGrid::ColumnCount> kColumnTopics{
@@ -108,8 +118,22 @@ ClassicStatsGrid::ClassicStatsGrid(QWidget* panel, const ClassicStatsGridSetup& 
                         .align = Qt::AlignCenter});
             m_values[size_t(column)][size_t(row)]->setToolTip(
                 help::tooltip(kColumnTopics[size_t(column)]));
+            // The heading tells the two grids of a page apart.
+            m_values[size_t(column)][size_t(row)]->setAccessibleDescription(setup.heading);
+            m_spoken[size_t(column)][size_t(row)] =
+                QCoreApplication::translate("ClassicStatsGrid", "%1, classe %2")
+                    .arg(QCoreApplication::translate("ClassicStatsGrid",
+                                                     kSpokenColumns[size_t(column)]),
+                         classText(distanceClass));
         }
     }
+    nameFigures();
+}
+
+void ClassicStatsGrid::nameFigures() {
+    for (size_t column = 0; column < ColumnCount; ++column)
+        for (size_t row = 0; row < 6; ++row)
+            spoken::nameFigure(m_values[column][row], m_spoken[column][row]);
 }
 
 void ClassicStatsGrid::show(const SeriesStatistics& statistics) {
@@ -128,6 +152,7 @@ void ClassicStatsGrid::show(const SeriesStatistics& statistics) {
         palette::setIndexColour(m_values[Index][row], index.isOneOrMore());
         setSign(m_values[Index][row], index.isOneOrMore());
     }
+    nameFigures();
 }
 
 } // namespace rotamind

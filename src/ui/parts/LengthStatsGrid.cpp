@@ -5,8 +5,10 @@
 #include "ui/parts/ColourSigns.h"
 #include "ui/parts/Controls.h"
 #include "ui/parts/Palette.h"
+#include "ui/parts/SpokenNames.h"
 #include "ui/parts/StatisticsHelp.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 
@@ -27,6 +29,12 @@ constexpr int kIndexPixelSize = 10;
 constexpr std::array<help::Topic, 4> kHeadTopics{
     help::Topic::LengthHeading, help::Topic::LengthFrequency, help::Topic::LengthAbsence,
     help::Topic::LengthIndex};
+
+// Each value column as a screen reader names it, in the order of Column.
+constexpr std::array<const char*, LengthStatsGrid::ColumnCount> kSpokenColumns{
+    QT_TRANSLATE_NOOP("LengthStatsGrid", "Frequenza"),
+    QT_TRANSLATE_NOOP("LengthStatsGrid", "Ritardo"),
+    QT_TRANSLATE_NOOP("LengthStatsGrid", "Indice di convenienza")};
 
 QString rowText(int length) {
     if (length == 0)
@@ -87,8 +95,21 @@ LengthStatsGrid::LengthStatsGrid(QWidget* panel, const LengthStatsGridSetup& set
                         .align = Qt::AlignCenter});
             m_values[size_t(column)][row]->setToolTip(
                 help::tooltip(kHeadTopics[size_t(column) + 1]));
+            m_values[size_t(column)][row]->setAccessibleDescription(setup.heading);
+            m_spoken[size_t(column)][row] =
+                QCoreApplication::translate("LengthStatsGrid", "%1, lunghezza %2")
+                    .arg(QCoreApplication::translate("LengthStatsGrid",
+                                                     kSpokenColumns[size_t(column)]),
+                         length > 0 ? u'+' + QString::number(length) : QString::number(length));
         }
     }
+    nameFigures();
+}
+
+void LengthStatsGrid::nameFigures() {
+    for (size_t column = 0; column < ColumnCount; ++column)
+        for (size_t row = 0; row < kLengths.size(); ++row)
+            spoken::nameFigure(m_values[column][row], m_spoken[column][row]);
 }
 
 void LengthStatsGrid::show(const SeriesStatistics& statistics) {
@@ -103,6 +124,7 @@ void LengthStatsGrid::show(const SeriesStatistics& statistics) {
         palette::setIndexColour(label, index.isOneOrMore());
         setSign(label, index.isOneOrMore());
     }
+    nameFigures();
 }
 
 } // namespace rotamind

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
 
@@ -23,6 +24,13 @@ void nameControls(QWidget* window, const char* context, std::span<const Control>
             combo->lineEdit()->setAccessibleDescription(description);
         }
     }
+}
+
+void nameFigure(QLabel* label, const QString& rowAndColumn) {
+    const QString name = rowAndColumn + QStringLiteral(": ") + label->text();
+    // Every change of a name is an event for the reader: only real ones.
+    if (label->accessibleName() != name)
+        label->setAccessibleName(name);
 }
 
 } // namespace rotamind::spoken

@@ -4,6 +4,8 @@
 
 #include <span>
 
+class QLabel;
+class QString;
 class QWidget;
 
 // What a screen reader says of a window's controls. Each window keeps a table
@@ -22,5 +24,9 @@ struct Control {
 // the same name, or the reader would say only the text in it. A row whose
 // control is missing is reported with a warning.
 void nameControls(QWidget* window, const char* context, std::span<const Control> controls);
+
+// A figure read with its row and column, "Frequenza, classe 3: 12": names
+// `label` after `rowAndColumn` and its text; call again after a new text.
+void nameFigure(QLabel* label, const QString& rowAndColumn);
 
 } // namespace rotamind::spoken
