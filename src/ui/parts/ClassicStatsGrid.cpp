@@ -118,22 +118,15 @@ ClassicStatsGrid::ClassicStatsGrid(QWidget* panel, const ClassicStatsGridSetup& 
                         .align = Qt::AlignCenter});
             m_values[size_t(column)][size_t(row)]->setToolTip(
                 help::tooltip(kColumnTopics[size_t(column)]));
+            spoken::nameFigure(m_values[size_t(column)][size_t(row)],
+                               QCoreApplication::translate("ClassicStatsGrid", "%1, classe %2")
+                                   .arg(QCoreApplication::translate("ClassicStatsGrid",
+                                                                    kSpokenColumns[size_t(column)]),
+                                        classText(distanceClass)));
             // The heading tells the two grids of a page apart.
             m_values[size_t(column)][size_t(row)]->setAccessibleDescription(setup.heading);
-            m_spoken[size_t(column)][size_t(row)] =
-                QCoreApplication::translate("ClassicStatsGrid", "%1, classe %2")
-                    .arg(QCoreApplication::translate("ClassicStatsGrid",
-                                                     kSpokenColumns[size_t(column)]),
-                         classText(distanceClass));
         }
     }
-    nameFigures();
-}
-
-void ClassicStatsGrid::nameFigures() {
-    for (size_t column = 0; column < ColumnCount; ++column)
-        for (size_t row = 0; row < 6; ++row)
-            spoken::nameFigure(m_values[column][row], m_spoken[column][row]);
 }
 
 void ClassicStatsGrid::show(const SeriesStatistics& statistics) {
@@ -152,7 +145,6 @@ void ClassicStatsGrid::show(const SeriesStatistics& statistics) {
         palette::setIndexColour(m_values[Index][row], index.isOneOrMore());
         setSign(m_values[Index][row], index.isOneOrMore());
     }
-    nameFigures();
 }
 
 } // namespace rotamind

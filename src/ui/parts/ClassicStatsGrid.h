@@ -43,9 +43,6 @@ public:
 
 private:
     std::array<std::array<QLabel*, 6>, ColumnCount> m_values{};
-    // "Frequenza, classe 3", what a screen reader says before each figure.
-    std::array<std::array<QString, 6>, ColumnCount> m_spoken{};
-    void nameFigures();
 };
 
 } // namespace rotamind

@@ -95,21 +95,15 @@ LengthStatsGrid::LengthStatsGrid(QWidget* panel, const LengthStatsGridSetup& set
                         .align = Qt::AlignCenter});
             m_values[size_t(column)][row]->setToolTip(
                 help::tooltip(kHeadTopics[size_t(column) + 1]));
-            m_values[size_t(column)][row]->setAccessibleDescription(setup.heading);
-            m_spoken[size_t(column)][row] =
+            spoken::nameFigure(
+                m_values[size_t(column)][row],
                 QCoreApplication::translate("LengthStatsGrid", "%1, lunghezza %2")
                     .arg(QCoreApplication::translate("LengthStatsGrid",
                                                      kSpokenColumns[size_t(column)]),
-                         length > 0 ? u'+' + QString::number(length) : QString::number(length));
+                         length > 0 ? u'+' + QString::number(length) : QString::number(length)));
+            m_values[size_t(column)][row]->setAccessibleDescription(setup.heading);
         }
     }
-    nameFigures();
-}
-
-void LengthStatsGrid::nameFigures() {
-    for (size_t column = 0; column < ColumnCount; ++column)
-        for (size_t row = 0; row < kLengths.size(); ++row)
-            spoken::nameFigure(m_values[column][row], m_spoken[column][row]);
 }
 
 void LengthStatsGrid::show(const SeriesStatistics& statistics) {
@@ -124,7 +118,6 @@ void LengthStatsGrid::show(const SeriesStatistics& statistics) {
         palette::setIndexColour(label, index.isOneOrMore());
         setSign(label, index.isOneOrMore());
     }
-    nameFigures();
 }
 
 } // namespace rotamind

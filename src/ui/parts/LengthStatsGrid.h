@@ -44,9 +44,6 @@ public:
 
 private:
     std::array<std::array<QLabel*, 11>, ColumnCount> m_values{};
-    // "Frequenza, lunghezza +2", what a screen reader says before each figure.
-    std::array<std::array<QString, 11>, ColumnCount> m_spoken{};
-    void nameFigures();
 };
 
 } // namespace rotamind

@@ -1,5 +1,7 @@
 #include "ui/parts/SpokenNames.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -26,11 +28,42 @@ void nameControls(QWidget* window, const char* context, std::span<const Control>
     }
 }
 
+namespace {
+
+constexpr const char* kFigureProperty = "rotamindFigure";
+
+class Figure final : public QAccessibleWidget {
+public:
+    explicit Figure(QWidget* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind != QAccessible::Name)
+            return QAccessibleWidget::text(kind);
+        return widget()->property(kFigureProperty).toString() + QStringLiteral(": ") +
+               static_cast<const QLabel*>(widget())->text();
+    }
+};
+
+QAccessibleInterface* figureFactory(const QString&, QObject* object) {
+    if (object && object->isWidgetType() && object->property(kFigureProperty).isValid())
+        return new Figure(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
 void nameFigure(QLabel* label, const QString& rowAndColumn) {
-    const QString name = rowAndColumn + QStringLiteral(": ") + label->text();
-    // Every change of a name is an event for the reader: only real ones.
-    if (label->accessibleName() != name)
-        label->setAccessibleName(name);
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(figureFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    label->setProperty(kFigureProperty, rowAndColumn);
+    // The label's first text already made it a plain interface, which names it
+    // by its text alone: drop it, and the next one asked for is a Figure.
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(label);
+    if (made && !dynamic_cast<Figure*>(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 } // namespace rotamind::spoken

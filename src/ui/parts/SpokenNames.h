@@ -25,8 +25,9 @@ struct Control {
 // control is missing is reported with a warning.
 void nameControls(QWidget* window, const char* context, std::span<const Control> controls);
 
-// A figure read with its row and column, "Frequenza, classe 3: 12": names
-// `label` after `rowAndColumn` and its text; call again after a new text.
+// A figure read with its row and column, "Frequenza, classe 3: 12": from now
+// on `label` is named after `rowAndColumn` and its text of the moment, worked
+// out only when a screen reader asks, so a new figure costs nothing.
 void nameFigure(QLabel* label, const QString& rowAndColumn);
 
 } // namespace rotamind::spoken
