@@ -451,6 +451,30 @@
         <source>I.C.</source>
         <translation>C.I.</translation>
     </message>
+    <message>
+        <source>Frequenza</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Percentuale</source>
+        <translation>Percentage</translation>
+    </message>
+    <message>
+        <source>Ritardo</source>
+        <translation>Absence</translation>
+    </message>
+    <message>
+        <source>Ritardo massimo</source>
+        <translation>Maximum absence</translation>
+    </message>
+    <message>
+        <source>Indice di convenienza</source>
+        <translation>Convenience index</translation>
+    </message>
+    <message>
+        <source>%1, classe %2</source>
+        <translation>%1, class %2</translation>
+    </message>
 </context>
 <context>
     <name>ContactPage</name>
@@ -741,6 +765,22 @@
     <message>
         <source>I.C.</source>
         <translation>C.I.</translation>
+    </message>
+    <message>
+        <source>Frequenza</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Ritardo</source>
+        <translation>Absence</translation>
+    </message>
+    <message>
+        <source>Indice di convenienza</source>
+        <translation>Convenience index</translation>
+    </message>
+    <message>
+        <source>%1, lunghezza %2</source>
+        <translation>%1, length %2</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1074,42 @@
     <message>
         <source>Oppure incolla qui i numeri usciti, uno per lancio (per esempio «17 O» su ogni riga, o soltanto «17 5 32» con la direzione alternata)</source>
         <translation>Or paste the winning numbers here, one per spin (for example “17 O” on each line, or just “17 5 32” with the direction alternating)</translation>
+    </message>
+    <message>
+        <source>Apri file CSV</source>
+        <translation>Open CSV file</translation>
+    </message>
+    <message>
+        <source>Sceglie un file CSV esportato dall&apos;archivio</source>
+        <translation>Chooses a CSV file exported from the archive</translation>
+    </message>
+    <message>
+        <source>Numeri incollati</source>
+        <translation>Pasted numbers</translation>
+    </message>
+    <message>
+        <source>La finestra in cui si apre la sessione</source>
+        <translation>The window the session opens in</translation>
+    </message>
+    <message>
+        <source>Il sito della sessione importata</source>
+        <translation>The site of the imported session</translation>
+    </message>
+    <message>
+        <source>Il croupier della sessione importata</source>
+        <translation>The croupier of the imported session</translation>
+    </message>
+    <message>
+        <source>Anteprima</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Righe rifiutate</source>
+        <translation>Refused lines</translation>
+    </message>
+    <message>
+        <source>Chiude senza importare</source>
+        <translation>Closes without importing</translation>
     </message>
 </context>
 <context>
@@ -1521,6 +1597,42 @@ Load the recovered spins?</translation>
         <source>Serie caricata nella sessione salvata di EASY (%1 lanci)</source>
         <translation>Series loaded into EASY&apos;s saved session (%1 spins)</translation>
     </message>
+    <message>
+        <source>Filtro sito</source>
+        <translation>Site filter</translation>
+    </message>
+    <message>
+        <source>Filtro croupier</source>
+        <translation>Croupier filter</translation>
+    </message>
+    <message>
+        <source>Rilegge l&apos;archivio</source>
+        <translation>Reads the archive again</translation>
+    </message>
+    <message>
+        <source>Sessioni archiviate</source>
+        <translation>Archived sessions</translation>
+    </message>
+    <message>
+        <source>Data, modo, sito, croupier e lanci di ogni sessione</source>
+        <translation>Date, mode, site, croupier and launches of every session</translation>
+    </message>
+    <message>
+        <source>La serie della sessione da caricare in EASY</source>
+        <translation>The series of the session to load into EASY</translation>
+    </message>
+    <message>
+        <source>Chiude l&apos;archivio</source>
+        <translation>Closes the archive</translation>
+    </message>
+    <message>
+        <source>Esporta in un file CSV le sessioni scelte</source>
+        <translation>Exports the chosen sessions to a CSV file</translation>
+    </message>
+    <message>
+        <source>Importa</source>
+        <translation>Import</translation>
+    </message>
 </context>
 <context>
     <name>TAZZERAPRO</name>
@@ -1549,6 +1661,18 @@ DATA OF THE SESSION?</translation>
     <message>
         <source>Annulla</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Sì, azzera</source>
+        <translation>Yes, reset</translation>
+    </message>
+    <message>
+        <source>Cancella tutti i dati della sessione</source>
+        <translation>Clears all the data of the session</translation>
+    </message>
+    <message>
+        <source>Lascia la sessione com&apos;è</source>
+        <translation>Leaves the session as it is</translation>
     </message>
 </context>
 <context>
@@ -1665,6 +1789,254 @@ DATA OF THE SESSION?</translation>
         <source>Analisi</source>
         <translation>Analysis</translation>
     </message>
+    <message>
+        <source>Numero uscito</source>
+        <translation>Number drawn</translation>
+    </message>
+    <message>
+        <source>Il numero dell&apos;ultimo lancio: scrivilo e premi Invio per registrarlo</source>
+        <translation>The number of the last launch: type it and press Enter to record it</translation>
+    </message>
+    <message>
+        <source>Senso orario (O)</source>
+        <translation>Clockwise (O)</translation>
+    </message>
+    <message>
+        <source>Il prossimo lancio è registrato in senso orario</source>
+        <translation>The next launch is recorded as clockwise</translation>
+    </message>
+    <message>
+        <source>Senso antiorario (A)</source>
+        <translation>Counter-clockwise (A)</translation>
+    </message>
+    <message>
+        <source>Il prossimo lancio è registrato in senso antiorario</source>
+        <translation>The next launch is recorded as counter-clockwise</translation>
+    </message>
+    <message>
+        <source>Registra</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Registra il numero uscito con la direzione scelta</source>
+        <translation>Records the number drawn with the chosen direction</translation>
+    </message>
+    <message>
+        <source>Ultimo numero sortito</source>
+        <translation>Last number drawn</translation>
+    </message>
+    <message>
+        <source>Il più recente dei due ultimi numeri sortiti</source>
+        <translation>The more recent of the last two numbers drawn</translation>
+    </message>
+    <message>
+        <source>Penultimo numero sortito</source>
+        <translation>Number drawn before the last</translation>
+    </message>
+    <message>
+        <source>Il numero sortito prima dell&apos;ultimo</source>
+        <translation>The number drawn before the last one</translation>
+    </message>
+    <message>
+        <source>Ultimo numero per la puntata</source>
+        <translation>Last number for the bet</translation>
+    </message>
+    <message>
+        <source>Il numero da cui si contano i sei numeri da puntare</source>
+        <translation>The number from which the six numbers to bet are counted</translation>
+    </message>
+    <message>
+        <source>Distanza</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>La classe di distanza dei numeri da puntare: 3, 2, 1, -1, -2 o -3</source>
+        <translation>The distance class of the numbers to bet: 3, 2, 1, -1, -2 or -3</translation>
+    </message>
+    <message>
+        <source>Mostra numeri da puntare</source>
+        <translation>Show numbers to bet</translation>
+    </message>
+    <message>
+        <source>Calcola i sei numeri da puntare e i sei opposti (Alt+N)</source>
+        <translation>Works out the six numbers to bet and the six opposite (Alt+N)</translation>
+    </message>
+    <message>
+        <source>Guida</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>Apre la guida (F1)</source>
+        <translation>Opens the guide (F1)</translation>
+    </message>
+    <message>
+        <source>Sito di gioco</source>
+        <translation>Gaming site</translation>
+    </message>
+    <message>
+        <source>Il sito o la sala del tavolo, per i nomi dei file</source>
+        <translation>The site or room of the table, for the file names</translation>
+    </message>
+    <message>
+        <source>Nome del croupier</source>
+        <translation>Croupier&apos;s name</translation>
+    </message>
+    <message>
+        <source>Il croupier che lancia, per i nomi dei file</source>
+        <translation>The croupier who launches, for the file names</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Annulla l&apos;ultima modifica della sessione (Ctrl+Z)</source>
+        <translation>Undoes the last change of the session (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Ripete la modifica annullata (Ctrl+Y)</source>
+        <translation>Redoes the change undone (Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>Archivio sessioni</source>
+        <translation>Session archive</translation>
+    </message>
+    <message>
+        <source>Apre l&apos;archivio delle sessioni</source>
+        <translation>Opens the archive of the sessions</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Mostra o nasconde le statistiche (Alt+S)</source>
+        <translation>Shows or hides the statistics (Alt+S)</translation>
+    </message>
+    <message>
+        <source>Cancella la sessione dopo una conferma</source>
+        <translation>Clears the session after a confirmation</translation>
+    </message>
+    <message>
+        <source>Pagine delle statistiche</source>
+        <translation>Statistics pages</translation>
+    </message>
+    <message>
+        <source>Statistiche classiche, analisi e contatti</source>
+        <translation>Classic statistics, analysis and contacts</translation>
+    </message>
+    <message>
+        <source>Azzera sessione attuale</source>
+        <translation>Reset current session</translation>
+    </message>
+    <message>
+        <source>Cancella la sessione attuale; Ctrl+Z la ripristina</source>
+        <translation>Clears the current session; Ctrl+Z brings it back</translation>
+    </message>
+    <message>
+        <source>Roulette</source>
+        <translation>Wheel</translation>
+    </message>
+    <message>
+        <source>Mostra o nasconde la ruota con i numeri da puntare (Alt+R)</source>
+        <translation>Shows or hides the wheel with the numbers to bet (Alt+R)</translation>
+    </message>
+    <message>
+        <source>Sessione attuale</source>
+        <translation>Current session</translation>
+    </message>
+    <message>
+        <source>Le classi dei lanci della sessione attuale, dal più vecchio</source>
+        <translation>The classes of the launches of the current session, oldest first</translation>
+    </message>
+    <message>
+        <source>Elimina l&apos;ultima classe della sessione attuale (Alt+E)</source>
+        <translation>Deletes the last class of the current session (Alt+E)</translation>
+    </message>
+    <message>
+        <source>Pagina precedente attuale</source>
+        <translation>Previous current page</translation>
+    </message>
+    <message>
+        <source>Mostra la pagina precedente del grafico della sessione attuale (PagSu)</source>
+        <translation>Shows the previous page of the current session&apos;s chart (Page Up)</translation>
+    </message>
+    <message>
+        <source>Pagina successiva attuale</source>
+        <translation>Next current page</translation>
+    </message>
+    <message>
+        <source>Mostra la pagina successiva del grafico della sessione attuale (PagGiù)</source>
+        <translation>Shows the next page of the current session&apos;s chart (Page Down)</translation>
+    </message>
+    <message>
+        <source>Sessione salvata</source>
+        <translation>Saved session</translation>
+    </message>
+    <message>
+        <source>Le classi della sessione salvata, dalla più vecchia</source>
+        <translation>The classes of the saved session, oldest first</translation>
+    </message>
+    <message>
+        <source>Toglie la sessione salvata</source>
+        <translation>Removes the saved session</translation>
+    </message>
+    <message>
+        <source>Pagina precedente salvata</source>
+        <translation>Previous saved page</translation>
+    </message>
+    <message>
+        <source>Mostra la pagina precedente del grafico della sessione salvata (Ctrl+PagSu)</source>
+        <translation>Shows the previous page of the saved session&apos;s chart (Ctrl+Page Up)</translation>
+    </message>
+    <message>
+        <source>Pagina successiva salvata</source>
+        <translation>Next saved page</translation>
+    </message>
+    <message>
+        <source>Mostra la pagina successiva del grafico della sessione salvata (Ctrl+PagGiù)</source>
+        <translation>Shows the next page of the saved session&apos;s chart (Ctrl+Page Down)</translation>
+    </message>
+    <message>
+        <source>Supporto online</source>
+        <translation>Online support</translation>
+    </message>
+    <message>
+        <source>Apre la pagina dei contatti</source>
+        <translation>Opens the contact page</translation>
+    </message>
+    <message>
+        <source>Vai a PRO</source>
+        <translation>Go to PRO</translation>
+    </message>
+    <message>
+        <source>Passa alla versione PRO</source>
+        <translation>Switches to the PRO version</translation>
+    </message>
+    <message>
+        <source>Carica da un file la sessione salvata, da confrontare</source>
+        <translation>Loads the saved session from a file, to compare with</translation>
+    </message>
+    <message>
+        <source>Salva sessione attuale</source>
+        <translation>Save current session</translation>
+    </message>
+    <message>
+        <source>Salva in un file la sessione attuale</source>
+        <translation>Saves the current session to a file</translation>
+    </message>
+    <message>
+        <source>Salva grafico attuale</source>
+        <translation>Save current chart</translation>
+    </message>
+    <message>
+        <source>Salva come immagine la pagina del grafico della sessione attuale</source>
+        <translation>Saves the page of the current session&apos;s chart as a picture</translation>
+    </message>
 </context>
 <context>
     <name>TGUIDA</name>
@@ -1736,6 +2108,73 @@ DATA OF THE SESSION?</translation>
         <source>qrc:/guida/</source>
         <comment>the folder of the guide&apos;s pages in this language</comment>
         <translation>qrc:/guida/en/</translation>
+    </message>
+    <message>
+        <source>Argomenti della guida</source>
+        <translation>Guide topics</translation>
+    </message>
+    <message>
+        <source>Scegli un argomento per leggerne la pagina</source>
+        <translation>Choose a topic to read its page</translation>
+    </message>
+    <message>
+        <source>Pagina della guida</source>
+        <translation>Guide page</translation>
+    </message>
+    <message>
+        <source>Il testo dell&apos;argomento scelto</source>
+        <translation>The text of the chosen topic</translation>
+    </message>
+</context>
+<context>
+    <name>TINTRO</name>
+    <message>
+        <source>Lingua</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Lingua dei testi, dal prossimo avvio</source>
+        <translation>Language of the texts, from the next start</translation>
+    </message>
+    <message>
+        <source>Pro</source>
+        <translation>Pro</translation>
+    </message>
+    <message>
+        <source>Apre la versione Professional (P o Invio)</source>
+        <translation>Opens the Professional version (P or Enter)</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>Apre il metodo Rotamind originale (E)</source>
+        <translation>Opens the original Rotamind method (E)</translation>
+    </message>
+    <message>
+        <source>Segni oltre ai colori</source>
+        <translation>Signs besides colours</translation>
+    </message>
+    <message>
+        <source>Cornici, tratteggi e simboli accanto ai colori che hanno un significato</source>
+        <translation>Frames, hatches and symbols beside the colours that carry a meaning</translation>
+    </message>
+    <message>
+        <source>Ripristina sessione</source>
+        <translation>Restore session</translation>
+    </message>
+    <message>
+        <source>Riapre la sessione lasciata senza salvarla</source>
+        <translation>Reopens the session left unsaved</translation>
+    </message>
+    <message>
+        <source>Ripristina l&apos;altra sessione</source>
+        <translation>Restore the other session</translation>
+    </message>
+    <message>
+        <source>Riapre la sessione dell&apos;altro modo lasciata senza salvarla</source>
+        <translation>Reopens the other mode&apos;s session left unsaved</translation>
     </message>
 </context>
 <context>
@@ -1922,6 +2361,290 @@ press the button again to unlock</translation>
         <source>Rotamind Pro - Salva GRAFICO SPIN ANTIORARI</source>
         <translation>Rotamind Pro - Save ANTICLOCKWISE SPINS CHART</translation>
     </message>
+    <message>
+        <source>Numero uscito</source>
+        <translation>Number drawn</translation>
+    </message>
+    <message>
+        <source>Il numero dell&apos;ultimo lancio: scrivilo e premi Invio per registrarlo</source>
+        <translation>The number of the last launch: type it and press Enter to record it</translation>
+    </message>
+    <message>
+        <source>Senso orario (O)</source>
+        <translation>Clockwise (O)</translation>
+    </message>
+    <message>
+        <source>Il prossimo lancio è registrato in senso orario</source>
+        <translation>The next launch is recorded as clockwise</translation>
+    </message>
+    <message>
+        <source>Senso antiorario (A)</source>
+        <translation>Counter-clockwise (A)</translation>
+    </message>
+    <message>
+        <source>Il prossimo lancio è registrato in senso antiorario</source>
+        <translation>The next launch is recorded as counter-clockwise</translation>
+    </message>
+    <message>
+        <source>Registra</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Registra il numero uscito con la direzione scelta</source>
+        <translation>Records the number drawn with the chosen direction</translation>
+    </message>
+    <message>
+        <source>Ultimo numero sortito</source>
+        <translation>Last number drawn</translation>
+    </message>
+    <message>
+        <source>Il più recente dei due ultimi numeri sortiti</source>
+        <translation>The more recent of the last two numbers drawn</translation>
+    </message>
+    <message>
+        <source>Penultimo numero sortito</source>
+        <translation>Number drawn before the last</translation>
+    </message>
+    <message>
+        <source>Il numero sortito prima dell&apos;ultimo</source>
+        <translation>The number drawn before the last one</translation>
+    </message>
+    <message>
+        <source>Ultimo numero per la puntata</source>
+        <translation>Last number for the bet</translation>
+    </message>
+    <message>
+        <source>Il numero da cui si contano i sei numeri da puntare</source>
+        <translation>The number from which the six numbers to bet are counted</translation>
+    </message>
+    <message>
+        <source>Distanza</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>La classe di distanza dei numeri da puntare: 3, 2, 1, -1, -2 o -3</source>
+        <translation>The distance class of the numbers to bet: 3, 2, 1, -1, -2 or -3</translation>
+    </message>
+    <message>
+        <source>Mostra numeri da puntare</source>
+        <translation>Show numbers to bet</translation>
+    </message>
+    <message>
+        <source>Calcola i sei numeri da puntare e i sei opposti (Alt+N)</source>
+        <translation>Works out the six numbers to bet and the six opposite (Alt+N)</translation>
+    </message>
+    <message>
+        <source>Guida</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>Apre la guida (F1)</source>
+        <translation>Opens the guide (F1)</translation>
+    </message>
+    <message>
+        <source>Sito di gioco</source>
+        <translation>Gaming site</translation>
+    </message>
+    <message>
+        <source>Il sito o la sala del tavolo, per i nomi dei file</source>
+        <translation>The site or room of the table, for the file names</translation>
+    </message>
+    <message>
+        <source>Nome del croupier</source>
+        <translation>Croupier&apos;s name</translation>
+    </message>
+    <message>
+        <source>Il croupier che lancia, per i nomi dei file</source>
+        <translation>The croupier who launches, for the file names</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Annulla l&apos;ultima modifica della sessione (Ctrl+Z)</source>
+        <translation>Undoes the last change of the session (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Ripete la modifica annullata (Ctrl+Y)</source>
+        <translation>Redoes the change undone (Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>Archivio sessioni</source>
+        <translation>Session archive</translation>
+    </message>
+    <message>
+        <source>Apre l&apos;archivio delle sessioni</source>
+        <translation>Opens the archive of the sessions</translation>
+    </message>
+    <message>
+        <source>Statistiche</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Mostra o nasconde le statistiche (Alt+S)</source>
+        <translation>Shows or hides the statistics (Alt+S)</translation>
+    </message>
+    <message>
+        <source>Cancella la sessione dopo una conferma</source>
+        <translation>Clears the session after a confirmation</translation>
+    </message>
+    <message>
+        <source>Pagine delle statistiche</source>
+        <translation>Statistics pages</translation>
+    </message>
+    <message>
+        <source>Statistiche classiche, analisi e contatti</source>
+        <translation>Classic statistics, analysis and contacts</translation>
+    </message>
+    <message>
+        <source>Roulette</source>
+        <translation>Wheel</translation>
+    </message>
+    <message>
+        <source>Mostra o nasconde la ruota con i numeri da puntare (Alt+R)</source>
+        <translation>Shows or hides the wheel with the numbers to bet (Alt+R)</translation>
+    </message>
+    <message>
+        <source>Le classi dei lanci in senso orario, dal più vecchio</source>
+        <translation>The classes of the clockwise launches, oldest first</translation>
+    </message>
+    <message>
+        <source>Elimina ultimo ORARIO</source>
+        <translation>Delete last clockwise</translation>
+    </message>
+    <message>
+        <source>Elimina l&apos;ultima classe degli spin orari (Alt+E)</source>
+        <translation>Deletes the last class of the clockwise spins (Alt+E)</translation>
+    </message>
+    <message>
+        <source>Pagina precedente ORARI</source>
+        <translation>Previous clockwise page</translation>
+    </message>
+    <message>
+        <source>Mostra la pagina precedente del grafico orario (PagSu)</source>
+        <translation>Shows the previous page of the clockwise chart (Page Up)</translation>
+    </message>
+    <message>
+        <source>Pagina successiva ORARI</source>
+        <translation>Next clockwise page</translation>
+    </message>
+    <message>
+        <source>Mostra la pagina successiva del grafico orario (PagGiù)</source>
+        <translation>Shows the next page of the clockwise chart (Page Down)</translation>
+    </message>
+    <message>
+        <source>Le classi dei lanci in senso antiorario, dal più vecchio</source>
+        <translation>The classes of the counter-clockwise launches, oldest first</translation>
+    </message>
+    <message>
+        <source>Elimina ultimo ANTIORARIO</source>
+        <translation>Delete last counter-clockwise</translation>
+    </message>
+    <message>
+        <source>Elimina l&apos;ultima classe degli spin antiorari (Alt+Maiusc+E)</source>
+        <translation>Deletes the last class of the counter-clockwise spins (Alt+Shift+E)</translation>
+    </message>
+    <message>
+        <source>Pagina precedente ANTIORARI</source>
+        <translation>Previous counter-clockwise page</translation>
+    </message>
+    <message>
+        <source>Mostra la pagina precedente del grafico antiorario (Ctrl+PagSu)</source>
+        <translation>Shows the previous page of the counter-clockwise chart (Ctrl+Page Up)</translation>
+    </message>
+    <message>
+        <source>Pagina successiva ANTIORARI</source>
+        <translation>Next counter-clockwise page</translation>
+    </message>
+    <message>
+        <source>Mostra la pagina successiva del grafico antiorario (Ctrl+PagGiù)</source>
+        <translation>Shows the next page of the counter-clockwise chart (Ctrl+Page Down)</translation>
+    </message>
+    <message>
+        <source>Blocco su ORARIO</source>
+        <translation>Lock on clockwise</translation>
+    </message>
+    <message>
+        <source>Registra solo lanci orari finché non si preme di nuovo (Alt+Maiusc+O)</source>
+        <translation>Records only clockwise launches until pressed again (Alt+Shift+O)</translation>
+    </message>
+    <message>
+        <source>Blocco su ANTIORARIO</source>
+        <translation>Lock on counter-clockwise</translation>
+    </message>
+    <message>
+        <source>Registra solo lanci antiorari finché non si preme di nuovo (Alt+Maiusc+A)</source>
+        <translation>Records only counter-clockwise launches until pressed again (Alt+Shift+A)</translation>
+    </message>
+    <message>
+        <source>Vai a Easy</source>
+        <translation>Go to Easy</translation>
+    </message>
+    <message>
+        <source>Passa alla versione Easy</source>
+        <translation>Switches to the Easy version</translation>
+    </message>
+    <message>
+        <source>Carica sessione ORARI</source>
+        <translation>Load clockwise session</translation>
+    </message>
+    <message>
+        <source>Carica da un file la sessione degli spin orari</source>
+        <translation>Loads the session of the clockwise spins from a file</translation>
+    </message>
+    <message>
+        <source>Salva sessione ORARI</source>
+        <translation>Save clockwise session</translation>
+    </message>
+    <message>
+        <source>Salva in un file la sessione degli spin orari</source>
+        <translation>Saves the session of the clockwise spins to a file</translation>
+    </message>
+    <message>
+        <source>Salva grafico ORARI</source>
+        <translation>Save clockwise chart</translation>
+    </message>
+    <message>
+        <source>Salva come immagine la pagina del grafico orario</source>
+        <translation>Saves the page of the clockwise chart as a picture</translation>
+    </message>
+    <message>
+        <source>Carica sessione ANTIORARI</source>
+        <translation>Load counter-clockwise session</translation>
+    </message>
+    <message>
+        <source>Carica da un file la sessione degli spin antiorari</source>
+        <translation>Loads the session of the counter-clockwise spins from a file</translation>
+    </message>
+    <message>
+        <source>Salva sessione ANTIORARI</source>
+        <translation>Save counter-clockwise session</translation>
+    </message>
+    <message>
+        <source>Salva in un file la sessione degli spin antiorari</source>
+        <translation>Saves the session of the counter-clockwise spins to a file</translation>
+    </message>
+    <message>
+        <source>Salva grafico ANTIORARI</source>
+        <translation>Save counter-clockwise chart</translation>
+    </message>
+    <message>
+        <source>Salva come immagine la pagina del grafico antiorario</source>
+        <translation>Saves the page of the counter-clockwise chart as a picture</translation>
+    </message>
+    <message>
+        <source>Salvataggi automatici</source>
+        <translation>Automatic saving</translation>
+    </message>
+    <message>
+        <source>Apre la gestione dei salvataggi automatici</source>
+        <translation>Opens the settings of automatic saving</translation>
+    </message>
 </context>
 <context>
     <name>TSALVA</name>
@@ -2023,6 +2746,66 @@ SAVING</translation>
         <source>Ultimo salvataggio %1: non riuscito: %2</source>
         <translation>Last save %1: failed: %2</translation>
     </message>
+    <message>
+        <source>Sceglie la cartella dei salvataggi automatici</source>
+        <translation>Chooses the folder of automatic saving</translation>
+    </message>
+    <message>
+        <source>Cartella dei salvataggi</source>
+        <translation>Saving folder</translation>
+    </message>
+    <message>
+        <source>La cartella in cui si salva; vuota finché non è scelta</source>
+        <translation>The folder saved into; empty until one is chosen</translation>
+    </message>
+    <message>
+        <source>Intervallo in minuti</source>
+        <translation>Interval in minutes</translation>
+    </message>
+    <message>
+        <source>Ogni quanti minuti si salva</source>
+        <translation>How many minutes between saves</translation>
+    </message>
+    <message>
+        <source>I salvataggi automatici sono in corso</source>
+        <translation>Automatic saving is running</translation>
+    </message>
+    <message>
+        <source>Disattivo</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>I salvataggi automatici sono fermi</source>
+        <translation>Automatic saving is stopped</translation>
+    </message>
+    <message>
+        <source>Salva la sessione degli spin orari</source>
+        <translation>Saves the session of the clockwise spins</translation>
+    </message>
+    <message>
+        <source>Salva la sessione degli spin antiorari</source>
+        <translation>Saves the session of the counter-clockwise spins</translation>
+    </message>
+    <message>
+        <source>Salva il grafico orario</source>
+        <translation>Saves the clockwise chart</translation>
+    </message>
+    <message>
+        <source>Salva il grafico antiorario</source>
+        <translation>Saves the counter-clockwise chart</translation>
+    </message>
+    <message>
+        <source>Accendi o spegni</source>
+        <translation>Switch on or off</translation>
+    </message>
+    <message>
+        <source>Avvia o ferma i salvataggi automatici</source>
+        <translation>Starts or stops automatic saving</translation>
+    </message>
+    <message>
+        <source>Chiude la finestra</source>
+        <translation>Closes the window</translation>
+    </message>
 </context>
 <context>
     <name>UndoControls</name>
@@ -2097,6 +2880,14 @@ SAVING</translation>
     <message>
         <source>lanci</source>
         <translation>spins</translation>
+    </message>
+    <message>
+        <source>Segni oltre ai colori</source>
+        <translation>Signs besides colours</translation>
+    </message>
+    <message>
+        <source>Cornici, tratteggi e simboli accanto ai colori che hanno un significato: per chi non distingue il rosso dal verde</source>
+        <translation>Frames, hatches and symbols beside the colours that carry a meaning: for those who cannot tell red from green</translation>
     </message>
 </context>
 </TS>

@@ -1,21 +1,27 @@
 #include "app/TINTRO.h"
 
 #include "app/Options.h"
+#include "ui/toolkit/ColourSigns.h"
 #include "ui/toolkit/Controls.h"
 #include "ui/toolkit/KeyHint.h"
 #include "ui/toolkit/KeyTable.h"
 #include "ui/toolkit/Palette.h"
+#include "ui/toolkit/SpokenNames.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
 
 #include <algorithm>
 #include <iterator>
+#include <memory>
 
 namespace rotamind {
 
@@ -28,6 +34,32 @@ QPushButton* makeChoice(QWidget* window, const QString& name, const QString& cap
     palette::setForeground(button, palette::kBlack);
     return button;
 }
+
+// The launcher's options live in the user's settings; everything else starts
+// from the layouts' defaults at every run.
+constexpr auto kSignsKey = "aspetto/segniOltreAiColori";
+
+std::unique_ptr<QSettings> userSettings() {
+    return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("Rotamind"),
+                                       QStringLiteral("Rotamind Pro"));
+}
+// What a screen reader says of each control: name, then what it does.
+const spoken::Control kSpoken[] = {
+    {"Lingua", QT_TRANSLATE_NOOP("TINTRO", "Lingua"),
+     QT_TRANSLATE_NOOP("TINTRO", "Lingua dei testi, dal prossimo avvio")},
+    {"Button1", QT_TRANSLATE_NOOP("TINTRO", "Pro"),
+     QT_TRANSLATE_NOOP("TINTRO", "Apre la versione Professional (P o Invio)")},
+    {"Button2", QT_TRANSLATE_NOOP("TINTRO", "Easy"),
+     QT_TRANSLATE_NOOP("TINTRO", "Apre il metodo Rotamind originale (E)")},
+    {"SEGNI", QT_TRANSLATE_NOOP("TINTRO", "Segni oltre ai colori"),
+     QT_TRANSLATE_NOOP("TINTRO",
+                       "Cornici, tratteggi e simboli accanto ai colori che hanno un significato")},
+    {"RESTORE", QT_TRANSLATE_NOOP("TINTRO", "Ripristina sessione"),
+     QT_TRANSLATE_NOOP("TINTRO", "Riapre la sessione lasciata senza salvarla")},
+    {"RESTORE2", QT_TRANSLATE_NOOP("TINTRO", "Ripristina l'altra sessione"),
+     QT_TRANSLATE_NOOP("TINTRO", "Riapre la sessione dell'altro modo lasciata senza salvarla")},
+};
+
 } // namespace
 
 TINTRO::TINTRO(QWidget* parent)
@@ -72,6 +104,25 @@ TINTRO::TINTRO(QWidget* parent)
                    QKeySequence(QString::fromLatin1(row.keys), QKeySequence::PortableText));
     choose(pro, QKeySequence(Qt::Key_Enter));
 
+    // Off by default, so the windows look as they were drawn; on, every colour
+    // that means something gets a second sign.
+    m_signs = new QCheckBox(tr("Segni oltre ai colori"), this);
+    m_signs->setObjectName(QStringLiteral("SEGNI"));
+    m_signs->setFont(palette::boldFont());
+    m_signs->setToolTip(tr("Cornici, tratteggi e simboli accanto ai colori che hanno un "
+                           "significato: per chi non distingue il rosso dal verde"));
+    m_signs->setFocusPolicy(Qt::NoFocus);
+    m_signs->setCursor(Qt::PointingHandCursor);
+    palette::setForeground(m_signs, palette::kWhite);
+    m_signs->move(8, 112);
+    m_signs->adjustSize();
+    m_signs->setChecked(userSettings()->value(QString::fromLatin1(kSignsKey), false).toBool());
+    ColourSigns::setOn(m_signs->isChecked());
+    connect(m_signs, &QCheckBox::toggled, this, [](bool on) {
+        userSettings()->setValue(QString::fromLatin1(kSignsKey), on);
+        ColourSigns::setOn(on);
+    });
+
     const struct {
         const char* name;
         int top;
@@ -92,6 +143,10 @@ TINTRO::TINTRO(QWidget* parent)
     auto* language = new QComboBox(this);
     language->setObjectName(QStringLiteral("Lingua"));
     language->addItems({QStringLiteral("Italiano"), QStringLiteral("English")});
+    // A read-only field inside: a screen reader names a drop-down by its
+    // field, and a plain one only by the language it shows.
+    language->setEditable(true);
+    language->lineEdit()->setReadOnly(true);
     language->setGeometry(310, 8, 82, 22);
     language->setFocusPolicy(Qt::NoFocus);
     language->setToolTip(tr("Lingua dei testi, dal prossimo avvio"));
@@ -99,6 +154,8 @@ TINTRO::TINTRO(QWidget* parent)
     connect(language, &QComboBox::currentIndexChanged, this, [](int index) {
         options::setLanguage(index == 1 ? options::Language::English : options::Language::Italian);
     });
+
+    spoken::nameControls(this, "TINTRO", kSpoken);
 }
 
 QString TINTRO::restoreCaption(const QString& mode, const QDateTime& changed, qint64 launches) {

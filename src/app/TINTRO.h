@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QWidget>
 
+class QCheckBox;
 class QPushButton;
 
 namespace rotamind {
@@ -43,6 +44,7 @@ protected:
 
 private:
     QPushButton* m_restore[2] = {};
+    QCheckBox* m_signs = nullptr; // "Segni oltre ai colori", remembered
 };
 
 } // namespace rotamind

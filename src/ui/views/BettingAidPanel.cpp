@@ -1,6 +1,7 @@
 #include "ui/views/BettingAidPanel.h"
 
 #include "betting/BettingAid.h"
+#include "ui/toolkit/ColourSigns.h"
 #include "ui/toolkit/Controls.h"
 #include "ui/toolkit/NarrowArrowStyle.h"
 #include "ui/toolkit/Palette.h"
@@ -115,6 +116,10 @@ BettingAidPanel::BettingAidPanel(QWidget* window, const BettingAidSetup& setup) 
                                          .pixelSize = 10,
                                          .align = Qt::AlignRight | Qt::AlignVCenter});
     m_for->hide();
+    connect(&ColourSigns::instance(), &ColourSigns::toggled, this, [this] {
+        if (!m_for->isHidden())
+            showFor(m_forText, m_forHighlighted);
+    });
 
     // currentTextChanged covers both typing and picking an item; the program's
     // own writes are told apart by the flag.
@@ -174,7 +179,10 @@ void BettingAidPanel::markStale() {
 }
 
 void BettingAidPanel::showFor(const QString& text, bool highlighted) {
-    m_for->setText(text);
+    m_forText = text;
+    m_forHighlighted = highlighted;
+    // Red says "out of date" or "nothing computed"; the sign says it in grey too.
+    m_for->setText(highlighted && ColourSigns::on() ? u"⚠ "_s + text : text);
     m_for->setGeometry(highlighted ? kForRowRect : kForRect);
     m_for->setAlignment((highlighted ? Qt::AlignCenter : Qt::AlignRight) | Qt::AlignVCenter);
     m_for->setAutoFillBackground(highlighted);

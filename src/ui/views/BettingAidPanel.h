@@ -83,6 +83,8 @@ private:
     QLabel* m_window = nullptr;
     QLabel* m_opposite = nullptr;
     QLabel* m_for = nullptr;
+    QString m_forText; // as shown, without the sign the switch may add
+    bool m_forHighlighted = false;
     std::optional<AidInputs> m_computedFor;
     bool m_stale = false;
     bool m_writingLastNumber = false;

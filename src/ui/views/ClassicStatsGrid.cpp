@@ -2,8 +2,10 @@
 
 #include "session/SeriesStatistics.h"
 
+#include "ui/toolkit/ColourSigns.h"
 #include "ui/toolkit/Controls.h"
 #include "ui/toolkit/Palette.h"
+#include "ui/toolkit/SpokenNames.h"
 #include "ui/views/StatisticsHelp.h"
 #include "wheel/Wheel.h"
 
@@ -43,6 +45,14 @@ constexpr std::array<Head, 5> kHeads{{{"D", 7},
                                       {QT_TRANSLATE_NOOP("ClassicStatsGrid", "RIT"), 126},
                                       {QT_TRANSLATE_NOOP("ClassicStatsGrid", "RMAX"), 160},
                                       {QT_TRANSLATE_NOOP("ClassicStatsGrid", "I.C."), 203}}};
+
+// Each value column as a screen reader names it, in the order of Column.
+constexpr std::array<const char*, ClassicStatsGrid::ColumnCount> kSpokenColumns{
+    QT_TRANSLATE_NOOP("ClassicStatsGrid", "Frequenza"),
+    QT_TRANSLATE_NOOP("ClassicStatsGrid", "Percentuale"),
+    QT_TRANSLATE_NOOP("ClassicStatsGrid", "Ritardo"),
+    QT_TRANSLATE_NOOP("ClassicStatsGrid", "Ritardo massimo"),
+    QT_TRANSLATE_NOOP("ClassicStatsGrid", "Indice di convenienza")};
 
 // The help of each value column, in the order of Column.
 constexpr std::array<help::Topic, ClassicStatsGrid::ColumnCount> kColumnTopics{
@@ -112,6 +122,13 @@ ClassicStatsGrid::ClassicStatsGrid(QWidget* panel, const ClassicStatsGridSetup& 
                         .align = Qt::AlignCenter});
             m_values[size_t(column)][size_t(row)]->setToolTip(
                 help::tooltip(kColumnTopics[size_t(column)]));
+            spoken::nameFigure(m_values[size_t(column)][size_t(row)],
+                               QCoreApplication::translate("ClassicStatsGrid", "%1, classe %2")
+                                   .arg(QCoreApplication::translate("ClassicStatsGrid",
+                                                                    kSpokenColumns[size_t(column)]),
+                                        classText(distanceClass)));
+            // The heading tells the two grids of a page apart.
+            m_values[size_t(column)][size_t(row)]->setAccessibleDescription(setup.heading);
         }
     }
 }
@@ -130,6 +147,7 @@ void ClassicStatsGrid::show(const SeriesStatistics& statistics) {
         const Fixed4 index = statistics.classicIndex(r);
         m_values[Index][row]->setText(index.toText(separator));
         palette::setIndexColour(m_values[Index][row], index.isOneOrMore());
+        setSign(m_values[Index][row], index.isOneOrMore());
     }
 }
 

@@ -5,6 +5,8 @@
 #include "ui/toolkit/Palette.h"
 #include "ui/views/EntryArea.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -19,6 +21,27 @@ namespace {
 constexpr int kShownMs = 4000;
 constexpr int kFlashStepMs = 150;
 constexpr int kFlashSteps = 6; // three times red and back
+
+// The notice line is an alert to a screen reader, which speaks an alert as
+// it appears; a plain label is read only when the player goes to it.
+constexpr const char* kAlertProperty = "rotamindAlert";
+
+class AlertLine final : public QAccessibleWidget {
+public:
+    explicit AlertLine(QWidget* line) : QAccessibleWidget(line, QAccessible::AlertMessage) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name)
+            return static_cast<const QLabel*>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* alertLineFactory(const QString&, QObject* object) {
+    if (object && object->isWidgetType() && object->property(kAlertProperty).toBool())
+        return new AlertLine(static_cast<QWidget*>(object));
+    return nullptr;
+}
 } // namespace
 
 EntryNotice::EntryNotice(QWidget* window, WorkingSession& session, const EntryArea& entry,
@@ -31,6 +54,12 @@ EntryNotice::EntryNotice(QWidget* window, WorkingSession& session, const EntryAr
                                                            .align = Qt::AlignCenter})),
       m_hide(new QTimer(this)), m_flash(new QTimer(this)) {
     m_line->hide();
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(alertLineFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    m_line->setProperty(kAlertProperty, true);
     m_hide->setSingleShot(true);
     m_hide->setInterval(kShownMs);
     m_flash->setInterval(kFlashStepMs);
@@ -72,6 +101,9 @@ void EntryNotice::tell(const QString& text, QWidgetList flashing) {
     m_line->setText(text);
     m_line->raise();
     m_line->show();
+    // The notice takes no focus: it is announced, or the reader would not say it.
+    QAccessibleEvent alert(m_line, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
     m_hide->start();
     // A flash still running ends first, so that its colours are put back.
     while (m_flashStepsLeft > 0)

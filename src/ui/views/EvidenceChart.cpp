@@ -1,6 +1,7 @@
 #include "ui/views/EvidenceChart.h"
 
 #include "analysis/PageVerdict.h"
+#include "ui/toolkit/ColourSigns.h"
 #include "ui/toolkit/Palette.h"
 
 #include <QPainter>
@@ -25,6 +26,7 @@ constexpr int kMargin = 24; // room for the scale's texts at the left
 EvidenceChart::EvidenceChart(QWidget* parent) : QWidget(parent) {
     setObjectName(u"GRAFICOEVIDENZA"_s);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(&ColourSigns::instance(), &ColourSigns::toggled, this, qOverload<>(&QWidget::update));
 }
 
 void EvidenceChart::setSeries(std::size_t index, const analysis::EvidenceTrace& trace,
@@ -79,13 +81,16 @@ void EvidenceChart::paintEvent(QPaintEvent*) {
     }
 
     painter.setRenderHint(QPainter::Antialiasing);
-    for (const Line& line : m_lines) {
+    for (std::size_t index = 0; index < m_lines.size(); ++index) {
+        const Line& line = m_lines[index];
         if (line.points.empty())
             continue;
         QPainterPath path(QPointF(x(0), y(0)));
         for (const analysis::EvidenceTrace::Point& point : line.points)
             path.lineTo(x(point.launch), y(point.log10Evidence));
-        painter.setPen(QPen(line.colour, 1.5));
+        // Dashed, the second series is told from the first without its colour.
+        painter.setPen(
+            QPen(line.colour, 1.5, index == 1 && ColourSigns::on() ? Qt::DashLine : Qt::SolidLine));
         painter.drawPath(path);
     }
 }

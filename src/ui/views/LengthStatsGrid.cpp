@@ -2,8 +2,10 @@
 
 #include "session/SeriesStatistics.h"
 
+#include "ui/toolkit/ColourSigns.h"
 #include "ui/toolkit/Controls.h"
 #include "ui/toolkit/Palette.h"
+#include "ui/toolkit/SpokenNames.h"
 #include "ui/views/StatisticsHelp.h"
 
 #include <QCoreApplication>
@@ -29,6 +31,12 @@ constexpr int kIndexPixelSize = 10;
 constexpr std::array<help::Topic, 4> kHeadTopics{
     help::Topic::LengthHeading, help::Topic::LengthFrequency, help::Topic::LengthAbsence,
     help::Topic::LengthIndex};
+
+// Each value column as a screen reader names it, in the order of Column.
+constexpr std::array<const char*, LengthStatsGrid::ColumnCount> kSpokenColumns{
+    QT_TRANSLATE_NOOP("LengthStatsGrid", "Frequenza"),
+    QT_TRANSLATE_NOOP("LengthStatsGrid", "Ritardo"),
+    QT_TRANSLATE_NOOP("LengthStatsGrid", "Indice di convenienza")};
 
 QString rowText(int length) {
     if (length == 0)
@@ -90,6 +98,13 @@ LengthStatsGrid::LengthStatsGrid(QWidget* panel, const LengthStatsGridSetup& set
                         .align = Qt::AlignCenter});
             m_values[size_t(column)][row]->setToolTip(
                 help::tooltip(kHeadTopics[size_t(column) + 1]));
+            spoken::nameFigure(
+                m_values[size_t(column)][row],
+                QCoreApplication::translate("LengthStatsGrid", "%1, lunghezza %2")
+                    .arg(QCoreApplication::translate("LengthStatsGrid",
+                                                     kSpokenColumns[size_t(column)]),
+                         length > 0 ? u'+' + QString::number(length) : QString::number(length)));
+            m_values[size_t(column)][row]->setAccessibleDescription(setup.heading);
         }
     }
 }
@@ -104,6 +119,7 @@ void LengthStatsGrid::show(const SeriesStatistics& statistics) {
         QLabel* label = m_values[Index][row];
         label->setText(index.toText(separator));
         palette::setIndexColour(label, index.isOneOrMore());
+        setSign(label, index.isOneOrMore());
     }
 }
 

@@ -1,5 +1,6 @@
 #include "ui/views/ShareChart.h"
 
+#include "ui/toolkit/ColourSigns.h"
 #include "ui/toolkit/Palette.h"
 #include "wheel/Wheel.h"
 
@@ -22,6 +23,7 @@ constexpr int kFoot = 12; // room for the class texts below
 ShareChart::ShareChart(QWidget* parent) : QWidget(parent) {
     setObjectName(u"GRAFICOQUOTE"_s);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(&ColourSigns::instance(), &ColourSigns::toggled, this, qOverload<>(&QWidget::update));
 }
 
 void ShareChart::setSeries(std::size_t index, const std::array<double, 6>& shares,
@@ -60,9 +62,17 @@ void ShareChart::paintEvent(QPaintEvent*) {
             if (!column.any)
                 continue;
             const double middle = left + group * (c == 0 ? 0.33 : 0.67);
-            painter.setPen(QPen(column.colour, 3));
-            painter.drawLine(QPointF(middle, y(column.bands[row].low)),
-                             QPointF(middle, y(column.bands[row].high)));
+            const QPointF low(middle, y(column.bands[row].low));
+            const QPointF high(middle, y(column.bands[row].high));
+            if (c == 1 && ColourSigns::on()) {
+                // The second series as an open bar: the two colours of a page
+                // may be a red and a green.
+                painter.setPen(QPen(column.colour, 1));
+                painter.drawRect(QRectF(low - QPointF(2, 0), high + QPointF(2, 0)));
+            } else {
+                painter.setPen(QPen(column.colour, 3));
+                painter.drawLine(low, high);
+            }
             painter.setPen(QPen(palette::kWhite, 1));
             painter.drawLine(QPointF(middle - 3, y(column.shares[row])),
                              QPointF(middle + 3, y(column.shares[row])));

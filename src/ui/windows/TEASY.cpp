@@ -104,6 +104,7 @@ TEASY::TEASY(QWidget* parent)
     wire();
     // In the same places as in PRO, between the two columns of session buttons.
     addUndoControls({519, 45, 16, 25}, {536, 45, 16, 25});
+    buildSpokenNames();
 }
 
 TEASY::~TEASY() = default;

@@ -65,6 +65,7 @@ private:
     void buildStatisticsTabs();
     void buildHiddenCommands();
     void buildKeys();
+    void buildSpokenNames();
     void wire();
 
     EasySession& m_session;

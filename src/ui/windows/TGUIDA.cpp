@@ -3,6 +3,7 @@
 #include "ui/toolkit/KeyTable.h"
 
 #include "ui/toolkit/Palette.h"
+#include "ui/toolkit/SpokenNames.h"
 #include "wheel/Wheel.h"
 
 #include <QCoreApplication>
@@ -153,6 +154,14 @@ private:
     QImage m_wheel;
 };
 
+// What a screen reader says of each control: name, then what it does.
+const spoken::Control kSpoken[] = {
+    {"Argomenti", QT_TRANSLATE_NOOP("TGUIDA", "Argomenti della guida"),
+     QT_TRANSLATE_NOOP("TGUIDA", "Scegli un argomento per leggerne la pagina")},
+    {"Testo", QT_TRANSLATE_NOOP("TGUIDA", "Pagina della guida"),
+     QT_TRANSLATE_NOOP("TGUIDA", "Il testo dell'argomento scelto")},
+};
+
 } // namespace
 
 TGUIDA::TGUIDA(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -174,6 +183,7 @@ TGUIDA::TGUIDA(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
     m_topics->setCurrentRow(0);
+    spoken::nameControls(this, "TGUIDA", kSpoken);
 }
 
 void TGUIDA::showTopic(int row) {

@@ -97,6 +97,7 @@ TPRO::TPRO(QWidget* parent)
     wire();
     // Between the load and the chart-save buttons, round the automatic-save one.
     addUndoControls({519, 45, 16, 25}, {536, 45, 16, 25});
+    buildSpokenNames();
 }
 
 TPRO::~TPRO() {

@@ -88,6 +88,7 @@ private:
     void buildStatisticsTabs();
     void buildHiddenCommands();
     void buildKeys();
+    void buildSpokenNames();
     void wire();
 
     ProSession& m_session;

@@ -2,6 +2,7 @@
 // automatic-save dialog.
 #include "storage/SaveName.h"
 #include "ui/chart/DistanceChart.h"
+#include "ui/toolkit/ColourSigns.h"
 #include "ui/toolkit/Palette.h"
 #include "ui/views/ClassicStatsGrid.h"
 #include "ui/views/LengthStatsGrid.h"
@@ -51,6 +52,7 @@ void TPRO::setAutoSaveDialog(TSALVA* dialog) {
     connect(dialog, &TSALVA::lastSaveReported, indicator,
             [indicator](const QString& status, bool saved) {
                 palette::setWindowColour(indicator, saved ? palette::kLime : palette::kRed);
+                setSign(indicator, !saved, SignStyle::Hatch);
                 indicator->setToolTip(status);
                 indicator->setAccessibleName(status);
                 indicator->show();

@@ -1,7 +1,11 @@
 #include "ui/windows/TSALVA.h"
 
+#include "storage/SaveName.h"
+#include "storage/SessionFile.h"
+#include "ui/toolkit/ColourSigns.h"
 #include "ui/toolkit/Palette.h"
 #include "ui/toolkit/QuietNotice.h"
+#include "ui/toolkit/SpokenNames.h"
 #include "ui/views/SessionCommands.h"
 
 #include <QApplication>
@@ -58,6 +62,32 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, 
     return button;
 }
 
+// What a screen reader says of each control: name, then what it does.
+const spoken::Control kSpoken[] = {
+    {"Button1", QT_TRANSLATE_NOOP("TSALVA", "Cartella"),
+     QT_TRANSLATE_NOOP("TSALVA", "Sceglie la cartella dei salvataggi automatici")},
+    {"Edit1", QT_TRANSLATE_NOOP("TSALVA", "Cartella dei salvataggi"),
+     QT_TRANSLATE_NOOP("TSALVA", "La cartella in cui si salva; vuota finché non è scelta")},
+    {"Combo1", QT_TRANSLATE_NOOP("TSALVA", "Intervallo in minuti"),
+     QT_TRANSLATE_NOOP("TSALVA", "Ogni quanti minuti si salva")},
+    {"Radio1", QT_TRANSLATE_NOOP("TSALVA", "Attivo"),
+     QT_TRANSLATE_NOOP("TSALVA", "I salvataggi automatici sono in corso")},
+    {"Radio2", QT_TRANSLATE_NOOP("TSALVA", "Disattivo"),
+     QT_TRANSLATE_NOOP("TSALVA", "I salvataggi automatici sono fermi")},
+    {"SO", QT_TRANSLATE_NOOP("TSALVA", "Spin in senso ORARIO"),
+     QT_TRANSLATE_NOOP("TSALVA", "Salva la sessione degli spin orari")},
+    {"SA", QT_TRANSLATE_NOOP("TSALVA", "Spin in senso ANTIORARIO"),
+     QT_TRANSLATE_NOOP("TSALVA", "Salva la sessione degli spin antiorari")},
+    {"GO", QT_TRANSLATE_NOOP("TSALVA", "Grafico ORARIO"),
+     QT_TRANSLATE_NOOP("TSALVA", "Salva il grafico orario")},
+    {"GA", QT_TRANSLATE_NOOP("TSALVA", "Grafico ANTIORARIO"),
+     QT_TRANSLATE_NOOP("TSALVA", "Salva il grafico antiorario")},
+    {"SpeedButton1", QT_TRANSLATE_NOOP("TSALVA", "Accendi o spegni"),
+     QT_TRANSLATE_NOOP("TSALVA", "Avvia o ferma i salvataggi automatici")},
+    {"BitBtn1", QT_TRANSLATE_NOOP("TSALVA", "Esci"),
+     QT_TRANSLATE_NOOP("TSALVA", "Chiude la finestra")},
+};
+
 } // namespace
 
 TSALVA::TSALVA(QWidget* parent)
@@ -83,6 +113,7 @@ TSALVA::TSALVA(QWidget* parent)
     connect(m_model, &AutoSaveModel::ticked, this, &TSALVA::showOutcome);
     connect(m_model, &AutoSaveModel::writeFailed, this, &TSALVA::showFailure);
     connect(m_model, &AutoSaveModel::sessionWritten, this, &TSALVA::sessionWritten);
+    spoken::nameControls(this, "TSALVA", kSpoken);
 }
 
 TSALVA::~TSALVA() = default;
@@ -199,6 +230,8 @@ void TSALVA::showFolder(const QString& folder) {
     QPalette colours = m_folder->palette();
     colours.setColor(QPalette::Base, folder.isEmpty() ? palette::kRed : palette::kLime);
     m_folder->setPalette(colours);
+    // Red says "no folder yet"; the empty field takes a hatch besides.
+    setSign(m_folder, folder.isEmpty(), SignStyle::Hatch);
 }
 
 void TSALVA::showSwitch(bool on) {
