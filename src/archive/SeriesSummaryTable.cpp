@@ -4,6 +4,7 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QVariant>
 
 #include <optional>
@@ -115,7 +116,9 @@ bool plausible(const analysis::SeriesSummary& summary, std::int64_t n) {
 
 // Each series of the place with its count as n, its row's columns beside it.
 QString placeRows() {
-    return u"SELECT x.id AS id, k.series AS series, x.end_reason AS end_reason,"
+    return u"SELECT x.id AS id, k.series AS series, x.end_reason AS end_reason, x.mode AS mode,"
+           " x.started AS started, x.changed AS changed, x.ended AS ended, x.count0 AS count0,"
+           " x.count1 AS count1,"
            " CASE k.series WHEN 0 THEN x.count0 ELSE x.count1 END AS n, u.origin AS origin,"
            " u.counts AS counts FROM session x CROSS JOIN (SELECT 0 AS series UNION ALL SELECT 1) k"
            " LEFT JOIN series_summary u ON u.session_id = x.id AND u.series = k.series"
@@ -260,8 +263,10 @@ bool readPlace(QSqlDatabase& database, const QString& mode, const QString& site,
                const QString& croupier, PlacePool* pool, QString* error) {
     QSqlQuery query(database);
     query.setForwardOnly(true);
-    query.prepare(u"SELECT id, series, n, origin, end_reason, counts FROM ("_s + placeRows() +
-                  u") WHERE n IS NOT 0"_s);
+    query.prepare(
+        u"SELECT id, series, n, origin, end_reason, counts, mode, started, changed, ended,"
+        " count0, count1 FROM ("_s +
+        placeRows() + u") WHERE n IS NOT 0"_s);
     query.addBindValue(mode);
     query.addBindValue(site);
     query.addBindValue(croupier);
@@ -279,10 +284,18 @@ bool readPlace(QSqlDatabase& database, const QString& mode, const QString& site,
     };
     // Rows that do not add up, or have none: counted again from the items.
     std::vector<Suspect> suspects;
+    // A session the listing refuses (a date, a mode, a count no program of
+    // ours writes) is refused here too, its summary however sound.
+    const archive_checks::RowCheck check(query.record());
     while (query.next()) {
         const auto id = archive_checks::id(query.value(0));
         if (!id)
             continue;
+        if (const QString problem = check.problem(query); !problem.isEmpty()) {
+            pool->refused.append(u"sessione %1, serie %2: %3"_s.arg(
+                archive_checks::sessionName(*id), query.value(1).toString(), problem));
+            continue;
+        }
         const int index = query.value(1).toInt();
         const auto i = static_cast<std::size_t>(index);
         const QString origin = query.value(3).toString();

@@ -151,14 +151,20 @@ inline Outcome playReaders(const QString& path) {
         history = catalog.placeHistory(mode, QStringLiteral("Bet365"), QStringLiteral("Ormilda"));
         out.messages << history.error << history.refused;
         // The analysis block's read: whatever the file holds, it pools no
-        // more launches than the place's series that read back whole.
+        // more launches than the place's series that read back whole. A
+        // series is a sample of its own: a damaged one does not take the
+        // sound one of its session out of the pool.
         const ArchiveCatalog::PlacePool place =
             catalog.placePool(mode, QStringLiteral("Bet365"), QStringLiteral("Ormilda"));
         out.messages << place.error << place.pool.refused;
         for (std::size_t series = 0; series < 2; ++series) {
             qint64 whole = 0;
-            for (const auto& session : history.sessions)
-                whole += static_cast<qint64>(session[series].size());
+            for (const ArchivedSession& session : out.listing.sessions)
+                if (session.mode == mode && session.site == QStringLiteral("Bet365") &&
+                    session.croupier == QStringLiteral("Ormilda"))
+                    if (const auto* classes =
+                            std::get_if<ArchiveCatalog::Classes>(&out.series[session.id][series]))
+                        whole += static_cast<qint64>(classes->size());
             out.overPooled = out.overPooled || (history.status == ArchiveCatalog::Status::Read &&
                                                 place.pool.pooled[series].launches() > whole);
         }
