@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QVariant>
 
+#include "RunBenchmarks.h"
+
 #include <benchmark/benchmark.h>
 
 #include <map>
@@ -276,10 +278,5 @@ BENCHMARK(BM_PlacePool)->Arg(167)->Arg(6'667)->Unit(benchmark::kMillisecond);
 // Qt SQL loads its driver as a plugin, which needs an application object.
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return rotamind::bench::runBenchmarks(argc, argv);
 }

@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
+#include "RunBenchmarks.h"
+
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -96,10 +98,5 @@ BENCHMARK(BM_ExportCsv)->Arg(1'000)->Arg(100'000)->Unit(benchmark::kMillisecond)
 // Qt SQL loads its driver as a plugin, which needs an application object.
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return rotamind::bench::runBenchmarks(argc, argv);
 }

@@ -10,6 +10,8 @@
 #include "analysis/ShareBounds.h"
 #include "wheel/Wheel.h"
 
+#include "RunBenchmarks.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -189,10 +191,5 @@ int main(int argc, char** argv) {
         printTables(argc >= 3 ? std::max(1, std::atoi(argv[2])) : 10000);
         return 0;
     }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return rotamind::bench::runBenchmarks(argc, argv);
 }
