@@ -173,8 +173,8 @@ void BM_PlaceHistory(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        const ArchiveCatalog::PlaceHistory history = ArchiveCatalog(path).placeHistory(
-            ArchivedSession::Mode::Pro, u"Bet365"_s, u"Croupier 0"_s);
+        const ArchiveCatalog::PlaceHistory history =
+            ArchiveCatalog(path).placeHistory(SessionMode::Pro, u"Bet365"_s, u"Croupier 0"_s);
         if (qsizetype(history.sessions.size()) != state.range(0)) {
             state.SkipWithError("the place was not read whole");
             return;

@@ -117,12 +117,13 @@ ArchiveCatalog::Listing ArchiveCatalog::sessions() {
                     .arg(archive_checks::sessionName(query.value(0).toLongLong()), problem));
             continue;
         }
-        ArchivedSession& session = listing.sessions.emplace_back();
+        StoredSession& session = listing.sessions.emplace_back();
         session.id = query.value(0).toLongLong();
         session.mode = *modeFromText(query.value(1).toString());
-        session.site = query.value(2).toString();
-        session.croupier = query.value(3).toString();
-        session.started = query.value(4).toString();
+        session.entry.site = query.value(2).toString();
+        session.entry.croupier = query.value(3).toString();
+        // The row check has read the start already: a listed row's is sound.
+        session.started = archive_checks::moment(query.value(4)).value_or(QDateTime{});
         session.counts = {query.value(5).toLongLong(), query.value(6).toLongLong()};
     }
     // A damaged page part way: the sessions before it are listed, the loss told.
@@ -134,8 +135,7 @@ ArchiveCatalog::Listing ArchiveCatalog::sessions() {
     return listing;
 }
 
-ArchiveCatalog::PlaceHistory ArchiveCatalog::placeHistory(ArchivedSession::Mode mode,
-                                                          const QString& site,
+ArchiveCatalog::PlaceHistory ArchiveCatalog::placeHistory(SessionMode mode, const QString& site,
                                                           const QString& croupier) {
     PlaceHistory history;
     if (!QFileInfo::exists(m_path))
@@ -166,7 +166,7 @@ ArchiveCatalog::PlaceHistory ArchiveCatalog::placeHistory(ArchivedSession::Mode 
                   "FROM session s JOIN item i ON i.session_id = s.id "
                   "WHERE s.mode = ? AND s.site = ? AND s.croupier = ? "
                   "ORDER BY s.id, i.series, i.position"_s);
-    query.addBindValue(mode == ArchivedSession::Mode::Easy ? u"EASY"_s : u"PRO"_s);
+    query.addBindValue(mode == SessionMode::Easy ? u"EASY"_s : u"PRO"_s);
     query.addBindValue(site);
     query.addBindValue(croupier);
     if (!query.exec())
@@ -215,7 +215,7 @@ ArchiveCatalog::PlaceHistory ArchiveCatalog::placeHistory(ArchivedSession::Mode 
     return history;
 }
 
-ArchiveCatalog::PlacePool ArchiveCatalog::placePool(ArchivedSession::Mode mode, const QString& site,
+ArchiveCatalog::PlacePool ArchiveCatalog::placePool(SessionMode mode, const QString& site,
                                                     const QString& croupier) {
     PlacePool place;
     if (!QFileInfo::exists(m_path))
@@ -255,8 +255,8 @@ ArchiveCatalog::PlacePool ArchiveCatalog::placePool(ArchivedSession::Mode mode, 
         return place;
     }
     if (!series_summary_table::readPlace(m_database,
-                                         mode == ArchivedSession::Mode::Easy ? u"EASY"_s : u"PRO"_s,
-                                         site, croupier, &place.pool, &error)) {
+                                         mode == SessionMode::Easy ? u"EASY"_s : u"PRO"_s, site,
+                                         croupier, &place.pool, &error)) {
         place = {.status = Status::Failed, .pool = {}, .error = error};
     }
     m_database.rollback();

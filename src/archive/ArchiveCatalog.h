@@ -1,7 +1,7 @@
 #pragma once
 
-#include "archive/ArchivedSession.h"
 #include "archive/SeriesSummaryTable.h"
+#include "archive/StoredSession.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -26,7 +26,7 @@ public:
     };
     struct Listing {
         Status status = Status::Missing;
-        std::vector<ArchivedSession> sessions; // newest first
+        std::vector<StoredSession> sessions; // newest first
         QString error;
         // Sessions left out because a value of their row failed its check,
         // each named with the reason ("sessione n. 4 rifiutata: ...").
@@ -74,13 +74,12 @@ public:
     std::variant<Recovered, QString> recoverable(qint64 sessionId, int series);
     // Every class of every session of `mode` recorded with exactly this site
     // and croupier, read in one query; sessions without a class are left out.
-    PlaceHistory placeHistory(ArchivedSession::Mode mode, const QString& site,
-                              const QString& croupier);
+    PlaceHistory placeHistory(SessionMode mode, const QString& site, const QString& croupier);
 
     // The counts of every series of `mode` recorded at exactly this site and
     // croupier, summed by the file in one snapshot; only the series whose
     // stored counts do not add up are read item by item.
-    PlacePool placePool(ArchivedSession::Mode mode, const QString& site, const QString& croupier);
+    PlacePool placePool(SessionMode mode, const QString& site, const QString& croupier);
 
 private:
     // Reads a series in one snapshot; `whole` says whether it is exactly as

@@ -17,13 +17,12 @@ int ArchiveSessionModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-QString ArchiveSessionModel::dateText(const QString& started) {
-    const QDateTime time = QDateTime::fromString(started, Qt::ISODate);
-    return time.isValid() ? time.toString(u"dd-MM-yyyy hh:mm"_s) : started;
+QString ArchiveSessionModel::dateText(const QDateTime& started) {
+    return started.toString(u"dd-MM-yyyy hh:mm"_s);
 }
 
 QVariant ArchiveSessionModel::data(const QModelIndex& index, int role) const {
-    const ArchivedSession* session = sessionAt(index.row());
+    const StoredSession* session = sessionAt(index.row());
     if (!session || index.column() < 0 || index.column() >= ColumnCount)
         return {};
     if (role == Qt::TextAlignmentRole && index.column() >= Series0)
@@ -38,9 +37,9 @@ QVariant ArchiveSessionModel::data(const QModelIndex& index, int role) const {
     case Mode:
         return modeText(session->mode);
     case Site:
-        return session->site;
+        return session->entry.site;
     case Croupier:
-        return session->croupier;
+        return session->entry.croupier;
     case Series0:
         return session->counts[0];
     case Series1:
@@ -78,7 +77,7 @@ QVariant ArchiveSessionModel::headerData(int section, Qt::Orientation orientatio
     return {};
 }
 
-void ArchiveSessionModel::setSessions(std::vector<ArchivedSession> sessions) {
+void ArchiveSessionModel::setSessions(std::vector<StoredSession> sessions) {
     beginResetModel();
     m_sessions = std::move(sessions);
     applyFilter();
@@ -113,13 +112,14 @@ void ArchiveSessionModel::applyFilter() {
     const QString site = folded(m_site);
     const QString croupier = folded(m_croupier);
     for (std::size_t i = 0; i < m_sessions.size(); ++i) {
-        const ArchivedSession& session = m_sessions[i];
-        if (folded(session.site).contains(site) && folded(session.croupier).contains(croupier))
+        const StoredSession& session = m_sessions[i];
+        if (folded(session.entry.site).contains(site) &&
+            folded(session.entry.croupier).contains(croupier))
             m_shown.push_back(static_cast<int>(i));
     }
 }
 
-const ArchivedSession* ArchiveSessionModel::sessionAt(int row) const {
+const StoredSession* ArchiveSessionModel::sessionAt(int row) const {
     if (row < 0 || row >= rowCount())
         return nullptr;
     return &m_sessions[static_cast<std::size_t>(m_shown[static_cast<std::size_t>(row)])];

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/ArchivedSession.h"
+#include "archive/StoredSession.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -28,13 +28,13 @@ public:
                         int role = Qt::DisplayRole) const override;
 
     // Replaces the list (kept in its order) and applies the current filter to it.
-    void setSessions(std::vector<ArchivedSession> sessions);
+    void setSessions(std::vector<StoredSession> sessions);
     // Keeps the sessions whose site and croupier each contain their text,
     // ignoring case; an empty text keeps every session.
     void setFilter(const QString& site, const QString& croupier);
 
     // The session shown at `row`, nullptr outside 0..rowCount()-1.
-    const ArchivedSession* sessionAt(int row) const;
+    const StoredSession* sessionAt(int row) const;
     // The row that shows the session of this id, -1 when it is filtered out.
     int rowOf(qint64 sessionId) const;
     // Sessions loaded, whether shown or not.
@@ -42,14 +42,14 @@ public:
 
     // "09-12-2026 21:14" for a stored "2026-12-09T21:14:05"; the text as
     // stored when it is not of that shape.
-    static QString dateText(const QString& started);
+    static QString dateText(const QDateTime& started);
 
 private:
     void applyFilter();
     // A text as the filter compares it: without accents, case folded.
     static QString folded(const QString& text);
 
-    std::vector<ArchivedSession> m_sessions;
+    std::vector<StoredSession> m_sessions;
     std::vector<int> m_shown; // indices into m_sessions, in order
     QString m_site;
     QString m_croupier;

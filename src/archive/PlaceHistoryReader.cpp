@@ -22,8 +22,7 @@ PlaceHistoryReader::~PlaceHistoryReader() {
 
 PlaceHistory PlaceHistoryReader::read(const QString& path, const PlaceHistoryQuery& query) {
     const ArchiveCatalog::PlacePool place = ArchiveCatalog(path).placePool(
-        query.mode == PlaceHistoryQuery::Mode::Easy ? ArchivedSession::Mode::Easy
-                                                    : ArchivedSession::Mode::Pro,
+        query.mode == PlaceHistoryQuery::Mode::Easy ? SessionMode::Easy : SessionMode::Pro,
         query.site, query.croupier);
     PlaceHistory history;
     history.status = place.status == ArchiveCatalog::Status::Read ? PlaceHistory::Status::Read

@@ -385,11 +385,11 @@ private slots:
         const QString path = Archive::defaultPath();
         QVERIFY(path.startsWith(data.path()));
         QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-        const testing::StoredSession stored{QStringLiteral("PRO"),
-                                            QStringLiteral("Bet365"),
-                                            QStringLiteral("Ormilda"),
-                                            QStringLiteral("2026-12-08T21:00:00"),
-                                            {{3, -1, 2}, {-3}}};
+        const testing::ArchiveRow stored{QStringLiteral("PRO"),
+                                         QStringLiteral("Bet365"),
+                                         QStringLiteral("Ormilda"),
+                                         QStringLiteral("2026-12-08T21:00:00"),
+                                         {{3, -1, 2}, {-3}}};
         QCOMPARE(testing::writeArchive(path, std::span(&stored, 1)), QString());
 
         Windows windows;

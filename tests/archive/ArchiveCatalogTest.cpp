@@ -18,7 +18,7 @@
 #include <random>
 
 using namespace rotamind;
-using Stored = rotamind::testing::StoredSession;
+using Stored = rotamind::testing::ArchiveRow;
 using rotamind::testing::writeArchive;
 using namespace Qt::StringLiterals;
 
@@ -139,7 +139,7 @@ private slots:
             QVERIFY(recorder.commit());
             const ArchiveCatalog::Listing listing = catalog.sessions();
             QCOMPARE(listing.sessions.size(), std::size_t(2));
-            QCOMPARE(listing.sessions.front().mode, ArchivedSession::Mode::Easy);
+            QCOMPARE(listing.sessions.front().mode, SessionMode::Easy);
         }
         QSqlDatabase::removeDatabase(u"recorder"_s);
     }
@@ -164,7 +164,7 @@ private slots:
             {Classes{3, -1, 2}, Classes{-3}}, {Classes{}, Classes{2, 2}}, {Classes{}, Classes{3}}};
         ArchiveCatalog catalog(path);
         const ArchiveCatalog::PlaceHistory history =
-            catalog.placeHistory(ArchivedSession::Mode::Pro, u"Bet365"_s, u"Ormilda"_s);
+            catalog.placeHistory(SessionMode::Pro, u"Bet365"_s, u"Ormilda"_s);
         QCOMPARE(history.status, ArchiveCatalog::Status::Read);
         QVERIFY(history.sessions == expected);
         QCOMPARE(history.refused.size(), 1);
@@ -236,7 +236,7 @@ private slots:
             for (std::size_t index = 0; index < 2; ++index)
                 recount[index] += analysis::SeriesSummary::of(series[index]);
         const ArchiveCatalog::PlacePool place =
-            ArchiveCatalog(path).placePool(ArchivedSession::Mode::Pro, u"Snai"_s, u"Marta"_s);
+            ArchiveCatalog(path).placePool(SessionMode::Pro, u"Snai"_s, u"Marta"_s);
         QCOMPARE(place.status, ArchiveCatalog::Status::Read);
         QVERIFY(place.pool.pooled == recount);
         QCOMPARE(place.pool.sessions, (std::array<std::int64_t, 2>{1, 2}));

@@ -39,7 +39,7 @@ inline std::vector<int> patternOf(int size, int seed) {
 
 // `victim` launches in the victim's first series, a tenth of them in its
 // second, a tenth in the third good session's first.
-inline std::vector<StoredSession> sessionsOf(int victim) {
+inline std::vector<ArchiveRow> sessionsOf(int victim) {
     return {
         {QStringLiteral("PRO"),
          QStringLiteral("Bet365"),
@@ -64,15 +64,15 @@ inline std::vector<StoredSession> sessionsOf(int victim) {
     };
 }
 
-inline const std::vector<StoredSession>& baseSessions() {
-    static const std::vector<StoredSession> sessions = sessionsOf(2800);
+inline const std::vector<ArchiveRow>& baseSessions() {
+    static const std::vector<ArchiveRow> sessions = sessionsOf(2800);
     return sessions;
 }
 
 // The base sessions in one file without a journal beside it; the reason when
 // it could not be written.
 inline QString writeBaseArchive(const QString& path,
-                                const std::vector<StoredSession>& sessions = baseSessions()) {
+                                const std::vector<ArchiveRow>& sessions = baseSessions()) {
     QString error = writeArchive(path, sessions);
     if (!error.isEmpty())
         return error;
@@ -107,7 +107,7 @@ struct Outcome {
 
 inline std::optional<std::array<qint64, 2>> listedCounts(const ArchiveCatalog::Listing& listing,
                                                          qint64 id) {
-    for (const ArchivedSession& session : listing.sessions)
+    for (const rotamind::StoredSession& session : listing.sessions)
         if (session.id == id)
             return session.counts;
     return std::nullopt;
@@ -137,17 +137,15 @@ inline Outcome playReaders(const QString& path) {
     out.messages = archive.messages();
     out.listing = catalog.sessions();
     out.messages << out.listing.error << out.listing.refused;
-    for (const ArchivedSession& session : out.listing.sessions)
+    for (const rotamind::StoredSession& session : out.listing.sessions)
         for (int series = 0; series < 2; ++series) {
             auto& read = out.series[session.id][static_cast<std::size_t>(series)];
             read = catalog.classes(session.id, series);
             if (const QString* error = std::get_if<QString>(&read))
                 out.messages << *error;
         }
-    for (const ArchivedSession::Mode mode :
-         {ArchivedSession::Mode::Pro, ArchivedSession::Mode::Easy}) {
-        ArchiveCatalog::PlaceHistory& history =
-            out.histories[mode == ArchivedSession::Mode::Pro ? 0 : 1];
+    for (const SessionMode mode : {SessionMode::Pro, SessionMode::Easy}) {
+        ArchiveCatalog::PlaceHistory& history = out.histories[mode == SessionMode::Pro ? 0 : 1];
         history = catalog.placeHistory(mode, QStringLiteral("Bet365"), QStringLiteral("Ormilda"));
         out.messages << history.error << history.refused;
         // The analysis block's read: whatever the file holds, it pools no
@@ -159,9 +157,9 @@ inline Outcome playReaders(const QString& path) {
         out.messages << place.error << place.pool.refused;
         for (std::size_t series = 0; series < 2; ++series) {
             qint64 whole = 0;
-            for (const ArchivedSession& session : out.listing.sessions)
-                if (session.mode == mode && session.site == QStringLiteral("Bet365") &&
-                    session.croupier == QStringLiteral("Ormilda"))
+            for (const rotamind::StoredSession& session : out.listing.sessions)
+                if (session.mode == mode && session.entry.site == QStringLiteral("Bet365") &&
+                    session.entry.croupier == QStringLiteral("Ormilda"))
                     if (const auto* classes =
                             std::get_if<ArchiveCatalog::Classes>(&out.series[session.id][series]))
                         whole += static_cast<qint64>(classes->size());
@@ -191,7 +189,7 @@ inline bool soundOutcome(const Outcome& out) {
             if (const auto* classes = std::get_if<ArchiveCatalog::Classes>(&read);
                 classes && (id < 1 || !classesSound(*classes)))
                 return false;
-    for (const ArchivedSession& session : out.listing.sessions)
+    for (const rotamind::StoredSession& session : out.listing.sessions)
         if (session.id < 1 || session.counts[0] < 0 || session.counts[1] < 0)
             return false;
     for (const ArchiveCatalog::PlaceHistory& history : out.histories)

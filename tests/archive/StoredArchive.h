@@ -15,7 +15,7 @@
 
 namespace rotamind::testing {
 
-struct StoredSession {
+struct ArchiveRow {
     QString mode; // "PRO" or "EASY"
     QString site;
     QString croupier;
@@ -25,7 +25,7 @@ struct StoredSession {
 
 // Stores the sessions with ids 1, 2, ... in the given order; the reason when
 // the file could not be written, empty when it was.
-inline QString writeArchive(const QString& path, std::span<const StoredSession> sessions) {
+inline QString writeArchive(const QString& path, std::span<const ArchiveRow> sessions) {
     const QString name = QStringLiteral("stored-archive");
     QString error;
     {
@@ -37,7 +37,7 @@ inline QString writeArchive(const QString& path, std::span<const StoredSession> 
                  archive_schema::migrate(database, &error)) {
             QSqlQuery query(database);
             qint64 id = 0;
-            for (const StoredSession& session : sessions) {
+            for (const ArchiveRow& session : sessions) {
                 ++id;
                 query.prepare(QStringLiteral(
                     "INSERT INTO session (id, mode, site, croupier, started, changed, count0, "

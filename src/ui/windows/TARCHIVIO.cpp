@@ -234,7 +234,7 @@ void TARCHIVIO::refresh() {
 }
 
 void TARCHIVIO::showListing(ArchiveCatalog::Listing listing) {
-    const ArchivedSession* chosen = chosenSession();
+    const StoredSession* chosen = chosenSession();
     const qint64 chosenId = chosen ? chosen->id : -1;
     m_status = listing.status;
     m_error = listing.error;
@@ -247,7 +247,7 @@ void TARCHIVIO::showListing(ArchiveCatalog::Listing listing) {
 }
 
 void TARCHIVIO::EditChange() {
-    const ArchivedSession* chosen = chosenSession();
+    const StoredSession* chosen = chosenSession();
     const qint64 chosenId = chosen ? chosen->id : -1;
     m_model->setFilter(m_site->text(), m_croupier->text());
     // The chosen session stays chosen while it is still shown.
@@ -288,17 +288,17 @@ void TARCHIVIO::showCount() {
     m_state->setToolTip(m_refused.join(u'\n'));
 }
 
-const ArchivedSession* TARCHIVIO::chosenSession() const {
+const StoredSession* TARCHIVIO::chosenSession() const {
     const QModelIndex current = m_grid->selectionModel()->currentIndex();
     return current.isValid() ? m_model->sessionAt(current.row()) : nullptr;
 }
 
 void TARCHIVIO::selectionChanged() {
-    const ArchivedSession* session = chosenSession();
+    const StoredSession* session = chosenSession();
     const QSignalBlocker quiet(m_series);
     m_series->clear();
     if (session) {
-        const bool easy = session->mode == ArchivedSession::Mode::Easy;
+        const bool easy = session->mode == SessionMode::Easy;
         const QString names[2] = {easy ? QCoreApplication::translate("TARCHIVIO", "ATTUALE")
                                        : QCoreApplication::translate("TARCHIVIO", "ORARIO"),
                                   easy ? QCoreApplication::translate("TARCHIVIO", "SALVATA")
@@ -314,7 +314,7 @@ void TARCHIVIO::selectionChanged() {
 }
 
 void TARCHIVIO::seriesChosen() {
-    const ArchivedSession* session = chosenSession();
+    const StoredSession* session = chosenSession();
     const int series = m_series->currentData().toInt();
     m_load->setEnabled(session && m_series->currentIndex() >= 0 &&
                        session->counts[static_cast<std::size_t>(series)] > 0);

@@ -20,7 +20,7 @@ namespace rotamind {
 
 class ArchiveSessionModel;
 class LazyFileDialog;
-struct ArchivedSession;
+struct StoredSession;
 
 // The archive window: every archived session, newest first, narrowed by site
 // and croupier as they are typed; the chosen session can be written out as
@@ -79,19 +79,19 @@ private:
     void showCount();
     void selectionChanged();
     void seriesChosen();
-    const ArchivedSession* chosenSession() const;
+    const StoredSession* chosenSession() const;
     // The classes of a series of the chosen session; a message tells why not.
     // With `offerRecovered`, a damaged series may be taken as far as it can
     // be read, if the player says so.
-    std::optional<ArchiveCatalog::Classes> readSeries(const ArchivedSession& session, int series,
+    std::optional<ArchiveCatalog::Classes> readSeries(const StoredSession& session, int series,
                                                       bool offerRecovered = false);
     // Writes the session files of `session` into `folder`, asking before it
     // replaces any; nothing is written unless every series reads and every
     // name fits.
-    void writeSessionFiles(const ArchivedSession& session, const QString& folder);
+    void writeSessionFiles(const StoredSession& session, const QString& folder);
     void showMessage(const QString& text);
     bool confirmReplace(const QStringList& names);
-    void writeCsv(std::vector<ArchivedSession> sessions);
+    void writeCsv(std::vector<StoredSession> sessions);
 
     ArchiveCatalog m_catalog;
     ArchiveSessionModel* m_model = nullptr;

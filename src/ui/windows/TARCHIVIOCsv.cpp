@@ -20,23 +20,23 @@ using namespace Qt::StringLiterals;
 namespace rotamind {
 
 void TARCHIVIO::exportChosenSessionsAsCsv() {
-    std::vector<ArchivedSession> sessions;
+    std::vector<StoredSession> sessions;
     for (const QModelIndex& index : m_grid->selectionModel()->selectedRows())
-        if (const ArchivedSession* session = m_model->sessionAt(index.row()))
+        if (const StoredSession* session = m_model->sessionAt(index.row()))
             sessions.push_back(*session);
     writeCsv(std::move(sessions));
 }
 
 void TARCHIVIO::exportListedSessionsAsCsv() {
-    std::vector<ArchivedSession> sessions;
+    std::vector<StoredSession> sessions;
     for (int row = 0; row < m_model->rowCount(); ++row)
         sessions.push_back(*m_model->sessionAt(row));
     writeCsv(std::move(sessions));
 }
 
-void TARCHIVIO::writeCsv(std::vector<ArchivedSession> sessions) {
+void TARCHIVIO::writeCsv(std::vector<StoredSession> sessions) {
     // A session without a class has no row to give.
-    std::erase_if(sessions, [](const ArchivedSession& session) {
+    std::erase_if(sessions, [](const StoredSession& session) {
         return session.counts[0] + session.counts[1] == 0;
     });
     if (sessions.empty()) {
@@ -63,7 +63,7 @@ void TARCHIVIO::writeCsv(std::vector<ArchivedSession> sessions) {
         return;
 
     std::vector<qint64> ids;
-    for (const ArchivedSession& session : sessions)
+    for (const StoredSession& session : sessions)
         ids.push_back(session.id);
     const auto exported = exportCsv(m_catalog.path(), ids);
     if (const QString* reason = std::get_if<QString>(&exported)) {

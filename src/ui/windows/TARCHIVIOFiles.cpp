@@ -25,8 +25,8 @@ namespace {
 
 // The suffixes the windows' own save commands give these series; EASY never
 // saves its saved session, so that one is named here.
-QString suffixOf(ArchivedSession::Mode mode, int series) {
-    if (mode == ArchivedSession::Mode::Pro)
+QString suffixOf(SessionMode mode, int series) {
+    if (mode == SessionMode::Pro)
         return sessionSuffix(series == 0 ? SeriesFile::ProClockwise
                                          : SeriesFile::ProCounterClockwise);
     return sessionSuffix(series == 0 ? SeriesFile::EasyCurrent : SeriesFile::EasySaved);
@@ -64,7 +64,7 @@ bool TARCHIVIO::confirmReplace(const QStringList& names) {
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<ArchiveCatalog::Classes> TARCHIVIO::readSeries(const ArchivedSession& session,
+std::optional<ArchiveCatalog::Classes> TARCHIVIO::readSeries(const StoredSession& session,
                                                              int series, bool offerRecovered) {
     auto read = m_catalog.classes(session.id, series);
     if (auto* classes = std::get_if<ArchiveCatalog::Classes>(&read))
@@ -91,19 +91,19 @@ std::optional<ArchiveCatalog::Classes> TARCHIVIO::readSeries(const ArchivedSessi
 }
 
 void TARCHIVIO::exportChosenSession() {
-    const ArchivedSession* chosen = chosenSession();
+    const StoredSession* chosen = chosenSession();
     if (!chosen)
         return;
     // A copy: a read below may not leave the listing as it was.
-    const ArchivedSession session = *chosen;
+    const StoredSession session = *chosen;
     if (const std::optional<QString> folder = m_runFolderDialog(m_folderDialog->dialog()))
         writeSessionFiles(session, *folder);
 }
 
-void TARCHIVIO::writeSessionFiles(const ArchivedSession& session, const QString& folder) {
+void TARCHIVIO::writeSessionFiles(const StoredSession& session, const QString& folder) {
     // The names carry the session's own start, so that exporting it again
     // names the same files rather than a new set.
-    QDateTime started = QDateTime::fromString(session.started, Qt::ISODate);
+    QDateTime started = session.started;
     if (!started.isValid())
         started = QDateTime::currentDateTime();
     // Every series is read and every name checked before the first file is
@@ -116,7 +116,7 @@ void TARCHIVIO::writeSessionFiles(const ArchivedSession& session, const QString&
             return;
         if (classes->empty())
             continue;
-        const QString name = saveName(started, m_locale, session.site, session.croupier,
+        const QString name = saveName(started, m_locale, session.entry.site, session.entry.croupier,
                                       suffixOf(session.mode, series)) +
                              u".txt"_s;
         const QString path = QDir(folder).filePath(name);
@@ -148,7 +148,7 @@ void TARCHIVIO::writeSessionFiles(const ArchivedSession& session, const QString&
 }
 
 void TARCHIVIO::loadChosenSeriesIntoEasy() {
-    const ArchivedSession* session = chosenSession();
+    const StoredSession* session = chosenSession();
     if (!session || m_series->currentIndex() < 0)
         return;
     const int series = m_series->currentData().toInt();

@@ -17,8 +17,8 @@
 
 using namespace rotamind;
 using namespace Qt::StringLiterals;
+using rotamind::testing::ArchiveRow;
 using rotamind::testing::registerClassesUnderLock;
-using rotamind::testing::StoredSession;
 using rotamind::testing::WindowDriver;
 
 namespace {
@@ -173,7 +173,7 @@ private slots:
             QByteArray(QTest::currentDataTag()) == "example place" ? u"Bet365"_s : u"Snai"_s;
         const std::vector<int> head{3, 3, 2, 2};
         const std::vector<int> tail{1, 1, 1, 1, 2};
-        const StoredSession stored[] = {
+        const ArchiveRow stored[] = {
             {u"PRO"_s, u"Snai"_s, u"Ormilda"_s, u"2026-12-09T21:00:00"_s, {ints(kNine), head}},
             {u"PRO"_s, u"Snai"_s, u"Ormilda"_s, u"2026-12-10T21:00:00"_s, {{}, tail}},
             {u"PRO"_s, u"Snai"_s, u"Altro"_s, u"2026-12-11T21:00:00"_s, {ints(fiveTurns()), {}}},

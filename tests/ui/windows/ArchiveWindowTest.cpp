@@ -21,12 +21,12 @@
 
 using namespace Qt::StringLiterals;
 using namespace rotamind;
-using rotamind::testing::StoredSession;
+using rotamind::testing::ArchiveRow;
 
 namespace {
 
 // Stored in id order, which is not the order of their start.
-const StoredSession kSessions[] = {
+const ArchiveRow kSessions[] = {
     {u"PRO"_s, u"Bet365"_s, u"Ormilda"_s, u"2026-12-08T21:00:00"_s, {{3, -1, 2}, {-3, 1}}},
     {u"EASY"_s, u"William Hill"_s, u"Tavors"_s, u"2026-12-09T20:30:00"_s, {{1, 1, -2, 3}, {}}},
     {u"PRO"_s, u"Snaì"_s, u"Ormilda"_s, u"2026-12-07T19:00:00"_s, {{}, {2}}},

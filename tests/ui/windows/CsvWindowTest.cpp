@@ -33,7 +33,7 @@
 using namespace Qt::StringLiterals;
 using namespace rotamind;
 using rotamind::testing::WindowDriver;
-using Stored = rotamind::testing::StoredSession;
+using Stored = rotamind::testing::ArchiveRow;
 
 namespace {
 
