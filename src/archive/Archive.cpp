@@ -808,24 +808,22 @@ bool Archive::insertRows(qint64 id, int series, qint64 first, std::vector<Row> r
     item_keys::Placement placed = item_keys::place(*keys, at, rows.size());
     if (placed.end > at) {
         // The gap ran out: the few rows after it are written again, further apart.
+        const auto bindRange = [&](QSqlQuery& query) {
+            query.bindValue(0, id);
+            query.bindValue(1, series);
+            query.bindValue(2, (*keys)[at]);
+            query.bindValue(3, (*keys)[placed.end - 1]);
+            return exec(query);
+        };
         QSqlQuery& read = m_queries->readRange;
-        read.bindValue(0, id);
-        read.bindValue(1, series);
-        read.bindValue(2, (*keys)[at]);
-        read.bindValue(3, (*keys)[placed.end - 1]);
-        if (!exec(read))
+        if (!bindRange(read))
             return false;
         while (read.next())
             rows.push_back({0, static_cast<std::int8_t>(read.value(0).toInt()),
                             read.value(1).toString(),
                             archive_checks::direction(read.value(2)).value_or(std::nullopt)});
         read.finish();
-        QSqlQuery& remove = m_queries->deleteRange;
-        remove.bindValue(0, id);
-        remove.bindValue(1, series);
-        remove.bindValue(2, (*keys)[at]);
-        remove.bindValue(3, (*keys)[placed.end - 1]);
-        if (!exec(remove))
+        if (!bindRange(m_queries->deleteRange))
             return false;
     }
     if (rows.size() != placed.keys.size()) {

@@ -67,19 +67,21 @@ UndoControls::UndoControls(QWidget* window, SessionHistory& history, const QRect
 }
 
 void UndoControls::showUndo() {
-    const bool can = m_history.stack().canUndo();
-    m_undo->setEnabled(can);
-    m_undoButton->setEnabled(can);
-    m_undoButton->setToolTip(hint(QCoreApplication::translate("UndoControls", "Annulla"),
-                                  m_history.undoText(), m_undoKeys));
+    show(*m_undo, *m_undoButton, m_history.stack().canUndo(),
+         hint(QCoreApplication::translate("UndoControls", "Annulla"), m_history.undoText(),
+              m_undoKeys));
 }
 
 void UndoControls::showRedo() {
-    const bool can = m_history.stack().canRedo();
-    m_redo->setEnabled(can);
-    m_redoButton->setEnabled(can);
-    m_redoButton->setToolTip(hint(QCoreApplication::translate("UndoControls", "Ripeti"),
-                                  m_history.redoText(), m_redoKeys));
+    show(*m_redo, *m_redoButton, m_history.stack().canRedo(),
+         hint(QCoreApplication::translate("UndoControls", "Ripeti"), m_history.redoText(),
+              m_redoKeys));
+}
+
+void UndoControls::show(QAction& action, QToolButton& button, bool can, const QString& tip) {
+    action.setEnabled(can);
+    button.setEnabled(can);
+    button.setToolTip(tip);
 }
 
 bool UndoControls::isUndoOrRedoKey(const QEvent* event) const {

@@ -41,6 +41,7 @@ private:
     bool isUndoOrRedoKey(const QEvent* event) const;
     void showUndo();
     void showRedo();
+    static void show(QAction& action, QToolButton& button, bool can, const QString& tip);
 
     SessionHistory& m_history;
     QAction* m_undo = nullptr;
