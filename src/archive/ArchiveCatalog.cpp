@@ -74,6 +74,22 @@ bool ArchiveCatalog::open(QString* error, bool* laidOut) {
     return true;
 }
 
+template <typename Result> bool ArchiveCatalog::beginRead(Result& result) {
+    if (!QFileInfo::exists(m_path))
+        return false;
+    QString error;
+    bool laidOut = false;
+    if (!open(&error, &laidOut)) {
+        result.status = Status::Failed;
+        result.error = error;
+        return false;
+    }
+    result.status = Status::Read;
+    if (!laidOut)
+        close();
+    return laidOut;
+}
+
 void ArchiveCatalog::close() {
     if (!m_database.isValid())
         return;
@@ -84,23 +100,15 @@ void ArchiveCatalog::close() {
 
 ArchiveCatalog::Listing ArchiveCatalog::sessions() {
     Listing listing;
-    if (!QFileInfo::exists(m_path))
+    if (!beginRead(listing))
         return listing;
+    const auto done = qScopeGuard([this] { close(); });
     const auto failed = [&listing](const QString& reason) {
         listing.status = Status::Failed;
         listing.error = reason;
         listing.sessions.clear();
         return std::move(listing);
     };
-    QString error;
-    bool laidOut = false;
-    if (!open(&error, &laidOut))
-        return failed(error);
-    const auto done = qScopeGuard([this] { close(); });
-    if (!laidOut) {
-        listing.status = Status::Read;
-        return listing;
-    }
 
     // Forward only: ten thousand rows are copied once into the listing and
     // never scrolled back.
@@ -131,30 +139,21 @@ ArchiveCatalog::Listing ArchiveCatalog::sessions() {
         listing.refused.append(
             QCoreApplication::translate("ArchiveCatalog", "elenco interrotto: %1")
                 .arg(archive_checks::reasonOf(query.lastError())));
-    listing.status = Status::Read;
     return listing;
 }
 
 ArchiveCatalog::PlaceHistory ArchiveCatalog::placeHistory(SessionMode mode, const QString& site,
                                                           const QString& croupier) {
     PlaceHistory history;
-    if (!QFileInfo::exists(m_path))
+    if (!beginRead(history))
         return history;
+    const auto done = qScopeGuard([this] { close(); });
     const auto failed = [&history](const QString& reason) {
         history.status = Status::Failed;
         history.error = reason;
         history.sessions.clear();
         return std::move(history);
     };
-    QString error;
-    bool laidOut = false;
-    if (!open(&error, &laidOut))
-        return failed(error);
-    const auto done = qScopeGuard([this] { close(); });
-    if (!laidOut) {
-        history.status = Status::Read;
-        return history;
-    }
 
     QSqlQuery query(m_database);
     query.setForwardOnly(true);
@@ -211,26 +210,15 @@ ArchiveCatalog::PlaceHistory ArchiveCatalog::placeHistory(SessionMode mode, cons
     finish();
     if (query.lastError().isValid())
         return failed(archive_checks::reasonOf(query.lastError()));
-    history.status = Status::Read;
     return history;
 }
 
 ArchiveCatalog::PlacePool ArchiveCatalog::placePool(SessionMode mode, const QString& site,
                                                     const QString& croupier) {
     PlacePool place;
-    if (!QFileInfo::exists(m_path))
+    if (!beginRead(place))
         return place;
-    QString error;
-    bool laidOut = false;
-    if (!open(&error, &laidOut)) {
-        place.status = Status::Failed;
-        place.error = error;
-        return place;
-    }
     auto done = qScopeGuard([this] { close(); });
-    place.status = Status::Read;
-    if (!laidOut)
-        return place;
     if (m_version < 2) {
         // A file the recorder could not bring up to date (read-only): its
         // series counted from their items, none known to have been loaded.
@@ -256,8 +244,9 @@ ArchiveCatalog::PlacePool ArchiveCatalog::placePool(SessionMode mode, const QStr
     }
     if (!series_summary_table::readPlace(m_database,
                                          mode == SessionMode::Easy ? u"EASY"_s : u"PRO"_s, site,
-                                         croupier, &place.pool, &error)) {
-        place = {.status = Status::Failed, .pool = {}, .error = error};
+                                         croupier, &place.pool, &place.error)) {
+        place.status = Status::Failed;
+        place.pool = {};
     }
     m_database.rollback();
     return place;

@@ -90,6 +90,10 @@ private:
     // is not an archive of this program; `laidOut` false for a file made but
     // not yet given its tables.
     bool open(QString* error, bool* laidOut);
+    // Opens the file for one read and tells `result` what it found: no file
+    // (Missing), one that cannot be read (Failed, with why), or one to read
+    // (Read). True only when there are tables to query; the caller closes.
+    template <typename Result> bool beginRead(Result& result);
     // The schema version of the file open() opened.
     int m_version = 0;
     void close();
