@@ -1,19 +1,13 @@
 #include "analysis/MethodScoreboard.h"
 
+#include "wheel/Wheel.h"
+
 #include "stats/Int128.h"
 #include "stats/SeriesStats.h"
 
 #include <algorithm>
 
 namespace rotamind::analysis {
-
-namespace {
-
-int classRow(int distanceClass) {
-    return distanceClass > 0 ? 3 - distanceClass : 2 - distanceClass;
-}
-
-} // namespace
 
 std::array<bool, 6> MethodScoreboard::nextBet() const {
     // The label is red when the index rounds to 1 or more, i.e. from an exact

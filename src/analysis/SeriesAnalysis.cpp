@@ -1,19 +1,12 @@
 #include "analysis/SeriesAnalysis.h"
 
+#include "wheel/Wheel.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
 namespace rotamind::analysis {
-
-namespace {
-
-// The row of a class (3..-3) in kClasses.
-int classRow(int distanceClass) {
-    return distanceClass > 0 ? 3 - distanceClass : 2 - distanceClass;
-}
-
-} // namespace
 
 void SeriesAnalysis::add(int distanceClass) {
     m_scoreboard.add(distanceClass);

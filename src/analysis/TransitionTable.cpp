@@ -1,16 +1,10 @@
 #include "analysis/TransitionTable.h"
 
+#include "wheel/Wheel.h"
+
 #include "analysis/Significance.h"
 
 namespace rotamind::analysis {
-
-namespace {
-
-int classRow(int distanceClass) {
-    return distanceClass > 0 ? 3 - distanceClass : 2 - distanceClass;
-}
-
-} // namespace
 
 void TransitionTable::add(int distanceClass) {
     const int row = classRow(distanceClass);
