@@ -151,6 +151,10 @@
         <source>%1 serie caricate da file o importate non contano: i loro lanci contano dove furono battuti</source>
         <translation>%1 series loaded from a file or imported do not count: their spins count where they were typed</translation>
     </message>
+    <message>
+        <source>%1, serie %2</source>
+        <translation>%1, %2 series</translation>
+    </message>
 </context>
 <context>
     <name>Archive</name>
@@ -1113,6 +1117,10 @@
     <message>
         <source>Pagina del grafico successiva</source>
         <translation>Next page of the chart</translation>
+    </message>
+    <message>
+        <source>Lancio %1: classe %2</source>
+        <translation>Spin %1: class %2</translation>
     </message>
 </context>
 <context>

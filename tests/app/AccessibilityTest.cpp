@@ -20,6 +20,7 @@
 #include "ui/windows/TRISORSE.h"
 #include "ui/windows/TSALVA.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -169,6 +170,23 @@ private slots:
                                                 lengths[column], l > 0 ? u"+"_s : QString(),
                                                 QString::number(l), label->text()));
                 }
+        // Each launch of a list, and the Analisi page's figures with their series.
+        auto* view = driver.control<QAbstractItemView>("List1");
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(view);
+        QCOMPARE(list->childCount(), 5);
+        for (int row = 0; row < list->childCount(); ++row) {
+            QCOMPARE(list->child(row)->role(), QAccessible::ListItem);
+            QCOMPARE(list->child(row)->text(QAccessible::Name),
+                     u"Lancio %1: classe %2"_s.arg(row + 1).arg(
+                         view->model()->index(row, 0).data().toString()));
+            QCOMPARE(list->indexOfChild(list->child(row)), row);
+        }
+        for (const auto& [name, caption, series] : {std::tuple{"X2E", u"Evidenza"_s, u"orari"_s},
+                                                    {"AHIT", u"Vinti"_s, u"antiorari"_s},
+                                                    {"X2PARC", u"p"_s, u"orari"_s}}) {
+            auto* figure = driver.control<QLabel>(name);
+            QCOMPARE(spoken(figure), u"%1, serie %2: %3"_s.arg(caption, series, figure->text()));
+        }
     }
 
     void noticesAfterRegister_areAlertsWithTheirText() {
