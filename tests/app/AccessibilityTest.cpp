@@ -4,6 +4,7 @@
 // colours.
 #include "../ui/WindowDriver.h"
 
+#include "app/Options.h"
 #include "app/TINTRO.h"
 #include "app/Windows.h"
 #include "ui/toolkit/ColourSigns.h"
@@ -26,6 +27,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -228,6 +230,29 @@ private slots:
         QVERIFY(nextRun.findChild<QCheckBox*>(u"SEGNI"_s)->isChecked());
         QVERIFY(ColourSigns::on());
         option->setChecked(false);
+    }
+
+    void signsChosenInTheOldSettingsFile_areCarriedOverOnce() {
+        const QString key = u"aspetto/segniOltreAiColori"_s;
+        QSettings old(QSettings::NativeFormat, QSettings::UserScope, u"Rotamind"_s,
+                      u"Rotamind Pro"_s);
+        QSettings current(QSettings::IniFormat, QSettings::UserScope, u"Rotamind"_s,
+                          u"Rotamind Pro"_s);
+        current.remove(key);
+        current.sync();
+        old.setValue(key, true);
+        old.sync();
+        QVERIFY(options::colourSigns());
+        // From then on the one file decides, and only it is written.
+        old.setValue(key, false);
+        old.sync();
+        QVERIFY(options::colourSigns());
+        options::setColourSigns(false);
+        QVERIFY(!options::colourSigns());
+        QCOMPARE(old.value(key), QVariant(false));
+        current.sync();
+        QCOMPARE(current.value(key), QVariant(false));
+        old.remove(key);
     }
 };
 
