@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>tra %1 % e %2 %</source>
-        <translation>between %1 % and %2 %</translation>
+        <translation>%1 % to %2 %</translation>
     </message>
     <message>
         <source>%1 su %2</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Firma da una serie sola: circa %1 lanci se una classe esce al 25 %, %2 al 35 %.</source>
-        <translation>A signature from one series alone: about %1 spins if a class comes up 25 % of the time, %2 at 35 %.</translation>
+        <translation>Signature from one series: about %1 spins if a class has 25 %, %2 at 35 %.</translation>
     </message>
     <message>
         <source>Evidenza lancio per lancio</source>
@@ -2457,7 +2457,7 @@ DATA OF THE SESSION?</translation>
     </message>
     <message>
         <source>Segni oltre ai colori</source>
-        <translation>Signs besides colours</translation>
+        <translation>Signs beside colours</translation>
     </message>
     <message>
         <source>Cornici, tratteggi e simboli accanto ai colori che hanno un significato</source>
@@ -2638,11 +2638,11 @@ press the button again to unlock</translation>
     </message>
     <message>
         <source>ORARI</source>
-        <translation>CLOCKWISE</translation>
+        <translation>Clockwise</translation>
     </message>
     <message>
         <source>ANTIORARI</source>
-        <translation>ANTICLOCKWISE</translation>
+        <translation>Anticlockwise</translation>
     </message>
     <message>
         <source>Analisi</source>
@@ -2948,6 +2948,16 @@ press the button again to unlock</translation>
         <source>Apre la gestione dei salvataggi automatici</source>
         <translation>Opens the settings of automatic saving</translation>
     </message>
+    <message>
+        <source>Spin ORARI</source>
+        <comment>lengths heading</comment>
+        <translation>CLOCKWISE</translation>
+    </message>
+    <message>
+        <source>Spin ANTIORARI</source>
+        <comment>lengths heading</comment>
+        <translation>ANTICLOCKWISE</translation>
+    </message>
 </context>
 <context>
     <name>TSALVA</name>
@@ -3186,7 +3196,7 @@ SAVING</translation>
     </message>
     <message>
         <source>Segni oltre ai colori</source>
-        <translation>Signs besides colours</translation>
+        <translation>Signs beside colours</translation>
     </message>
     <message>
         <source>Cornici, tratteggi e simboli accanto ai colori che hanno un significato: per chi non distingue il rosso dal verde</source>
