@@ -21,6 +21,7 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 using namespace rotamind;
 using rotamind::testing::WindowDriver;
@@ -57,6 +58,13 @@ void grabWorking(QWidget& window, const QString& folder, const QString& mode) {
                 scroll->findChild<QWidget*>(QStringLiteral("GRAFICOQUOTE")));
             save(window, folder,
                  mode + QStringLiteral("-tab") + QString::number(page) + QStringLiteral("-end"));
+            // And the archive's block below, once its reading in the
+            // background has come back.
+            QTest::qWait(1000);
+            scroll->ensureWidgetVisible(scroll->findChild<QWidget*>(QStringLiteral("STATOARC")));
+            save(window, folder,
+                 mode + QStringLiteral("-tab") + QString::number(page) +
+                     QStringLiteral("-archive"));
         }
     }
 }
