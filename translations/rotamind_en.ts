@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>tra %1 % e %2 %</source>
-        <translation>between %1 % and %2 %</translation>
+        <translation>%1 % to %2 %</translation>
     </message>
     <message>
         <source>%1 su %2</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Firma da una serie sola: circa %1 lanci se una classe esce al 25 %, %2 al 35 %.</source>
-        <translation>A signature from one series alone: about %1 spins if a class comes up 25 % of the time, %2 at 35 %.</translation>
+        <translation>Signature from one series: about %1 spins if a class has 25 %, %2 at 35 %.</translation>
     </message>
     <message>
         <source>Evidenza lancio per lancio</source>
@@ -150,6 +150,10 @@
     <message>
         <source>%1 serie caricate da file o importate non contano: i loro lanci contano dove furono battuti</source>
         <translation>%1 series loaded from a file or imported do not count: their spins count where they were typed</translation>
+    </message>
+    <message>
+        <source>%1, serie %2</source>
+        <translation>%1, %2 series</translation>
     </message>
 </context>
 <context>
@@ -217,6 +221,38 @@
     <message>
         <source>sessione danneggiata: recuperati %1 lanci su %2 (sessione %3)</source>
         <translation>damaged session: %1 of %2 spins recovered (session %3)</translation>
+    </message>
+    <message>
+        <source>Archivio occupato da un altro programma: le modifiche attendono in memoria che si liberi</source>
+        <translation>Archive busy with another program: the changes wait in memory until it is free</translation>
+    </message>
+    <message>
+        <source>Archivio di nuovo libero: le modifiche in attesa sono state scritte</source>
+        <translation>Archive free again: the waiting changes have been written</translation>
+    </message>
+    <message>
+        <source>il file dell&apos;archivio è stato cancellato o sostituito e le sessioni non sono state copiate nel nuovo (%1)</source>
+        <translation>the archive file was deleted or replaced and the sessions were not copied into the new one (%1)</translation>
+    </message>
+    <message>
+        <source>Archivio: il file è stato cancellato o sostituito; le sessioni sono state scritte in un nuovo file %1</source>
+        <translation>Archive: the file was deleted or replaced; the sessions were written to a new file %1</translation>
+    </message>
+    <message>
+        <source>dati dell&apos;archivio incoerenti: la serie ha %1 lanci invece di %2</source>
+        <translation>inconsistent archive data: the series has %1 spins instead of %2</translation>
+    </message>
+    <message>
+        <source>dati dell&apos;archivio incoerenti: lancio %1 fuori dalla serie</source>
+        <translation>inconsistent archive data: spin %1 outside the series</translation>
+    </message>
+    <message>
+        <source>dati dell&apos;archivio incoerenti: righe mancanti nella serie</source>
+        <translation>inconsistent archive data: rows missing from the series</translation>
+    </message>
+    <message>
+        <source>dati dell&apos;archivio incoerenti: lanci %1-%2 fuori dalla serie</source>
+        <translation>inconsistent archive data: spins %1-%2 outside the series</translation>
     </message>
 </context>
 <context>
@@ -320,6 +356,190 @@
         <source>%1 lanci su %2</source>
         <translation>%1 of %2 spins</translation>
     </message>
+    <message>
+        <source>errore di lettura dal disco</source>
+        <translation>disk read error</translation>
+    </message>
+    <message>
+        <source>il file è più corto del previsto</source>
+        <translation>the file is shorter than expected</translation>
+    </message>
+    <message>
+        <source>errore di scrittura sul disco</source>
+        <translation>disk write error</translation>
+    </message>
+    <message>
+        <source>il disco non ha confermato la scrittura</source>
+        <translation>the disk did not confirm the write</translation>
+    </message>
+    <message>
+        <source>impossibile accorciare il file</source>
+        <translation>cannot shorten the file</translation>
+    </message>
+    <message>
+        <source>impossibile leggere le proprietà del file</source>
+        <translation>cannot read the file&apos;s properties</translation>
+    </message>
+    <message>
+        <source>memoria esaurita</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>impossibile bloccare il file</source>
+        <translation>cannot lock the file</translation>
+    </message>
+    <message>
+        <source>impossibile cancellare il giornale dell&apos;archivio</source>
+        <translation>cannot delete the archive&apos;s journal</translation>
+    </message>
+    <message>
+        <source>impossibile aprire la memoria condivisa dell&apos;archivio</source>
+        <translation>cannot open the archive&apos;s shared memory</translation>
+    </message>
+    <message>
+        <source>impossibile ingrandire la memoria condivisa dell&apos;archivio</source>
+        <translation>cannot enlarge the archive&apos;s shared memory</translation>
+    </message>
+    <message>
+        <source>impossibile verificare l&apos;accesso al file</source>
+        <translation>cannot check access to the file</translation>
+    </message>
+    <message>
+        <source>al posto del file c&apos;è una cartella</source>
+        <translation>there is a folder where the file should be</translation>
+    </message>
+    <message>
+        <source>percorso del file non valido</source>
+        <translation>invalid file path</translation>
+    </message>
+    <message>
+        <source>il file è stato spostato o cancellato</source>
+        <translation>the file was moved or deleted</translation>
+    </message>
+    <message>
+        <source>impossibile bloccare il file in sola lettura</source>
+        <translation>cannot lock the read-only file</translation>
+    </message>
+    <message>
+        <source>il giornale dell&apos;archivio va ripristinato da chi può scrivere</source>
+        <translation>the archive&apos;s journal must be restored by a user who can write</translation>
+    </message>
+    <message>
+        <source>l&apos;archivio è cambiato durante la lettura</source>
+        <translation>the archive changed while being read</translation>
+    </message>
+    <message>
+        <source>dati dell&apos;archivio incoerenti: valore mancante</source>
+        <translation>inconsistent archive data: missing value</translation>
+    </message>
+    <message>
+        <source>dati dell&apos;archivio incoerenti: voce già presente</source>
+        <translation>inconsistent archive data: entry already present</translation>
+    </message>
+    <message>
+        <source>dati dell&apos;archivio incoerenti: valore non ammesso</source>
+        <translation>inconsistent archive data: value not allowed</translation>
+    </message>
+    <message>
+        <source>dati dell&apos;archivio incoerenti: riferimento a una sessione inesistente</source>
+        <translation>inconsistent archive data: reference to a session that does not exist</translation>
+    </message>
+    <message>
+        <source>file danneggiato: indice non valido</source>
+        <translation>damaged file: invalid index</translation>
+    </message>
+    <message>
+        <source>disco pieno</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <source>errore di lettura o scrittura sul disco</source>
+        <translation>disk read or write error</translation>
+    </message>
+    <message>
+        <source>impossibile aprire il file</source>
+        <translation>cannot open the file</translation>
+    </message>
+    <message>
+        <source>file danneggiato</source>
+        <translation>damaged file</translation>
+    </message>
+    <message>
+        <source>il file non è un archivio</source>
+        <translation>the file is not an archive</translation>
+    </message>
+    <message>
+        <source>archivio occupato da un altro programma</source>
+        <translation>archive busy with another program</translation>
+    </message>
+    <message>
+        <source>file di sola lettura</source>
+        <translation>read-only file</translation>
+    </message>
+    <message>
+        <source>permesso negato</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>dati dell&apos;archivio incoerenti</source>
+        <translation>inconsistent archive data</translation>
+    </message>
+    <message>
+        <source>dato troppo grande</source>
+        <translation>value too large</translation>
+    </message>
+    <message>
+        <source>blocco del file non riuscito</source>
+        <translation>locking the file failed</translation>
+    </message>
+    <message>
+        <source>struttura dell&apos;archivio cambiata durante la lettura</source>
+        <translation>archive structure changed while being read</translation>
+    </message>
+    <message>
+        <source>dati dell&apos;archivio incoerenti: tipo non valido</source>
+        <translation>inconsistent archive data: invalid type</translation>
+    </message>
+    <message>
+        <source>operazione interrotta</source>
+        <translation>operation interrupted</translation>
+    </message>
+    <message>
+        <source>file troppo grande per il sistema</source>
+        <translation>file too large for the system</translation>
+    </message>
+    <message>
+        <source>errore interno dell&apos;archivio</source>
+        <translation>internal archive error</translation>
+    </message>
+    <message>
+        <source>errore dell&apos;archivio</source>
+        <translation>archive error</translation>
+    </message>
+    <message>
+        <source>errore dell&apos;archivio (codice %1)</source>
+        <translation>archive error (code %1)</translation>
+    </message>
+    <message>
+        <source>impossibile aprire l&apos;archivio</source>
+        <translation>cannot open the archive</translation>
+    </message>
+    <message>
+        <source>errore del driver dell&apos;archivio</source>
+        <translation>archive driver error</translation>
+    </message>
+    <message>
+        <source>n. %1</source>
+        <translation>no. %1</translation>
+    </message>
+    <message>
+        <source>posizione non valida al lancio %1</source>
+        <translation>invalid position at spin %1</translation>
+    </message>
+    <message>
+        <source>classe non valida al lancio %1</source>
+        <translation>invalid class at spin %1</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveImport</name>
@@ -342,6 +562,61 @@
     <message>
         <source>scrittura nell&apos;archivio non riuscita</source>
         <translation>writing to the archive failed</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveSchema</name>
+    <message>
+        <source>la tabella %1</source>
+        <translation>the table %1</translation>
+    </message>
+    <message>
+        <source>l&apos;indice %1</source>
+        <translation>the index %1</translation>
+    </message>
+    <message>
+        <source>il trigger %1</source>
+        <translation>the trigger %1</translation>
+    </message>
+    <message>
+        <source>la vista %1</source>
+        <translation>the view %1</translation>
+    </message>
+    <message>
+        <source>l&apos;oggetto %1</source>
+        <translation>the object %1</translation>
+    </message>
+    <message>
+        <source>driver SQLite senza accesso alla connessione</source>
+        <translation>SQLite driver without access to the connection</translation>
+    </message>
+    <message>
+        <source>impossibile proteggere la connessione all&apos;archivio</source>
+        <translation>cannot protect the connection to the archive</translation>
+    </message>
+    <message>
+        <source>archivio di una versione più recente del programma</source>
+        <translation>archive of a newer version of the program</translation>
+    </message>
+    <message>
+        <source>versione dell&apos;archivio non valida (%1)</source>
+        <translation>invalid archive version (%1)</translation>
+    </message>
+    <message>
+        <source>%1 è stata modificata</source>
+        <translation>%1 was modified</translation>
+    </message>
+    <message>
+        <source>%1 è stato modificato</source>
+        <translation>%1 was modified</translation>
+    </message>
+    <message>
+        <source>%1 non appartiene all&apos;archivio</source>
+        <translation>%1 does not belong to the archive</translation>
+    </message>
+    <message>
+        <source>manca %1</source>
+        <translation>%1 is missing</translation>
     </message>
 </context>
 <context>
@@ -508,6 +783,18 @@
     <message>
         <source>una serie della sessione %1 è incompleta nell&apos;archivio (%2 di %3)</source>
         <translation>a series of session %1 is incomplete in the archive (%2 of %3)</translation>
+    </message>
+    <message>
+        <source>una serie della sessione %1 è danneggiata nell&apos;archivio</source>
+        <translation>a series of session %1 is damaged in the archive</translation>
+    </message>
+    <message>
+        <source>l&apos;archivio non esiste</source>
+        <translation>the archive does not exist</translation>
+    </message>
+    <message>
+        <source>archivio danneggiato: %1</source>
+        <translation>damaged archive: %1</translation>
     </message>
 </context>
 <context>
@@ -831,6 +1118,10 @@
         <source>Pagina del grafico successiva</source>
         <translation>Next page of the chart</translation>
     </message>
+    <message>
+        <source>Lancio %1: classe %2</source>
+        <translation>Spin %1: class %2</translation>
+    </message>
 </context>
 <context>
     <name>SessionCommands</name>
@@ -880,6 +1171,18 @@
     <message>
         <source>Disco pieno</source>
         <translation>Disk full</translation>
+    </message>
+    <message>
+        <source>Nessun nome di file</source>
+        <translation>No file name</translation>
+    </message>
+    <message>
+        <source>Nome di file con un carattere nullo</source>
+        <translation>File name with a null character</translation>
+    </message>
+    <message>
+        <source>Non è un file normale</source>
+        <translation>Not a regular file</translation>
     </message>
 </context>
 <context>
@@ -2154,7 +2457,7 @@ DATA OF THE SESSION?</translation>
     </message>
     <message>
         <source>Segni oltre ai colori</source>
-        <translation>Signs besides colours</translation>
+        <translation>Signs beside colours</translation>
     </message>
     <message>
         <source>Cornici, tratteggi e simboli accanto ai colori che hanno un significato</source>
@@ -2335,11 +2638,11 @@ press the button again to unlock</translation>
     </message>
     <message>
         <source>ORARI</source>
-        <translation>CLOCKWISE</translation>
+        <translation>Clockwise</translation>
     </message>
     <message>
         <source>ANTIORARI</source>
-        <translation>ANTICLOCKWISE</translation>
+        <translation>Anticlockwise</translation>
     </message>
     <message>
         <source>Analisi</source>
@@ -2645,6 +2948,16 @@ press the button again to unlock</translation>
         <source>Apre la gestione dei salvataggi automatici</source>
         <translation>Opens the settings of automatic saving</translation>
     </message>
+    <message>
+        <source>Spin ORARI</source>
+        <comment>lengths heading</comment>
+        <translation>CLOCKWISE</translation>
+    </message>
+    <message>
+        <source>Spin ANTIORARI</source>
+        <comment>lengths heading</comment>
+        <translation>ANTICLOCKWISE</translation>
+    </message>
 </context>
 <context>
     <name>TSALVA</name>
@@ -2883,7 +3196,7 @@ SAVING</translation>
     </message>
     <message>
         <source>Segni oltre ai colori</source>
-        <translation>Signs besides colours</translation>
+        <translation>Signs beside colours</translation>
     </message>
     <message>
         <source>Cornici, tratteggi e simboli accanto ai colori che hanno un significato: per chi non distingue il rosso dal verde</source>

@@ -13,6 +13,20 @@ QSettings settings() {
 }
 
 const QString kLanguageKey = QStringLiteral("lingua");
+const QString kSignsKey = QStringLiteral("aspetto/segniOltreAiColori");
+
+// The signs' switch was once kept in the system's native settings file beside
+// this one: a choice found only there is carried over the first time it is
+// read, and from then on this file alone is written. The old file is left as
+// it was.
+void carryOverOldChoice(QSettings& current) {
+    if (current.contains(kSignsKey))
+        return;
+    const QSettings old(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Rotamind"),
+                        QStringLiteral("Rotamind Pro"));
+    if (old.fileName() != current.fileName() && old.contains(kSignsKey))
+        current.setValue(kSignsKey, old.value(kSignsKey).toBool());
+}
 } // namespace
 
 Language language() {
@@ -21,6 +35,16 @@ Language language() {
 
 void setLanguage(Language language) {
     settings().setValue(kLanguageKey, languageCode(language));
+}
+
+bool colourSigns() {
+    QSettings stored = settings();
+    carryOverOldChoice(stored);
+    return stored.value(kSignsKey, false).toBool();
+}
+
+void setColourSigns(bool on) {
+    settings().setValue(kSignsKey, on);
 }
 
 QString languageCode(Language language) {

@@ -15,6 +15,10 @@ enum class Language { Italian, English };
 Language language();
 void setLanguage(Language language);
 
+// Whether the signs beside the colours are on; off when never chosen.
+bool colourSigns();
+void setColourSigns(bool on);
+
 // "it" and "en", as --lang and the stored setting spell them.
 QString languageCode(Language language);
 std::optional<Language> languageFromCode(const QString& code);

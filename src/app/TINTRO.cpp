@@ -16,12 +16,10 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSettings>
 #include <QShortcut>
 
 #include <algorithm>
 #include <iterator>
-#include <memory>
 
 namespace rotamind {
 
@@ -35,14 +33,6 @@ QPushButton* makeChoice(QWidget* window, const QString& name, const QString& cap
     return button;
 }
 
-// The launcher's options live in the user's settings; everything else starts
-// from the layouts' defaults at every run.
-constexpr auto kSignsKey = "aspetto/segniOltreAiColori";
-
-std::unique_ptr<QSettings> userSettings() {
-    return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("Rotamind"),
-                                       QStringLiteral("Rotamind Pro"));
-}
 // What a screen reader says of each control: name, then what it does.
 const spoken::Control kSpoken[] = {
     {"Lingua", QT_TRANSLATE_NOOP("TINTRO", "Lingua"),
@@ -116,10 +106,12 @@ TINTRO::TINTRO(QWidget* parent)
     palette::setForeground(m_signs, palette::kWhite);
     m_signs->move(8, 112);
     m_signs->adjustSize();
-    m_signs->setChecked(userSettings()->value(QString::fromLatin1(kSignsKey), false).toBool());
+    // The launcher's options are remembered; everything else starts from the
+    // layouts' defaults at every run.
+    m_signs->setChecked(options::colourSigns());
     ColourSigns::setOn(m_signs->isChecked());
     connect(m_signs, &QCheckBox::toggled, this, [](bool on) {
-        userSettings()->setValue(QString::fromLatin1(kSignsKey), on);
+        options::setColourSigns(on);
         ColourSigns::setOn(on);
     });
 

@@ -544,8 +544,9 @@ bool Archive::writePending() {
         }
         if (!m_waitTold && m_waitingSince.isValid() && m_waitingSince.elapsed() >= m_noticeAfter) {
             m_waitTold = true;
-            tell(u"Archivio occupato da un altro programma: le modifiche attendono in memoria"
-                 " che si liberi"_s);
+            tell(QCoreApplication::translate("Archive",
+                                             "Archivio occupato da un altro programma: le "
+                                             "modifiche attendono in memoria che si liberi"));
         }
         return false;
     }
@@ -561,7 +562,8 @@ bool Archive::writePending() {
     if (committed) {
         m_retry.stop();
         if (m_waitTold)
-            tell(u"Archivio di nuovo libero: le modifiche in attesa sono state scritte"_s);
+            tell(QCoreApplication::translate(
+                "Archive", "Archivio di nuovo libero: le modifiche in attesa sono state scritte"));
         m_waitTold = false;
     }
     return committed;
@@ -637,8 +639,10 @@ bool Archive::relocate() {
     }
     dropOld();
     if (!copied) {
-        fail(u"il file dell'archivio è stato cancellato o sostituito e le sessioni non sono state"
-             " copiate nel nuovo (%1)"_s.arg(error));
+        fail(QCoreApplication::translate("Archive", "il file dell'archivio è stato cancellato o "
+                                                    "sostituito e le sessioni non sono state "
+                                                    "copiate nel nuovo (%1)")
+                 .arg(error));
         return false;
     }
     for (const auto& [from, to] : moved) {
@@ -647,8 +651,10 @@ bool Archive::relocate() {
                 entry.second = to;
         m_renumbered[from] = to;
     }
-    tellOnce(u"Archivio: il file è stato cancellato o sostituito; le sessioni sono state scritte"
-             " in un nuovo file %1"_s.arg(QDir::toNativeSeparators(m_path)));
+    tellOnce(QCoreApplication::translate("Archive", "Archivio: il file è stato cancellato o "
+                                                    "sostituito; le sessioni sono state scritte "
+                                                    "in un nuovo file %1")
+                 .arg(QDir::toNativeSeparators(m_path)));
     emit fileReplaced();
     for (const auto& [from, to] : moved)
         emit sessionMoved(from, to);
@@ -749,9 +755,11 @@ std::vector<qint64>* Archive::keysOf(qint64 id, int series, qint64 size) {
     if (failed || static_cast<qint64>(keys.size()) != size) {
         m_keys.erase({id, series});
         fail(failed ? reasonOf(read.lastError())
-                    : u"dati dell'archivio incoerenti: la serie ha %1 lanci invece di %2"_s.arg(
-                          archive_checks::number(static_cast<qint64>(keys.size())),
-                          archive_checks::number(size)));
+                    : QCoreApplication::translate(
+                          "Archive",
+                          "dati dell'archivio incoerenti: la serie ha %1 lanci invece di %2")
+                          .arg(archive_checks::number(static_cast<qint64>(keys.size())),
+                               archive_checks::number(size)));
         return nullptr;
     }
     return &keys;
@@ -801,7 +809,9 @@ bool Archive::insertRows(qint64 id, int series, qint64 first, std::vector<Row> r
     if (!keys)
         return false;
     if (first < 0 || first > countBefore) {
-        fail(u"dati dell'archivio incoerenti: lancio %1 fuori dalla serie"_s.arg(first));
+        fail(QCoreApplication::translate(
+                 "Archive", "dati dell'archivio incoerenti: lancio %1 fuori dalla serie")
+                 .arg(first));
         return false;
     }
     const auto at = static_cast<std::size_t>(first);
@@ -827,7 +837,8 @@ bool Archive::insertRows(qint64 id, int series, qint64 first, std::vector<Row> r
             return false;
     }
     if (rows.size() != placed.keys.size()) {
-        fail(u"dati dell'archivio incoerenti: righe mancanti nella serie"_s);
+        fail(QCoreApplication::translate(
+            "Archive", "dati dell'archivio incoerenti: righe mancanti nella serie"));
         return false;
     }
     for (std::size_t i = 0; i < rows.size(); ++i)
@@ -866,8 +877,10 @@ bool Archive::removeItems(qint64 id, int series, qint64 first, qint64 last, qint
         if (!keys)
             return false;
         if (first < 0 || last < first || last >= static_cast<qint64>(keys->size())) {
-            fail(u"dati dell'archivio incoerenti: lanci %1-%2 fuori dalla serie"_s.arg(first).arg(
-                last));
+            fail(QCoreApplication::translate(
+                     "Archive", "dati dell'archivio incoerenti: lanci %1-%2 fuori dalla serie")
+                     .arg(first)
+                     .arg(last));
             return false;
         }
         // The rows after them keep their keys: nothing else is written.

@@ -212,68 +212,98 @@ QString reasonOf(const QSqlError& error) {
     // SQLite's own texts are English ("disk I/O error", "database is
     // locked"); the player reads its codes in words instead, the exact one
     // first, then its family.
-    static const std::map<int, QString> exact{
-        {SQLITE_IOERR_READ, u"errore di lettura dal disco"_s},
-        {SQLITE_IOERR_SHORT_READ, u"il file è più corto del previsto"_s},
-        {SQLITE_IOERR_WRITE, u"errore di scrittura sul disco"_s},
-        {SQLITE_IOERR_FSYNC, u"il disco non ha confermato la scrittura"_s},
-        {SQLITE_IOERR_TRUNCATE, u"impossibile accorciare il file"_s},
-        {SQLITE_IOERR_FSTAT, u"impossibile leggere le proprietà del file"_s},
-        {SQLITE_IOERR_NOMEM, u"memoria esaurita"_s},
-        {SQLITE_IOERR_LOCK, u"impossibile bloccare il file"_s},
-        {SQLITE_IOERR_RDLOCK, u"impossibile bloccare il file"_s},
-        {SQLITE_IOERR_DELETE, u"impossibile cancellare il giornale dell'archivio"_s},
-        {SQLITE_IOERR_SHMOPEN, u"impossibile aprire la memoria condivisa dell'archivio"_s},
-        {SQLITE_IOERR_SHMSIZE, u"impossibile ingrandire la memoria condivisa dell'archivio"_s},
-        {SQLITE_IOERR_ACCESS, u"impossibile verificare l'accesso al file"_s},
-        {SQLITE_CANTOPEN_ISDIR, u"al posto del file c'è una cartella"_s},
-        {SQLITE_CANTOPEN_FULLPATH, u"percorso del file non valido"_s},
-        {SQLITE_READONLY_DBMOVED, u"il file è stato spostato o cancellato"_s},
-        {SQLITE_READONLY_CANTLOCK, u"impossibile bloccare il file in sola lettura"_s},
+    static const std::map<int, const char*> exact{
+        {SQLITE_IOERR_READ, QT_TRANSLATE_NOOP("ArchiveChecks", "errore di lettura dal disco")},
+        {SQLITE_IOERR_SHORT_READ,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "il file è più corto del previsto")},
+        {SQLITE_IOERR_WRITE, QT_TRANSLATE_NOOP("ArchiveChecks", "errore di scrittura sul disco")},
+        {SQLITE_IOERR_FSYNC,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "il disco non ha confermato la scrittura")},
+        {SQLITE_IOERR_TRUNCATE,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "impossibile accorciare il file")},
+        {SQLITE_IOERR_FSTAT,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "impossibile leggere le proprietà del file")},
+        {SQLITE_IOERR_NOMEM, QT_TRANSLATE_NOOP("ArchiveChecks", "memoria esaurita")},
+        {SQLITE_IOERR_LOCK, QT_TRANSLATE_NOOP("ArchiveChecks", "impossibile bloccare il file")},
+        {SQLITE_IOERR_RDLOCK, QT_TRANSLATE_NOOP("ArchiveChecks", "impossibile bloccare il file")},
+        {SQLITE_IOERR_DELETE,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "impossibile cancellare il giornale dell'archivio")},
+        {SQLITE_IOERR_SHMOPEN,
+         QT_TRANSLATE_NOOP("ArchiveChecks",
+                           "impossibile aprire la memoria condivisa dell'archivio")},
+        {SQLITE_IOERR_SHMSIZE,
+         QT_TRANSLATE_NOOP("ArchiveChecks",
+                           "impossibile ingrandire la memoria condivisa dell'archivio")},
+        {SQLITE_IOERR_ACCESS,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "impossibile verificare l'accesso al file")},
+        {SQLITE_CANTOPEN_ISDIR,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "al posto del file c'è una cartella")},
+        {SQLITE_CANTOPEN_FULLPATH,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "percorso del file non valido")},
+        {SQLITE_READONLY_DBMOVED,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "il file è stato spostato o cancellato")},
+        {SQLITE_READONLY_CANTLOCK,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "impossibile bloccare il file in sola lettura")},
         {SQLITE_READONLY_RECOVERY,
-         u"il giornale dell'archivio va ripristinato da chi può scrivere"_s},
-        {SQLITE_BUSY_SNAPSHOT, u"l'archivio è cambiato durante la lettura"_s},
-        {SQLITE_CONSTRAINT_NOTNULL, u"dati dell'archivio incoerenti: valore mancante"_s},
-        {SQLITE_CONSTRAINT_PRIMARYKEY, u"dati dell'archivio incoerenti: voce già presente"_s},
-        {SQLITE_CONSTRAINT_UNIQUE, u"dati dell'archivio incoerenti: voce già presente"_s},
-        {SQLITE_CONSTRAINT_CHECK, u"dati dell'archivio incoerenti: valore non ammesso"_s},
+         QT_TRANSLATE_NOOP("ArchiveChecks",
+                           "il giornale dell'archivio va ripristinato da chi può scrivere")},
+        {SQLITE_BUSY_SNAPSHOT,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "l'archivio è cambiato durante la lettura")},
+        {SQLITE_CONSTRAINT_NOTNULL,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "dati dell'archivio incoerenti: valore mancante")},
+        {SQLITE_CONSTRAINT_PRIMARYKEY,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "dati dell'archivio incoerenti: voce già presente")},
+        {SQLITE_CONSTRAINT_UNIQUE,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "dati dell'archivio incoerenti: voce già presente")},
+        {SQLITE_CONSTRAINT_CHECK,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "dati dell'archivio incoerenti: valore non ammesso")},
         {SQLITE_CONSTRAINT_FOREIGNKEY,
-         u"dati dell'archivio incoerenti: riferimento a una sessione inesistente"_s},
-        {SQLITE_CORRUPT_INDEX, u"file danneggiato: indice non valido"_s},
+         QT_TRANSLATE_NOOP(
+             "ArchiveChecks",
+             "dati dell'archivio incoerenti: riferimento a una sessione inesistente")},
+        {SQLITE_CORRUPT_INDEX,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "file danneggiato: indice non valido")},
     };
-    static const std::map<int, QString> family{
-        {SQLITE_FULL, u"disco pieno"_s},
-        {SQLITE_IOERR, u"errore di lettura o scrittura sul disco"_s},
-        {SQLITE_CANTOPEN, u"impossibile aprire il file"_s},
-        {SQLITE_CORRUPT, u"file danneggiato"_s},
-        {SQLITE_NOTADB, u"il file non è un archivio"_s},
-        {SQLITE_BUSY, u"archivio occupato da un altro programma"_s},
-        {SQLITE_LOCKED, u"archivio occupato da un altro programma"_s},
-        {SQLITE_READONLY, u"file di sola lettura"_s},
-        {SQLITE_PERM, u"permesso negato"_s},
-        {SQLITE_AUTH, u"permesso negato"_s},
-        {SQLITE_NOMEM, u"memoria esaurita"_s},
-        {SQLITE_CONSTRAINT, u"dati dell'archivio incoerenti"_s},
-        {SQLITE_TOOBIG, u"dato troppo grande"_s},
-        {SQLITE_PROTOCOL, u"blocco del file non riuscito"_s},
-        {SQLITE_SCHEMA, u"struttura dell'archivio cambiata durante la lettura"_s},
-        {SQLITE_MISMATCH, u"dati dell'archivio incoerenti: tipo non valido"_s},
-        {SQLITE_INTERRUPT, u"operazione interrotta"_s},
-        {SQLITE_NOLFS, u"file troppo grande per il sistema"_s},
-        {SQLITE_RANGE, u"errore interno dell'archivio"_s},
-        {SQLITE_MISUSE, u"errore interno dell'archivio"_s},
-        {SQLITE_ERROR, u"errore dell'archivio"_s},
+    static const std::map<int, const char*> family{
+        {SQLITE_FULL, QT_TRANSLATE_NOOP("ArchiveChecks", "disco pieno")},
+        {SQLITE_IOERR,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "errore di lettura o scrittura sul disco")},
+        {SQLITE_CANTOPEN, QT_TRANSLATE_NOOP("ArchiveChecks", "impossibile aprire il file")},
+        {SQLITE_CORRUPT, QT_TRANSLATE_NOOP("ArchiveChecks", "file danneggiato")},
+        {SQLITE_NOTADB, QT_TRANSLATE_NOOP("ArchiveChecks", "il file non è un archivio")},
+        {SQLITE_BUSY,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "archivio occupato da un altro programma")},
+        {SQLITE_LOCKED,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "archivio occupato da un altro programma")},
+        {SQLITE_READONLY, QT_TRANSLATE_NOOP("ArchiveChecks", "file di sola lettura")},
+        {SQLITE_PERM, QT_TRANSLATE_NOOP("ArchiveChecks", "permesso negato")},
+        {SQLITE_AUTH, QT_TRANSLATE_NOOP("ArchiveChecks", "permesso negato")},
+        {SQLITE_NOMEM, QT_TRANSLATE_NOOP("ArchiveChecks", "memoria esaurita")},
+        {SQLITE_CONSTRAINT, QT_TRANSLATE_NOOP("ArchiveChecks", "dati dell'archivio incoerenti")},
+        {SQLITE_TOOBIG, QT_TRANSLATE_NOOP("ArchiveChecks", "dato troppo grande")},
+        {SQLITE_PROTOCOL, QT_TRANSLATE_NOOP("ArchiveChecks", "blocco del file non riuscito")},
+        {SQLITE_SCHEMA,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "struttura dell'archivio cambiata durante la lettura")},
+        {SQLITE_MISMATCH,
+         QT_TRANSLATE_NOOP("ArchiveChecks", "dati dell'archivio incoerenti: tipo non valido")},
+        {SQLITE_INTERRUPT, QT_TRANSLATE_NOOP("ArchiveChecks", "operazione interrotta")},
+        {SQLITE_NOLFS, QT_TRANSLATE_NOOP("ArchiveChecks", "file troppo grande per il sistema")},
+        {SQLITE_RANGE, QT_TRANSLATE_NOOP("ArchiveChecks", "errore interno dell'archivio")},
+        {SQLITE_MISUSE, QT_TRANSLATE_NOOP("ArchiveChecks", "errore interno dell'archivio")},
+        {SQLITE_ERROR, QT_TRANSLATE_NOOP("ArchiveChecks", "errore dell'archivio")},
     };
     const int code = resultCode(error);
     if (const auto found = exact.find(code); found != exact.end())
-        return found->second;
+        return QCoreApplication::translate("ArchiveChecks", found->second);
     if (const auto found = family.find(code & 0xff); code >= 0 && found != family.end())
-        return found->second;
+        return QCoreApplication::translate("ArchiveChecks", found->second);
     if (code >= 0)
-        return u"errore dell'archivio (codice %1)"_s.arg(code);
+        return QCoreApplication::translate("ArchiveChecks", "errore dell'archivio (codice %1)")
+            .arg(code);
     // Qt's driver itself, before SQLite said anything: no connection, no driver.
-    return error.type() == QSqlError::ConnectionError ? u"impossibile aprire l'archivio"_s
-                                                      : u"errore del driver dell'archivio"_s;
+    return error.type() == QSqlError::ConnectionError
+               ? QCoreApplication::translate("ArchiveChecks", "impossibile aprire l'archivio")
+               : QCoreApplication::translate("ArchiveChecks", "errore del driver dell'archivio");
 }
 
 QString number(qint64 value) {
@@ -281,7 +311,7 @@ QString number(qint64 value) {
 }
 
 QString sessionName(qint64 id, const QString& mode, const QVariant& started) {
-    QString name = u"n. %1"_s.arg(id);
+    QString name = QCoreApplication::translate("ArchiveChecks", "n. %1").arg(id);
     const std::optional<QDateTime> when = moment(started);
     if (!mode.isEmpty() && when)
         name += QCoreApplication::translate("ArchiveChecks", " (%1 del %2)")
@@ -309,11 +339,13 @@ void SeriesCheck::add(const QVariant& position, const QVariant& storedClass,
     };
     // Keys leave gaps for rows put in between later; only their order counts.
     if (!at || *at <= m_lastPosition || *at > kMaxPosition)
-        note(u"posizione non valida al lancio %1"_s.arg(m_rows + 1));
+        note(QCoreApplication::translate("ArchiveChecks", "posizione non valida al lancio %1")
+                 .arg(m_rows + 1));
     else
         m_lastPosition = *at;
     if (!distance)
-        note(u"classe non valida al lancio %1"_s.arg(m_rows + 1));
+        note(QCoreApplication::translate("ArchiveChecks", "classe non valida al lancio %1")
+                 .arg(m_rows + 1));
     ++m_rows;
     if (!distance)
         return;

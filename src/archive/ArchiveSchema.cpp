@@ -3,6 +3,7 @@
 #include "archive/ArchiveChecks.h"
 #include "archive/SeriesSummaryTable.h"
 
+#include <QCoreApplication>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -133,12 +134,17 @@ const std::array<Schema, kVersion + 1>& expectedSchemas() {
 }
 
 QString describe(const SchemaObject& object) {
-    static const std::map<QString, QString> kinds{{u"table"_s, u"la tabella"_s},
-                                                  {u"index"_s, u"l'indice"_s},
-                                                  {u"trigger"_s, u"il trigger"_s},
-                                                  {u"view"_s, u"la vista"_s}};
+    static const std::map<QString, const char*> kinds{
+        {u"table"_s, QT_TRANSLATE_NOOP("ArchiveSchema", "la tabella %1")},
+        {u"index"_s, QT_TRANSLATE_NOOP("ArchiveSchema", "l'indice %1")},
+        {u"trigger"_s, QT_TRANSLATE_NOOP("ArchiveSchema", "il trigger %1")},
+        {u"view"_s, QT_TRANSLATE_NOOP("ArchiveSchema", "la vista %1")}};
     const auto kind = kinds.find(std::get<0>(object));
-    return u"%1 %2"_s.arg(kind == kinds.end() ? u"l'oggetto"_s : kind->second, std::get<1>(object));
+    return QCoreApplication::translate("ArchiveSchema",
+                                       kind == kinds.end()
+                                           ? QT_TRANSLATE_NOOP("ArchiveSchema", "l'oggetto %1")
+                                           : kind->second)
+        .arg(std::get<1>(object));
 }
 
 bool feminine(const SchemaObject& object) {
@@ -154,7 +160,8 @@ bool harden(QSqlDatabase& database, QString* error) {
         connection = *static_cast<sqlite3* const*>(handle.constData());
     if (!connection) {
         if (error)
-            *error = u"driver SQLite senza accesso alla connessione"_s;
+            *error = QCoreApplication::translate("ArchiveSchema",
+                                                 "driver SQLite senza accesso alla connessione");
         return false;
     }
     // Codes that say which write or read failed, for the player's messages.
@@ -168,7 +175,8 @@ bool harden(QSqlDatabase& database, QString* error) {
         done = done && sqlite3_db_config(connection, option, value, &off) == SQLITE_OK;
     if (!done) {
         if (error)
-            *error = u"impossibile proteggere la connessione all'archivio"_s;
+            *error = QCoreApplication::translate(
+                "ArchiveSchema", "impossibile proteggere la connessione all'archivio");
         return false;
     }
     // Damage in a cell is found when the cell is read, not after a wild read.
@@ -192,12 +200,15 @@ Inspection inspect(QSqlDatabase& database) {
     query.finish();
     if (version > kVersion) {
         found.verdict = Inspection::Verdict::Newer;
-        found.reason = u"archivio di una versione più recente del programma"_s;
+        found.reason = QCoreApplication::translate(
+            "ArchiveSchema", "archivio di una versione più recente del programma");
         return found;
     }
     if (version < 0) {
         found.verdict = Inspection::Verdict::Damaged;
-        found.reason = u"versione dell'archivio non valida (%1)"_s.arg(version);
+        found.reason =
+            QCoreApplication::translate("ArchiveSchema", "versione dell'archivio non valida (%1)")
+                .arg(version);
         return found;
     }
     found.version = static_cast<int>(version);
@@ -229,15 +240,19 @@ Inspection inspect(QSqlDatabase& database) {
                 return std::get<1>(e) == std::get<1>(object);
             });
             found.reason =
-                known ? u"%1 è %2"_s.arg(describe(object), feminine(object) ? u"stata modificata"_s
-                                                                            : u"stato modificato"_s)
-                      : u"%1 non appartiene all'archivio"_s.arg(describe(object));
+                (known ? feminine(object)
+                             ? QCoreApplication::translate("ArchiveSchema", "%1 è stata modificata")
+                             : QCoreApplication::translate("ArchiveSchema", "%1 è stato modificato")
+                       : QCoreApplication::translate("ArchiveSchema",
+                                                     "%1 non appartiene all'archivio"))
+                    .arg(describe(object));
             return found;
         }
     for (const SchemaObject& object : expected)
         if (!present.contains(object)) {
             found.verdict = Inspection::Verdict::Damaged;
-            found.reason = u"manca %1"_s.arg(describe(object));
+            found.reason =
+                QCoreApplication::translate("ArchiveSchema", "manca %1").arg(describe(object));
             return found;
         }
     found.verdict = Inspection::Verdict::Sound;
@@ -265,8 +280,13 @@ bool migrate(QSqlDatabase& database, QString* error) {
     version.finish();
     if (stored > kVersion || stored < 0) {
         if (error)
-            *error = stored < 0 ? u"versione dell'archivio non valida (%1)"_s.arg(stored)
-                                : u"archivio di una versione più recente del programma"_s;
+            *error =
+                stored < 0
+                    ? QCoreApplication::translate("ArchiveSchema",
+                                                  "versione dell'archivio non valida (%1)")
+                          .arg(stored)
+                    : QCoreApplication::translate(
+                          "ArchiveSchema", "archivio di una versione più recente del programma");
         return false;
     }
     int current = static_cast<int>(stored);
@@ -284,7 +304,9 @@ bool migrate(QSqlDatabase& database, QString* error) {
         if (done && (step < 0 || step > kVersion)) {
             done = false;
             if (error)
-                *error = u"versione dell'archivio non valida (%1)"_s.arg(step);
+                *error = QCoreApplication::translate("ArchiveSchema",
+                                                     "versione dell'archivio non valida (%1)")
+                             .arg(step);
         }
         if (done && step < kVersion) {
             const Step& made = steps()[static_cast<std::size_t>(step)];

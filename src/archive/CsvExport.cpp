@@ -92,7 +92,9 @@ std::optional<QString> appendSession(QSqlDatabase& database, qint64 id, QString&
                            (direction.isEmpty() || direction == u"O" || direction == u"A") &&
                            number.isEmpty() == direction.isEmpty();
         if (!sound)
-            return u"una serie della sessione %1 è danneggiata nell'archivio"_s.arg(id);
+            return QCoreApplication::translate(
+                       "CsvExport", "una serie della sessione %1 è danneggiata nell'archivio")
+                .arg(id);
         lastPosition[*series] = *position;
         ++read[*series];
         appendRecord(out, {key, mode, site, croupier, started,
@@ -118,7 +120,7 @@ std::optional<QString> appendSession(QSqlDatabase& database, qint64 id, QString&
 std::variant<QByteArray, QString> exportCsv(const QString& archivePath,
                                             std::span<const qint64> ids) {
     if (!QFileInfo::exists(archivePath))
-        return u"l'archivio non esiste"_s;
+        return QCoreApplication::translate("CsvExport", "l'archivio non esiste");
     // Checked before any open: SQLite would wait for ever on a FIFO.
     for (const QString& path :
          QStringList{archivePath, archivePath + u"-wal"_s, archivePath + u"-shm"_s})
@@ -144,7 +146,8 @@ std::variant<QByteArray, QString> exportCsv(const QString& archivePath,
         const archive_schema::Inspection found = archive_schema::inspect(database);
         if (found.verdict != archive_schema::Inspection::Verdict::Sound)
             return found.verdict == archive_schema::Inspection::Verdict::Damaged
-                       ? u"archivio danneggiato: %1"_s.arg(found.reason)
+                       ? QCoreApplication::translate("CsvExport", "archivio danneggiato: %1")
+                             .arg(found.reason)
                        : found.reason;
         // One snapshot: every session as it was at one moment.
         if (!database.transaction())

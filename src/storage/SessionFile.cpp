@@ -69,11 +69,11 @@ bool holdsNul(const QString& path) {
 // save renamed over one would replace the node itself; folders hold no lines.
 QString unusablePathReason(const QString& path) {
     if (path.isEmpty())
-        return QStringLiteral("Nessun nome di file");
+        return QCoreApplication::translate("SessionFile", "Nessun nome di file");
     if (holdsNul(path))
-        return QStringLiteral("Nome di file con un carattere nullo");
+        return QCoreApplication::translate("SessionFile", "Nome di file con un carattere nullo");
     if (const QFileInfo info(path); info.exists() && !info.isFile())
-        return QStringLiteral("Non è un file normale");
+        return QCoreApplication::translate("SessionFile", "Non è un file normale");
     return {};
 }
 

@@ -4,6 +4,7 @@
 // colours.
 #include "../ui/WindowDriver.h"
 
+#include "app/Options.h"
 #include "app/TINTRO.h"
 #include "app/Windows.h"
 #include "ui/toolkit/ColourSigns.h"
@@ -20,11 +21,13 @@
 #include "ui/windows/TRISORSE.h"
 #include "ui/windows/TSALVA.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -169,6 +172,23 @@ private slots:
                                                 lengths[column], l > 0 ? u"+"_s : QString(),
                                                 QString::number(l), label->text()));
                 }
+        // Each launch of a list, and the Analisi page's figures with their series.
+        auto* view = driver.control<QAbstractItemView>("List1");
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(view);
+        QCOMPARE(list->childCount(), 5);
+        for (int row = 0; row < list->childCount(); ++row) {
+            QCOMPARE(list->child(row)->role(), QAccessible::ListItem);
+            QCOMPARE(list->child(row)->text(QAccessible::Name),
+                     u"Lancio %1: classe %2"_s.arg(row + 1).arg(
+                         view->model()->index(row, 0).data().toString()));
+            QCOMPARE(list->indexOfChild(list->child(row)), row);
+        }
+        for (const auto& [name, caption, series] : {std::tuple{"X2E", u"Evidenza"_s, u"orari"_s},
+                                                    {"AHIT", u"Vinti"_s, u"antiorari"_s},
+                                                    {"X2PARC", u"p"_s, u"orari"_s}}) {
+            auto* figure = driver.control<QLabel>(name);
+            QCOMPARE(spoken(figure), u"%1, serie %2: %3"_s.arg(caption, series, figure->text()));
+        }
     }
 
     void noticesAfterRegister_areAlertsWithTheirText() {
@@ -210,6 +230,29 @@ private slots:
         QVERIFY(nextRun.findChild<QCheckBox*>(u"SEGNI"_s)->isChecked());
         QVERIFY(ColourSigns::on());
         option->setChecked(false);
+    }
+
+    void signsChosenInTheOldSettingsFile_areCarriedOverOnce() {
+        const QString key = u"aspetto/segniOltreAiColori"_s;
+        QSettings old(QSettings::NativeFormat, QSettings::UserScope, u"Rotamind"_s,
+                      u"Rotamind Pro"_s);
+        QSettings current(QSettings::IniFormat, QSettings::UserScope, u"Rotamind"_s,
+                          u"Rotamind Pro"_s);
+        current.remove(key);
+        current.sync();
+        old.setValue(key, true);
+        old.sync();
+        QVERIFY(options::colourSigns());
+        // From then on the one file decides, and only it is written.
+        old.setValue(key, false);
+        old.sync();
+        QVERIFY(options::colourSigns());
+        options::setColourSigns(false);
+        QVERIFY(!options::colourSigns());
+        QCOMPARE(old.value(key), QVariant(false));
+        current.sync();
+        QCOMPARE(current.value(key), QVariant(false));
+        old.remove(key);
     }
 };
 

@@ -8,6 +8,10 @@
 #include "app/Options.h"
 #include "app/TINTRO.h"
 #include "app/Windows.h"
+#include "archive/ArchiveChecks.h"
+#include "archive/CsvExchange.h"
+#include "storage/SessionFile.h"
+#include "storage/SystemReason.h"
 #include "ui/toolkit/Translations.h"
 #include "ui/windows/SessionImportDialog.h"
 #include "ui/windows/TARCHIVIO.h"
@@ -29,11 +33,13 @@
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QSqlError>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 
+#include <cerrno>
 #include <memory>
 
 using namespace rotamind;
@@ -115,6 +121,33 @@ QMap<QString, QStringList> showEverything(const QString& folder) {
     return texts;
 }
 
+// The reasons the libraries below the windows give, which the windows show
+// inside their own messages: one of each kind of source.
+QStringList libraryReasons(const QString& folder) {
+    const auto sqlite = [](const char* code) {
+        return archive_checks::reasonOf(QSqlError(
+            u"driver"_s, u"database"_s, QSqlError::StatementError, QString::fromLatin1(code)));
+    };
+    const auto csvFault = [&folder] {
+        const auto exported = exportCsv(folder + u"/none.sqlite"_s, {});
+        return std::holds_alternative<QString>(exported) ? std::get<QString>(exported) : QString();
+    };
+    const auto sessionFault = [](const QString& path) {
+        const auto read = readSessionFile(path);
+        return std::holds_alternative<SessionReadError>(read)
+                   ? std::get<SessionReadError>(read).lineText
+                   : QString();
+    };
+    return {sqlite("13"),    // the disk is full: a family of codes
+            sqlite("266"),   // a read failed: one exact code
+            sqlite("99999"), // a code the program does not know
+            archive_checks::notAFile(folder),
+            csvFault(),
+            sessionFault(QString()), // no name at all
+            sessionFault(folder),    // a folder
+            systemReason(ENOSPC)};
+}
+
 } // namespace
 
 class EnglishTest final : public QObject {
@@ -124,9 +157,16 @@ private slots:
     void english_translatesEveryTextOfEveryWindow() {
         QTemporaryDir italianFolder;
         const QMap<QString, QStringList> italian = showEverything(italianFolder.path());
+        const QStringList italianReasons = libraryReasons(italianFolder.path());
         QVERIFY(installEnglishTranslations(*qApp));
         QTemporaryDir englishFolder;
         const QMap<QString, QStringList> english = showEverything(englishFolder.path());
+        const QStringList englishReasons = libraryReasons(italianFolder.path());
+
+        for (qsizetype i = 0; i < italianReasons.size(); ++i) {
+            QVERIFY2(!italianReasons[i].isEmpty(), qPrintable(QString::number(i)));
+            QVERIFY2(englishReasons[i] != italianReasons[i], qPrintable(italianReasons[i]));
+        }
 
         QCOMPARE(english.keys(), italian.keys());
         QStringList untranslated;

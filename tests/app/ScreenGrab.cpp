@@ -1,11 +1,12 @@
 // Pictures of the windows as a player sees them, for looking at by eye:
-//   QT_SCALE_FACTOR=2 screen_grab OUT-FOLDER [signs]
+//   QT_SCALE_FACTOR=2 screen_grab OUT-FOLDER [signs|plain] [en]
 // An evening with an index of 1 and more in both series is played through
 // the real windows; each window and each statistics page is written as a PNG.
 #include "../ui/WindowDriver.h"
 
 #include "app/TINTRO.h"
 #include "app/Windows.h"
+#include "ui/toolkit/Translations.h"
 #include "ui/windows/SessionImportDialog.h"
 #include "ui/windows/TARCHIVIO.h"
 #include "ui/windows/TAZZERAPRO.h"
@@ -20,6 +21,7 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 using namespace rotamind;
 using rotamind::testing::WindowDriver;
@@ -56,6 +58,13 @@ void grabWorking(QWidget& window, const QString& folder, const QString& mode) {
                 scroll->findChild<QWidget*>(QStringLiteral("GRAFICOQUOTE")));
             save(window, folder,
                  mode + QStringLiteral("-tab") + QString::number(page) + QStringLiteral("-end"));
+            // And the archive's block below, once its reading in the
+            // background has come back.
+            QTest::qWait(1000);
+            scroll->ensureWidgetVisible(scroll->findChild<QWidget*>(QStringLiteral("STATOARC")));
+            save(window, folder,
+                 mode + QStringLiteral("-tab") + QString::number(page) +
+                     QStringLiteral("-archive"));
         }
     }
 }
@@ -66,6 +75,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     const QString folder = args.value(1, QStringLiteral("."));
+    if (args.value(3) == QStringLiteral("en") && !installEnglishTranslations(app))
+        qFatal("No English translation found: build the rotamind target first");
     QDir().mkpath(folder);
     QTemporaryDir data;
     Windows windows(data.filePath(QStringLiteral("archive.sqlite")));

@@ -1,5 +1,8 @@
 #include "ui/toolkit/SpinListView.h"
 
+#include "ui/toolkit/SpinListAccessible.h"
+
+#include <QAccessible>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -13,6 +16,12 @@ SpinListView::SpinListView(int rowHeight, QWidget* parent)
     setVerticalScrollMode(ScrollPerPixel);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     verticalScrollBar()->setSingleStep(rowHeight);
+    SpinListAccessible::install();
+}
+
+QString SpinListView::spokenRow(int row) const {
+    const QString text = model()->index(row, 0, rootIndex()).data().toString();
+    return m_spokenRow.isEmpty() ? text : m_spokenRow.arg(row + 1).arg(text);
 }
 
 void SpinListView::setModel(QAbstractItemModel* newModel) {
@@ -179,6 +188,16 @@ void SpinListView::rowsInserted(const QModelIndex& parent, int first, int last) 
     const int shownLast = rowAt(viewport()->height() - 1);
     if (first <= shownLast)
         viewport()->update();
+}
+
+void SpinListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QAbstractItemView::currentChanged(current, previous);
+    // The row a reader is on is the one it reads out, as in Qt's own lists.
+    if (QAccessible::isActive() && current.isValid() && hasFocus()) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        event.setChild(current.row());
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void SpinListView::reset() {

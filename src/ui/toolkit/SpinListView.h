@@ -21,6 +21,11 @@ public:
     QModelIndex indexAt(const QPoint& point) const override;
     int rowHeight() const { return m_rowHeight; }
 
+    // What a screen reader hears of a row: `format` with %1 the row's number
+    // from 1 and %2 its text, "Lancio %1: classe %2"; the text alone without one.
+    void setSpokenRow(const QString& format) { m_spokenRow = format; }
+    QString spokenRow(int row) const;
+
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     int horizontalOffset() const override { return 0; }
@@ -33,12 +38,14 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void rowsInserted(const QModelIndex& parent, int first, int last) override;
     void reset() override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
     int rowCount() const;
     int rowAt(int y) const; // viewport y to row, not clamped
 
     int m_rowHeight;
+    QString m_spokenRow;
 };
 
 } // namespace rotamind

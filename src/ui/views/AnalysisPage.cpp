@@ -10,6 +10,7 @@
 
 #include "ui/toolkit/Controls.h"
 #include "ui/toolkit/Palette.h"
+#include "ui/toolkit/SpokenNames.h"
 #include "ui/views/EvidenceChart.h"
 #include "ui/views/ShareChart.h"
 
@@ -153,6 +154,13 @@ std::pair<std::array<QLabel*, 2>, int> makeFigureRow(QWidget* parent,
                                  .bold = true})
         ->setToolTip(hint);
     std::array<QLabel*, 2> labels{};
+    // Read with its row and column, "Evidenza, serie orari: ×37"; the
+    // archive's rows repeat the page's captions, so they say whose they are.
+    const QString spokenRow = QCoreApplication::translate("AnalysisPage", "%1, serie %2");
+    const QString archive =
+        suffix == kArchiveSuffix
+            ? QCoreApplication::translate("AnalysisPage", "Archivio: stesso sito e croupier")
+            : QString();
     for (std::size_t c = 0; c < static_cast<std::size_t>(columns); ++c) {
         QLabel* label = controls::makeLabel(
             parent, {.name = kPrefixes[c] + letters + suffix,
@@ -164,6 +172,8 @@ std::pair<std::array<QLabel*, 2>, int> makeFigureRow(QWidget* parent,
                      .align = verdict ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignCenter});
         label->setWordWrap(verdict);
         label->setToolTip(hint);
+        spoken::nameFigure(label, spokenRow.arg(caption, setup.headings[c].toLower()));
+        label->setAccessibleDescription(archive);
         labels[c] = label;
     }
     return {labels, height + 1};
@@ -321,6 +331,8 @@ int makeVerdictRows(QWidget* parent, const AnalysisPageSetup& setup, int top, co
                  .bold = true,
                  .align = Qt::AlignCenter});
     labels.evidence->setToolTip(help::tooltip(help::Topic::PageEvidence));
+    spoken::nameFigure(labels.verdict, QCoreApplication::translate("AnalysisPage", "Verdetto"));
+    spoken::nameFigure(labels.evidence, QCoreApplication::translate("AnalysisPage", "Evidenza"));
     controls::makeLabel(parent, {.text = QCoreApplication::translate("AnalysisPage", "Evidenza"),
                                  .rect = {kCaptionLeft, top + height, kCaptionWidth, kValueHeight},
                                  .foreground = setup.captionColour,

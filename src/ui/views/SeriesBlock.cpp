@@ -23,6 +23,7 @@ SeriesBlock::SeriesBlock(QWidget* window, Series& series, const SeriesBlockSetup
     m_list = new SpinListView(13, window);
     m_list->setObjectName(setup.listName);
     m_list->setModel(&series);
+    m_list->setSpokenRow(QCoreApplication::translate("SeriesBlock", "Lancio %1: classe %2"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -221,19 +221,20 @@ void TPRO::buildStatisticsTabs() {
     QWidget* lengths = parts::makeStatisticsPage(QStringLiteral("TabSheet2"), palette::kYellow);
     m_lengthsClockwise = std::make_unique<LengthStatsGrid>(
         lengths, LengthStatsGridSetup{.prefix = {},
-                                      .heading = QCoreApplication::translate("TPRO", "Spin ORARI"),
+                                      .heading = QCoreApplication::translate("TPRO", "Spin ORARI",
+                                                                             "lengths heading"),
                                       .headingRect = {4, 14, 112, 16},
                                       .headingBackground = palette::kGreen,
                                       .headingForeground = palette::kLime,
                                       .left = 4});
     m_lengthsCounter = std::make_unique<LengthStatsGrid>(
-        lengths,
-        LengthStatsGridSetup{.prefix = QStringLiteral("Z"),
-                             .heading = QCoreApplication::translate("TPRO", "Spin ANTIORARI"),
-                             .headingRect = {130, 14, 118, 16},
-                             .headingBackground = palette::kMaroon,
-                             .headingForeground = palette::kYellow,
-                             .left = 130});
+        lengths, LengthStatsGridSetup{.prefix = QStringLiteral("Z"),
+                                      .heading = QCoreApplication::translate(
+                                          "TPRO", "Spin ANTIORARI", "lengths heading"),
+                                      .headingRect = {130, 14, 118, 16},
+                                      .headingBackground = palette::kMaroon,
+                                      .headingForeground = palette::kYellow,
+                                      .left = 130});
     m_tabs->addTab(lengths, QCoreApplication::translate("TPRO", "Lunghezze"));
 
     m_analysis = new AnalysisPage(m_session, m_session.seriesFor(Direction::Clockwise),
