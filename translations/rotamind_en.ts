@@ -668,6 +668,11 @@
         <source>Rotamind: il metodo del croupier</source>
         <translation>Rotamind: the croupier&apos;s method</translation>
     </message>
+    <message>
+        <source>:/misc/banner.jpg</source>
+        <comment>the banner picture with its motto in this language</comment>
+        <translation>:/misc/banner-en.jpg</translation>
+    </message>
 </context>
 <context>
     <name>BettingAidPanel</name>

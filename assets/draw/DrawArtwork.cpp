@@ -75,7 +75,11 @@ int main(int argc, char** argv) {
     ok &= save(root, QStringLiteral("decor/ladybird.jpg"), ladybirdImage());
     ok &= save(root, QStringLiteral("intro/title.jpg"), titleImage());
     ok &= save(root, QStringLiteral("reset/crossed-wheel.jpg"), crossedWheelImage());
-    ok &= save(root, QStringLiteral("misc/banner.jpg"), bannerImage());
+    ok &= save(root, QStringLiteral("misc/banner.jpg"),
+               bannerImage(QStringLiteral("Segui la mano del croupier")));
+    // The motto is drawn into the picture, so English has a banner of its own.
+    ok &= save(root, QStringLiteral("misc/banner-en.jpg"),
+               bannerImage(QStringLiteral("Follow the croupier's hand")));
     ok &= save(root, QStringLiteral("misc/contact.jpg"), contactImage());
     for (const QString& name : iconNames())
         ok &= save(root, QStringLiteral("icons/%1.png").arg(name), iconImage(name));

@@ -96,7 +96,7 @@ QImage crossedWheelImage() {
     return image;
 }
 
-QImage bannerImage() {
+QImage bannerImage(const QString& motto) {
     QImage image(241, 44, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -108,8 +108,7 @@ QImage bannerImage() {
     paintGoldText(p, QStringLiteral("Rotamind"), boldFont(22), 141, 22, 1.2);
     p.setFont(boldFont(11, true));
     p.setPen(Qt::white);
-    p.drawText(QRectF(44, 25, 194, 16), Qt::AlignCenter,
-               QStringLiteral("Segui la mano del croupier"));
+    p.drawText(QRectF(44, 25, 194, 16), Qt::AlignCenter, motto);
     return image;
 }
 

@@ -9,8 +9,8 @@ namespace rotamind::artwork {
 // x 170..260, y 250..320, so the wheel's hub is drawn plain and light there.
 QImage titleImage();
 
-QImage crossedWheelImage(); // 90 x 90, white
-QImage bannerImage();       // 241 x 44
-QImage contactImage();      // 220 x 177
+QImage crossedWheelImage();               // 90 x 90, white
+QImage bannerImage(const QString& motto); // 241 x 44, the motto under the name
+QImage contactImage();                    // 220 x 177
 
 } // namespace rotamind::artwork

@@ -18,7 +18,11 @@ ClickableLabel* makeBanner(QWidget* window, int captionTop) {
     banner->setGeometry(415, 564, 241, 44);
     banner->setScaledContents(true);
     banner->setCursor(Qt::PointingHandCursor);
-    setPictureOnShow(banner, QStringLiteral(":/misc/banner.jpg"));
+    // The motto is drawn into the picture: each language names its own.
+    setPictureOnShow(banner,
+                     QCoreApplication::translate("Banner", ":/misc/banner.jpg",
+                                                 "the banner picture with its motto in this "
+                                                 "language"));
     QLabel* caption = controls::makeLabel(
         window, {.text = QCoreApplication::translate("Banner", "Rotamind: il metodo del croupier"),
                  .rect = {415, captionTop, 240, 13},

@@ -72,6 +72,8 @@ private slots:
         QTest::newRow("crossed") << ":/reset/crossed-wheel.jpg" << QSize(90, 90)
                                  << QByteArray("jpeg");
         QTest::newRow("banner") << ":/misc/banner.jpg" << QSize(241, 44) << QByteArray("jpeg");
+        QTest::newRow("banner-en")
+            << ":/misc/banner-en.jpg" << QSize(241, 44) << QByteArray("jpeg");
         QTest::newRow("contact") << ":/misc/contact.jpg" << QSize(220, 177) << QByteArray("jpeg");
         const char* icons[] = {"magnifier",      "magnifier-disabled",
                                "lock-clockwise", "lock-counter",
