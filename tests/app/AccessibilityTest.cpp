@@ -143,6 +143,7 @@ private slots:
 
     void statisticsFigures_areReadWithTheirRowAndColumn() {
         TPRO pro;
+        pro.analysisPage(); // never shown here: made on demand
         WindowDriver driver(pro);
         for (const int c : {3, 3, -1, 2, 3})
             driver.registerClass(c, Direction::Clockwise);

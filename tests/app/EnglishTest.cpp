@@ -107,6 +107,9 @@ QMap<QString, QStringList> showEverything(const QString& folder) {
     Windows windows(folder + u"/archive.sqlite"_s);
     windows.start();
     windows.intro().offerRestore({TINTRO::restoreCaption(u"PRO"_s, {}, 3)});
+    // The Analisi pages, made when first shown, made now so their texts count.
+    windows.pro().analysisPage();
+    windows.easy().analysisPage();
     testing::WindowDriver pro(windows.pro());
     pro.type("Combo1", u"17"_s); // no direction chosen yet: the notice under the entry
     pro.click("Button11");

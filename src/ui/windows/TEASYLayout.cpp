@@ -192,16 +192,16 @@ void TEASY::buildStatisticsTabs() {
 
     // The saved series is a copy of launches kept elsewhere, often in the
     // archive itself: its archived copies would count those launches again.
-    m_analysis = new AnalysisPage(m_session, m_session.current(), m_session.saved(),
-                                  {.background = palette::kBlack,
-                                   .captionColour = palette::kYellow,
-                                   .headings = {QCoreApplication::translate("TEASY", "ATTUALE"),
-                                                QCoreApplication::translate("TEASY", "SALVATA")},
-                                   .headingBackgrounds = {palette::kYellow, palette::kYellow},
-                                   .headingForegrounds = {palette::kBlack, palette::kBlack},
-                                   .archiveMode = PlaceHistoryQuery::Mode::Easy,
-                                   .archiveColumns = 1});
-    m_tabs->addTab(m_analysis, QCoreApplication::translate("TEASY", "Analisi"));
+    addAnalysisPage(m_session.current(), m_session.saved(),
+                    AnalysisPageSetup{.background = palette::kBlack,
+                                      .captionColour = palette::kYellow,
+                                      .headings = {QCoreApplication::translate("TEASY", "ATTUALE"),
+                                                   QCoreApplication::translate("TEASY", "SALVATA")},
+                                      .headingBackgrounds = {palette::kYellow, palette::kYellow},
+                                      .headingForegrounds = {palette::kBlack, palette::kBlack},
+                                      .archiveMode = PlaceHistoryQuery::Mode::Easy,
+                                      .archiveColumns = 1},
+                    QCoreApplication::translate("TEASY", "Analisi"));
 
     finishStatisticsTabs();
 }

@@ -237,17 +237,17 @@ void TPRO::buildStatisticsTabs() {
                                       .left = 130});
     m_tabs->addTab(lengths, QCoreApplication::translate("TPRO", "Lunghezze"));
 
-    m_analysis = new AnalysisPage(m_session, m_session.seriesFor(Direction::Clockwise),
-                                  m_session.seriesFor(Direction::CounterClockwise),
-                                  {.background = palette::kYellow,
-                                   .captionColour = palette::kBlack,
-                                   .headings = {QCoreApplication::translate("TPRO", "ORARI"),
-                                                QCoreApplication::translate("TPRO", "ANTIORARI")},
-                                   .headingBackgrounds = {palette::kGreen, palette::kMaroon},
-                                   .headingForegrounds = {palette::kLime, palette::kYellow},
-                                   .archiveMode = PlaceHistoryQuery::Mode::Pro,
-                                   .archiveColumns = 2});
-    m_tabs->addTab(m_analysis, QCoreApplication::translate("TPRO", "Analisi"));
+    addAnalysisPage(
+        m_session.seriesFor(Direction::Clockwise), m_session.seriesFor(Direction::CounterClockwise),
+        AnalysisPageSetup{.background = palette::kYellow,
+                          .captionColour = palette::kBlack,
+                          .headings = {QCoreApplication::translate("TPRO", "ORARI"),
+                                       QCoreApplication::translate("TPRO", "ANTIORARI")},
+                          .headingBackgrounds = {palette::kGreen, palette::kMaroon},
+                          .headingForegrounds = {palette::kLime, palette::kYellow},
+                          .archiveMode = PlaceHistoryQuery::Mode::Pro,
+                          .archiveColumns = 2},
+        QCoreApplication::translate("TPRO", "Analisi"));
 
     finishStatisticsTabs();
 }

@@ -4,6 +4,7 @@
 #include "ui/toolkit/Banner.h"
 #include "ui/toolkit/ClickableLabel.h"
 #include "ui/toolkit/Controls.h"
+#include "ui/toolkit/LazyPage.h"
 #include "ui/toolkit/Palette.h"
 #include "ui/toolkit/WebPages.h"
 #include "ui/toolkit/WindowParts.h"
@@ -122,6 +123,22 @@ void WorkingWindow::addClassicStatsPage(const QColor& background, const QString&
     m_tabs->addTab(classic, QCoreApplication::translate("TPRO", "Statistiche Classiche"));
 }
 
+void WorkingWindow::addAnalysisPage(const Series& first, const Series& second,
+                                    const AnalysisPageSetup& setup, const QString& caption) {
+    m_analysisTab =
+        new LazyPage(QStringLiteral("ANALISI"), [this, &first, &second, setup](QWidget*) {
+            auto* page = new AnalysisPage(workingSession(), first, second, setup);
+            if (m_placeHistory)
+                page->setPlaceHistory(std::move(m_placeHistory));
+            return page;
+        });
+    m_tabs->addTab(m_analysisTab, caption);
+}
+
+AnalysisPage& WorkingWindow::analysisPage() {
+    return *static_cast<AnalysisPage*>(m_analysisTab->content());
+}
+
 void WorkingWindow::finishStatisticsTabs() {
     connect(parts::addContactPage(m_tabs), &QToolButton::clicked, this,
             &WorkingWindow::SpeedButton6Click);
@@ -132,7 +149,10 @@ void WorkingWindow::setPictureSource(WheelPicturePanel::PictureSource source) {
 }
 
 void WorkingWindow::setPlaceHistory(std::unique_ptr<PlaceHistorySource> source) {
-    m_analysis->setPlaceHistory(std::move(source));
+    if (m_analysisTab->isMade())
+        analysisPage().setPlaceHistory(std::move(source));
+    else
+        m_placeHistory = std::move(source);
 }
 
 QLineEdit* WorkingWindow::siteField() const {

@@ -22,6 +22,8 @@ class QTabWidget;
 namespace rotamind {
 
 class AnalysisPage;
+struct AnalysisPageSetup;
+class LazyPage;
 class ClassicStatsGrid;
 class EntryNotice;
 class EntryArea;
@@ -64,6 +66,8 @@ public:
     KeyboardFlow& keyboard() const { return *m_keyboard; }
     // Where the "Analisi" page gets the figures of its second block.
     void setPlaceHistory(std::unique_ptr<PlaceHistorySource> source);
+    // The "Analisi" page, made now if it was never shown.
+    AnalysisPage& analysisPage();
 
 public slots:
     void Button11Click();
@@ -110,6 +114,9 @@ protected:
     ClassicStatsGrid& classicGrid(int index) const {
         return *m_classicGrids[static_cast<std::size_t>(index)];
     }
+    // The "Analisi" page of the two series, made the first time it is shown.
+    void addAnalysisPage(const Series& first, const Series& second, const AnalysisPageSetup& setup,
+                         const QString& caption);
     void finishStatisticsTabs();
     // A save command: the file proposed with the site, croupier and suffix,
     // the dialog titled as the command says.
@@ -134,7 +141,9 @@ protected:
     WheelPicturePanel* m_picture = nullptr;
     SiteFields* m_site = nullptr;
     QTabWidget* m_tabs = nullptr;
-    AnalysisPage* m_analysis = nullptr;
+    LazyPage* m_analysisTab = nullptr;
+    // Kept for the Analisi page until it is made.
+    std::unique_ptr<PlaceHistorySource> m_placeHistory;
     std::unique_ptr<SessionCommands> m_commands;
     std::array<std::unique_ptr<ClassicStatsGrid>, 2> m_classicGrids;
     KeyboardFlow* m_keyboard = nullptr;
