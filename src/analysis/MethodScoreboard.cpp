@@ -17,30 +17,35 @@ int classRow(int distanceClass) {
 
 std::array<bool, 6> MethodScoreboard::nextBet() const {
     // The label is red when the index rounds to 1 or more, i.e. from an exact
-    // F x RIT / N of 0.99995 up. Away from that edge the exact comparison in
-    // integers decides as the window's extended-precision rounding does; only
-    // within a hundred-thousandth of it is the window's own index evaluated.
-    // A replay of millions of launches would otherwise pay six divisions and
-    // roundings a launch.
+    // F x RIT / N of 0.99995 up. The window works the index out in long double,
+    // two roundings of the 64-bit significand, about 1e-19 of it; an exact
+    // quotient other than 0.99995 itself lies at least 1 / (20000 N) away from
+    // it, far more than that up to 2^25 launches, so the comparison in integers
+    // decides as the window does everywhere but at the tie, where only the
+    // window's own rounding says. A replay of millions of launches would
+    // otherwise pay six divisions and roundings a launch; and a series whose
+    // shares sit at a third and absences at three hovers at that edge.
     std::array<bool, 6> red{};
     if (m_launches == 0)
         return red;
-    const auto decide = [&]<typename Wide>(Wide launches) {
+    const auto decide = [&]<typename Wide>(Wide launches, Wide band) {
         for (std::size_t row = 0; row < 6; ++row) {
             const std::int64_t absence = m_launches - 1 - m_last[row];
             const Wide scaled = static_cast<Wide>(m_frequency[row]) * absence * 20000;
-            if (scaled < launches * 19999)
+            const Wide edge = launches * 19999;
+            if (scaled < edge - band)
                 continue;
-            red[row] = scaled > launches * 20001 ||
+            red[row] = scaled > edge + band ||
                        convenienceIndex(m_frequency[row], absence, m_launches).isOneOrMore();
         }
     };
     // F x RIT is at most N^2 / 4: 64 bits hold it times 20000 up to 2^25
-    // launches, past any session's length; only beyond pays for 128 bits.
+    // launches, past any session's length; only beyond pays for 128 bits, and
+    // there the window's index decides within a hundred-thousandth of the edge.
     if (m_launches <= (std::int64_t{1} << 25))
-        decide(m_launches);
+        decide(m_launches, std::int64_t{0});
     else
-        decide(static_cast<Int128>(m_launches));
+        decide(static_cast<Int128>(m_launches), static_cast<Int128>(m_launches));
     return red;
 }
 
