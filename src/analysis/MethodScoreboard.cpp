@@ -4,6 +4,7 @@
 #include "stats/SeriesStats.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace rotamind::analysis {
 
@@ -15,7 +16,20 @@ int classRow(int distanceClass) {
 
 } // namespace
 
+bool MethodScoreboard::isRedAtTheEdge(std::size_t row) const {
+    return convenienceIndex(m_frequency[row], m_launches - 1 - m_last[row], m_launches)
+        .isOneOrMore();
+}
+
 std::array<bool, 6> MethodScoreboard::nextBet() const {
+    const unsigned mask = redMask();
+    std::array<bool, 6> red{};
+    for (std::size_t row = 0; row < 6; ++row)
+        red[row] = ((mask >> row) & 1U) != 0;
+    return red;
+}
+
+unsigned MethodScoreboard::redMask() const {
     // The label is red when the index rounds to 1 or more, i.e. from an exact
     // F x RIT / N of 0.99995 up. The window works the index out in long double,
     // two roundings of the 64-bit significand, about 1e-19 of it; an exact
@@ -23,43 +37,45 @@ std::array<bool, 6> MethodScoreboard::nextBet() const {
     // it, far more than that up to 2^25 launches, so the comparison in integers
     // decides as the window does everywhere but at the tie, where only the
     // window's own rounding says. A replay of millions of launches would
-    // otherwise pay six divisions and roundings a launch; and a series whose
+    // otherwise pay six divisions and roundings a launch, and a series whose
     // shares sit at a third and absences at three hovers at that edge.
-    std::array<bool, 6> red{};
+    unsigned mask = 0;
     if (m_launches == 0)
-        return red;
-    const auto decide = [&]<typename Wide>(Wide launches, Wide band) {
-        for (std::size_t row = 0; row < 6; ++row) {
-            const std::int64_t absence = m_launches - 1 - m_last[row];
-            const Wide scaled = static_cast<Wide>(m_frequency[row]) * absence * 20000;
-            const Wide edge = launches * 19999;
-            if (scaled < edge - band)
-                continue;
-            red[row] = scaled > edge + band ||
-                       convenienceIndex(m_frequency[row], absence, m_launches).isOneOrMore();
-        }
-    };
+        return mask;
     // F x RIT is at most N^2 / 4: 64 bits hold it times 20000 up to 2^25
-    // launches, past any session's length; only beyond pays for 128 bits, and
-    // there the window's index decides within a hundred-thousandth of the edge.
-    if (m_launches <= (std::int64_t{1} << 25))
-        decide(m_launches, std::int64_t{0});
-    else
-        decide(static_cast<Int128>(m_launches), static_cast<Int128>(m_launches));
-    return red;
-}
-
-int MethodScoreboard::stake(const std::array<bool, 6>& red) {
-    int reds = 0;
-    for (const bool r : red)
-        reds += r ? 1 : 0;
-    if (reds > 0)
-        ++m_bets;
-    return reds;
+    // launches, past any session's length, and it is kept up to date by
+    // additions; only beyond pays for 128-bit products, and there the window's
+    // index decides within a hundred-thousandth of the edge.
+    if (m_launches <= kLaunchesOfExactProducts) {
+        const auto edge = static_cast<std::uint64_t>(m_launches) * 19999;
+        bool tie = false;
+        for (std::size_t row = 0; row < 6; ++row) {
+            mask |= static_cast<unsigned>(m_scaledIndex[row] > edge) << row;
+            tie |= m_scaledIndex[row] == edge;
+        }
+        if (tie) [[unlikely]] {
+            for (std::size_t row = 0; row < 6; ++row)
+                if (m_scaledIndex[row] == edge && isRedAtTheEdge(row))
+                    mask |= 1U << row;
+        }
+        return mask;
+    }
+    const auto launches = static_cast<Int128>(m_launches);
+    for (std::size_t row = 0; row < 6; ++row) {
+        const std::int64_t absence = m_launches - 1 - m_last[row];
+        const Int128 scaled = static_cast<Int128>(m_frequency[row]) * absence * 20000;
+        if (scaled < launches * 19999)
+            continue;
+        if (scaled > launches * 20001 || isRedAtTheEdge(row))
+            mask |= 1U << row;
+    }
+    return mask;
 }
 
 void MethodScoreboard::takeIntoLaw(double winProbability) {
     ++m_classifiedBets;
+    if (m_lawDeferred)
+        return;
     if (m_classifiedBets > kExactLawBets) {
         if (!m_hitLaw.empty())
             m_hitLaw = {};
@@ -84,30 +100,38 @@ void MethodScoreboard::takeIntoLaw(double winProbability) {
 }
 
 void MethodScoreboard::addRepeat() {
-    const int reds = stake(nextBet());
+    const int reds = std::popcount(redMask());
     if (reds == 0)
         return;
+    ++m_bets;
     m_repeatRedClasses += reds;
     m_wealth.bet(reds, false);
 }
 
 void MethodScoreboard::add(int distanceClass) {
-    const std::array<bool, 6> red = nextBet();
+    const unsigned red = redMask();
     const auto row = static_cast<std::size_t>(classRow(distanceClass));
-    const int reds = stake(red);
+    const int reds = std::popcount(red);
     if (reds > 0) {
+        const auto won = static_cast<std::int64_t>((red >> row) & 1U);
+        const auto kind = static_cast<std::size_t>(reds - 1);
+        ++m_bets;
+        m_hits += won;
         m_redClasses += reds;
         m_varianceIn36ths += reds * (6 - reds);
-        if (red[row])
-            ++m_hits;
-        ++m_betsByReds[static_cast<std::size_t>(reds - 1)];
-        m_winsByReds[static_cast<std::size_t>(reds - 1)] += red[row] ? 1 : 0;
-        m_wealth.bet(reds, red[row]);
+        ++m_betsByReds[kind];
+        m_winsByReds[kind] += won;
+        m_wealth.bet(reds, won != 0);
         takeIntoLaw(reds / 6.0);
     }
     ++m_frequency[row];
+    m_scaledStep[row] += 20000;
     m_last[row] = m_launches;
     ++m_launches;
+    // Every absence grows by one but this class's, which starts again at 0.
+    for (std::size_t other = 0; other < 6; ++other)
+        m_scaledIndex[other] += m_scaledStep[other];
+    m_scaledIndex[row] = 0;
 }
 
 MethodScoreboard MethodScoreboard::fromRecord(const std::array<std::int64_t, 5>& bets,
@@ -126,26 +150,39 @@ MethodScoreboard MethodScoreboard::fromRecord(const std::array<std::int64_t, 5>&
         board.m_wealth.bet(reds, true, wins[k]);
         board.m_wealth.bet(reds, false, bets[k] - wins[k]);
     }
-    if (classified > kExactLawBets) {
-        board.m_classifiedBets = classified;
-        board.m_hitLaw = {};
-        return board;
+    board.m_classifiedBets = classified;
+    board.m_lawDeferred = true;
+    board.settleLaw();
+    return board;
+}
+
+void MethodScoreboard::settleLaw() {
+    if (!m_lawDeferred)
+        return;
+    m_lawDeferred = false;
+    m_lawFirst = 0;
+    if (m_classifiedBets > kExactLawBets) {
+        m_hitLaw = {};
+        return;
     }
     // The law of the hits does not depend on the order of the bets.
-    for (std::size_t k = 0; k < bets.size(); ++k)
-        for (std::int64_t i = 0; i < bets[k]; ++i)
-            board.takeIntoLaw(static_cast<double>(k + 1) / 6.0);
-    return board;
+    m_hitLaw = {1.0};
+    m_classifiedBets = 0;
+    for (std::size_t k = 0; k < m_betsByReds.size(); ++k)
+        for (std::int64_t i = 0; i < m_betsByReds[k]; ++i)
+            takeIntoLaw(static_cast<double>(k + 1) / 6.0);
 }
 
 void MethodScoreboard::recompute(std::span<const std::int8_t> classes) {
     clear();
+    deferLaw();
     for (const std::int8_t distanceClass : classes)
         add(distanceClass);
+    settleLaw();
 }
 
 std::optional<double> MethodScoreboard::pValue() const {
-    if (m_bets == 0 || m_hitLaw.empty())
+    if (m_bets == 0 || m_hitLaw.empty() || m_lawDeferred)
         return std::nullopt;
     // Summed from the far end, the small terms first.
     double tail = 0;

@@ -37,8 +37,15 @@ public:
     void startSeries() {
         m_frequency = {};
         m_last.fill(-1);
+        m_scaledIndex = {};
+        m_scaledStep = {};
         m_launches = 0;
     }
+    // A replay of a long series builds the exact law of the hits once, from
+    // the record, when it is over (settleLaw) rather than bet by bet; past
+    // kExactLawBets bets, not at all. Until then pValue() has nothing to say.
+    void deferLaw() { m_lawDeferred = true; }
+    void settleLaw();
 
     // Launches and repeats that had at least one red class, 0..spins.
     std::int64_t bets() const { return m_bets; }
@@ -83,6 +90,10 @@ private:
     // one, -1 before the first, so that the absence is launches - 1 - last.
     std::array<std::int64_t, 6> m_frequency{};
     std::array<std::int64_t, 6> m_last{-1, -1, -1, -1, -1, -1};
+    // Per row, frequency x absence x 20000, kept by additions: exact up to
+    // 2^25 launches, unsigned so that past it the unused value merely wraps.
+    std::array<std::uint64_t, 6> m_scaledIndex{};
+    std::array<std::uint64_t, 6> m_scaledStep{}; // frequency x 20000
     std::int64_t m_launches = 0;
     std::int64_t m_bets = 0;
     std::int64_t m_hits = 0;
@@ -98,8 +109,14 @@ private:
     std::vector<double> m_hitLaw{1.0};
     std::vector<double> m_lawScratch;
     std::int64_t m_lawFirst = 0;
+    bool m_lawDeferred = false;
 
-    int stake(const std::array<bool, 6>& red);
+    static constexpr std::int64_t kLaunchesOfExactProducts = std::int64_t{1} << 25;
+
+    // The window's own index of `row` decides, at the edge of red.
+    bool isRedAtTheEdge(std::size_t row) const;
+    // The red labels before the next launch, a bit per row of kClasses.
+    unsigned redMask() const;
     void takeIntoLaw(double winProbability);
 };
 

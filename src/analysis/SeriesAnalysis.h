@@ -34,6 +34,12 @@ struct SeriesReport {
 // constant time by an append and rebuilt after anything else.
 class SeriesAnalysis final {
 public:
+    // Up to this many launches and repeats a rebuild multiplies the mixtures'
+    // factors launch by launch, as appends do; past it, where a factor a
+    // launch costs more than the log-gammas at the trace's points, it takes
+    // them from the counts.
+    static constexpr std::int64_t kRebuildByFactorsUpTo = 64 * EvidenceTrace::kCapacity;
+
     // A launch at the end of the series that brought a class.
     void add(int distanceClass);
     // A launch at the end whose number repeated the one before: it has no
