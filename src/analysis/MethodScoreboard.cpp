@@ -104,6 +104,7 @@ void MethodScoreboard::addRepeat() {
     if (reds == 0)
         return;
     ++m_bets;
+    ++m_repeatBets;
     m_repeatRedClasses += reds;
     m_wealth.bet(reds, false);
 }
@@ -135,8 +136,15 @@ void MethodScoreboard::add(int distanceClass) {
 }
 
 MethodScoreboard MethodScoreboard::fromRecord(const std::array<std::int64_t, 5>& bets,
-                                              const std::array<std::int64_t, 5>& wins) {
+                                              const std::array<std::int64_t, 5>& wins,
+                                              std::int64_t repeatBets,
+                                              std::int64_t repeatRedClasses) {
     MethodScoreboard board;
+    board.m_bets = repeatBets;
+    board.m_repeatBets = repeatBets;
+    board.m_repeatRedClasses = repeatRedClasses;
+    // A lost bet costs the same share of wealth whatever it staked.
+    board.m_wealth.bet(1, false, repeatBets);
     board.m_betsByReds = bets;
     board.m_winsByReds = wins;
     std::int64_t classified = 0;

@@ -76,11 +76,17 @@ public:
     // many of them won: all the record says, whatever the order of the bets.
     const std::array<std::int64_t, 5>& betsByReds() const { return m_betsByReds; }
     const std::array<std::int64_t, 5>& winsByReds() const { return m_winsByReds; }
-    // The record of bets so counted (each wins <= bets, all >= 0), as a board
-    // that replayed them would show it; the exact law is kept up to
+    // Bets on repeated numbers, every one lost, and the red classes they staked.
+    std::int64_t repeatBets() const { return m_repeatBets; }
+    std::int64_t repeatRedClasses() const { return m_repeatRedClasses; }
+    // The record of bets so counted (each wins <= bets, all >= 0), with
+    // `repeatBets` more lost on repeats that staked `repeatRedClasses`, as a
+    // board that replayed them would show it; the exact law is kept up to
     // kExactLawBets of them. Not for betting on: it has no frequencies.
     static MethodScoreboard fromRecord(const std::array<std::int64_t, 5>& bets,
-                                       const std::array<std::int64_t, 5>& wins);
+                                       const std::array<std::int64_t, 5>& wins,
+                                       std::int64_t repeatBets = 0,
+                                       std::int64_t repeatRedClasses = 0);
 
     // The red classes of the next launch, as a flag per row of kClasses.
     std::array<bool, 6> nextBet() const;
@@ -99,6 +105,7 @@ private:
     std::int64_t m_hits = 0;
     std::int64_t m_redClasses = 0;
     std::int64_t m_varianceIn36ths = 0; // sum of reds * (6 - reds), exact
+    std::int64_t m_repeatBets = 0;
     std::int64_t m_repeatRedClasses = 0;
     std::int64_t m_classifiedBets = 0;
     std::array<std::int64_t, 5> m_betsByReds{};

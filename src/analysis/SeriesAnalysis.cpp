@@ -151,7 +151,9 @@ SeriesSummary SeriesAnalysis::summary() const {
     return {.frequency = frequency(),
             .transitions = m_transitions.counts(),
             .bets = m_scoreboard.betsByReds(),
-            .wins = m_scoreboard.winsByReds()};
+            .wins = m_scoreboard.winsByReds(),
+            .repeatBets = m_scoreboard.repeatBets(),
+            .repeatRedClasses = m_scoreboard.repeatRedClasses()};
 }
 
 void JoinedAnalysis::addSession(std::span<const std::int8_t> classes) {
@@ -168,7 +170,8 @@ void JoinedAnalysis::addSummary(const SeriesSummary& summary, std::int64_t sessi
 
 SeriesReport JoinedAnalysis::report() const {
     if (!m_method)
-        m_method = MethodScoreboard::fromRecord(m_summary.bets, m_summary.wins);
+        m_method = MethodScoreboard::fromRecord(m_summary.bets, m_summary.wins,
+                                                m_summary.repeatBets, m_summary.repeatRedClasses);
     return {.uniformity = testUniformity(m_summary.frequency),
             .method = &*m_method,
             .dependence = testIndependence(m_summary.transitions),

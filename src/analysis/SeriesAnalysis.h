@@ -69,8 +69,8 @@ public:
     SeriesReport report(const std::array<std::int64_t, 6>& frequency) const;
     SeriesReport report() const { return report(frequency()); }
     std::array<double, kTestsPerSeries> logEvidence() const;
-    // The counts of the series' classified launches, as the archive keeps
-    // them: repeats leave no mark there (the archive does not keep them).
+    // The counts of the series, as the archive keeps them beside its items:
+    // the repeats, which the items leave out, only as lost bets.
     SeriesSummary summary() const;
     // Log10 of the mean of the tests' evidence: the series' own evidence.
     double log10Evidence() const;

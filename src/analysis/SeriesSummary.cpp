@@ -20,6 +20,8 @@ SeriesSummary& SeriesSummary::operator+=(const SeriesSummary& other) {
         bets[k] += other.bets[k];
         wins[k] += other.wins[k];
     }
+    repeatBets += other.repeatBets;
+    repeatRedClasses += other.repeatRedClasses;
     return *this;
 }
 

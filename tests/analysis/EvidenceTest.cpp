@@ -196,23 +196,30 @@ TEST(Evidence, shareInterval_matchesTheHandWorkedBoundsAndNarrows) {
 } // namespace
 
 // Sessions pooled by their summed counts reach the evidence, records and
-// tables of a replay of every session in turn, each begun afresh; the method
-// keeps its exact law up to its limit and drops it past it.
+// tables of a replay of every session in turn, each begun afresh, the bets
+// lost on repeats included; the method keeps its exact law up to its limit
+// and drops it past it.
 TEST(Evidence, pooledSummaries_matchAReplayOfTheSessions) {
     std::mt19937 random(21);
     for (const int sessions : {1, 5, 40}) {
         SeriesAnalysis replay;
         JoinedAnalysis pooled;
-        std::vector<std::int8_t> all;
         for (int s = 0; s < sessions; ++s) {
             std::vector<std::int8_t> classes(random() % 400);
-            for (std::int8_t& distanceClass : classes)
-                distanceClass =
-                    static_cast<std::int8_t>(rotamind::kClasses[random() % (random() % 3 ? 6 : 2)]);
+            std::vector<std::int64_t> repeatsBefore;
             replay.startSeries();
-            for (const std::int8_t distanceClass : classes)
-                replay.add(distanceClass);
-            pooled.addSession(classes);
+            for (std::size_t i = 0; i < classes.size(); ++i) {
+                if (i > 0 && random() % 37 == 0) {
+                    replay.addRepeat();
+                    repeatsBefore.push_back(std::int64_t(i));
+                }
+                classes[i] =
+                    static_cast<std::int8_t>(rotamind::kClasses[random() % (random() % 3 ? 6 : 2)]);
+                replay.add(classes[i]);
+            }
+            SeriesAnalysis session;
+            session.recompute(classes, repeatsBefore);
+            pooled.addSummary(session.summary());
         }
         const SeriesReport expected = replay.report();
         const SeriesReport got = pooled.report();
@@ -220,6 +227,8 @@ TEST(Evidence, pooledSummaries_matchAReplayOfTheSessions) {
         EXPECT_EQ(replay.transitions().counts(), pooled.summary().transitions);
         EXPECT_EQ(got.method->hits(), expected.method->hits());
         EXPECT_EQ(got.method->bets(), expected.method->bets());
+        EXPECT_EQ(got.method->balance(), expected.method->balance());
+        EXPECT_EQ(got.method->expectedBalanceIn37ths(), expected.method->expectedBalanceIn37ths());
         EXPECT_EQ(got.method->redClasses(), expected.method->redClasses());
         EXPECT_EQ(got.method->pValue().has_value(), expected.method->pValue().has_value());
         if (expected.method->pValue()) {
