@@ -21,7 +21,11 @@ public:
 
     // One spin with `redClasses` (1..5) classes staked; `won` when the number
     // fell in one of them. Constant time.
-    void bet(int redClasses, bool won) { bet(redClasses, won, 1); }
+    void bet(int redClasses, bool won) {
+        // Without a branch: a replay meets wins and losses in no pattern.
+        m_wins[static_cast<std::size_t>(redClasses - 1)] += won ? 1 : 0;
+        m_losses += won ? 0 : 1;
+    }
     // The same spin `times` times over (>= 0): the wealth depends only on
     // how many bets of each kind there were.
     void bet(int redClasses, bool won, std::int64_t times) {

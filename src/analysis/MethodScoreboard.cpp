@@ -14,6 +14,15 @@ int classRow(int distanceClass) {
     return distanceClass > 0 ? 3 - distanceClass : 2 - distanceClass;
 }
 
+// The red classes of a mask of six: a table, since the target need not have
+// a population-count instruction and the library's stand-in is a call.
+constexpr std::array<std::uint8_t, 64> kRedsOfMask = [] {
+    std::array<std::uint8_t, 64> reds{};
+    for (unsigned mask = 0; mask < 64; ++mask)
+        reds[mask] = static_cast<std::uint8_t>(std::popcount(mask));
+    return reds;
+}();
+
 } // namespace
 
 bool MethodScoreboard::isRedAtTheEdge(std::size_t row) const {
@@ -100,7 +109,7 @@ void MethodScoreboard::takeIntoLaw(double winProbability) {
 }
 
 void MethodScoreboard::addRepeat() {
-    const int reds = std::popcount(redMask());
+    const int reds = kRedsOfMask[redMask()];
     if (reds == 0)
         return;
     ++m_bets;
@@ -112,7 +121,7 @@ void MethodScoreboard::addRepeat() {
 void MethodScoreboard::add(int distanceClass) {
     const unsigned red = redMask();
     const auto row = static_cast<std::size_t>(classRow(distanceClass));
-    const int reds = std::popcount(red);
+    const int reds = kRedsOfMask[red];
     if (reds > 0) {
         const auto won = static_cast<std::int64_t>((red >> row) & 1U);
         const auto kind = static_cast<std::size_t>(reds - 1);
@@ -123,7 +132,10 @@ void MethodScoreboard::add(int distanceClass) {
         ++m_betsByReds[kind];
         m_winsByReds[kind] += won;
         m_wealth.bet(reds, won != 0);
-        takeIntoLaw(reds / 6.0);
+        if (m_lawDeferred)
+            ++m_classifiedBets;
+        else
+            takeIntoLaw(reds / 6.0);
     }
     ++m_frequency[row];
     m_scaledStep[row] += 20000;
