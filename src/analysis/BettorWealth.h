@@ -19,15 +19,9 @@ class BettorWealth final {
 public:
     static constexpr std::array<double, 4> kFractions{1.0 / 16, 1.0 / 8, 1.0 / 4, 1.0 / 2};
 
-    // One spin with `redClasses` (1..5) classes staked; `won` when the number
-    // fell in one of them. Constant time.
-    void bet(int redClasses, bool won) {
-        // Without a branch: a replay meets wins and losses in no pattern.
-        m_wins[static_cast<std::size_t>(redClasses - 1)] += won ? 1 : 0;
-        m_losses += won ? 0 : 1;
-    }
-    // The same spin `times` times over (>= 0): the wealth depends only on
-    // how many bets of each kind there were.
+    // `times` spins (>= 0) with `redClasses` (1..5) classes staked; `won`
+    // when the number fell in one of them. The wealth depends only on how
+    // many bets of each kind there were.
     void bet(int redClasses, bool won, std::int64_t times) {
         if (won)
             m_wins[static_cast<std::size_t>(redClasses - 1)] += times;

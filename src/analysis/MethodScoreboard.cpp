@@ -112,10 +112,8 @@ void MethodScoreboard::addRepeat() {
     const int reds = kRedsOfMask[redMask()];
     if (reds == 0)
         return;
-    ++m_bets;
     ++m_repeatBets;
     m_repeatRedClasses += reds;
-    m_wealth.bet(reds, false);
 }
 
 void MethodScoreboard::add(int distanceClass) {
@@ -125,16 +123,9 @@ void MethodScoreboard::add(int distanceClass) {
     if (reds > 0) {
         const auto won = static_cast<std::int64_t>((red >> row) & 1U);
         const auto kind = static_cast<std::size_t>(reds - 1);
-        ++m_bets;
-        m_hits += won;
-        m_redClasses += reds;
-        m_varianceIn36ths += reds * (6 - reds);
         ++m_betsByReds[kind];
         m_winsByReds[kind] += won;
-        m_wealth.bet(reds, won != 0);
-        if (m_lawDeferred)
-            ++m_classifiedBets;
-        else
+        if (!m_lawDeferred)
             takeIntoLaw(reds / 6.0);
     }
     ++m_frequency[row];
@@ -152,28 +143,42 @@ MethodScoreboard MethodScoreboard::fromRecord(const std::array<std::int64_t, 5>&
                                               std::int64_t repeatBets,
                                               std::int64_t repeatRedClasses) {
     MethodScoreboard board;
-    board.m_bets = repeatBets;
     board.m_repeatBets = repeatBets;
     board.m_repeatRedClasses = repeatRedClasses;
-    // A lost bet costs the same share of wealth whatever it staked.
-    board.m_wealth.bet(1, false, repeatBets);
     board.m_betsByReds = bets;
     board.m_winsByReds = wins;
-    std::int64_t classified = 0;
-    for (std::size_t k = 0; k < bets.size(); ++k) {
-        const auto reds = static_cast<int>(k) + 1;
-        classified += bets[k];
-        board.m_bets += bets[k];
-        board.m_hits += wins[k];
-        board.m_redClasses += reds * bets[k];
-        board.m_varianceIn36ths += reds * (6 - reds) * bets[k];
-        board.m_wealth.bet(reds, true, wins[k]);
-        board.m_wealth.bet(reds, false, bets[k] - wins[k]);
-    }
-    board.m_classifiedBets = classified;
     board.m_lawDeferred = true;
     board.settleLaw();
     return board;
+}
+
+std::int64_t MethodScoreboard::redClasses() const {
+    std::int64_t classes = 0;
+    for (std::size_t k = 0; k < m_betsByReds.size(); ++k)
+        classes += static_cast<std::int64_t>(k + 1) * m_betsByReds[k];
+    return classes;
+}
+
+double MethodScoreboard::hitVariance() const {
+    // Sum of p (1 - p) with p = reds / 6, kept exact in 36ths.
+    std::int64_t in36ths = 0;
+    for (std::size_t k = 0; k < m_betsByReds.size(); ++k) {
+        const auto reds = static_cast<std::int64_t>(k + 1);
+        in36ths += reds * (6 - reds) * m_betsByReds[k];
+    }
+    return static_cast<double>(in36ths) / 36.0;
+}
+
+BettorWealth MethodScoreboard::wealth() const {
+    BettorWealth bettor;
+    for (std::size_t k = 0; k < m_betsByReds.size(); ++k) {
+        const int reds = static_cast<int>(k) + 1;
+        bettor.bet(reds, true, m_winsByReds[k]);
+        bettor.bet(reds, false, m_betsByReds[k] - m_winsByReds[k]);
+    }
+    // A lost bet costs the same share of wealth whatever it staked.
+    bettor.bet(1, false, m_repeatBets);
+    return bettor;
 }
 
 void MethodScoreboard::settleLaw() {
@@ -181,6 +186,7 @@ void MethodScoreboard::settleLaw() {
         return;
     m_lawDeferred = false;
     m_lawFirst = 0;
+    m_classifiedBets = total(m_betsByReds);
     if (m_classifiedBets > kExactLawBets) {
         m_hitLaw = {};
         return;
@@ -202,11 +208,11 @@ void MethodScoreboard::recompute(std::span<const std::int8_t> classes) {
 }
 
 std::optional<double> MethodScoreboard::pValue() const {
-    if (m_bets == 0 || m_hitLaw.empty() || m_lawDeferred)
+    if (bets() == 0 || m_hitLaw.empty() || m_lawDeferred)
         return std::nullopt;
     // Summed from the far end, the small terms first.
     double tail = 0;
-    const std::int64_t first = std::max<std::int64_t>(m_hits - m_lawFirst, 0);
+    const std::int64_t first = std::max<std::int64_t>(hits() - m_lawFirst, 0);
     for (auto i = static_cast<std::int64_t>(m_hitLaw.size()) - 1; i >= first; --i)
         tail += m_hitLaw[static_cast<std::size_t>(i)];
     return std::min(tail, 1.0);

@@ -48,20 +48,20 @@ public:
     void settleLaw();
 
     // Launches and repeats that had at least one red class, 0..spins.
-    std::int64_t bets() const { return m_bets; }
+    std::int64_t bets() const { return total(m_betsByReds) + m_repeatBets; }
     // Bets whose launch fell in a red class, 0..bets.
-    std::int64_t hits() const { return m_hits; }
+    std::int64_t hits() const { return total(m_winsByReds); }
     // Sum over the bets on classified launches of the red classes, 1..5 each
     // (one class is always the last launch's, absence 0, never red); the
     // expected hits are this / 6, since a repeat can never win.
-    std::int64_t redClasses() const { return m_redClasses; }
-    double expectedHits() const { return static_cast<double>(m_redClasses) / 6.0; }
+    std::int64_t redClasses() const;
+    double expectedHits() const { return static_cast<double>(redClasses()) / 6.0; }
     // Poisson-binomial variance of the hits, sum of p (1 - p) with p = reds / 6.
-    double hitVariance() const { return static_cast<double>(m_varianceIn36ths) / 36.0; }
+    double hitVariance() const;
     // Red classes staked on every bet, repeats included.
-    std::int64_t stakedClasses() const { return m_redClasses + m_repeatRedClasses; }
+    std::int64_t stakedClasses() const { return redClasses() + m_repeatRedClasses; }
     // Chips won less chips staked: a hit pays 36, each red class stakes 6.
-    std::int64_t balance() const { return 36 * m_hits - 6 * stakedClasses(); }
+    std::int64_t balance() const { return 36 * hits() - 6 * stakedClasses(); }
     // What a fair wheel leaves of the same stakes on average: each chip on a
     // pocket returns 36/37 of itself, so -6 k / 37 per bet on k classes.
     // In 37ths of a chip, <= 0.
@@ -71,7 +71,8 @@ public:
     // past kExactLawBets of them. 0..1.
     std::optional<double> pValue() const;
     // The wealth of a bettor who follows the method at the table's payout.
-    const BettorWealth& wealth() const { return m_wealth; }
+    // Only counts are kept a launch; the bettor is made from them when asked.
+    BettorWealth wealth() const;
     // Bets on classified launches by the red classes staked (1..5), and how
     // many of them won: all the record says, whatever the order of the bets.
     const std::array<std::int64_t, 5>& betsByReds() const { return m_betsByReds; }
@@ -101,16 +102,11 @@ private:
     std::array<std::uint64_t, 6> m_scaledIndex{};
     std::array<std::uint64_t, 6> m_scaledStep{}; // frequency x 20000
     std::int64_t m_launches = 0;
-    std::int64_t m_bets = 0;
-    std::int64_t m_hits = 0;
-    std::int64_t m_redClasses = 0;
-    std::int64_t m_varianceIn36ths = 0; // sum of reds * (6 - reds), exact
     std::int64_t m_repeatBets = 0;
     std::int64_t m_repeatRedClasses = 0;
     std::int64_t m_classifiedBets = 0;
     std::array<std::int64_t, 5> m_betsByReds{};
     std::array<std::int64_t, 5> m_winsByReds{};
-    BettorWealth m_wealth;
     // P(hits = m_lawFirst + i) by chance; the far tails, below 1e-18 of the
     // largest term, are dropped, so its width grows as the root of the bets.
     std::vector<double> m_hitLaw{1.0};
@@ -122,6 +118,12 @@ private:
 
     // The window's own index of `row` decides, at the edge of red.
     bool isRedAtTheEdge(std::size_t row) const;
+    static std::int64_t total(const std::array<std::int64_t, 5>& counts) {
+        std::int64_t sum = 0;
+        for (const std::int64_t count : counts)
+            sum += count;
+        return sum;
+    }
     // The red labels before the next launch, a bit per row of kClasses.
     unsigned redMask() const;
     void takeIntoLaw(double winProbability);
