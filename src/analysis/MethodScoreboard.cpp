@@ -129,13 +129,18 @@ void MethodScoreboard::add(int distanceClass) {
             takeIntoLaw(reds / 6.0);
     }
     ++m_frequency[row];
-    m_scaledStep[row] += 20000;
     m_last[row] = m_launches;
     ++m_launches;
     // Every absence grows by one but this class's, which starts again at 0.
-    for (std::size_t other = 0; other < 6; ++other)
-        m_scaledIndex[other] += m_scaledStep[other];
-    m_scaledIndex[row] = 0;
+    // In one pass that writes each value once, without a branch on which
+    // class fell: a word stored alone and read back in a wider load stalls
+    // the next launch, and a random class defeats any prediction.
+    for (std::size_t other = 0; other < 6; ++other) {
+        const auto fell = static_cast<std::uint64_t>(other == row);
+        const std::uint64_t step = m_scaledStep[other] + fell * 20000;
+        m_scaledStep[other] = step;
+        m_scaledIndex[other] = (m_scaledIndex[other] + step) & (fell - 1);
+    }
 }
 
 MethodScoreboard MethodScoreboard::fromRecord(const std::array<std::int64_t, 5>& bets,
