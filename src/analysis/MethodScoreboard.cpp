@@ -38,37 +38,17 @@ std::array<bool, 6> MethodScoreboard::nextBet() const {
     return red;
 }
 
-unsigned MethodScoreboard::redMask() const {
-    // The label is red when the index rounds to 1 or more, i.e. from an exact
-    // F x RIT / N of 0.99995 up. The window works the index out in long double,
-    // two roundings of the 64-bit significand, about 1e-19 of it; an exact
-    // quotient other than 0.99995 itself lies at least 1 / (20000 N) away from
-    // it, far more than that up to 2^25 launches, so the comparison in integers
-    // decides as the window does everywhere but at the tie, where only the
-    // window's own rounding says. A replay of millions of launches would
-    // otherwise pay six divisions and roundings a launch, and a series whose
-    // shares sit at a third and absences at three hovers at that edge.
-    unsigned mask = 0;
-    if (m_launches == 0)
-        return mask;
-    // F x RIT is at most N^2 / 4: 64 bits hold it times 20000 up to 2^25
-    // launches, past any session's length, and it is kept up to date by
-    // additions; only beyond pays for 128-bit products, and there the window's
+unsigned MethodScoreboard::redMaskAtTheEdge(unsigned mask, std::uint64_t edge) const {
+    for (std::size_t row = 0; row < 6; ++row)
+        if (m_scaledIndex[row] == edge && isRedAtTheEdge(row))
+            mask |= 1U << row;
+    return mask;
+}
+
+unsigned MethodScoreboard::wideRedMask() const {
+    // Past 2^25 launches the products need 128 bits, and there the window's
     // index decides within a hundred-thousandth of the edge.
-    if (m_launches <= kLaunchesOfExactProducts) {
-        const auto edge = static_cast<std::uint64_t>(m_launches) * 19999;
-        bool tie = false;
-        for (std::size_t row = 0; row < 6; ++row) {
-            mask |= static_cast<unsigned>(m_scaledIndex[row] > edge) << row;
-            tie |= m_scaledIndex[row] == edge;
-        }
-        if (tie) [[unlikely]] {
-            for (std::size_t row = 0; row < 6; ++row)
-                if (m_scaledIndex[row] == edge && isRedAtTheEdge(row))
-                    mask |= 1U << row;
-        }
-        return mask;
-    }
+    unsigned mask = 0;
     const auto launches = static_cast<Int128>(m_launches);
     for (std::size_t row = 0; row < 6; ++row) {
         const std::int64_t absence = m_launches - 1 - m_last[row];

@@ -125,7 +125,34 @@ private:
         return sum;
     }
     // The red labels before the next launch, a bit per row of kClasses.
-    unsigned redMask() const;
+    unsigned redMask() const {
+        // The label is red when the index rounds to 1 or more, i.e. from an
+        // exact F x RIT / N of 0.99995 up. The window works the index out in
+        // long double, two roundings of the 64-bit significand, about 1e-19 of
+        // it; an exact quotient other than 0.99995 itself lies at least
+        // 1 / (20000 N) away from it, far more than that up to 2^25 launches,
+        // so the comparison in integers decides as the window does everywhere
+        // but at the tie, where only the window's own rounding says. A replay
+        // of millions of launches would otherwise pay six divisions and
+        // roundings a launch, and a series whose shares sit at a third and
+        // absences at three hovers at that edge. F x RIT is at most N^2 / 4:
+        // 64 bits hold it times 20000 up to 2^25 launches, past any session's
+        // length, and it is kept up to date by additions.
+        if (m_launches == 0)
+            return 0;
+        if (m_launches > kLaunchesOfExactProducts) [[unlikely]]
+            return wideRedMask();
+        const auto edge = static_cast<std::uint64_t>(m_launches) * 19999;
+        unsigned mask = 0;
+        bool tie = false;
+        for (std::size_t row = 0; row < 6; ++row) {
+            mask |= static_cast<unsigned>(m_scaledIndex[row] > edge) << row;
+            tie |= m_scaledIndex[row] == edge;
+        }
+        return tie ? redMaskAtTheEdge(mask, edge) : mask;
+    }
+    unsigned redMaskAtTheEdge(unsigned mask, std::uint64_t edge) const;
+    unsigned wideRedMask() const;
     void takeIntoLaw(double winProbability);
 };
 

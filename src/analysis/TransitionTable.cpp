@@ -4,21 +4,6 @@
 
 namespace rotamind::analysis {
 
-namespace {
-
-int classRow(int distanceClass) {
-    return distanceClass > 0 ? 3 - distanceClass : 2 - distanceClass;
-}
-
-} // namespace
-
-void TransitionTable::add(int distanceClass) {
-    const int row = classRow(distanceClass);
-    if (m_lastRow)
-        ++m_counts[static_cast<std::size_t>(*m_lastRow)][static_cast<std::size_t>(row)];
-    m_lastRow = row;
-}
-
 void TransitionTable::recompute(std::span<const std::int8_t> classes) {
     clear();
     for (const std::int8_t distanceClass : classes)
