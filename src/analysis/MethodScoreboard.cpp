@@ -186,10 +186,8 @@ void MethodScoreboard::settleLaw() {
 
 void MethodScoreboard::recompute(std::span<const std::int8_t> classes) {
     clear();
-    deferLaw();
     for (const std::int8_t distanceClass : classes)
         add(distanceClass);
-    settleLaw();
 }
 
 std::optional<double> MethodScoreboard::pValue() const {

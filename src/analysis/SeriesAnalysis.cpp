@@ -81,19 +81,18 @@ void replay(std::span<const std::int8_t> classes, std::span<const std::int64_t> 
 void SeriesAnalysis::recompute(std::span<const std::int8_t> classes,
                                std::span<const std::int64_t> repeatsBefore) {
     *this = SeriesAnalysis();
-    // The method's exact law is built once, from its record.
-    m_scoreboard.deferLaw();
     const auto spins = static_cast<std::int64_t>(classes.size() + repeatsBefore.size());
     if (spins <= kRebuildByFactorsUpTo) {
         replay(
             classes, repeatsBefore, [this](int c) { add(c); }, [this] { addRepeat(); });
-        m_scoreboard.settleLaw();
         return;
     }
     // A long series replays the bets and counts alone. The mixtures depend
     // only on the counts, so they cost a few log-gammas at the end and at
     // each point the trace keeps rather than a factor a launch: a load of
-    // millions of launches pays little more than the bets themselves.
+    // millions of launches pays little more than the bets themselves. The
+    // method's exact law is built once, from its record.
+    m_scoreboard.deferLaw();
     m_trace.reserveFor(spins);
     std::array<std::int64_t, 6> frequency{};
     const auto spun = [&] {

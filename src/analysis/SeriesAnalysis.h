@@ -34,10 +34,10 @@ struct SeriesReport {
 // constant time by an append and rebuilt after anything else.
 class SeriesAnalysis final {
 public:
-    // Up to this many launches and repeats a rebuild multiplies the mixtures'
-    // factors launch by launch, as appends do; past it, where a factor a
-    // launch costs more than the log-gammas at the trace's points, it takes
-    // them from the counts.
+    // Up to this many launches and repeats a rebuild appends them one by one,
+    // to the last bit what the appends gave; past it, where a factor a launch
+    // costs more than the log-gammas at the trace's points, it takes the
+    // mixtures from the counts.
     static constexpr std::int64_t kRebuildByFactorsUpTo = 64 * EvidenceTrace::kCapacity;
 
     // A launch at the end of the series that brought a class.
