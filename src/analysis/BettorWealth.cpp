@@ -31,26 +31,19 @@ const Multipliers& multipliers() {
 
 } // namespace
 
-void BettorWealth::bet(int redClasses, bool won) {
-    const Multipliers& m = multipliers();
-    for (std::size_t f = 0; f < m_logWealth.size(); ++f)
-        m_logWealth[f] += won ? m.won[f][static_cast<std::size_t>(redClasses - 1)] : m.lost[f];
-}
-
-void BettorWealth::bet(int redClasses, bool won, std::int64_t times) {
-    const Multipliers& m = multipliers();
-    const auto count = static_cast<double>(times);
-    for (std::size_t f = 0; f < m_logWealth.size(); ++f)
-        m_logWealth[f] +=
-            count * (won ? m.won[f][static_cast<std::size_t>(redClasses - 1)] : m.lost[f]);
-}
-
 double BettorWealth::logValue() const {
-    const double top = *std::max_element(m_logWealth.begin(), m_logWealth.end());
+    const Multipliers& m = multipliers();
+    std::array<double, kFractions.size()> logWealth{};
+    for (std::size_t f = 0; f < logWealth.size(); ++f) {
+        logWealth[f] = static_cast<double>(m_losses) * m.lost[f];
+        for (std::size_t k = 0; k < m_wins.size(); ++k)
+            logWealth[f] += static_cast<double>(m_wins[k]) * m.won[f][k];
+    }
+    const double top = *std::max_element(logWealth.begin(), logWealth.end());
     double sum = 0;
-    for (const double logWealth : m_logWealth)
-        sum += std::exp(logWealth - top);
-    return top + std::log(sum / static_cast<double>(m_logWealth.size()));
+    for (const double value : logWealth)
+        sum += std::exp(value - top);
+    return top + std::log(sum / static_cast<double>(logWealth.size()));
 }
 
 } // namespace rotamind::analysis

@@ -27,7 +27,12 @@ void DirichletMixture::add(int row, RunningProduct& wealth) {
 }
 
 double DirichletMixture::logValueOf(const std::array<double, 6>& counts) {
-    using boost::math::lgamma;
+    // In double throughout: the default promotion to long double costs ten
+    // times as much for a last digit no figure shows.
+    const auto lgamma = [](double x) {
+        using namespace boost::math::policies;
+        return boost::math::lgamma(x, policy<promote_double<false>>());
+    };
     double launches = 0;
     double value = 0;
     for (const double count : counts) {
@@ -36,6 +41,22 @@ double DirichletMixture::logValueOf(const std::array<double, 6>& counts) {
     }
     return value + launches * std::log(6.0) + lgamma(6.0 * kPrior) -
            lgamma(6.0 * kPrior + launches);
+}
+
+double DirichletMixture::logValueOf(const std::array<std::int64_t, 6>& counts) {
+    std::array<double, 6> values{};
+    for (std::size_t row = 0; row < 6; ++row)
+        values[row] = static_cast<double>(counts[row]);
+    return logValueOf(values);
+}
+
+double DirichletMixture::setCounts(const std::array<std::int64_t, 6>& counts) {
+    m_counts = counts;
+    m_launches = 0;
+    for (const std::int64_t count : counts)
+        m_launches += count;
+    m_wealth = RunningProduct::fromLog(logValueOf(counts));
+    return m_wealth.logValue();
 }
 
 } // namespace rotamind::analysis

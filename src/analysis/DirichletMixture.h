@@ -18,6 +18,12 @@ public:
             fold();
     }
     double logValue() const;
+    // Starts again from the product whose natural log is `logValue`.
+    static RunningProduct fromLog(double logValue) {
+        RunningProduct product;
+        product.m_logValue = logValue;
+        return product;
+    }
 
 private:
     void fold();
@@ -50,6 +56,11 @@ public:
 
     // The same wealth straight from the counts (each >= 0), by log-gamma.
     static double logValueOf(const std::array<double, 6>& counts);
+    static double logValueOf(const std::array<std::int64_t, 6>& counts);
+    // Takes these counts at once, as if their launches had come one by one:
+    // a rebuild pays a few log-gammas instead of a factor a launch. Returns
+    // the log of the wealth they bring, which is also the mixture's own.
+    double setCounts(const std::array<std::int64_t, 6>& counts);
 
 private:
     std::array<std::int64_t, 6> m_counts{};

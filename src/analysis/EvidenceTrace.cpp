@@ -18,4 +18,12 @@ void EvidenceTrace::record(std::int64_t launch, double log10Evidence) {
     m_points.push_back({launch, log10Evidence});
 }
 
+void EvidenceTrace::reserveFor(std::int64_t launches) {
+    clear();
+    // The trace thins when a point past kCapacity is wanted, so it ends with
+    // the least spacing that leaves at most kCapacity multiples.
+    while (launches / m_spacing > static_cast<std::int64_t>(kCapacity))
+        m_spacing *= 2;
+}
+
 } // namespace rotamind::analysis

@@ -23,6 +23,9 @@ public:
     bool wants(std::int64_t launch) const { return (launch & (m_spacing - 1)) == 0; }
     void record(std::int64_t launch, double log10Evidence);
     void clear() { *this = EvidenceTrace(); }
+    // Begins an empty trace with the spacing it will have after `launches`
+    // launches, so that a rebuild works out only the points that stay.
+    void reserveFor(std::int64_t launches);
 
     const std::vector<Point>& points() const { return m_points; }
 

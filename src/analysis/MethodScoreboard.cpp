@@ -6,49 +6,63 @@
 #include "stats/SeriesStats.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace rotamind::analysis {
 
+namespace {
+
+// The red classes of a mask of six: a table, since the target need not have
+// a population-count instruction and the library's stand-in is a call.
+constexpr std::array<std::uint8_t, 64> kRedsOfMask = [] {
+    std::array<std::uint8_t, 64> reds{};
+    for (unsigned mask = 0; mask < 64; ++mask)
+        reds[mask] = static_cast<std::uint8_t>(std::popcount(mask));
+    return reds;
+}();
+
+} // namespace
+
+bool MethodScoreboard::isRedAtTheEdge(std::size_t row) const {
+    return convenienceIndex(m_frequency[row], m_launches - 1 - m_last[row], m_launches)
+        .isOneOrMore();
+}
+
 std::array<bool, 6> MethodScoreboard::nextBet() const {
-    // The label is red when the index rounds to 1 or more, i.e. from an exact
-    // F x RIT / N of 0.99995 up. Away from that edge the exact comparison in
-    // integers decides as the window's extended-precision rounding does; only
-    // within a hundred-thousandth of it is the window's own index evaluated.
-    // A replay of millions of launches would otherwise pay six divisions and
-    // roundings a launch.
+    const unsigned mask = redMask();
     std::array<bool, 6> red{};
-    if (m_launches == 0)
-        return red;
-    const auto decide = [&]<typename Wide>(Wide launches) {
-        for (std::size_t row = 0; row < 6; ++row) {
-            const std::int64_t absence = m_launches - 1 - m_last[row];
-            const Wide scaled = static_cast<Wide>(m_frequency[row]) * absence * 20000;
-            if (scaled < launches * 19999)
-                continue;
-            red[row] = scaled > launches * 20001 ||
-                       convenienceIndex(m_frequency[row], absence, m_launches).isOneOrMore();
-        }
-    };
-    // F x RIT is at most N^2 / 4: 64 bits hold it times 20000 up to 2^25
-    // launches, past any session's length; only beyond pays for 128 bits.
-    if (m_launches <= (std::int64_t{1} << 25))
-        decide(m_launches);
-    else
-        decide(static_cast<Int128>(m_launches));
+    for (std::size_t row = 0; row < 6; ++row)
+        red[row] = ((mask >> row) & 1U) != 0;
     return red;
 }
 
-int MethodScoreboard::stake(const std::array<bool, 6>& red) {
-    int reds = 0;
-    for (const bool r : red)
-        reds += r ? 1 : 0;
-    if (reds > 0)
-        ++m_bets;
-    return reds;
+unsigned MethodScoreboard::redMaskAtTheEdge(unsigned mask, std::uint64_t edge) const {
+    for (std::size_t row = 0; row < 6; ++row)
+        if (m_scaledIndex[row] == edge && isRedAtTheEdge(row))
+            mask |= 1U << row;
+    return mask;
+}
+
+unsigned MethodScoreboard::wideRedMask() const {
+    // Past 2^25 launches the products need 128 bits, and there the window's
+    // index decides within a hundred-thousandth of the edge.
+    unsigned mask = 0;
+    const auto launches = static_cast<Int128>(m_launches);
+    for (std::size_t row = 0; row < 6; ++row) {
+        const std::int64_t absence = m_launches - 1 - m_last[row];
+        const Int128 scaled = static_cast<Int128>(m_frequency[row]) * absence * 20000;
+        if (scaled < launches * 19999)
+            continue;
+        if (scaled > launches * 20001 || isRedAtTheEdge(row))
+            mask |= 1U << row;
+    }
+    return mask;
 }
 
 void MethodScoreboard::takeIntoLaw(double winProbability) {
     ++m_classifiedBets;
+    if (m_lawDeferred)
+        return;
     if (m_classifiedBets > kExactLawBets) {
         if (!m_hitLaw.empty())
             m_hitLaw = {};
@@ -73,58 +87,99 @@ void MethodScoreboard::takeIntoLaw(double winProbability) {
 }
 
 void MethodScoreboard::addRepeat() {
-    const int reds = stake(nextBet());
+    const int reds = kRedsOfMask[redMask()];
     if (reds == 0)
         return;
+    ++m_repeatBets;
     m_repeatRedClasses += reds;
-    m_wealth.bet(reds, false);
 }
 
 void MethodScoreboard::add(int distanceClass) {
-    const std::array<bool, 6> red = nextBet();
+    const unsigned red = redMask();
     const auto row = static_cast<std::size_t>(classRow(distanceClass));
-    const int reds = stake(red);
+    const int reds = kRedsOfMask[red];
     if (reds > 0) {
-        m_redClasses += reds;
-        m_varianceIn36ths += reds * (6 - reds);
-        if (red[row])
-            ++m_hits;
-        ++m_betsByReds[static_cast<std::size_t>(reds - 1)];
-        m_winsByReds[static_cast<std::size_t>(reds - 1)] += red[row] ? 1 : 0;
-        m_wealth.bet(reds, red[row]);
-        takeIntoLaw(reds / 6.0);
+        const auto won = static_cast<std::int64_t>((red >> row) & 1U);
+        const auto kind = static_cast<std::size_t>(reds - 1);
+        ++m_betsByReds[kind];
+        m_winsByReds[kind] += won;
+        if (!m_lawDeferred)
+            takeIntoLaw(reds / 6.0);
     }
     ++m_frequency[row];
     m_last[row] = m_launches;
     ++m_launches;
+    // Every absence grows by one but this class's, which starts again at 0.
+    // In one pass that writes each value once, without a branch on which
+    // class fell: a word stored alone and read back in a wider load stalls
+    // the next launch, and a random class defeats any prediction.
+    for (std::size_t other = 0; other < 6; ++other) {
+        const auto fell = static_cast<std::uint64_t>(other == row);
+        const std::uint64_t step = m_scaledStep[other] + fell * 20000;
+        m_scaledStep[other] = step;
+        m_scaledIndex[other] = (m_scaledIndex[other] + step) & (fell - 1);
+    }
 }
 
 MethodScoreboard MethodScoreboard::fromRecord(const std::array<std::int64_t, 5>& bets,
-                                              const std::array<std::int64_t, 5>& wins) {
+                                              const std::array<std::int64_t, 5>& wins,
+                                              std::int64_t repeatBets,
+                                              std::int64_t repeatRedClasses) {
     MethodScoreboard board;
+    board.m_repeatBets = repeatBets;
+    board.m_repeatRedClasses = repeatRedClasses;
     board.m_betsByReds = bets;
     board.m_winsByReds = wins;
-    std::int64_t classified = 0;
-    for (std::size_t k = 0; k < bets.size(); ++k) {
-        const auto reds = static_cast<int>(k) + 1;
-        classified += bets[k];
-        board.m_bets += bets[k];
-        board.m_hits += wins[k];
-        board.m_redClasses += reds * bets[k];
-        board.m_varianceIn36ths += reds * (6 - reds) * bets[k];
-        board.m_wealth.bet(reds, true, wins[k]);
-        board.m_wealth.bet(reds, false, bets[k] - wins[k]);
+    board.m_lawDeferred = true;
+    board.settleLaw();
+    return board;
+}
+
+std::int64_t MethodScoreboard::redClasses() const {
+    std::int64_t classes = 0;
+    for (std::size_t k = 0; k < m_betsByReds.size(); ++k)
+        classes += static_cast<std::int64_t>(k + 1) * m_betsByReds[k];
+    return classes;
+}
+
+double MethodScoreboard::hitVariance() const {
+    // Sum of p (1 - p) with p = reds / 6, kept exact in 36ths.
+    std::int64_t in36ths = 0;
+    for (std::size_t k = 0; k < m_betsByReds.size(); ++k) {
+        const auto reds = static_cast<std::int64_t>(k + 1);
+        in36ths += reds * (6 - reds) * m_betsByReds[k];
     }
-    if (classified > kExactLawBets) {
-        board.m_classifiedBets = classified;
-        board.m_hitLaw = {};
-        return board;
+    return static_cast<double>(in36ths) / 36.0;
+}
+
+BettorWealth MethodScoreboard::wealth() const {
+    BettorWealth bettor;
+    for (std::size_t k = 0; k < m_betsByReds.size(); ++k) {
+        const int reds = static_cast<int>(k) + 1;
+        bettor.bet(reds, true, m_winsByReds[k]);
+        bettor.bet(reds, false, m_betsByReds[k] - m_winsByReds[k]);
+    }
+    // A lost bet costs the same share of wealth whatever it staked.
+    bettor.bet(1, false, m_repeatBets);
+    return bettor;
+}
+
+void MethodScoreboard::settleLaw() {
+    if (!m_lawDeferred)
+        return;
+    m_lawDeferred = false;
+    m_lawFirst = 0;
+    m_classifiedBets = total(m_betsByReds);
+    if (m_classifiedBets > kExactLawBets) {
+        m_hitLaw = {};
+        return;
     }
     // The law of the hits does not depend on the order of the bets.
-    for (std::size_t k = 0; k < bets.size(); ++k)
-        for (std::int64_t i = 0; i < bets[k]; ++i)
-            board.takeIntoLaw(static_cast<double>(k + 1) / 6.0);
-    return board;
+    m_hitLaw = {1.0};
+    m_classifiedBets = 0;
+    for (std::size_t k = 0; k < m_betsByReds.size(); ++k)
+        for (std::int64_t i = 0; i < m_betsByReds[k]; ++i)
+            takeIntoLaw(static_cast<double>(k + 1) / 6.0);
 }
 
 void MethodScoreboard::recompute(std::span<const std::int8_t> classes) {
@@ -134,11 +189,11 @@ void MethodScoreboard::recompute(std::span<const std::int8_t> classes) {
 }
 
 std::optional<double> MethodScoreboard::pValue() const {
-    if (m_bets == 0 || m_hitLaw.empty())
+    if (bets() == 0 || m_hitLaw.empty() || m_lawDeferred)
         return std::nullopt;
     // Summed from the far end, the small terms first.
     double tail = 0;
-    const std::int64_t first = std::max<std::int64_t>(m_hits - m_lawFirst, 0);
+    const std::int64_t first = std::max<std::int64_t>(hits() - m_lawFirst, 0);
     for (auto i = static_cast<std::int64_t>(m_hitLaw.size()) - 1; i >= first; --i)
         tail += m_hitLaw[static_cast<std::size_t>(i)];
     return std::min(tail, 1.0);

@@ -34,6 +34,12 @@ struct SeriesReport {
 // constant time by an append and rebuilt after anything else.
 class SeriesAnalysis final {
 public:
+    // Up to this many launches and repeats a rebuild appends them one by one,
+    // to the last bit what the appends gave; past it, where a factor a launch
+    // costs more than the log-gammas at the trace's points, it takes the
+    // mixtures from the counts.
+    static constexpr std::int64_t kRebuildByFactorsUpTo = 64 * EvidenceTrace::kCapacity;
+
     // A launch at the end of the series that brought a class.
     void add(int distanceClass);
     // A launch at the end whose number repeated the one before: it has no
@@ -63,8 +69,8 @@ public:
     SeriesReport report(const std::array<std::int64_t, 6>& frequency) const;
     SeriesReport report() const { return report(frequency()); }
     std::array<double, kTestsPerSeries> logEvidence() const;
-    // The counts of the series' classified launches, as the archive keeps
-    // them: repeats leave no mark there (the archive does not keep them).
+    // The counts of the series, as the archive keeps them beside its items:
+    // the repeats, which the items leave out, only as lost bets.
     SeriesSummary summary() const;
     // Log10 of the mean of the tests' evidence: the series' own evidence.
     double log10Evidence() const;

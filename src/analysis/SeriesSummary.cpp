@@ -1,6 +1,7 @@
 #include "analysis/SeriesSummary.h"
 
 #include "analysis/MethodScoreboard.h"
+#include "wheel/Wheel.h"
 
 #include <numeric>
 
@@ -20,6 +21,8 @@ SeriesSummary& SeriesSummary::operator+=(const SeriesSummary& other) {
         bets[k] += other.bets[k];
         wins[k] += other.wins[k];
     }
+    repeatBets += other.repeatBets;
+    repeatRedClasses += other.repeatRedClasses;
     return *this;
 }
 
@@ -30,8 +33,7 @@ SeriesSummary SeriesSummary::of(std::span<const std::int8_t> classes) {
     for (const std::int8_t distanceClass : classes) {
         board.add(distanceClass);
         table.add(distanceClass);
-        const int row = distanceClass > 0 ? 3 - distanceClass : 2 - distanceClass;
-        ++summary.frequency[static_cast<std::size_t>(row)];
+        ++summary.frequency[static_cast<std::size_t>(classRow(distanceClass))];
     }
     summary.transitions = table.counts();
     summary.bets = board.betsByReds();

@@ -22,13 +22,17 @@ struct SeriesSummary {
     // many of them the launch won.
     std::array<std::int64_t, 5> bets{};
     std::array<std::int64_t, 5> wins{};
+    // Bets placed before a number that repeated the one before, every one
+    // lost, and the red classes they staked (1..5 each): the house's edge.
+    std::int64_t repeatBets = 0;
+    std::int64_t repeatRedClasses = 0;
 
     std::int64_t launches() const;
     SeriesSummary& operator+=(const SeriesSummary& other);
     bool operator==(const SeriesSummary&) const = default;
 
     // The summary of these classes, oldest first, replayed as a series of
-    // their own; linear in their number.
+    // their own, with no repeat among them; linear in their number.
     static SeriesSummary of(std::span<const std::int8_t> classes);
 };
 

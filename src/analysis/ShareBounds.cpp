@@ -78,7 +78,8 @@ std::int64_t launchesToDetect(double share, double evidence) {
     const auto logValueAt = [share](std::int64_t launches) {
         const auto n = static_cast<double>(launches);
         const double other = n * (1.0 - share) / 5.0;
-        return DirichletMixture::logValueOf({n * share, other, other, other, other, other});
+        return DirichletMixture::logValueOf(
+            std::array<double, 6>{n * share, other, other, other, other, other});
     };
     const double target = std::log(evidence);
     // Early on the mixture pays for its spread and falls; past the first

@@ -1,17 +1,8 @@
 #include "analysis/TransitionTable.h"
 
-#include "wheel/Wheel.h"
-
 #include "analysis/Significance.h"
 
 namespace rotamind::analysis {
-
-void TransitionTable::add(int distanceClass) {
-    const int row = classRow(distanceClass);
-    if (m_lastRow)
-        ++m_counts[static_cast<std::size_t>(*m_lastRow)][static_cast<std::size_t>(row)];
-    m_lastRow = row;
-}
 
 void TransitionTable::recompute(std::span<const std::int8_t> classes) {
     clear();

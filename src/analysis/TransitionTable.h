@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wheel/Wheel.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -15,7 +17,12 @@ using TransitionCounts = std::array<std::array<std::int64_t, 6>, 6>;
 class TransitionTable final {
 public:
     // Counts the step from the last class to `distanceClass` (3..-3).
-    void add(int distanceClass);
+    void add(int distanceClass) {
+        const int row = classRow(distanceClass);
+        if (m_lastRow)
+            ++m_counts[static_cast<std::size_t>(*m_lastRow)][static_cast<std::size_t>(row)];
+        m_lastRow = row;
+    }
     void recompute(std::span<const std::int8_t> classes);
     void clear() { *this = TransitionTable(); }
     // Begins another session's series: its first class follows none.

@@ -140,10 +140,10 @@ void ArchiveRecorder::onSeriesChanged(int index, const SeriesChange& change) {
     case Kind::WithdrawnWithoutClass:
         break; // the launch count only, written with the session's row
     }
-    if (change.kind != Kind::RegisteredWithoutClass && change.kind != Kind::WithdrawnWithoutClass) {
+    if (change.kind != Kind::RegisteredWithoutClass && change.kind != Kind::WithdrawnWithoutClass)
         m_unsaved[static_cast<std::size_t>(index)] = true;
-        m_countsChanged[static_cast<std::size_t>(index)] = true;
-    }
+    // A repeat is no item, but the bets lost on it are in the series' counts.
+    m_countsChanged[static_cast<std::size_t>(index)] = true;
     if (written)
         effectDone();
 }

@@ -17,13 +17,16 @@ namespace rotamind::series_summary_table {
 namespace {
 
 // The counts in one order: frequencies per row of kClasses, class after
-// class row by row, bets and wins by the red classes staked.
+// class row by row, bets and wins by the red classes staked, then the bets
+// lost on repeats and the classes they staked.
 std::vector<std::int64_t> flatten(const analysis::SeriesSummary& summary) {
     std::vector<std::int64_t> values(summary.frequency.begin(), summary.frequency.end());
     for (const auto& row : summary.transitions)
         values.insert(values.end(), row.begin(), row.end());
     values.insert(values.end(), summary.bets.begin(), summary.bets.end());
     values.insert(values.end(), summary.wins.begin(), summary.wins.end());
+    values.push_back(summary.repeatBets);
+    values.push_back(summary.repeatRedClasses);
     return values;
 }
 
@@ -39,13 +42,20 @@ analysis::SeriesSummary unflatten(const std::vector<std::int64_t>& values) {
         count = values[i++];
     for (auto& count : summary.wins)
         count = values[i++];
+    if (i < values.size()) {
+        summary.repeatBets = values[i++];
+        summary.repeatRedClasses = values[i++];
+    }
     return summary;
 }
 
 // The counts as stored: little-endian 64-bit integers in the order of
 // flatten(), one blob per row, so that a place of thousands of sessions
-// is read as that many values, not sixty times as many.
-constexpr qsizetype kBlobSize = (6 + 36 + 5 + 5) * 8;
+// is read as that many values, not sixty times as many. A row written before
+// the bets on repeats were counted ends before them and reads as none: those
+// repeats were never kept anywhere.
+constexpr qsizetype kBlobSize = (6 + 36 + 5 + 5 + 2) * 8;
+constexpr qsizetype kBlobSizeWithoutRepeats = (6 + 36 + 5 + 5) * 8;
 
 QByteArray encode(const analysis::SeriesSummary& summary) {
     QByteArray blob;
@@ -62,9 +72,9 @@ std::optional<analysis::SeriesSummary> decode(const QVariant& stored) {
     if (stored.typeId() != QMetaType::QByteArray)
         return std::nullopt;
     const QByteArray blob = stored.toByteArray();
-    if (blob.size() != kBlobSize)
+    if (blob.size() != kBlobSize && blob.size() != kBlobSizeWithoutRepeats)
         return std::nullopt;
-    std::vector<std::int64_t> values(static_cast<std::size_t>(kBlobSize / 8));
+    std::vector<std::int64_t> values(static_cast<std::size_t>(blob.size() / 8));
     for (std::size_t i = 0; i < values.size(); ++i) {
         quint64 bits = 0;
         for (int byte = 7; byte >= 0; --byte)
@@ -78,8 +88,9 @@ std::optional<analysis::SeriesSummary> decode(const QVariant& stored) {
 // Whether counts can be those of a series of `n` classes: none negative, the
 // classes adding up to n, n - 1 steps, each class followed and preceded as
 // often as it occurs (less one for the first and the last), no more wins than
-// bets and no bet on the first launch. The bound on n keeps every sum of the
-// archive's rows within 64 bits.
+// bets and no bet on the first launch, and from one to five classes staked
+// on each repeat. The bound on n keeps every sum of the archive's rows within
+// 64 bits.
 bool plausible(const analysis::SeriesSummary& summary, std::int64_t n) {
     constexpr std::int64_t kMaxLaunches = std::int64_t{1} << 40;
     if (n < 1 || n > kMaxLaunches)
@@ -111,6 +122,10 @@ bool plausible(const analysis::SeriesSummary& summary, std::int64_t n) {
             return false;
         bets += summary.bets[k];
     }
+    if (!within(summary.repeatBets) || !within(summary.repeatRedClasses) ||
+        summary.repeatRedClasses < summary.repeatBets ||
+        summary.repeatRedClasses > 5 * summary.repeatBets)
+        return false;
     return classes == n && steps == n - 1 && bets < n;
 }
 

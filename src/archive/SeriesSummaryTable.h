@@ -24,7 +24,9 @@ enum class SeriesOrigin { Typed, Loaded, Imported };
 // from and the counts the analysis pools (analysis::SeriesSummary), kept by
 // the recorder in the transaction that changes the series. Its rows are
 // checked when read like every other value of the file: a row that does not
-// add up is rebuilt from the items.
+// add up is rebuilt from the items. The items keep only launches with a class,
+// so the row alone knows the bets lost on repeated numbers; a rebuilt row
+// has none.
 namespace series_summary_table {
 
 // The statements that make the table, in the order the schema step runs them.

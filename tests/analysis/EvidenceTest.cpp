@@ -55,35 +55,51 @@ TEST(Evidence, shortSeries_matchTheHandWorkedWealth) {
 }
 
 TEST(Evidence, appendedLaunchesAndRepeats_matchARebuildAndTheClosedForm) {
-    std::mt19937 engine(7);
-    std::discrete_distribution<int> pick({1, 6, 6, 6, 6, 9, 6}); // 0 a repeat, then kClasses
-    SeriesAnalysis appended;
-    std::vector<std::int8_t> classes;
-    std::vector<std::int64_t> repeatsBefore;
-    for (int launch = 0; launch < 3000; ++launch) {
-        const int drawn = pick(engine);
-        if (drawn == 0) {
-            appended.addRepeat();
-            repeatsBefore.push_back(std::int64_t(classes.size()));
-        } else {
-            appended.add(rotamind::kClasses[std::size_t(drawn - 1)]);
-            classes.push_back(std::int8_t(rotamind::kClasses[std::size_t(drawn - 1)]));
+    // A short rebuild multiplies factors as the appends do; a long one takes
+    // the mixtures from their counts by log-gamma: the same values but for
+    // rounding.
+    for (const std::int64_t spins :
+         {std::int64_t{3000}, SeriesAnalysis::kRebuildByFactorsUpTo + 3000}) {
+        std::mt19937 engine(7);
+        std::discrete_distribution<int> pick({1, 6, 6, 6, 6, 9, 6}); // 0 a repeat, then kClasses
+        SeriesAnalysis appended;
+        std::vector<std::int8_t> classes;
+        std::vector<std::int64_t> repeatsBefore;
+        for (std::int64_t launch = 0; launch < spins; ++launch) {
+            const int drawn = pick(engine);
+            if (drawn == 0) {
+                appended.addRepeat();
+                repeatsBefore.push_back(std::int64_t(classes.size()));
+            } else {
+                appended.add(rotamind::kClasses[std::size_t(drawn - 1)]);
+                classes.push_back(std::int8_t(rotamind::kClasses[std::size_t(drawn - 1)]));
+            }
         }
+        SeriesAnalysis rebuilt;
+        rebuilt.recompute(classes, repeatsBefore);
+        EXPECT_EQ(rebuilt.spins(), spins);
+        EXPECT_EQ(rebuilt.scoreboard().balance(), appended.scoreboard().balance());
+        EXPECT_EQ(rebuilt.scoreboard().bets(), appended.scoreboard().bets());
+        EXPECT_NEAR(rebuilt.scoreboard().pValue().value_or(-1),
+                    appended.scoreboard().pValue().value_or(-1), 1e-12);
+        const auto& rebuiltPoints = rebuilt.trace().points();
+        const auto& appendedPoints = appended.trace().points();
+        ASSERT_EQ(rebuiltPoints.size(), appendedPoints.size());
+        for (std::size_t i = 0; i < rebuiltPoints.size(); ++i) {
+            EXPECT_EQ(rebuiltPoints[i].launch, appendedPoints[i].launch);
+            EXPECT_NEAR(rebuiltPoints[i].log10Evidence, appendedPoints[i].log10Evidence, 1e-9);
+        }
+        // Both go on alike.
+        rebuilt.add(3);
+        appended.add(3);
+        for (std::size_t test = 0; test < kTestsPerSeries; ++test)
+            EXPECT_NEAR(rebuilt.logEvidence()[test], appended.logEvidence()[test], 1e-9);
+        std::array<double, 6> counts{};
+        for (std::size_t row = 0; row < 6; ++row)
+            counts[row] = double(appended.frequency()[row]);
+        EXPECT_NEAR(appended.logEvidence()[std::size_t(rotamind::analysis::Test::Uniformity)],
+                    DirichletMixture::logValueOf(counts), 1e-8);
     }
-    SeriesAnalysis rebuilt;
-    rebuilt.recompute(classes, repeatsBefore);
-    EXPECT_EQ(rebuilt.logEvidence(), appended.logEvidence());
-    EXPECT_EQ(rebuilt.scoreboard().balance(), appended.scoreboard().balance());
-    EXPECT_EQ(rebuilt.scoreboard().bets(), appended.scoreboard().bets());
-    EXPECT_EQ(rebuilt.trace().points().size(), appended.trace().points().size());
-    EXPECT_EQ(rebuilt.spins(), 3000);
-    EXPECT_EQ(rebuilt.trace().points().back().log10Evidence,
-              appended.trace().points().back().log10Evidence);
-    std::array<double, 6> counts{};
-    for (std::size_t row = 0; row < 6; ++row)
-        counts[row] = double(appended.frequency()[row]);
-    EXPECT_NEAR(appended.logEvidence()[std::size_t(rotamind::analysis::Test::Uniformity)],
-                rotamind::analysis::DirichletMixture::logValueOf(counts), 1e-8);
 }
 
 // Ville's inequality: read after every launch of both series, a fair wheel
@@ -180,23 +196,30 @@ TEST(Evidence, shareInterval_matchesTheHandWorkedBoundsAndNarrows) {
 } // namespace
 
 // Sessions pooled by their summed counts reach the evidence, records and
-// tables of a replay of every session in turn, each begun afresh; the method
-// keeps its exact law up to its limit and drops it past it.
+// tables of a replay of every session in turn, each begun afresh, the bets
+// lost on repeats included; the method keeps its exact law up to its limit
+// and drops it past it.
 TEST(Evidence, pooledSummaries_matchAReplayOfTheSessions) {
     std::mt19937 random(21);
     for (const int sessions : {1, 5, 40}) {
         SeriesAnalysis replay;
         JoinedAnalysis pooled;
-        std::vector<std::int8_t> all;
         for (int s = 0; s < sessions; ++s) {
             std::vector<std::int8_t> classes(random() % 400);
-            for (std::int8_t& distanceClass : classes)
-                distanceClass =
-                    static_cast<std::int8_t>(rotamind::kClasses[random() % (random() % 3 ? 6 : 2)]);
+            std::vector<std::int64_t> repeatsBefore;
             replay.startSeries();
-            for (const std::int8_t distanceClass : classes)
-                replay.add(distanceClass);
-            pooled.addSession(classes);
+            for (std::size_t i = 0; i < classes.size(); ++i) {
+                if (i > 0 && random() % 37 == 0) {
+                    replay.addRepeat();
+                    repeatsBefore.push_back(std::int64_t(i));
+                }
+                classes[i] =
+                    static_cast<std::int8_t>(rotamind::kClasses[random() % (random() % 3 ? 6 : 2)]);
+                replay.add(classes[i]);
+            }
+            SeriesAnalysis session;
+            session.recompute(classes, repeatsBefore);
+            pooled.addSummary(session.summary());
         }
         const SeriesReport expected = replay.report();
         const SeriesReport got = pooled.report();
@@ -204,6 +227,8 @@ TEST(Evidence, pooledSummaries_matchAReplayOfTheSessions) {
         EXPECT_EQ(replay.transitions().counts(), pooled.summary().transitions);
         EXPECT_EQ(got.method->hits(), expected.method->hits());
         EXPECT_EQ(got.method->bets(), expected.method->bets());
+        EXPECT_EQ(got.method->balance(), expected.method->balance());
+        EXPECT_EQ(got.method->expectedBalanceIn37ths(), expected.method->expectedBalanceIn37ths());
         EXPECT_EQ(got.method->redClasses(), expected.method->redClasses());
         EXPECT_EQ(got.method->pValue().has_value(), expected.method->pValue().has_value());
         if (expected.method->pValue()) {

@@ -172,8 +172,8 @@ private slots:
 
     // The pool of a place equals a recount of the series typed at its table,
     // whatever else the archive holds: a fair series loaded into another
-    // session (its launches would count twice), counts damaged by hand, or
-    // counts lost (the origin is then read from the items).
+    // session (its launches would count twice), counts damaged by hand, written
+    // by an older program, or lost (the origin is then read from the items).
     void placePool_countsEachTypedLaunchOnce_data() {
         QTest::addColumn<bool>("loadedCopy");
         QTest::addColumn<QStringList>("damage");
@@ -185,6 +185,10 @@ private slots:
             << QStringList{u"UPDATE series_summary SET counts = substr(counts, 2) WHERE session_id = 1"_s,
                            u"UPDATE series_summary SET counts = 'x' WHERE session_id = 2"_s}
             << qint64{3};
+        // Rows written before the bets lost on repeats were kept end before them.
+        QTest::newRow("counts of an older program")
+            << true << QStringList{u"UPDATE series_summary SET counts = substr(counts, 1, 416)"_s}
+            << qint64{0};
         QTest::newRow("counts lost")
             << true << QStringList{u"DELETE FROM series_summary WHERE session_id = 3"_s}
             << qint64{0};
