@@ -2,6 +2,7 @@
 
 #include "archive/ArchiveChecks.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -299,6 +300,11 @@ bool readPlace(QSqlDatabase& database, const QString& mode, const QString& site,
     };
     // Rows that do not add up, or have none: counted again from the items.
     std::vector<Suspect> suspects;
+    // Worded as the catalog words its own refusals, in the player's language.
+    const auto refusal = [](qint64 id, const QString& series, const QString& problem) {
+        return QCoreApplication::translate("ArchiveCatalog", "sessione %1, serie %2: %3")
+            .arg(archive_checks::sessionName(id), series, problem);
+    };
     // A session the listing refuses (a date, a mode, a count no program of
     // ours writes) is refused here too, its summary however sound.
     const archive_checks::RowCheck check(query.record());
@@ -307,8 +313,7 @@ bool readPlace(QSqlDatabase& database, const QString& mode, const QString& site,
         if (!id)
             continue;
         if (const QString problem = check.problem(query); !problem.isEmpty()) {
-            pool->refused.append(u"sessione %1, serie %2: %3"_s.arg(
-                archive_checks::sessionName(*id), query.value(1).toString(), problem));
+            pool->refused.append(refusal(*id, query.value(1).toString(), problem));
             continue;
         }
         const int index = query.value(1).toInt();
@@ -337,8 +342,7 @@ bool readPlace(QSqlDatabase& database, const QString& mode, const QString& site,
         const ReadSeries read = readItems(database, suspect.id, suspect.series, suspect.count);
         if (!read.whole) {
             pool->refused.append(
-                u"sessione %1, serie %2: %3"_s.arg(archive_checks::sessionName(suspect.id),
-                                                   QString::number(suspect.series), read.problem));
+                refusal(suspect.id, QString::number(suspect.series), read.problem));
             continue;
         }
         const SeriesOrigin origin = suspect.origin.toString() == u"typed"_s
