@@ -77,6 +77,71 @@ QString unusablePathReason(const QString& path) {
     return {};
 }
 
+// Class lines taken from a file in pieces: the lines a piece holds whole go
+// into `classes`, a line cut by the piece's end waits for the next piece.
+class ClassLines {
+public:
+    explicit ClassLines(SessionClasses& classes) : m_classes(classes) {}
+
+    struct Taken {
+        qsizetype used = 0; // bytes of whole lines read; the rest starts a line
+        std::optional<SessionReadError> error;
+    };
+    // `last`: nothing follows, so a line without its end is whole.
+    Taken take(const char* data, qsizetype size, bool last) {
+        qsizetype start = 0;
+        while (start < size) {
+            // The usual line, "d\r\n" or "-d\r\n" (d 1..3), is taken without
+            // a search; anything else goes the general way below.
+            const char* const line = data + start;
+            const qsizetype left = size - start;
+            const qsizetype digit = line[0] == '-' ? 1 : 0;
+            if (digit < left && line[digit] >= '1' && line[digit] <= '3') {
+                qsizetype next = digit + 1;
+                if (next < left && line[next] == '\r')
+                    ++next;
+                if (next < left ? line[next] == '\n' : last) {
+                    ++m_lineNumber;
+                    const int value = line[digit] - '0';
+                    m_classes.push_back(static_cast<std::int8_t>(digit ? -value : value));
+                    start += next + 1;
+                    continue;
+                }
+                if (next == left)
+                    break;
+            }
+            // A long line cut by a piece is searched on from where the last
+            // piece left it, never again from its start.
+            const void* found =
+                std::memchr(line + m_searched, '\n', static_cast<size_t>(left - m_searched));
+            if (!found && !last) {
+                m_searched = left;
+                break;
+            }
+            m_searched = 0;
+            ++m_lineNumber;
+            const qsizetype end = found ? static_cast<const char*>(found) - data : size;
+            qsizetype length = end - start;
+            if (length > 0 && data[start + length - 1] == '\r')
+                --length;
+            if (length > 0) {
+                const auto distanceClass = classOfLine(line, length);
+                if (!distanceClass)
+                    return {start,
+                            SessionReadError{QString(), m_lineNumber, shownLine(line, length)}};
+                m_classes.push_back(static_cast<std::int8_t>(*distanceClass));
+            }
+            start = end + 1;
+        }
+        return {std::min(start, size), std::nullopt};
+    }
+
+private:
+    SessionClasses& m_classes;
+    qint64 m_lineNumber = 0;
+    qsizetype m_searched = 0; // bytes of a cut line already searched for its end
+};
+
 // The class texts of a read, the shared strings of classText().
 std::variant<QStringList, SessionReadError>
 asTexts(std::variant<SessionClasses, SessionReadError>&& read) {
@@ -117,40 +182,9 @@ std::variant<SessionClasses, SessionReadError> parseSessionClasses(const QByteAr
     // A class line takes at least two bytes with its end, so this never
     // grows; counting the line ends first would cost a pass of its own.
     classes.reserve(static_cast<std::size_t>(bytes.size() / 2 + 1));
-    const char* const data = bytes.constData();
-    const qsizetype size = bytes.size();
-    qint64 lineNumber = 0;
-    for (qsizetype start = 0; start < size;) {
-        ++lineNumber;
-        // The usual line, "d\r\n" or "-d\r\n" (d 1..3), is taken without a
-        // search; anything else goes the general way below.
-        const char* const line = data + start;
-        const qsizetype left = size - start;
-        const qsizetype digit = line[0] == '-' ? 1 : 0;
-        if (digit < left && line[digit] >= '1' && line[digit] <= '3') {
-            qsizetype next = digit + 1;
-            if (next < left && line[next] == '\r')
-                ++next;
-            if (next == left || line[next] == '\n') {
-                const int value = line[digit] - '0';
-                classes.push_back(static_cast<std::int8_t>(digit ? -value : value));
-                start += next + 1;
-                continue;
-            }
-        }
-        const void* found = std::memchr(data + start, '\n', static_cast<size_t>(size - start));
-        const qsizetype end = found ? static_cast<const char*>(found) - data : size;
-        qsizetype length = end - start;
-        if (length > 0 && data[start + length - 1] == '\r')
-            --length;
-        if (length > 0) {
-            const auto distanceClass = classOfLine(data + start, length);
-            if (!distanceClass)
-                return SessionReadError{QString(), lineNumber, shownLine(data + start, length)};
-            classes.push_back(static_cast<std::int8_t>(*distanceClass));
-        }
-        start = end + 1;
-    }
+    ClassLines lines(classes);
+    if (auto error = lines.take(bytes.constData(), bytes.size(), true).error)
+        return std::move(*error);
     return classes;
 }
 
@@ -180,28 +214,40 @@ std::variant<SessionClasses, SessionReadError> readSessionClasses(const QString&
             .arg(kMaxSessionFileBytes);
     if (file.size() > kMaxSessionFileBytes)
         return cannotOpen(tooLarge);
-    QByteArray bytes;
-    bytes.reserve(file.size() + 1);
-    constexpr qint64 kChunk = 1 << 20;
+    // Read a piece at a time and taken line by line as it comes: the file's
+    // bytes are never all in memory, which for a file at the limit spared
+    // 64 MiB of fresh pages, a quarter of the load.
+    SessionClasses classes;
+    classes.reserve(static_cast<std::size_t>(file.size() / 2 + 1));
+    ClassLines lines(classes);
+    constexpr qsizetype kPiece = 1 << 20;
+    QByteArray buffer;
+    qsizetype kept = 0; // the start of a line the last piece cut
+    qint64 total = 0;
     for (;;) {
-        const qsizetype old = bytes.size();
-        const qint64 room = bytes.capacity() - old;
-        const qint64 want = std::min(room > 0 ? room : kChunk, kMaxSessionFileBytes + 1 - old);
-        bytes.resize(old + want);
-        const qint64 got = file.read(bytes.data() + old, want);
+        if (buffer.size() < kept + kPiece)
+            buffer.resize(kept + kPiece);
+        const qint64 want = std::min<qint64>(kPiece, kMaxSessionFileBytes + 1 - total);
+        const qint64 got = file.read(buffer.data() + kept, want);
         if (got < 0)
             return cannotOpen(systemReason(file));
-        bytes.resize(old + got);
-        if (got == 0)
-            break;
-        if (bytes.size() > kMaxSessionFileBytes)
+        total += got;
+        if (total > kMaxSessionFileBytes)
             return cannotOpen(tooLarge);
+        const qsizetype held = kept + static_cast<qsizetype>(got);
+        const bool last = got == 0;
+        auto taken = lines.take(buffer.constData(), held, last);
+        if (taken.error) {
+            taken.error->path = path;
+            return std::move(*taken.error);
+        }
+        if (last)
+            break;
+        kept = held - taken.used;
+        if (taken.used > 0)
+            std::memmove(buffer.data(), buffer.constData() + taken.used, static_cast<size_t>(kept));
     }
-
-    auto result = parseSessionClasses(bytes);
-    if (auto* error = std::get_if<SessionReadError>(&result))
-        error->path = path;
-    return result;
+    return classes;
 }
 
 void ignoreFileSizeSignal() {

@@ -165,6 +165,40 @@ TEST(SessionFile, readRefusal_carriesPathAndLine) {
     EXPECT_EQ(error.lineText, QStringLiteral("ciao"));
 }
 
+// A file is read a piece at a time; wherever a piece's end cuts a line, the
+// file reads as its whole bytes parse: the same classes, or the same refusal
+// at the same line.
+TEST(SessionFile, readInPieces_asItsWholeBytesParse) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lunga.txt"));
+    constexpr qsizetype kPiece = 1 << 20;
+    const QByteArray cut[] = {"-2\r\n", "3\r\n",   "1\n",
+                              "\r\n",   "2\r\r\n", QByteArray(3 * kPiece / 2, 'x') + '\n'};
+    const QByteArray after[] = {"ciao\n3\n", "3\r\n-1"};
+    for (const QByteArray& line : cut)
+        for (qsizetype k = 0; k <= std::min<qsizetype>(line.size(), 5); ++k)
+            for (const QByteArray& tail : after) {
+                // Lines before the cut fill the first piece but k bytes of `line`.
+                QByteArray bytes((kPiece - k) % 2 ? "\n" : "");
+                while (bytes.size() < kPiece - k)
+                    bytes += "1\n";
+                bytes += line + tail;
+                writeRaw(path, bytes);
+                const auto whole = parseSessionClasses(bytes);
+                const auto read = readSessionClasses(path);
+                const QByteArray name = line.left(8) + " cut at " + QByteArray::number(k);
+                ASSERT_EQ(read.index(), whole.index()) << name.toStdString();
+                if (const auto* error = std::get_if<SessionReadError>(&whole)) {
+                    EXPECT_EQ(std::get<SessionReadError>(read).line, error->line)
+                        << name.toStdString();
+                    EXPECT_EQ(std::get<SessionReadError>(read).lineText, error->lineText);
+                } else {
+                    EXPECT_EQ(std::get<SessionClasses>(read), std::get<SessionClasses>(whole))
+                        << name.toStdString();
+                }
+            }
+}
+
 TEST(SessionFile, unreadablePaths_refusedAsLineZero) {
     QTemporaryDir dir;
     const QString missing = dir.filePath(QStringLiteral("manca.txt"));
