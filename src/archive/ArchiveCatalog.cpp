@@ -163,7 +163,9 @@ ArchiveCatalog::PlaceHistory ArchiveCatalog::placeHistory(SessionMode mode, cons
     query.prepare(u"SELECT s.id, i.series, i.position, i.class, "
                   "CASE i.series WHEN 0 THEN s.count0 ELSE s.count1 END "
                   "FROM session s JOIN item i ON i.session_id = s.id "
-                  "WHERE s.mode = ? AND s.site = ? AND s.croupier = ? "
+                  // On the rows themselves, as the listing reads them: a damaged
+                  // index could find a row of another place.
+                  "WHERE +s.mode = ? AND +s.site = ? AND +s.croupier = ? "
                   "ORDER BY s.id, i.series, i.position"_s);
     query.addBindValue(mode == SessionMode::Easy ? u"EASY"_s : u"PRO"_s);
     query.addBindValue(site);

@@ -138,7 +138,10 @@ QString placeRows() {
            " CASE k.series WHEN 0 THEN x.count0 ELSE x.count1 END AS n, u.origin AS origin,"
            " u.counts AS counts FROM session x CROSS JOIN (SELECT 0 AS series UNION ALL SELECT 1) k"
            " LEFT JOIN series_summary u ON u.session_id = x.id AND u.series = k.series"
-           " WHERE x.mode = ? AND x.site = ? AND x.croupier = ?"_s;
+           // Matched on the rows themselves ("+" keeps an index out): a damaged
+           // index could find a row of another place, which the listing,
+           // read from the rows, shows elsewhere.
+           " WHERE +x.mode = ? AND +x.site = ? AND +x.croupier = ?"_s;
 }
 
 std::optional<std::int64_t> integerAt(const QSqlQuery& query, int column) {
