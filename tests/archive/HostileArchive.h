@@ -163,8 +163,12 @@ inline Outcome playReaders(const QString& path) {
                     if (const auto* classes =
                             std::get_if<ArchiveCatalog::Classes>(&out.series[session.id][series]))
                         whole += static_cast<qint64>(classes->size());
-            out.overPooled = out.overPooled || (history.status == ArchiveCatalog::Status::Read &&
-                                                place.pool.pooled[series].launches() > whole);
+            // Measured against the series the listing reads back: a listing that
+            // fails (its own pages damaged) leaves nothing to measure against.
+            out.overPooled =
+                out.overPooled || (out.listing.status == ArchiveCatalog::Status::Read &&
+                                   history.status == ArchiveCatalog::Status::Read &&
+                                   place.pool.pooled[series].launches() > whole);
         }
     }
     out.messages.removeAll(QString());
