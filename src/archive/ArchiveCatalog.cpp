@@ -162,10 +162,12 @@ ArchiveCatalog::PlaceHistory ArchiveCatalog::placeHistory(SessionMode mode, cons
     // every series read agrees with its count.
     query.prepare(u"SELECT s.id, i.series, i.position, i.class, "
                   "CASE i.series WHEN 0 THEN s.count0 ELSE s.count1 END "
-                  "FROM session s JOIN item i ON i.session_id = s.id "
-                  // On the rows themselves, as the listing reads them: a damaged
-                  // index could find a row of another place.
-                  "WHERE +s.mode = ? AND +s.site = ? AND +s.croupier = ? "
+                  "FROM session s JOIN session t ON t.id = s.id "
+                  "JOIN item i ON i.session_id = s.id "
+                  // Found by the place's index, then read again by id as every
+                  // other reader reads it: a damaged index can point elsewhere.
+                  "WHERE s.mode = ? AND s.site = ? AND s.croupier = ? AND +t.mode = s.mode "
+                  "AND +t.site = s.site AND +t.croupier = s.croupier "
                   "ORDER BY s.id, i.series, i.position"_s);
     query.addBindValue(mode == SessionMode::Easy ? u"EASY"_s : u"PRO"_s);
     query.addBindValue(site);

@@ -136,12 +136,14 @@ QString placeRows() {
            " x.started AS started, x.changed AS changed, x.ended AS ended, x.count0 AS count0,"
            " x.count1 AS count1,"
            " CASE k.series WHEN 0 THEN x.count0 ELSE x.count1 END AS n, u.origin AS origin,"
-           " u.counts AS counts FROM session x CROSS JOIN (SELECT 0 AS series UNION ALL SELECT 1) k"
+           " u.counts AS counts FROM session x JOIN session y ON y.id = x.id"
+           " CROSS JOIN (SELECT 0 AS series UNION ALL SELECT 1) k"
            " LEFT JOIN series_summary u ON u.session_id = x.id AND u.series = k.series"
-           // Matched on the rows themselves ("+" keeps an index out): a damaged
-           // index could find a row of another place, which the listing,
-           // read from the rows, shows elsewhere.
-           " WHERE +x.mode = ? AND +x.site = ? AND +x.croupier = ?"_s;
+           // The place's index finds the rows; each is then read again by its
+           // id, as every other reader reads it, and kept only if it is still
+           // of this place: a damaged index can point at a row of another place.
+           " WHERE x.mode = ? AND x.site = ? AND x.croupier = ?"
+           " AND +y.mode = x.mode AND +y.site = x.site AND +y.croupier = x.croupier"_s;
 }
 
 std::optional<std::int64_t> integerAt(const QSqlQuery& query, int column) {
