@@ -6,7 +6,7 @@
 #include "ui/toolkit/KeyHint.h"
 #include "ui/toolkit/KeyTable.h"
 #include "ui/toolkit/Palette.h"
-#include "ui/toolkit/SpokenNames.h"
+#include "ui/windows/SpokenTexts.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -32,24 +32,6 @@ QPushButton* makeChoice(QWidget* window, const QString& name, const QString& cap
     palette::setForeground(button, palette::kBlack);
     return button;
 }
-
-// What a screen reader says of each control: name, then what it does.
-const spoken::Control kSpoken[] = {
-    {"Lingua", QT_TRANSLATE_NOOP("TINTRO", "Lingua"),
-     QT_TRANSLATE_NOOP("TINTRO", "Lingua dei testi, dal prossimo avvio")},
-    {"Button1", QT_TRANSLATE_NOOP("TINTRO", "Pro"),
-     QT_TRANSLATE_NOOP("TINTRO", "Apre la versione Professional (P o Invio)")},
-    {"Button2", QT_TRANSLATE_NOOP("TINTRO", "Easy"),
-     QT_TRANSLATE_NOOP("TINTRO", "Apre il metodo Rotamind originale (E)")},
-    {"SEGNI", QT_TRANSLATE_NOOP("TINTRO", "Segni oltre ai colori"),
-     QT_TRANSLATE_NOOP("TINTRO",
-                       "Cornici, tratteggi e simboli accanto ai colori che hanno un significato")},
-    {"RESTORE", QT_TRANSLATE_NOOP("TINTRO", "Ripristina sessione"),
-     QT_TRANSLATE_NOOP("TINTRO", "Riapre la sessione lasciata senza salvarla")},
-    {"RESTORE2", QT_TRANSLATE_NOOP("TINTRO", "Ripristina l'altra sessione"),
-     QT_TRANSLATE_NOOP("TINTRO", "Riapre la sessione dell'altro modo lasciata senza salvarla")},
-};
-
 } // namespace
 
 TINTRO::TINTRO(QWidget* parent)
@@ -147,7 +129,7 @@ TINTRO::TINTRO(QWidget* parent)
         options::setLanguage(index == 1 ? options::Language::English : options::Language::Italian);
     });
 
-    spoken::nameControls(this, "TINTRO", kSpoken);
+    spoken::nameWindow(this, "TINTRO");
 }
 
 QString TINTRO::restoreCaption(const QString& mode, const QDateTime& changed, qint64 launches) {
@@ -188,5 +170,4 @@ void TINTRO::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     emit closed();
 }
-
 } // namespace rotamind

@@ -1,7 +1,7 @@
 #include "ui/windows/SessionImportDialog.h"
 
 #include "archive/Archive.h"
-#include "ui/toolkit/SpokenNames.h"
+#include "ui/windows/SpokenTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -55,36 +55,6 @@ QString countsText(const ImportPlan& plan) {
         many(plan.classes, QCoreApplication::translate("SessionImportDialog", "classe"),
              QCoreApplication::translate("SessionImportDialog", "classi")));
 }
-
-// What a screen reader says of each control: name, then what it does.
-const spoken::Control kSpoken[] = {
-    {"ScegliFile", QT_TRANSLATE_NOOP("SessionImportDialog", "Apri file CSV"),
-     QT_TRANSLATE_NOOP("SessionImportDialog", "Sceglie un file CSV esportato dall'archivio")},
-    {"TestoIncollato", QT_TRANSLATE_NOOP("SessionImportDialog", "Numeri incollati"),
-     QT_TRANSLATE_NOOP("SessionImportDialog",
-                       "I numeri usciti, uno per lancio, con O o A accanto se c'è la direzione")},
-    {"ModoIncollato", QT_TRANSLATE_NOOP("SessionImportDialog", "Modo"),
-     QT_TRANSLATE_NOOP("SessionImportDialog", "La finestra in cui si apre la sessione")},
-    {"DirezioneIncollata", QT_TRANSLATE_NOOP("SessionImportDialog", "Direzione"),
-     QT_TRANSLATE_NOOP("SessionImportDialog", "Dove si legge la direzione di ogni lancio")},
-    {"PiuRecentePrimo",
-     QT_TRANSLATE_NOOP("SessionImportDialog", "Il primo numero è il più recente"),
-     QT_TRANSLATE_NOOP("SessionImportDialog", "Come li mostra il tabellone di un tavolo dal vivo")},
-    {"SitoIncollato", QT_TRANSLATE_NOOP("SessionImportDialog", "Sito"),
-     QT_TRANSLATE_NOOP("SessionImportDialog", "Il sito della sessione importata")},
-    {"CroupierIncollato", QT_TRANSLATE_NOOP("SessionImportDialog", "Croupier"),
-     QT_TRANSLATE_NOOP("SessionImportDialog", "Il croupier della sessione importata")},
-    {"Anteprima", QT_TRANSLATE_NOOP("SessionImportDialog", "Anteprima"),
-     QT_TRANSLATE_NOOP("SessionImportDialog",
-                       "I primi lanci, con la classe che la ruota dà a ciascuno")},
-    {"RigheRifiutate", QT_TRANSLATE_NOOP("SessionImportDialog", "Righe rifiutate"),
-     QT_TRANSLATE_NOOP("SessionImportDialog", "Le righe che non possono entrare, con il motivo")},
-    {"Importa", QT_TRANSLATE_NOOP("SessionImportDialog", "Importa"),
-     QT_TRANSLATE_NOOP("SessionImportDialog", "Aggiunge le sessioni all'archivio e apre l'ultima")},
-    {"Annulla", QT_TRANSLATE_NOOP("SessionImportDialog", "Annulla"),
-     QT_TRANSLATE_NOOP("SessionImportDialog", "Chiude senza importare")},
-};
-
 } // namespace
 
 SessionImportDialog::SessionImportDialog(QString archivePath, QWidget* parent)
@@ -100,7 +70,7 @@ SessionImportDialog::SessionImportDialog(QString archivePath, QWidget* parent)
     m_reread->setInterval(150);
     connect(m_reread, &QTimer::timeout, this, &SessionImportDialog::readPastedText);
     showPlan();
-    spoken::nameControls(this, "SessionImportDialog", kSpoken);
+    spoken::nameWindow(this, "SessionImportDialog");
 }
 
 SessionImportDialog::~SessionImportDialog() = default;
@@ -361,5 +331,4 @@ void SessionImportDialog::importPlan() {
     m_importedMode = m_plan.sessions.back().mode;
     accept();
 }
-
 } // namespace rotamind

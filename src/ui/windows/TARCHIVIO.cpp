@@ -5,7 +5,7 @@
 #include "ui/toolkit/Controls.h"
 #include "ui/toolkit/LazyFileDialog.h"
 #include "ui/toolkit/Palette.h"
-#include "ui/toolkit/SpokenNames.h"
+#include "ui/windows/SpokenTexts.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -104,7 +104,6 @@ QFileDialog* makeFolderDialog(QWidget* window) {
     dialog->setWindowModality(Qt::WindowModal);
     return dialog;
 }
-
 } // namespace
 
 std::optional<QString> TARCHIVIO::execFileDialog(QFileDialog& dialog) {
@@ -113,37 +112,7 @@ std::optional<QString> TARCHIVIO::execFileDialog(QFileDialog& dialog) {
     return dialog.selectedFiles().first();
 }
 
-namespace {
-
-// What a screen reader says of each control: name, then what it does.
-const spoken::Control kSpoken[] = {
-    {"Edit1", QT_TRANSLATE_NOOP("TARCHIVIO", "Filtro sito"),
-     QT_TRANSLATE_NOOP("TARCHIVIO",
-                       "Mostra solo le sessioni dei siti che contengono questo testo")},
-    {"Edit2", QT_TRANSLATE_NOOP("TARCHIVIO", "Filtro croupier"),
-     QT_TRANSLATE_NOOP("TARCHIVIO",
-                       "Mostra solo le sessioni dei croupier che contengono questo testo")},
-    {"Aggiorna", QT_TRANSLATE_NOOP("TARCHIVIO", "Aggiorna"),
-     QT_TRANSLATE_NOOP("TARCHIVIO", "Rilegge l'archivio")},
-    {"Grid1", QT_TRANSLATE_NOOP("TARCHIVIO", "Sessioni archiviate"),
-     QT_TRANSLATE_NOOP("TARCHIVIO", "Data, modo, sito, croupier e lanci di ogni sessione")},
-    {"EsportaSessione", QT_TRANSLATE_NOOP("TARCHIVIO", "Esporta sessione"),
-     QT_TRANSLATE_NOOP("TARCHIVIO", "Esporta la sessione scelta come file di sessione")},
-    {"Combo1", QT_TRANSLATE_NOOP("TARCHIVIO", "Serie"),
-     QT_TRANSLATE_NOOP("TARCHIVIO", "La serie della sessione da caricare in EASY")},
-    {"CaricaInEasy", QT_TRANSLATE_NOOP("TARCHIVIO", "Carica in EASY"),
-     QT_TRANSLATE_NOOP("TARCHIVIO", "Carica la serie scelta nella sessione salvata di EASY")},
-    {"Chiudi", QT_TRANSLATE_NOOP("TARCHIVIO", "Chiudi"),
-     QT_TRANSLATE_NOOP("TARCHIVIO", "Chiude l'archivio")},
-    {"EsportaCsvScelte", QT_TRANSLATE_NOOP("TARCHIVIO", "CSV delle scelte"),
-     QT_TRANSLATE_NOOP("TARCHIVIO", "Esporta in un file CSV le sessioni scelte")},
-    {"EsportaCsvTutte", QT_TRANSLATE_NOOP("TARCHIVIO", "CSV di tutte"),
-     QT_TRANSLATE_NOOP("TARCHIVIO", "Esporta in un file CSV tutte le sessioni elencate")},
-    {"ImportaCsv", QT_TRANSLATE_NOOP("TARCHIVIO", "Importa"),
-     QT_TRANSLATE_NOOP("TARCHIVIO", "Importa sessioni da un file CSV o da numeri incollati")},
-};
-
-} // namespace
+namespace {} // namespace
 
 TARCHIVIO::TARCHIVIO(const QString& archivePath, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -159,7 +128,7 @@ TARCHIVIO::TARCHIVIO(const QString& archivePath, QWidget* parent)
     buildControls();
     m_folderDialog = new LazyFileDialog(this, makeFolderDialog);
     selectionChanged();
-    spoken::nameControls(this, "TARCHIVIO", kSpoken);
+    spoken::nameWindow(this, "TARCHIVIO");
 }
 
 TARCHIVIO::~TARCHIVIO() = default;
@@ -323,5 +292,4 @@ void TARCHIVIO::seriesChosen() {
 void TARCHIVIO::closeArchive() {
     close();
 }
-
 } // namespace rotamind

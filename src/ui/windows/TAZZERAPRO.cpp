@@ -3,23 +3,13 @@
 #include "ui/toolkit/Controls.h"
 #include "ui/toolkit/OnFirstShow.h"
 #include "ui/toolkit/Palette.h"
-#include "ui/toolkit/SpokenNames.h"
+#include "ui/windows/SpokenTexts.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
 namespace rotamind {
-
-namespace {
-// What a screen reader says of each control: name, then what it does.
-const spoken::Control kSpoken[] = {
-    {"Button1", QT_TRANSLATE_NOOP("TAZZERAPRO", "Sì, azzera"),
-     QT_TRANSLATE_NOOP("TAZZERAPRO", "Cancella tutti i dati della sessione")},
-    {"Button2", QT_TRANSLATE_NOOP("TAZZERAPRO", "No"),
-     QT_TRANSLATE_NOOP("TAZZERAPRO", "Lascia la sessione com'è")},
-};
-} // namespace
 
 TAZZERAPRO::TAZZERAPRO(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
@@ -53,7 +43,7 @@ TAZZERAPRO::TAZZERAPRO(QWidget* parent)
     }
     connect(yes, &QPushButton::clicked, this, &TAZZERAPRO::Button1Click);
     connect(no, &QPushButton::clicked, this, &TAZZERAPRO::Button2Click);
-    spoken::nameControls(this, "TAZZERAPRO", kSpoken);
+    spoken::nameWindow(this, "TAZZERAPRO");
 }
 
 void TAZZERAPRO::Button1Click() {
@@ -64,5 +54,4 @@ void TAZZERAPRO::Button1Click() {
 void TAZZERAPRO::Button2Click() {
     reject();
 }
-
 } // namespace rotamind

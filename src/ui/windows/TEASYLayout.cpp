@@ -5,12 +5,12 @@
 #include "ui/toolkit/CommandTable.h"
 #include "ui/toolkit/Controls.h"
 #include "ui/toolkit/Palette.h"
-#include "ui/toolkit/SpokenNames.h"
 #include "ui/toolkit/WindowParts.h"
 #include "ui/views/AnalysisPage.h"
 #include "ui/views/ClassicStatsGrid.h"
 #include "ui/views/SessionCommands.h"
 #include "ui/views/SiteFields.h"
+#include "ui/windows/SpokenTexts.h"
 #include "ui/windows/TEASY.h"
 
 #include <QCoreApplication>
@@ -58,86 +58,6 @@ const commands::HiddenCommand<TEASY> kHiddenCommands[] = {
     {"ICA", "ICA", nullptr, &TEASY::refreshSavedStatistics},
     {"AZZERA", nullptr, QT_TRANSLATE_NOOP("TEASY", "Azzera sessione"), &TEASY::AZZERAClick},
 };
-
-// What a screen reader says of each control: name, then what it does.
-const spoken::Control kSpoken[] = {
-    {"Combo1", QT_TRANSLATE_NOOP("TEASY", "Numero uscito"),
-     QT_TRANSLATE_NOOP("TEASY",
-                       "Il numero dell'ultimo lancio: scrivilo e premi Invio per registrarlo")},
-    {"Radio1", QT_TRANSLATE_NOOP("TEASY", "Senso orario (O)"),
-     QT_TRANSLATE_NOOP("TEASY", "Il prossimo lancio è registrato in senso orario")},
-    {"Radio2", QT_TRANSLATE_NOOP("TEASY", "Senso antiorario (A)"),
-     QT_TRANSLATE_NOOP("TEASY", "Il prossimo lancio è registrato in senso antiorario")},
-    {"Button11", QT_TRANSLATE_NOOP("TEASY", "Registra"),
-     QT_TRANSLATE_NOOP("TEASY", "Registra il numero uscito con la direzione scelta")},
-    {"n1", QT_TRANSLATE_NOOP("TEASY", "Ultimo numero sortito"),
-     QT_TRANSLATE_NOOP("TEASY", "Il più recente dei due ultimi numeri sortiti")},
-    {"n2", QT_TRANSLATE_NOOP("TEASY", "Penultimo numero sortito"),
-     QT_TRANSLATE_NOOP("TEASY", "Il numero sortito prima dell'ultimo")},
-    {"P", QT_TRANSLATE_NOOP("TEASY", "Ultimo numero per la puntata"),
-     QT_TRANSLATE_NOOP("TEASY", "Il numero da cui si contano i sei numeri da puntare")},
-    {"D", QT_TRANSLATE_NOOP("TEASY", "Distanza"),
-     QT_TRANSLATE_NOOP("TEASY",
-                       "La classe di distanza dei numeri da puntare: 3, 2, 1, -1, -2 o -3")},
-    {"Button2", QT_TRANSLATE_NOOP("TEASY", "Mostra numeri da puntare"),
-     QT_TRANSLATE_NOOP("TEASY", "Calcola i sei numeri da puntare e i sei opposti (Alt+N)")},
-    {"GUIDA", QT_TRANSLATE_NOOP("TEASY", "Guida"),
-     QT_TRANSLATE_NOOP("TEASY", "Apre la guida (F1)")},
-    {"Edit1", QT_TRANSLATE_NOOP("TEASY", "Sito di gioco"),
-     QT_TRANSLATE_NOOP("TEASY", "Il sito o la sala del tavolo, per i nomi dei file")},
-    {"Edit2", QT_TRANSLATE_NOOP("TEASY", "Nome del croupier"),
-     QT_TRANSLATE_NOOP("TEASY", "Il croupier che lancia, per i nomi dei file")},
-    {"UNDO", QT_TRANSLATE_NOOP("TEASY", "Annulla"),
-     QT_TRANSLATE_NOOP("TEASY", "Annulla l'ultima modifica della sessione (Ctrl+Z)")},
-    {"REDO", QT_TRANSLATE_NOOP("TEASY", "Ripeti"),
-     QT_TRANSLATE_NOOP("TEASY", "Ripete la modifica annullata (Ctrl+Y)")},
-    {"ARCHIVIO", QT_TRANSLATE_NOOP("TEASY", "Archivio sessioni"),
-     QT_TRANSLATE_NOOP("TEASY", "Apre l'archivio delle sessioni")},
-    {"SpeedButton3", QT_TRANSLATE_NOOP("TEASY", "Statistiche"),
-     QT_TRANSLATE_NOOP("TEASY", "Mostra o nasconde le statistiche (Alt+S)")},
-    {"SpeedButton5", QT_TRANSLATE_NOOP("TEASY", "Azzera sessione"),
-     QT_TRANSLATE_NOOP("TEASY", "Cancella la sessione dopo una conferma")},
-    {"PageControl1", QT_TRANSLATE_NOOP("TEASY", "Pagine delle statistiche"),
-     QT_TRANSLATE_NOOP("TEASY", "Statistiche classiche, analisi e contatti")},
-    {"SpeedButton5", QT_TRANSLATE_NOOP("TEASY", "Azzera sessione attuale"),
-     QT_TRANSLATE_NOOP("TEASY", "Cancella la sessione attuale; Ctrl+Z la ripristina")},
-    {"SpeedButton7", QT_TRANSLATE_NOOP("TEASY", "Roulette"),
-     QT_TRANSLATE_NOOP("TEASY", "Mostra o nasconde la ruota con i numeri da puntare (Alt+R)")},
-    {"List1", QT_TRANSLATE_NOOP("TEASY", "Sessione attuale"),
-     QT_TRANSLATE_NOOP("TEASY", "Le classi dei lanci della sessione attuale, dal più vecchio")},
-    {"SpeedButton1", QT_TRANSLATE_NOOP("TEASY", "Elimina ultimo inserimento"),
-     QT_TRANSLATE_NOOP("TEASY", "Elimina l'ultima classe della sessione attuale (Alt+E)")},
-    {"SpeedButton14", QT_TRANSLATE_NOOP("TEASY", "Pagina precedente attuale"),
-     QT_TRANSLATE_NOOP("TEASY",
-                       "Mostra la pagina precedente del grafico della sessione attuale (PagSu)")},
-    {"SpeedButton15", QT_TRANSLATE_NOOP("TEASY", "Pagina successiva attuale"),
-     QT_TRANSLATE_NOOP("TEASY",
-                       "Mostra la pagina successiva del grafico della sessione attuale (PagGiù)")},
-    {"List2", QT_TRANSLATE_NOOP("TEASY", "Sessione salvata"),
-     QT_TRANSLATE_NOOP("TEASY", "Le classi della sessione salvata, dalla più vecchia")},
-    {"SpeedButton8", QT_TRANSLATE_NOOP("TEASY", "Azzera sessione salvata"),
-     QT_TRANSLATE_NOOP("TEASY", "Toglie la sessione salvata")},
-    {"SpeedButton2", QT_TRANSLATE_NOOP("TEASY", "Pagina precedente salvata"),
-     QT_TRANSLATE_NOOP(
-         "TEASY", "Mostra la pagina precedente del grafico della sessione salvata (Ctrl+PagSu)")},
-    {"SpeedButton4", QT_TRANSLATE_NOOP("TEASY", "Pagina successiva salvata"),
-     QT_TRANSLATE_NOOP(
-         "TEASY", "Mostra la pagina successiva del grafico della sessione salvata (Ctrl+PagGiù)")},
-    {"SpeedButton6", QT_TRANSLATE_NOOP("TEASY", "Supporto online"),
-     QT_TRANSLATE_NOOP("TEASY", "Apre la pagina dei contatti")},
-    {"Button1", QT_TRANSLATE_NOOP("TEASY", "Vai a PRO"),
-     QT_TRANSLATE_NOOP("TEASY", "Passa alla versione PRO")},
-    {"Button4", QT_TRANSLATE_NOOP("TEASY", "Carica sessione salvata"),
-     QT_TRANSLATE_NOOP("TEASY", "Carica da un file la sessione salvata, da confrontare")},
-    {"Button5", QT_TRANSLATE_NOOP("TEASY", "Salva sessione attuale"),
-     QT_TRANSLATE_NOOP("TEASY", "Salva in un file la sessione attuale")},
-    {"Button3", QT_TRANSLATE_NOOP("TEASY", "Salva grafico attuale"),
-     QT_TRANSLATE_NOOP("TEASY",
-                       "Salva come immagine la pagina del grafico della sessione attuale")},
-    {"Button8", QT_TRANSLATE_NOOP("TEASY", "Carica sessione salvata"),
-     QT_TRANSLATE_NOOP("TEASY", "Carica da un file la sessione salvata, da confrontare")},
-};
-
 } // namespace
 
 void TEASY::buildKeys() {
@@ -207,11 +127,10 @@ void TEASY::buildStatisticsTabs() {
 }
 
 void TEASY::buildSpokenNames() {
-    spoken::nameControls(this, "TEASY", kSpoken);
+    spoken::nameWindow(this, "TEASY");
 }
 
 void TEASY::buildHiddenCommands() {
     commands::buildHiddenCommands<TEASY>(this, kHiddenCommands);
 }
-
 } // namespace rotamind

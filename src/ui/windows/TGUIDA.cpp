@@ -3,7 +3,7 @@
 #include "ui/toolkit/KeyTable.h"
 
 #include "ui/toolkit/Palette.h"
-#include "ui/toolkit/SpokenNames.h"
+#include "ui/windows/SpokenTexts.h"
 #include "wheel/Wheel.h"
 
 #include <QCoreApplication>
@@ -153,15 +153,6 @@ public:
 private:
     QImage m_wheel;
 };
-
-// What a screen reader says of each control: name, then what it does.
-const spoken::Control kSpoken[] = {
-    {"Argomenti", QT_TRANSLATE_NOOP("TGUIDA", "Argomenti della guida"),
-     QT_TRANSLATE_NOOP("TGUIDA", "Scegli un argomento per leggerne la pagina")},
-    {"Testo", QT_TRANSLATE_NOOP("TGUIDA", "Pagina della guida"),
-     QT_TRANSLATE_NOOP("TGUIDA", "Il testo dell'argomento scelto")},
-};
-
 } // namespace
 
 TGUIDA::TGUIDA(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -183,7 +174,7 @@ TGUIDA::TGUIDA(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
     m_topics->setCurrentRow(0);
-    spoken::nameControls(this, "TGUIDA", kSpoken);
+    spoken::nameWindow(this, "TGUIDA");
 }
 
 void TGUIDA::showTopic(int row) {
@@ -219,5 +210,4 @@ void TGUIDA::attachTo(QWidget* window, const QRect& buttonRect) {
     connect(new QShortcut(QKeySequence(Qt::Key_F1), window), &QShortcut::activated, window,
             openGuide);
 }
-
 } // namespace rotamind

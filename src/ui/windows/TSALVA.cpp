@@ -5,8 +5,8 @@
 #include "ui/toolkit/ColourSigns.h"
 #include "ui/toolkit/Palette.h"
 #include "ui/toolkit/QuietNotice.h"
-#include "ui/toolkit/SpokenNames.h"
 #include "ui/views/SessionCommands.h"
+#include "ui/windows/SpokenTexts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -61,33 +61,6 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, 
     button->setAutoDefault(false);
     return button;
 }
-
-// What a screen reader says of each control: name, then what it does.
-const spoken::Control kSpoken[] = {
-    {"Button1", QT_TRANSLATE_NOOP("TSALVA", "Cartella"),
-     QT_TRANSLATE_NOOP("TSALVA", "Sceglie la cartella dei salvataggi automatici")},
-    {"Edit1", QT_TRANSLATE_NOOP("TSALVA", "Cartella dei salvataggi"),
-     QT_TRANSLATE_NOOP("TSALVA", "La cartella in cui si salva; vuota finché non è scelta")},
-    {"Combo1", QT_TRANSLATE_NOOP("TSALVA", "Intervallo in minuti"),
-     QT_TRANSLATE_NOOP("TSALVA", "Ogni quanti minuti si salva")},
-    {"Radio1", QT_TRANSLATE_NOOP("TSALVA", "Attivo"),
-     QT_TRANSLATE_NOOP("TSALVA", "I salvataggi automatici sono in corso")},
-    {"Radio2", QT_TRANSLATE_NOOP("TSALVA", "Disattivo"),
-     QT_TRANSLATE_NOOP("TSALVA", "I salvataggi automatici sono fermi")},
-    {"SO", QT_TRANSLATE_NOOP("TSALVA", "Spin in senso ORARIO"),
-     QT_TRANSLATE_NOOP("TSALVA", "Salva la sessione degli spin orari")},
-    {"SA", QT_TRANSLATE_NOOP("TSALVA", "Spin in senso ANTIORARIO"),
-     QT_TRANSLATE_NOOP("TSALVA", "Salva la sessione degli spin antiorari")},
-    {"GO", QT_TRANSLATE_NOOP("TSALVA", "Grafico ORARIO"),
-     QT_TRANSLATE_NOOP("TSALVA", "Salva il grafico orario")},
-    {"GA", QT_TRANSLATE_NOOP("TSALVA", "Grafico ANTIORARIO"),
-     QT_TRANSLATE_NOOP("TSALVA", "Salva il grafico antiorario")},
-    {"SpeedButton1", QT_TRANSLATE_NOOP("TSALVA", "Accendi o spegni"),
-     QT_TRANSLATE_NOOP("TSALVA", "Avvia o ferma i salvataggi automatici")},
-    {"BitBtn1", QT_TRANSLATE_NOOP("TSALVA", "Esci"),
-     QT_TRANSLATE_NOOP("TSALVA", "Chiude la finestra")},
-};
-
 } // namespace
 
 TSALVA::TSALVA(QWidget* parent)
@@ -113,7 +86,7 @@ TSALVA::TSALVA(QWidget* parent)
     connect(m_model, &AutoSaveModel::ticked, this, &TSALVA::showOutcome);
     connect(m_model, &AutoSaveModel::writeFailed, this, &TSALVA::showFailure);
     connect(m_model, &AutoSaveModel::sessionWritten, this, &TSALVA::sessionWritten);
-    spoken::nameControls(this, "TSALVA", kSpoken);
+    spoken::nameWindow(this, "TSALVA");
 }
 
 TSALVA::~TSALVA() = default;
@@ -322,5 +295,4 @@ void TSALVA::showFailure(const QString& path, const QString& reason) {
     m_failureBox = showQuietNotice(QMessageBox::Critical, cannotCreateFileMessage(path), reason,
                                    noticeParent());
 }
-
 } // namespace rotamind
