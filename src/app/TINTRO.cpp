@@ -129,7 +129,7 @@ TINTRO::TINTRO(QWidget* parent)
         options::setLanguage(index == 1 ? options::Language::English : options::Language::Italian);
     });
 
-    spoken::nameWindow(this, "TINTRO");
+    spoken::nameWindow(this);
 }
 
 QString TINTRO::restoreCaption(const QString& mode, const QDateTime& changed, qint64 launches) {

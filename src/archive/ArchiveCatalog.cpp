@@ -74,6 +74,16 @@ bool ArchiveCatalog::open(QString* error, bool* laidOut) {
     return true;
 }
 
+namespace {
+// A read that fails part way keeps none of what it had read.
+template <typename Result> Result failedRead(Result& result, const QString& reason) {
+    result.status = ArchiveCatalog::Status::Failed;
+    result.error = reason;
+    result.sessions.clear();
+    return std::move(result);
+}
+} // namespace
+
 template <typename Result> bool ArchiveCatalog::beginRead(Result& result) {
     if (!QFileInfo::exists(m_path))
         return false;
@@ -103,12 +113,6 @@ ArchiveCatalog::Listing ArchiveCatalog::sessions() {
     if (!beginRead(listing))
         return listing;
     const auto done = qScopeGuard([this] { close(); });
-    const auto failed = [&listing](const QString& reason) {
-        listing.status = Status::Failed;
-        listing.error = reason;
-        listing.sessions.clear();
-        return std::move(listing);
-    };
 
     // Forward only: ten thousand rows are copied once into the listing and
     // never scrolled back.
@@ -116,7 +120,7 @@ ArchiveCatalog::Listing ArchiveCatalog::sessions() {
     query.setForwardOnly(true);
     if (!query.exec(u"SELECT id, mode, site, croupier, started, count0, count1 "
                     "FROM session ORDER BY started DESC, id DESC"_s))
-        return failed(archive_checks::reasonOf(query.lastError()));
+        return failedRead(listing, archive_checks::reasonOf(query.lastError()));
     const archive_checks::RowCheck check(query.record());
     while (query.next()) {
         if (const QString problem = check.problem(query); !problem.isEmpty()) {
@@ -148,12 +152,6 @@ ArchiveCatalog::PlaceHistory ArchiveCatalog::placeHistory(SessionMode mode, cons
     if (!beginRead(history))
         return history;
     const auto done = qScopeGuard([this] { close(); });
-    const auto failed = [&history](const QString& reason) {
-        history.status = Status::Failed;
-        history.error = reason;
-        history.sessions.clear();
-        return std::move(history);
-    };
 
     QSqlQuery query(m_database);
     query.setForwardOnly(true);
@@ -173,7 +171,7 @@ ArchiveCatalog::PlaceHistory ArchiveCatalog::placeHistory(SessionMode mode, cons
     query.addBindValue(site);
     query.addBindValue(croupier);
     if (!query.exec())
-        return failed(archive_checks::reasonOf(query.lastError()));
+        return failedRead(history, archive_checks::reasonOf(query.lastError()));
     std::optional<qint64> lastId;
     int lastIndex = -1;
     std::optional<archive_checks::SeriesCheck> check;
@@ -213,7 +211,7 @@ ArchiveCatalog::PlaceHistory ArchiveCatalog::placeHistory(SessionMode mode, cons
     }
     finish();
     if (query.lastError().isValid())
-        return failed(archive_checks::reasonOf(query.lastError()));
+        return failedRead(history, archive_checks::reasonOf(query.lastError()));
     return history;
 }
 

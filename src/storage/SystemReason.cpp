@@ -40,6 +40,20 @@ const Reason kReasons[] = {
     {ENXIO, QT_TRANSLATE_NOOP("SystemReason", "Dispositivo inesistente")},
 };
 
+// Qt's own kind of failure, when the system's words were none of the above.
+struct FileReason {
+    QFileDevice::FileError error;
+    const char* text; // to translate
+};
+
+const FileReason kFileReasons[] = {
+    {QFileDevice::ReadError, QT_TRANSLATE_NOOP("SystemReason", "Errore di lettura")},
+    {QFileDevice::WriteError, QT_TRANSLATE_NOOP("SystemReason", "Errore di scrittura")},
+    {QFileDevice::ResourceError, QT_TRANSLATE_NOOP("SystemReason", "Risorse del sistema esaurite")},
+    {QFileDevice::PermissionsError, QT_TRANSLATE_NOOP("SystemReason", "Permesso negato")},
+    {QFileDevice::RenameError, QT_TRANSLATE_NOOP("SystemReason", "Impossibile sostituire il file")},
+};
+
 } // namespace
 
 QString systemReason(int errorNumber) {
@@ -56,20 +70,10 @@ QString systemReason(const QFileDevice& file) {
     for (const Reason& reason : kReasons)
         if (said == QString::fromLocal8Bit(std::strerror(reason.errorNumber)))
             return QCoreApplication::translate("SystemReason", reason.text);
-    switch (file.error()) {
-    case QFileDevice::ReadError:
-        return QCoreApplication::translate("SystemReason", "Errore di lettura");
-    case QFileDevice::WriteError:
-        return QCoreApplication::translate("SystemReason", "Errore di scrittura");
-    case QFileDevice::ResourceError:
-        return QCoreApplication::translate("SystemReason", "Risorse del sistema esaurite");
-    case QFileDevice::PermissionsError:
-        return QCoreApplication::translate("SystemReason", "Permesso negato");
-    case QFileDevice::RenameError:
-        return QCoreApplication::translate("SystemReason", "Impossibile sostituire il file");
-    default:
-        return QCoreApplication::translate("SystemReason", "Impossibile aprire o scrivere il file");
-    }
+    for (const FileReason& reason : kFileReasons)
+        if (reason.error == file.error())
+            return QCoreApplication::translate("SystemReason", reason.text);
+    return QCoreApplication::translate("SystemReason", "Impossibile aprire o scrivere il file");
 }
 
 } // namespace rotamind

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/toolkit/Controls.h"
+#include "ui/toolkit/Translations.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -10,7 +11,6 @@
 #include <QString>
 #include <QToolButton>
 
-#include <cstring>
 #include <span>
 
 // The buttons a working window describes in tables: each window keeps its own
@@ -45,10 +45,7 @@ inline QString tableText(const char* utf8) {
 inline QString translatedText(const QObject* window, const char* utf8) {
     if (!utf8)
         return {};
-    const char* context = window->metaObject()->className();
-    if (const char* inner = std::strrchr(context, ':'))
-        context = inner + 1;
-    return QCoreApplication::translate(context, utf8);
+    return QCoreApplication::translate(translationContext(window), utf8);
 }
 
 template <typename Window>

@@ -85,23 +85,19 @@ void KeyboardFlow::returnToEntry() {
 
 void KeyboardFlow::adoptControls() {
     m_adopted = true;
-    for (QAbstractButton* button : m_window->findChildren<QAbstractButton*>()) {
-        if (isInsideComboBox(button))
-            continue;
-        // Reachable with Tab, never taken by a click.
-        button->setFocusPolicy(Qt::TabFocus);
-        // Queued behind the click's own work, which may open a dialog and
-        // bring the focus back only when it closes.
-        connect(button, &QAbstractButton::clicked, this, &KeyboardFlow::returnToEntry,
-                Qt::QueuedConnection);
-    }
-    for (QAbstractItemView* view : m_window->findChildren<QAbstractItemView*>()) {
-        if (isInsideComboBox(view))
-            continue;
-        view->setFocusPolicy(Qt::TabFocus);
-        connect(view, &QAbstractItemView::doubleClicked, this, &KeyboardFlow::returnToEntry,
-                Qt::QueuedConnection);
-    }
+    // Buttons and lists are reachable with Tab, never taken by a click; once
+    // used, the entry has the keys again, queued behind the click's own work,
+    // which may open a dialog and bring the focus back only when it closes.
+    const auto adopt = [this](auto* control, auto used) {
+        if (isInsideComboBox(control))
+            return;
+        control->setFocusPolicy(Qt::TabFocus);
+        connect(control, used, this, &KeyboardFlow::returnToEntry, Qt::QueuedConnection);
+    };
+    for (QAbstractButton* button : m_window->findChildren<QAbstractButton*>())
+        adopt(button, &QAbstractButton::clicked);
+    for (QAbstractItemView* view : m_window->findChildren<QAbstractItemView*>())
+        adopt(view, &QAbstractItemView::doubleClicked);
     // A choice made in a drop-down (with the mouse, or Enter) or Enter in a
     // text field ends there: the next digits are the next launch's.
     for (QComboBox* combo : m_window->findChildren<QComboBox*>())

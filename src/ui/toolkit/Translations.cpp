@@ -4,6 +4,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cstring>
+
 namespace rotamind {
 
 namespace {
@@ -29,6 +31,13 @@ bool installEnglishTranslations(QCoreApplication& app) {
         app, QStringLiteral("rotamind_en"),
         {QCoreApplication::applicationDirPath() + QStringLiteral("/../share/rotamind/translations"),
          QStringLiteral(ROTAMIND_BUILD_TRANSLATIONS)});
+}
+
+const char* translationContext(const QObject* object) {
+    const char* context = object->metaObject()->className();
+    if (const char* inner = std::strrchr(context, ':'))
+        context = inner + 1;
+    return context;
 }
 
 } // namespace rotamind

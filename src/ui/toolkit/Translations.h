@@ -1,6 +1,7 @@
 #pragma once
 
 class QCoreApplication;
+class QObject;
 
 namespace rotamind {
 
@@ -15,5 +16,9 @@ bool installItalianTranslations(QCoreApplication& app);
 // are written in Italian, so Italian needs no file. False when the file is
 // not found: the program then speaks Italian.
 bool installEnglishTranslations(QCoreApplication& app);
+
+// The translation context of `object`'s texts: its class name without the
+// namespace ("TPRO"), the context its tables and windows mark them with.
+const char* translationContext(const QObject* object);
 
 } // namespace rotamind

@@ -51,19 +51,18 @@ BettingAidPanel::BettingAidPanel(QWidget* window, const BettingAidSetup& setup) 
     m_panel->setGeometry(192, 7, 209, 114);
     palette::setWindowColour(m_panel, palette::kSilver);
 
-    controls::makeLabel(m_panel, {.name = QStringLiteral("Label16"),
-                                  .text = QCoreApplication::translate("BettingAidPanel", "Ultimo:"),
-                                  .rect = {12, 8, 0, 0},
-                                  .bold = true});
+    const auto caption = [this](const QString& name, const QString& text, int left) {
+        controls::makeLabel(m_panel,
+                            {.name = name, .text = text, .rect = {left, 8, 0, 0}, .bold = true});
+    };
+    caption(QStringLiteral("Label16"), QCoreApplication::translate("BettingAidPanel", "Ultimo:"),
+            12);
     m_last = controls::makeCombo(m_panel, {.name = QStringLiteral("P"),
                                            .rect = {56, 8, 41, 21},
                                            .items = controls::pocketTexts(),
                                            .text = QStringLiteral("18")});
-    controls::makeLabel(m_panel,
-                        {.name = QStringLiteral("Label17"),
-                         .text = QCoreApplication::translate("BettingAidPanel", "Distanza:"),
-                         .rect = {106, 8, 0, 0},
-                         .bold = true});
+    caption(QStringLiteral("Label17"), QCoreApplication::translate("BettingAidPanel", "Distanza:"),
+            106);
     m_class = controls::makeCombo(m_panel, {.name = QStringLiteral("D"),
                                             .rect = {168, 8, 33, 21},
                                             .items = controls::classTexts(),

@@ -52,7 +52,7 @@ public:
     // The program's own copy into P (after "REGISTRA"): does not count as the user's change.
     void setLastNumberByProgram(const QString& text);
     // N (and OPPO) from numbersToBet; with no result they keep their texts and
-    // the aid's label (aidFor) says why. `n1` is the last number registered.
+    // the aid's label says why. `n1` is the last number registered.
     void showNumbersToBet(std::optional<Direction> direction, const QString& n1);
     // The inputs now: numbers computed for others are marked out of date.
     void checkInputs(std::optional<Direction> direction, const QString& n1);
@@ -61,14 +61,9 @@ public:
     bool isStale() const { return m_stale; }
     QString windowCaption() const;
 
-    QFrame* panel() const { return m_panel; }
-    QComboBox* lastNumberField() const { return m_last; }
     QComboBox* classField() const { return m_class; }
     QToolButton* pictureButton() const { return m_picture; }
     QPushButton* showButton() const { return m_show; }
-    QLabel* windowLabel() const { return m_window; }
-    QLabel* oppositeLabel() const { return m_opposite; } // null in EASY
-    QLabel* aidFor() const { return m_for; }
 
 signals:
     // The user typed into P or picked one of its items.

@@ -15,16 +15,27 @@
 namespace rotamind {
 
 namespace {
-QRadioButton* makeRadio(QWidget* window, const QString& name, const QString& caption,
-                        const QRect& rect, const QColor& background, const QString& hint) {
-    auto* radio = new QRadioButton(caption, window);
-    radio->setObjectName(name);
-    radio->setFont(palette::boldFont());
-    palette::setBackground(radio, background);
-    radio->setToolTip(hint);
-    radio->setGeometry(rect);
-    return radio;
-}
+// The direction selector, clockwise first as Direction counts.
+struct DirectionChoice {
+    const char* name;
+    const char* caption;
+    int left;
+    QColor background;
+    const char* hint;
+};
+const DirectionChoice kDirections[] = {
+    {"Radio1", "O", 76, palette::kYellow, QT_TRANSLATE_NOOP("EntryArea", "spin senso orario")},
+    {"Radio2", "A", 113, palette::kMoneyGreen,
+     QT_TRANSLATE_NOOP("EntryArea", "spin senso antiorario")},
+};
+
+// The last two numbers out, the newest first.
+struct LastNumberField {
+    const char* name;
+    int left;
+    QColor background;
+};
+const LastNumberField kLastNumbers[] = {{"n1", 8, palette::kGreen}, {"n2", 80, palette::kSilver}};
 } // namespace
 
 EntryArea::EntryArea(QWidget* window, WorkingSession& session)
@@ -38,12 +49,16 @@ EntryArea::EntryArea(QWidget* window, WorkingSession& session)
                                            .pixelSize = 32,
                                            .bold = true,
                                            .background = palette::kYellow});
-    m_clockwise =
-        makeRadio(window, QStringLiteral("Radio1"), QStringLiteral("O"), {76, 7, 33, 17},
-                  palette::kYellow, QCoreApplication::translate("EntryArea", "spin senso orario"));
-    m_counterClockwise = makeRadio(
-        window, QStringLiteral("Radio2"), QStringLiteral("A"), {113, 7, 33, 17},
-        palette::kMoneyGreen, QCoreApplication::translate("EntryArea", "spin senso antiorario"));
+    for (size_t i = 0; i < m_directions.size(); ++i) {
+        const DirectionChoice& choice = kDirections[i];
+        auto* radio = new QRadioButton(QString::fromLatin1(choice.caption), window);
+        radio->setObjectName(QString::fromLatin1(choice.name));
+        radio->setFont(palette::boldFont());
+        palette::setBackground(radio, choice.background);
+        radio->setToolTip(QCoreApplication::translate("EntryArea", choice.hint));
+        radio->setGeometry(choice.left, 7, 33, 17);
+        m_directions[i] = radio;
+    }
     m_register = controls::makeButton(window, QStringLiteral("Button11"),
                                       QCoreApplication::translate("EntryArea", "REGISTRA"),
                                       {76, 32, 71, 20});
@@ -54,25 +69,21 @@ EntryArea::EntryArea(QWidget* window, WorkingSession& session)
                  .background = palette::kSilver,
                  .bold = true,
                  .align = Qt::AlignCenter});
-    m_n1 = controls::makeCombo(window, {.name = QStringLiteral("n1"),
-                                        .rect = {8, 76, 65, 45},
-                                        .items = pockets,
-                                        .text = initial.n1,
-                                        .pixelSize = 32,
-                                        .bold = true,
-                                        .background = palette::kGreen});
-    m_n2 = controls::makeCombo(window, {.name = QStringLiteral("n2"),
-                                        .rect = {80, 76, 65, 45},
-                                        .items = pockets,
-                                        .text = initial.n2,
-                                        .pixelSize = 32,
-                                        .bold = true,
-                                        .background = palette::kSilver});
+    const QString initialLast[] = {initial.n1, initial.n2};
+    for (size_t i = 0; i < m_lastNumbers.size(); ++i)
+        m_lastNumbers[i] =
+            controls::makeCombo(window, {.name = QString::fromLatin1(kLastNumbers[i].name),
+                                         .rect = {kLastNumbers[i].left, 76, 65, 45},
+                                         .items = pockets,
+                                         .text = initialLast[i],
+                                         .pixelSize = 32,
+                                         .bold = true,
+                                         .background = kLastNumbers[i].background});
     connect(m_entry->lineEdit(), &QLineEdit::returnPressed, m_register, &QPushButton::click);
 
     connect(m_entry, &QComboBox::editTextChanged, &session, &WorkingSession::setNumber);
-    connect(m_n1, &QComboBox::editTextChanged, &session, &WorkingSession::setN1);
-    connect(m_n2, &QComboBox::editTextChanged, &session, &WorkingSession::setN2);
+    connect(m_lastNumbers[0], &QComboBox::editTextChanged, &session, &WorkingSession::setN1);
+    connect(m_lastNumbers[1], &QComboBox::editTextChanged, &session, &WorkingSession::setN2);
     for (const Direction direction : {Direction::Clockwise, Direction::CounterClockwise})
         connect(radio(direction), &QRadioButton::toggled, &session, [&session, direction](bool on) {
             if (on)
@@ -84,8 +95,8 @@ EntryArea::EntryArea(QWidget* window, WorkingSession& session)
 void EntryArea::showEntry() {
     const LaunchEntry& entry = m_session.entry();
     fields::show(m_entry, entry.number);
-    fields::show(m_n1, entry.n1);
-    fields::show(m_n2, entry.n2);
+    fields::show(m_lastNumbers[0], entry.n1);
+    fields::show(m_lastNumbers[1], entry.n2);
     // A radio button, once checked, is only unchecked by its neighbour: a new
     // window keeps neither checked until a direction is chosen.
     if (entry.direction && !radio(*entry.direction)->isChecked())
@@ -93,7 +104,7 @@ void EntryArea::showEntry() {
 }
 
 QRadioButton* EntryArea::radio(Direction direction) const {
-    return direction == Direction::Clockwise ? m_clockwise : m_counterClockwise;
+    return m_directions[direction == Direction::Clockwise ? 0 : 1];
 }
 
 } // namespace rotamind

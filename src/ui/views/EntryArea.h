@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
+
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -28,8 +30,6 @@ public:
     EntryArea(QWidget* window, WorkingSession& session);
 
     QComboBox* entry() const { return m_entry; }
-    QComboBox* n1() const { return m_n1; }
-    QComboBox* n2() const { return m_n2; }
     QRadioButton* radio(Direction direction) const;
     QPushButton* registerButton() const { return m_register; }
 
@@ -38,11 +38,9 @@ private:
 
     WorkingSession& m_session;
     QComboBox* m_entry = nullptr;
-    QRadioButton* m_clockwise = nullptr;
-    QRadioButton* m_counterClockwise = nullptr;
+    std::array<QRadioButton*, 2> m_directions{}; // clockwise, counter-clockwise
     QPushButton* m_register = nullptr;
-    QComboBox* m_n1 = nullptr;
-    QComboBox* m_n2 = nullptr;
+    std::array<QComboBox*, 2> m_lastNumbers{}; // n1, n2
 };
 
 } // namespace rotamind

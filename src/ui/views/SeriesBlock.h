@@ -51,9 +51,7 @@ public:
     const Series& series() const { return m_series; }
     std::optional<qsizetype> selectedRow() const;
 
-    SpinListView* list() const { return m_list; }
     DistanceChart* chart() const { return m_chart; }
-    QLabel* countLabel() const { return m_count; }
     QToolButton* deleteButton() const { return m_delete; }
     QToolButton* previousButton() const { return m_previous; }
     QToolButton* nextButton() const { return m_next; }

@@ -34,35 +34,37 @@ void showCriticalBox(QWidget* parent, const QString& text, const QString& reason
     box.exec();
 }
 
-QFileDialog* makeSaveDialog(QWidget* parent, const QString& name, const QString& filterText,
-                            const QString& pattern, const QString& defaultSuffix,
-                            bool confirmOverwrite) {
+// Qt's own dialog, not the desktop's: it behaves the same everywhere, asks
+// before overwriting by itself, and tests can drive it.
+QFileDialog* makeFileDialog(QWidget* parent, const QString& name, QFileDialog::AcceptMode mode,
+                            const QString& filter, const QString& defaultSuffix) {
     auto* dialog = new SessionCommandsDialog(parent);
     dialog->setObjectName(name);
-    // Qt's own dialog, not the desktop's: it behaves the same everywhere, asks
-    // before overwriting by itself, and tests can drive it.
     dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setOption(QFileDialog::DontConfirmOverwrite, !confirmOverwrite);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilter(filterText + QStringLiteral(" (") + pattern + u')');
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                        : QFileDialog::ExistingFile);
+    dialog->setNameFilter(filter);
     dialog->setDefaultSuffix(defaultSuffix);
     dialog->setSizeGripEnabled(true);
     dialog->setWindowModality(Qt::WindowModal);
     return dialog;
 }
 
-QFileDialog* makeOpenDialog(QWidget* parent, const QString& name) {
-    auto* dialog = new SessionCommandsDialog(parent);
-    dialog->setObjectName(name);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setNameFilter(QCoreApplication::translate("SessionCommands", "File di testo (*.txt)"));
-    dialog->setDefaultSuffix(QStringLiteral("txt"));
-    dialog->setSizeGripEnabled(true);
-    dialog->setWindowModality(Qt::WindowModal);
+QFileDialog* makeSaveDialog(QWidget* parent, const QString& name, const QString& filterText,
+                            const QString& pattern, const QString& defaultSuffix,
+                            bool confirmOverwrite) {
+    QFileDialog* dialog =
+        makeFileDialog(parent, name, QFileDialog::AcceptSave,
+                       filterText + QStringLiteral(" (") + pattern + u')', defaultSuffix);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, !confirmOverwrite);
     return dialog;
+}
+
+QFileDialog* makeOpenDialog(QWidget* parent, const QString& name) {
+    return makeFileDialog(parent, name, QFileDialog::AcceptOpen,
+                          QCoreApplication::translate("SessionCommands", "File di testo (*.txt)"),
+                          QStringLiteral("txt"));
 }
 
 } // namespace

@@ -13,34 +13,39 @@
 namespace rotamind {
 
 namespace {
-QLineEdit* makeField(QWidget* window, const QString& name, const QString& text, const QRect& rect) {
+// A field under its heading: the site's, then the croupier's.
+struct FieldPlace {
+    const char* heading;
+    const char* headingText;
+    const char* field;
+    int left;
+};
+const FieldPlace kSite{"Label64", QT_TRANSLATE_NOOP("SiteFields", "Sito Gaming"), "Edit1", 416};
+const FieldPlace kCroupier{"Label63", QT_TRANSLATE_NOOP("SiteFields", "Nome Croupier"), "Edit2",
+                           560};
+
+QLineEdit* makeField(QWidget* window, const FieldPlace& place, const SiteFieldsSetup& setup,
+                     const QString& text) {
+    controls::makeLabel(window,
+                        {.name = QString::fromLatin1(place.heading),
+                         .text = QCoreApplication::translate("SiteFields", place.headingText),
+                         .rect = {place.left, 140, 95, 13},
+                         .background = setup.headingBackground,
+                         .foreground = setup.headingForeground,
+                         .bold = true,
+                         .align = Qt::AlignCenter});
     auto* field = new QLineEdit(text, window);
-    field->setObjectName(name);
+    field->setObjectName(QString::fromLatin1(place.field));
     field->setFont(palette::windowFont());
-    field->setGeometry(rect);
+    field->setGeometry(place.left, 155, 95, 21);
     return field;
 }
 } // namespace
 
 SiteFields::SiteFields(QWidget* window, WorkingSession& session, const SiteFieldsSetup& setup)
     : QObject(window), m_session(session) {
-    controls::makeLabel(window, {.name = QStringLiteral("Label64"),
-                                 .text = QCoreApplication::translate("SiteFields", "Sito Gaming"),
-                                 .rect = {416, 140, 95, 13},
-                                 .background = setup.headingBackground,
-                                 .foreground = setup.headingForeground,
-                                 .bold = true,
-                                 .align = Qt::AlignCenter});
-    m_site = makeField(window, QStringLiteral("Edit1"), session.entry().site, {416, 155, 95, 21});
-    controls::makeLabel(window, {.name = QStringLiteral("Label63"),
-                                 .text = QCoreApplication::translate("SiteFields", "Nome Croupier"),
-                                 .rect = {560, 140, 95, 13},
-                                 .background = setup.headingBackground,
-                                 .foreground = setup.headingForeground,
-                                 .bold = true,
-                                 .align = Qt::AlignCenter});
-    m_croupier =
-        makeField(window, QStringLiteral("Edit2"), session.entry().croupier, {560, 155, 95, 21});
+    m_site = makeField(window, kSite, setup, session.entry().site);
+    m_croupier = makeField(window, kCroupier, setup, session.entry().croupier);
     m_site->installEventFilter(this);
     m_croupier->installEventFilter(this);
     connect(m_site, &QLineEdit::textChanged, &session, &WorkingSession::setSite);

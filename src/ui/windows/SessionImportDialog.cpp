@@ -70,7 +70,7 @@ SessionImportDialog::SessionImportDialog(QString archivePath, QWidget* parent)
     m_reread->setInterval(150);
     connect(m_reread, &QTimer::timeout, this, &SessionImportDialog::readPastedText);
     showPlan();
-    spoken::nameWindow(this, "SessionImportDialog");
+    spoken::nameWindow(this);
 }
 
 SessionImportDialog::~SessionImportDialog() = default;

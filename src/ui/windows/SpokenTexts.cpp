@@ -1,5 +1,8 @@
 #include "ui/windows/SpokenTexts.h"
 
+#include "ui/toolkit/Translations.h"
+
+#include <QWidget>
 #include <QtGlobal>
 
 #include <cstring>
@@ -301,7 +304,8 @@ std::span<const Control> controlsOf(const char* window) {
 
 } // namespace
 
-void nameWindow(QWidget* window, const char* windowClass) {
+void nameWindow(QWidget* window) {
+    const char* windowClass = translationContext(window);
     nameControls(window, windowClass, controlsOf(windowClass));
 }
 

@@ -7,8 +7,8 @@
 // stay in the context of their window, as the rest of its texts.
 namespace rotamind::spoken {
 
-// Names the controls of `window` from the rows of its class `windowClass`
-// ("TPRO", "TARCHIVIO"), translated in that class's context.
-void nameWindow(QWidget* window, const char* windowClass);
+// Names the controls of `window` from the rows of its class ("TPRO",
+// "TARCHIVIO"), translated in that class's context.
+void nameWindow(QWidget* window);
 
 } // namespace rotamind::spoken

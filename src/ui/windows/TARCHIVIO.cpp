@@ -62,27 +62,20 @@ const commands::SessionButton<TARCHIVIO> kButtons[] = {
      &TARCHIVIO::importSessions},
 };
 
+// A filter's label, then its field: 4 pixels after the label, 170 wide.
 struct FilterField {
     const char* label;
     const char* labelName;
-    QRect labelRect;
+    int left;
+    int labelWidth;
     const char* name;
-    QRect rect;
     const char* hint;
 };
 const FilterField kFilters[] = {
-    {QT_TRANSLATE_NOOP("TARCHIVIO", "Sito"),
-     "Label1",
-     {8, 8, 44, 21},
-     "Edit1",
-     {56, 8, 170, 21},
+    {QT_TRANSLATE_NOOP("TARCHIVIO", "Sito"), "Label1", 8, 44, "Edit1",
      QT_TRANSLATE_NOOP("TARCHIVIO",
                        "Mostra solo le sessioni dei siti che contengono questo testo")},
-    {QT_TRANSLATE_NOOP("TARCHIVIO", "Croupier"),
-     "Label2",
-     {240, 8, 60, 21},
-     "Edit2",
-     {304, 8, 170, 21},
+    {QT_TRANSLATE_NOOP("TARCHIVIO", "Croupier"), "Label2", 240, 60, "Edit2",
      QT_TRANSLATE_NOOP("TARCHIVIO",
                        "Mostra solo le sessioni dei croupier che contengono questo testo")},
 };
@@ -128,7 +121,7 @@ TARCHIVIO::TARCHIVIO(const QString& archivePath, QWidget* parent)
     buildControls();
     m_folderDialog = new LazyFileDialog(this, makeFolderDialog);
     selectionChanged();
-    spoken::nameWindow(this, "TARCHIVIO");
+    spoken::nameWindow(this);
 }
 
 TARCHIVIO::~TARCHIVIO() = default;
@@ -140,12 +133,12 @@ void TARCHIVIO::buildControls() {
     for (const FilterField& filter : kFilters) {
         controls::makeLabel(this, {.name = QString::fromLatin1(filter.labelName),
                                    .text = QCoreApplication::translate("TARCHIVIO", filter.label),
-                                   .rect = filter.labelRect,
+                                   .rect = {filter.left, 8, filter.labelWidth, 21},
                                    .foreground = palette::kYellow,
                                    .bold = true});
         auto* field = new QLineEdit(this);
         field->setObjectName(QString::fromLatin1(filter.name));
-        field->setGeometry(filter.rect);
+        field->setGeometry(filter.left + filter.labelWidth + 4, 8, 170, 21);
         field->setToolTip(QCoreApplication::translate("TARCHIVIO", filter.hint));
         field->setClearButtonEnabled(true);
         connect(field, &QLineEdit::textChanged, this, &TARCHIVIO::EditChange);

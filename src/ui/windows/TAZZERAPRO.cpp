@@ -43,7 +43,7 @@ TAZZERAPRO::TAZZERAPRO(QWidget* parent)
     }
     connect(yes, &QPushButton::clicked, this, &TAZZERAPRO::Button1Click);
     connect(no, &QPushButton::clicked, this, &TAZZERAPRO::Button2Click);
-    spoken::nameWindow(this, "TAZZERAPRO");
+    spoken::nameWindow(this);
 }
 
 void TAZZERAPRO::Button1Click() {

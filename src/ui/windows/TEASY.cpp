@@ -10,6 +10,7 @@
 #include "ui/views/SeriesBlock.h"
 #include "ui/views/SiteFields.h"
 #include "ui/views/WindowActions.h"
+#include "ui/windows/SpokenTexts.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -104,7 +105,7 @@ TEASY::TEASY(QWidget* parent)
     wire();
     // In the same places as in PRO, between the two columns of session buttons.
     addUndoControls({519, 45, 16, 25}, {536, 45, 16, 25});
-    buildSpokenNames();
+    spoken::nameWindow(this);
 }
 
 TEASY::~TEASY() = default;

@@ -65,7 +65,6 @@ private:
     void buildStatisticsTabs();
     void buildHiddenCommands();
     void buildKeys();
-    void buildSpokenNames();
     void wire();
 
     EasySession& m_session;

@@ -10,7 +10,6 @@
 #include "ui/views/ClassicStatsGrid.h"
 #include "ui/views/SessionCommands.h"
 #include "ui/views/SiteFields.h"
-#include "ui/windows/SpokenTexts.h"
 #include "ui/windows/TEASY.h"
 
 #include <QCoreApplication>
@@ -124,10 +123,6 @@ void TEASY::buildStatisticsTabs() {
                     QCoreApplication::translate("TEASY", "Analisi"));
 
     finishStatisticsTabs();
-}
-
-void TEASY::buildSpokenNames() {
-    spoken::nameWindow(this, "TEASY");
 }
 
 void TEASY::buildHiddenCommands() {

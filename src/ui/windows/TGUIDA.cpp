@@ -174,7 +174,7 @@ TGUIDA::TGUIDA(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::close);
     m_topics->setCurrentRow(0);
-    spoken::nameWindow(this, "TGUIDA");
+    spoken::nameWindow(this);
 }
 
 void TGUIDA::showTopic(int row) {

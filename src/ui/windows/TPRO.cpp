@@ -13,6 +13,7 @@
 #include "ui/views/SiteFields.h"
 #include "ui/views/WindowActions.h"
 #include "ui/windows/ProAutoSaveSource.h"
+#include "ui/windows/SpokenTexts.h"
 #include "ui/windows/TAZZERAPRO.h"
 #include "ui/windows/TSALVA.h"
 
@@ -97,7 +98,7 @@ TPRO::TPRO(QWidget* parent)
     wire();
     // Between the load and the chart-save buttons, round the automatic-save one.
     addUndoControls({519, 45, 16, 25}, {536, 45, 16, 25});
-    buildSpokenNames();
+    spoken::nameWindow(this);
 }
 
 TPRO::~TPRO() {

@@ -88,7 +88,6 @@ private:
     void buildStatisticsTabs();
     void buildHiddenCommands();
     void buildKeys();
-    void buildSpokenNames();
     void wire();
 
     ProSession& m_session;

@@ -10,7 +10,6 @@
 #include "ui/views/ClassicStatsGrid.h"
 #include "ui/views/LengthStatsGrid.h"
 #include "ui/views/SiteFields.h"
-#include "ui/windows/SpokenTexts.h"
 #include "ui/windows/TPRO.h"
 
 #include <QCoreApplication>
@@ -168,10 +167,6 @@ void TPRO::buildStatisticsTabs() {
         QCoreApplication::translate("TPRO", "Analisi"));
 
     finishStatisticsTabs();
-}
-
-void TPRO::buildSpokenNames() {
-    spoken::nameWindow(this, "TPRO");
 }
 
 void TPRO::buildHiddenCommands() {

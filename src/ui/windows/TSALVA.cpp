@@ -86,7 +86,7 @@ TSALVA::TSALVA(QWidget* parent)
     connect(m_model, &AutoSaveModel::ticked, this, &TSALVA::showOutcome);
     connect(m_model, &AutoSaveModel::writeFailed, this, &TSALVA::showFailure);
     connect(m_model, &AutoSaveModel::sessionWritten, this, &TSALVA::sessionWritten);
-    spoken::nameWindow(this, "TSALVA");
+    spoken::nameWindow(this);
 }
 
 TSALVA::~TSALVA() = default;
