@@ -94,4 +94,8 @@ QStringList classTexts() {
     return texts;
 }
 
+QString directionLetter(Direction direction) {
+    return direction == Direction::Clockwise ? QStringLiteral("O") : QStringLiteral("A");
+}
+
 } // namespace rotamind::controls

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/toolkit/Palette.h"
+#include "wheel/Wheel.h"
 
 #include <QColor>
 #include <QRect>
@@ -59,5 +60,7 @@ QComboBox* makeCombo(QWidget* parent, const ComboSetup& setup);
 QStringList pocketTexts();
 // "3", "2", "1", "-1", "-2", "-3".
 QStringList classTexts();
+// The letter of a direction on the controls: "O" (orario), "A" (antiorario).
+QString directionLetter(Direction direction);
 
 } // namespace rotamind::controls

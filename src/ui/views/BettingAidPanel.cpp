@@ -26,7 +26,7 @@ const QRect kForRowRect{5, 129, 360, 17};
 QString directionText(std::optional<Direction> direction) {
     if (!direction)
         return u"?"_s;
-    return *direction == Direction::Clockwise ? u"O"_s : u"A"_s;
+    return controls::directionLetter(*direction);
 }
 
 // Why numbersToBet found nothing for these inputs.

@@ -15,18 +15,17 @@
 namespace rotamind {
 
 namespace {
-// The direction selector, clockwise first as Direction counts.
+// The direction selector, clockwise first as Direction counts, each button
+// captioned with its direction's letter.
 struct DirectionChoice {
     const char* name;
-    const char* caption;
     int left;
     QColor background;
     const char* hint;
 };
 const DirectionChoice kDirections[] = {
-    {"Radio1", "O", 76, palette::kYellow, QT_TRANSLATE_NOOP("EntryArea", "spin senso orario")},
-    {"Radio2", "A", 113, palette::kMoneyGreen,
-     QT_TRANSLATE_NOOP("EntryArea", "spin senso antiorario")},
+    {"Radio1", 76, palette::kYellow, QT_TRANSLATE_NOOP("EntryArea", "spin senso orario")},
+    {"Radio2", 113, palette::kMoneyGreen, QT_TRANSLATE_NOOP("EntryArea", "spin senso antiorario")},
 };
 
 // The last two numbers out, the newest first.
@@ -51,7 +50,7 @@ EntryArea::EntryArea(QWidget* window, WorkingSession& session)
                                            .background = palette::kYellow});
     for (size_t i = 0; i < m_directions.size(); ++i) {
         const DirectionChoice& choice = kDirections[i];
-        auto* radio = new QRadioButton(QString::fromLatin1(choice.caption), window);
+        auto* radio = new QRadioButton(controls::directionLetter(Direction(i)), window);
         radio->setObjectName(QString::fromLatin1(choice.name));
         radio->setFont(palette::boldFont());
         palette::setBackground(radio, choice.background);
@@ -104,7 +103,7 @@ void EntryArea::showEntry() {
 }
 
 QRadioButton* EntryArea::radio(Direction direction) const {
-    return m_directions[direction == Direction::Clockwise ? 0 : 1];
+    return m_directions[size_t(direction)];
 }
 
 } // namespace rotamind
