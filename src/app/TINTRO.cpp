@@ -5,6 +5,7 @@
 #include "ui/toolkit/Controls.h"
 #include "ui/toolkit/KeyHint.h"
 #include "ui/toolkit/KeyTable.h"
+#include "ui/toolkit/OnFirstShow.h"
 #include "ui/toolkit/Palette.h"
 #include "ui/windows/SpokenTexts.h"
 
@@ -39,7 +40,7 @@ TINTRO::TINTRO(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("INTRO"));
     setWindowTitle(tr("Rotamind PRO"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+    setWindowIcon(pngIcon(QStringLiteral(":/icons/app.png")));
     setFont(palette::windowFont());
     setFixedSize(400, 400);
 

@@ -2,6 +2,8 @@
 
 // Small helpers the window tests share: answering modal dialogs and
 // preparing files on disk.
+#include "ui/toolkit/LazyPage.h"
+
 #include <QApplication>
 #include <QByteArray>
 #include <QFile>
@@ -24,6 +26,13 @@ template <typename T> void whenModal(std::function<void(T*)> action, int triesLe
         else if (triesLeft > 0)
             whenModal<T>(action, triesLeft - 1);
     });
+}
+
+// Makes every page of `window` that waits to be first shown, as opening each
+// of their tabs would.
+inline void makeEveryPage(const QWidget& window) {
+    for (LazyPage* page : window.findChildren<LazyPage*>())
+        page->content();
 }
 
 // Writes the bytes as the whole file at path; a file that cannot be opened

@@ -2,6 +2,7 @@
 
 // Drives a working window (PRO or EASY) through its named controls, as a
 // user would; both windows give their controls the same names.
+#include "TestSupport.h"
 #include "ui/chart/DistanceChart.h"
 #include "wheel/Wheel.h"
 
@@ -31,6 +32,11 @@ public:
     template <typename T = QWidget> T* control(const char* name) const {
         static_assert(std::is_base_of_v<QObject, T>);
         T* found = m_window.findChild<T*>(QString::fromLatin1(name));
+        if (!found) {
+            // On a page not yet shown: made now, as opening its tab would.
+            makeEveryPage(m_window);
+            found = m_window.findChild<T*>(QString::fromLatin1(name));
+        }
         if (!found)
             qFatal("no control %s", name);
         return found;

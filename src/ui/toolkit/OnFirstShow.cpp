@@ -53,12 +53,16 @@ void setPictureOnShow(QLabel* label, const QString& resource, PictureFit fit) {
     });
 }
 
+QIcon pngIcon(const QString& resource) {
+    return QIcon(QPixmap(resource, "PNG"));
+}
+
 void setIconOnShow(QAbstractButton* button, const QString& resource,
                    const QString& disabledResource) {
     onFirstShow(button, [button, resource, disabledResource] {
-        QIcon icon(resource);
+        QIcon icon = pngIcon(resource);
         if (!disabledResource.isEmpty())
-            icon.addFile(disabledResource, {}, QIcon::Disabled);
+            icon.addPixmap(QPixmap(disabledResource, "PNG"), QIcon::Disabled);
         button->setIcon(icon);
     });
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QAbstractButton;
+class QIcon;
 class QLabel;
 
 // The windows are made at start, but most of their pictures and icons (the
@@ -19,7 +20,11 @@ enum class PictureFit {
 // The picture of a resource, unless the label has one by then.
 void setPictureOnShow(QLabel* label, const QString& resource, PictureFit fit = PictureFit::AsIs);
 
-// The icon of a resource, with another resource for the disabled button if
+// The icon of a PNG resource, read as PNG: left to guess the format, Qt loads
+// every image plugin to ask each whether it reads the file.
+QIcon pngIcon(const QString& resource);
+
+// The icon of a PNG resource, with another resource for the disabled button if
 // given (rather than Qt's generated grey).
 void setIconOnShow(QAbstractButton* button, const QString& resource,
                    const QString& disabledResource = {});

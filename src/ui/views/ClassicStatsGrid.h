@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/views/StatisticsGrid.h"
+
 #include <QRect>
 #include <QString>
 
@@ -25,7 +27,7 @@ struct ClassicStatsGridSetup {
     int firstRowTop = 56; // first class row; rows are 16 pixels apart
 };
 
-class ClassicStatsGrid final {
+class ClassicStatsGrid final : public StatisticsGrid {
 public:
     enum Column { Frequency, Percentage, Absence, MaxAbsence, Index, ColumnCount };
 
@@ -34,7 +36,7 @@ public:
     // Every figure of the series: frequency, percentage, absence, maximum
     // absence and I.C. (red from 1 up, lime below); an empty series shows "0"
     // everywhere.
-    void show(const SeriesStatistics& statistics);
+    void show(const SeriesStatistics& statistics) override;
 
     QLabel* value(Column column, int classIndex) const { return m_values[column][classIndex]; }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/views/StatisticsGrid.h"
+
 #include "stats/SeriesStats.h"
 
 #include <QColor>
@@ -28,7 +30,7 @@ struct LengthStatsGridSetup {
     int left = 4; // the row labels; the value columns follow at fixed steps
 };
 
-class LengthStatsGrid final {
+class LengthStatsGrid final : public StatisticsGrid {
 public:
     enum Column { Frequency, Absence, Index, ColumnCount };
 
@@ -36,7 +38,7 @@ public:
 
     // Frequencies, absences and indexes (red from 1 up, lime below); an empty
     // series shows "0" everywhere.
-    void show(const SeriesStatistics& statistics);
+    void show(const SeriesStatistics& statistics) override;
 
     QLabel* value(Column column, int lengthIndex) const { return m_values[column][lengthIndex]; }
 

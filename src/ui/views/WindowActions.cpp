@@ -2,8 +2,6 @@
 
 #include "session/WorkingSession.h"
 #include "ui/views/BettingAidPanel.h"
-#include "ui/views/ClassicStatsGrid.h"
-#include "ui/views/LengthStatsGrid.h"
 #include "ui/views/SessionCommands.h"
 #include "ui/views/WheelPicturePanel.h"
 
@@ -40,15 +38,6 @@ void showLastNumber(BettingAidPanel& aid, const WorkingSession& session) {
     // A launch of the same number changes no input, yet the numbers are older;
     // so does any change of a series: an undo, a delete, a load.
     QObject::connect(&session, &WorkingSession::seriesChanged, &aid, [&aid] { aid.markStale(); });
-}
-
-void showStatistics(QWidget& window, const Series& series, ClassicStatsGrid& classic,
-                    LengthStatsGrid* lengths) {
-    QObject::connect(&series, &Series::statisticsChanged, &window, [&series, &classic, lengths] {
-        classic.show(series.statistics());
-        if (lengths)
-            lengths->show(series.statistics());
-    });
 }
 
 void loadSeries(const SessionCommands& commands, QWidget* window, QFileDialog& dialog,

@@ -8,8 +8,6 @@ class QWidget;
 namespace rotamind {
 
 class BettingAidPanel;
-class ClassicStatsGrid;
-class LengthStatsGrid;
 class Series;
 class SessionCommands;
 class WorkingSession;
@@ -34,10 +32,6 @@ void refreshAndTogglePicture(const BettingAidPanel& aid, WheelPicturePanel& pict
 // P shows the session's last number; the program's own writes are not the player's edits.
 // The aid's label follows every change that puts the numbers to bet out of date.
 void showLastNumber(BettingAidPanel& aid, const WorkingSession& session);
-
-// The grids follow the statistics of `series`; lengths may be null (EASY has none).
-void showStatistics(QWidget& window, const Series& series, ClassicStatsGrid& classic,
-                    LengthStatsGrid* lengths);
 
 // Replaces `series` with the session file chosen in `dialog`, a change that
 // can be undone. A cancelled dialog or a refused file (the reader reports it)

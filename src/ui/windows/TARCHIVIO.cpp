@@ -4,6 +4,7 @@
 #include "ui/toolkit/CommandTable.h"
 #include "ui/toolkit/Controls.h"
 #include "ui/toolkit/LazyFileDialog.h"
+#include "ui/toolkit/OnFirstShow.h"
 #include "ui/toolkit/Palette.h"
 #include "ui/windows/SpokenTexts.h"
 
@@ -113,7 +114,7 @@ TARCHIVIO::TARCHIVIO(const QString& archivePath, QWidget* parent)
       m_catalog(archivePath), m_runFolderDialog(execFileDialog), m_locale(QLocale::system()) {
     setObjectName(u"ARCHIVIO"_s);
     setWindowTitle(QCoreApplication::translate("TARCHIVIO", "Rotamind - Archivio sessioni"));
-    setWindowIcon(QIcon(u":/icons/app.png"_s));
+    setWindowIcon(pngIcon(QStringLiteral(":/icons/app.png")));
     setFont(palette::windowFont());
     palette::setWindowColour(this, palette::kNavy);
     setFixedSize(600, 432);

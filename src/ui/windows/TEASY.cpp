@@ -120,8 +120,6 @@ void TEASY::wire() {
     connect(m_saved->previousButton(), &QToolButton::clicked, this, &TEASY::SpeedButton2Click);
     connect(m_saved->nextButton(), &QToolButton::clicked, this, &TEASY::SpeedButton4Click);
     connect(m_aid->pictureButton(), &QToolButton::clicked, this, &TEASY::SpeedButton7Click);
-    actions::showStatistics(*this, m_session.current(), classicGrid(0), nullptr);
-    actions::showStatistics(*this, m_session.saved(), classicGrid(1), nullptr);
 }
 
 // ---- recording: both directions feed the one current session ----

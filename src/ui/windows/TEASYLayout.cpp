@@ -105,7 +105,7 @@ void TEASY::buildSessionArea() {
 void TEASY::buildStatisticsTabs() {
     addStatisticsTabs();
 
-    addClassicStatsPage(palette::kBlack,
+    addClassicStatsPage({&m_session.current(), &m_session.saved()}, palette::kBlack,
                         QCoreApplication::translate("TEASY", "Stats sessione attuale"),
                         QCoreApplication::translate("TEASY", "Stats sessione salvata"));
 

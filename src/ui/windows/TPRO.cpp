@@ -131,10 +131,6 @@ void TPRO::wire() {
     connect(m_counterClockwise->nextButton(), &QToolButton::clicked, this,
             &TPRO::SpeedButton15Click);
     connect(m_aid->pictureButton(), &QToolButton::clicked, this, &TPRO::SpeedButton4Click);
-    actions::showStatistics(*this, m_session.seriesFor(Direction::Clockwise), classicGrid(0),
-                            m_lengthsClockwise.get());
-    actions::showStatistics(*this, m_session.seriesFor(Direction::CounterClockwise), classicGrid(1),
-                            m_lengthsCounter.get());
 }
 
 // ---- recording ----

@@ -11,7 +11,6 @@ namespace rotamind {
 
 class DirectionLock;
 class LazyFileDialog;
-class LengthStatsGrid;
 class ProAutoSaveSource;
 class SeriesBlock;
 class TAZZERAPRO;
@@ -94,8 +93,6 @@ private:
     SeriesBlock* m_clockwise = nullptr;
     SeriesBlock* m_counterClockwise = nullptr;
     DirectionLock* m_lock = nullptr;
-    std::unique_ptr<LengthStatsGrid> m_lengthsClockwise;
-    std::unique_ptr<LengthStatsGrid> m_lengthsCounter;
     TAZZERAPRO* m_confirmation = nullptr;
 
     std::unique_ptr<ProAutoSaveSource> m_autoSaveSource;

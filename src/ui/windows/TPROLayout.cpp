@@ -131,31 +131,36 @@ void TPRO::buildSessionArea() {
 void TPRO::buildStatisticsTabs() {
     addStatisticsTabs();
 
-    addClassicStatsPage(palette::kYellow,
+    const std::array<const Series*, 2> series{&m_session.seriesFor(Direction::Clockwise),
+                                              &m_session.seriesFor(Direction::CounterClockwise)};
+    addClassicStatsPage(series, palette::kYellow,
                         QCoreApplication::translate("TPRO", "Stats su colpi ORARI"),
                         QCoreApplication::translate("TPRO", "Stats su colpi ANTIORARI"));
 
-    QWidget* lengths = parts::makeStatisticsPage(QStringLiteral("TabSheet2"), palette::kYellow);
-    m_lengthsClockwise = std::make_unique<LengthStatsGrid>(
-        lengths, LengthStatsGridSetup{.prefix = {},
-                                      .heading = QCoreApplication::translate("TPRO", "Spin ORARI",
-                                                                             "lengths heading"),
-                                      .headingRect = {4, 14, 112, 16},
-                                      .headingBackground = palette::kGreen,
-                                      .headingForeground = palette::kLime,
-                                      .left = 4});
-    m_lengthsCounter = std::make_unique<LengthStatsGrid>(
-        lengths, LengthStatsGridSetup{.prefix = QStringLiteral("Z"),
-                                      .heading = QCoreApplication::translate(
-                                          "TPRO", "Spin ANTIORARI", "lengths heading"),
-                                      .headingRect = {130, 14, 118, 16},
-                                      .headingBackground = palette::kMaroon,
-                                      .headingForeground = palette::kYellow,
-                                      .left = 130});
-    m_tabs->addTab(lengths, QCoreApplication::translate("TPRO", "Lunghezze"));
+    addGridPage(
+        QStringLiteral("TabSheet2"), palette::kYellow,
+        QCoreApplication::translate("TPRO", "Lunghezze"), series, [](QWidget* page) {
+            return std::array<std::unique_ptr<StatisticsGrid>, 2>{
+                std::make_unique<LengthStatsGrid>(
+                    page, LengthStatsGridSetup{.prefix = {},
+                                               .heading = QCoreApplication::translate(
+                                                   "TPRO", "Spin ORARI", "lengths heading"),
+                                               .headingRect = {4, 14, 112, 16},
+                                               .headingBackground = palette::kGreen,
+                                               .headingForeground = palette::kLime,
+                                               .left = 4}),
+                std::make_unique<LengthStatsGrid>(
+                    page, LengthStatsGridSetup{.prefix = QStringLiteral("Z"),
+                                               .heading = QCoreApplication::translate(
+                                                   "TPRO", "Spin ANTIORARI", "lengths heading"),
+                                               .headingRect = {130, 14, 118, 16},
+                                               .headingBackground = palette::kMaroon,
+                                               .headingForeground = palette::kYellow,
+                                               .left = 130})};
+        });
 
     addAnalysisPage(
-        m_session.seriesFor(Direction::Clockwise), m_session.seriesFor(Direction::CounterClockwise),
+        *series[0], *series[1],
         AnalysisPageSetup{.background = palette::kYellow,
                           .captionColour = palette::kBlack,
                           .headings = {QCoreApplication::translate("TPRO", "ORARI"),

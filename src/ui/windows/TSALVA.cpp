@@ -3,6 +3,7 @@
 #include "storage/SaveName.h"
 #include "storage/SessionFile.h"
 #include "ui/toolkit/ColourSigns.h"
+#include "ui/toolkit/OnFirstShow.h"
 #include "ui/toolkit/Palette.h"
 #include "ui/toolkit/QuietNotice.h"
 #include "ui/views/SessionCommands.h"
@@ -173,12 +174,12 @@ void TSALVA::buildControls() {
 
     auto* onOff =
         makeButton(this, "SpeedButton1", QStringLiteral("ON/OFF"), QRect(24, 280, 81, 25));
-    onOff->setIcon(QIcon(QStringLiteral(":/icons/on-off.png")));
+    onOff->setIcon(pngIcon(QStringLiteral(":/icons/on-off.png")));
     onOff->setFont(palette::boldFont());
     connect(onOff, &QPushButton::clicked, this, &TSALVA::SpeedButton1Click);
     auto* quit = makeButton(this, "BitBtn1", QCoreApplication::translate("TSALVA", "Esci"),
                             QRect(160, 280, 75, 25));
-    quit->setIcon(QIcon(QStringLiteral(":/icons/exit.png")));
+    quit->setIcon(pngIcon(QStringLiteral(":/icons/exit.png")));
     quit->setFont(palette::boldFont());
     connect(quit, &QPushButton::clicked, this, &TSALVA::BitBtn1Click);
 

@@ -5,6 +5,7 @@
 #include "ui/toolkit/ClickableLabel.h"
 #include "ui/toolkit/Controls.h"
 #include "ui/toolkit/LazyPage.h"
+#include "ui/toolkit/OnFirstShow.h"
 #include "ui/toolkit/Palette.h"
 #include "ui/toolkit/WebPages.h"
 #include "ui/toolkit/WindowParts.h"
@@ -37,7 +38,7 @@ WorkingWindow::WorkingWindow(std::unique_ptr<WorkingSession> session, const Work
       m_history(std::make_unique<SessionHistory>(*m_session, look.seriesNames)) {
     setObjectName(look.name);
     setWindowTitle(look.title);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+    setWindowIcon(pngIcon(QStringLiteral(":/icons/app.png")));
     setFont(palette::windowFont());
     palette::setWindowColour(this, look.colour);
 
@@ -105,22 +106,46 @@ QTabWidget* WorkingWindow::addStatisticsTabs() {
     return m_tabs;
 }
 
-void WorkingWindow::addClassicStatsPage(const QColor& background, const QString& firstHeading,
+void WorkingWindow::addGridPage(const QString& name, const QColor& background,
+                                const QString& caption, std::array<const Series*, 2> series,
+                                MakeGrids make) {
+    auto* page = new LazyPage(name, [this, series, make = std::move(make)](QWidget* lazy) {
+        auto* content = new QWidget(lazy);
+        std::array<std::unique_ptr<StatisticsGrid>, 2> grids = make(content);
+        for (std::size_t i = 0; i < grids.size(); ++i) {
+            StatisticsGrid* grid = grids[i].get();
+            const Series* shown = series[i];
+            grid->show(shown->statistics());
+            connect(shown, &Series::statisticsChanged, content,
+                    [grid, shown] { grid->show(shown->statistics()); });
+            m_grids.push_back(std::move(grids[i]));
+        }
+        return content;
+    });
+    palette::setWindowColour(page, background);
+    m_tabs->addTab(page, caption);
+}
+
+void WorkingWindow::addClassicStatsPage(std::array<const Series*, 2> series,
+                                        const QColor& background, const QString& firstHeading,
                                         const QString& secondHeading) {
-    QWidget* classic = parts::makeStatisticsPage(QStringLiteral("Classiche"), background);
-    m_classicGrids[0] = std::make_unique<ClassicStatsGrid>(
-        classic, ClassicStatsGridSetup{.prefix = {},
-                                       .heading = firstHeading,
-                                       .headingRect = {4, 6, 245, 16},
-                                       .headTop = 34,
-                                       .firstRowTop = 56});
-    m_classicGrids[1] = std::make_unique<ClassicStatsGrid>(
-        classic, ClassicStatsGridSetup{.prefix = QStringLiteral("A"),
-                                       .heading = secondHeading,
-                                       .headingRect = {7, 176, 234, 16},
-                                       .headTop = 200,
-                                       .firstRowTop = 224});
-    m_tabs->addTab(classic, QCoreApplication::translate("TPRO", "Statistiche Classiche"));
+    addGridPage(QStringLiteral("Classiche"), background,
+                QCoreApplication::translate("TPRO", "Statistiche Classiche"), series,
+                [firstHeading, secondHeading](QWidget* page) {
+                    return std::array<std::unique_ptr<StatisticsGrid>, 2>{
+                        std::make_unique<ClassicStatsGrid>(
+                            page, ClassicStatsGridSetup{.prefix = {},
+                                                        .heading = firstHeading,
+                                                        .headingRect = {4, 6, 245, 16},
+                                                        .headTop = 34,
+                                                        .firstRowTop = 56}),
+                        std::make_unique<ClassicStatsGrid>(
+                            page, ClassicStatsGridSetup{.prefix = QStringLiteral("A"),
+                                                        .heading = secondHeading,
+                                                        .headingRect = {7, 176, 234, 16},
+                                                        .headTop = 200,
+                                                        .firstRowTop = 224})};
+                });
 }
 
 void WorkingWindow::addAnalysisPage(const Series& first, const Series& second,

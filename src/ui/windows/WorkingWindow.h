@@ -4,6 +4,7 @@
 #include "session/WorkingSession.h"
 #include "ui/toolkit/KeyboardFlow.h"
 #include "ui/views/BettingAidPanel.h"
+#include "ui/views/StatisticsGrid.h"
 #include "ui/views/WheelPicturePanel.h"
 
 #include <QColor>
@@ -14,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <span>
+#include <vector>
 
 class QFileDialog;
 class QLineEdit;
@@ -24,7 +26,7 @@ namespace rotamind {
 class AnalysisPage;
 struct AnalysisPageSetup;
 class LazyPage;
-class ClassicStatsGrid;
+
 class EntryNotice;
 class EntryArea;
 class SeriesBlock;
@@ -106,14 +108,17 @@ protected:
     void addArchiveButton(const QRect& rect);
     // The statistics tabs and the contact page; the window adds its pages between.
     QTabWidget* addStatisticsTabs();
+    // A statistics page of the two series, made the first time it is shown
+    // or asked for: `make` lays out a grid of each series on the page, and
+    // from then on they follow their series. Until then a launch costs the
+    // page nothing.
+    using MakeGrids = std::function<std::array<std::unique_ptr<StatisticsGrid>, 2>(QWidget* page)>;
+    void addGridPage(const QString& name, const QColor& background, const QString& caption,
+                     std::array<const Series*, 2> series, MakeGrids make);
     // The "Statistiche Classiche" page on `background`: the first series'
     // grid above, the second's (labels prefixed "A") below, with their headings.
-    void addClassicStatsPage(const QColor& background, const QString& firstHeading,
-                             const QString& secondHeading);
-    // The grid of series `index` (0 above, 1 below) on that page.
-    ClassicStatsGrid& classicGrid(int index) const {
-        return *m_classicGrids[static_cast<std::size_t>(index)];
-    }
+    void addClassicStatsPage(std::array<const Series*, 2> series, const QColor& background,
+                             const QString& firstHeading, const QString& secondHeading);
     // The "Analisi" page of the two series, made the first time it is shown.
     void addAnalysisPage(const Series& first, const Series& second, const AnalysisPageSetup& setup,
                          const QString& caption);
@@ -145,7 +150,8 @@ protected:
     // Kept for the Analisi page until it is made.
     std::unique_ptr<PlaceHistorySource> m_placeHistory;
     std::unique_ptr<SessionCommands> m_commands;
-    std::array<std::unique_ptr<ClassicStatsGrid>, 2> m_classicGrids;
+    // The grids of the statistics pages made so far.
+    std::vector<std::unique_ptr<StatisticsGrid>> m_grids;
     KeyboardFlow* m_keyboard = nullptr;
     EntryNotice* m_notice = nullptr;
 

@@ -121,6 +121,7 @@ private slots:
     void window_isGrayAndNarrow_withThreeTabs_andTheLayoutsColours() {
         TEASY window;
         WindowDriver easy(window);
+        testing::makeEveryPage(window);
         QCOMPARE(window.windowTitle(), QStringLiteral("Rotamind EASY"));
         QCOMPARE(window.size(), QSize(410, 622));
         QCOMPARE(window.palette().color(QPalette::Window), QColor(128, 128, 128));

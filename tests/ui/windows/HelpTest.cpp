@@ -44,7 +44,7 @@ private slots:
     void everyFigureAndHead_hasATooltip() {
         QFETCH(bool, pro);
         const std::unique_ptr<WorkingWindow> window = makeWindow(pro);
-        window->analysisPage(); // made on demand, as when first shown
+        testing::makeEveryPage(*window);
         auto* tabs = window->findChild<QTabWidget*>(u"PageControl1"_s);
         int figures = 0;
         // Every page but the last, the contact page.

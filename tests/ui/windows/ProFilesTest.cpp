@@ -81,6 +81,7 @@ QString labelState(const QLabel& label) {
 
 // Every statistics label of one series, text and background.
 QStringList statistics(const TPRO& window, Direction direction) {
+    testing::makeEveryPage(window);
     QStringList values;
     for (const QString& name : statisticsNames(direction)) {
         const auto* label = window.findChild<QLabel*>(name);
@@ -92,6 +93,7 @@ QStringList statistics(const TPRO& window, Direction direction) {
 // The whole session as the window's own controls hold it (the file dialogs'
 // insides left out).
 QMap<QString, QString> snapshot(TPRO& window) {
+    testing::makeEveryPage(window);
     QMap<QString, QString> state;
     for (QWidget* widget : window.findChildren<QWidget*>()) {
         const QString name = widget->objectName();

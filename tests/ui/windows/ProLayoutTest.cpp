@@ -135,6 +135,7 @@ private slots:
 
     void everyStatisticsLabel_existsOnceAndStartsAtZeroOnItsColour() {
         TPRO window;
+        testing::makeEveryPage(window);
         int labels = 0;
         for (const QString& prefix : {QString(), QStringLiteral("A")})
             for (int column = 0; column < ClassicStatsGrid::ColumnCount; ++column)
