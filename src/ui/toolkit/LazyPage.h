@@ -7,9 +7,10 @@
 namespace rotamind {
 
 // A page whose content is made the first time the page is shown or asked
-// for. The Analisi page is about a hundred labels and two charts that most
-// evenings never look at; made at start it was an eighth of start-up, and it
-// redrew its figures after every launch while hidden.
+// for. The statistics pages are hundreds of labels, and the Analisi page two
+// charts besides, in windows that are all made at start though only the
+// launcher shows: made at start they were a fifth of start-up, and every
+// hidden page redrew its figures after each launch.
 class LazyPage final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(LazyPage)
