@@ -100,6 +100,14 @@ template <typename Result> bool ArchiveCatalog::beginRead(Result& result) {
     return laidOut;
 }
 
+QSqlQuery ArchiveCatalog::forwardQuery() const {
+    // Forward only: ten thousand rows are copied once into what a reader
+    // returns and never scrolled back.
+    QSqlQuery query(m_database);
+    query.setForwardOnly(true);
+    return query;
+}
+
 void ArchiveCatalog::close() {
     if (!m_database.isValid())
         return;
@@ -114,10 +122,7 @@ ArchiveCatalog::Listing ArchiveCatalog::sessions() {
         return listing;
     const auto done = qScopeGuard([this] { close(); });
 
-    // Forward only: ten thousand rows are copied once into the listing and
-    // never scrolled back.
-    QSqlQuery query(m_database);
-    query.setForwardOnly(true);
+    QSqlQuery query = forwardQuery();
     if (!query.exec(u"SELECT id, mode, site, croupier, started, count0, count1 "
                     "FROM session ORDER BY started DESC, id DESC"_s))
         return failedRead(listing, archive_checks::reasonOf(query.lastError()));
@@ -153,8 +158,7 @@ ArchiveCatalog::PlaceHistory ArchiveCatalog::placeHistory(SessionMode mode, cons
         return history;
     const auto done = qScopeGuard([this] { close(); });
 
-    QSqlQuery query(m_database);
-    query.setForwardOnly(true);
+    QSqlQuery query = forwardQuery();
 
     // One statement is one snapshot: the recorder commits whole changes, so
     // every series read agrees with its count.
@@ -294,8 +298,7 @@ ArchiveCatalog::readSeries(qint64 sessionId, int series, bool* whole, QString* d
     if (!m_database.transaction())
         return archive_checks::reasonOf(m_database.lastError());
     const auto read = [&]() -> std::variant<Classes, QString> {
-        QSqlQuery query(m_database);
-        query.setForwardOnly(true);
+        QSqlQuery query = forwardQuery();
         query.prepare(u"SELECT count%1 FROM session WHERE id = ?"_s.arg(series));
         query.addBindValue(sessionId);
         if (!query.exec())

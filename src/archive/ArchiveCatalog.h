@@ -4,6 +4,7 @@
 #include "archive/StoredSession.h"
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 
@@ -97,6 +98,8 @@ private:
     // The schema version of the file open() opened.
     int m_version = 0;
     void close();
+    // A query on the open file that reads its rows once, in order.
+    QSqlQuery forwardQuery() const;
 
     QString m_path;
     QString m_connection;

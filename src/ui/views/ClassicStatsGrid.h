@@ -38,8 +38,6 @@ public:
     // everywhere.
     void show(const SeriesStatistics& statistics) override;
 
-    QLabel* value(Column column, int classIndex) const { return m_values[column][classIndex]; }
-
     // Name of the value label of a column and class (3..-3) for a prefix.
     static QString labelName(const QString& prefix, Column column, int distanceClass);
 

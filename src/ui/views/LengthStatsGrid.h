@@ -40,8 +40,6 @@ public:
     // series shows "0" everywhere.
     void show(const SeriesStatistics& statistics) override;
 
-    QLabel* value(Column column, int lengthIndex) const { return m_values[column][lengthIndex]; }
-
     static QString labelName(const QString& prefix, Column column, int length);
 
 private:
