@@ -93,10 +93,6 @@ void EntryNotice::tellReset() {
     tell(resetText(), {});
 }
 
-bool EntryNotice::isFlashing() const {
-    return m_flash->isActive();
-}
-
 void EntryNotice::tell(const QString& text, QWidgetList flashing) {
     m_line->setText(text);
     m_line->raise();

@@ -28,9 +28,6 @@ public:
     EntryNotice(QWidget* window, WorkingSession& session, const EntryArea& entry,
                 const QRect& lineRect);
 
-    QLabel* line() const { return m_line; }
-    bool isFlashing() const;
-
     // A reset cleared a series: how to get it back, for a few seconds.
     void tellReset();
 

@@ -26,9 +26,6 @@ public:
     UndoControls(QWidget* window, SessionHistory& history, const QRect& undoRect,
                  const QRect& redoRect);
 
-    QToolButton* undoButton() const { return m_undoButton; }
-    QToolButton* redoButton() const { return m_redoButton; }
-
 signals:
     // An undo or redo was made, by key or button: the entry shows again what
     // it held then.

@@ -32,49 +32,31 @@ LaunchEntry newWindowEntry() {
             .croupier = QStringLiteral("Tavors")};
 }
 
-SeriesBlockSetup currentSetup() {
+// The current session above, the saved one below. The saved session has no
+// delete-last button: its button in that place clears the whole session.
+SeriesBlockSetup seriesSetup(bool current) {
     return {
-        .listName = QStringLiteral("List1"),
-        .chartName = QStringLiteral("Chart1"),
-        .countName = QStringLiteral("boules"),
-        .deleteName = QStringLiteral("SpeedButton1"),
-        .deleteHint = QCoreApplication::translate("TEASY", "Elimina ultimo inserimento"),
-        .deleteIcon = QStringLiteral("delete-last"),
-        .previousName = QStringLiteral("SpeedButton14"),
-        .nextName = QStringLiteral("SpeedButton15"),
-        .top = 128,
-        .listBackground = palette::kSilver,
-        .countForeground = palette::kRed,
-        .countBackground = palette::kYellow,
-        .chartStyle = {.title = QCoreApplication::translate("TEASY",
-                                                            "Rotamind Graph - sessione attuale"),
-                       .gradientEnd = palette::kSilver,
-                       .pointColor = palette::kRed,
-                       .seriesName = QStringLiteral("Series1")},
-    };
-}
-
-// The saved session has no delete-last button: its button in that place
-// clears the whole saved session.
-SeriesBlockSetup savedSetup() {
-    return {
-        .listName = QStringLiteral("List2"),
-        .chartName = QStringLiteral("Chart2"),
-        .countName = QStringLiteral("boules2"),
-        .deleteName = QStringLiteral("SpeedButton8"),
-        .deleteHint = QCoreApplication::translate("TEASY", "Azzera sessione salvata"),
-        .deleteIcon = QStringLiteral("reset"),
-        .previousName = QStringLiteral("SpeedButton2"),
-        .nextName = QStringLiteral("SpeedButton4"),
-        .top = 376,
-        .listBackground = palette::kFuchsia,
-        .countForeground = palette::kPurple,
-        .countBackground = palette::kFuchsia,
-        .chartStyle = {.title = QCoreApplication::translate("TEASY",
-                                                            "Rotamind Graph - sessione salvata"),
-                       .gradientEnd = QColor(255, 0, 128),
-                       .pointColor = palette::kYellow,
-                       .seriesName = QStringLiteral("Series2")},
+        .listName = current ? QStringLiteral("List1") : QStringLiteral("List2"),
+        .chartName = current ? QStringLiteral("Chart1") : QStringLiteral("Chart2"),
+        .countName = current ? QStringLiteral("boules") : QStringLiteral("boules2"),
+        .deleteName = current ? QStringLiteral("SpeedButton1") : QStringLiteral("SpeedButton8"),
+        .deleteHint = current ? QCoreApplication::translate("TEASY", "Elimina ultimo inserimento")
+                              : QCoreApplication::translate("TEASY", "Azzera sessione salvata"),
+        .deleteIcon = current ? QStringLiteral("delete-last") : QStringLiteral("reset"),
+        .previousName = current ? QStringLiteral("SpeedButton14") : QStringLiteral("SpeedButton2"),
+        .nextName = current ? QStringLiteral("SpeedButton15") : QStringLiteral("SpeedButton4"),
+        .top = current ? 128 : 376,
+        .listBackground = current ? palette::kSilver : palette::kFuchsia,
+        .countForeground = current ? palette::kRed : palette::kPurple,
+        .countBackground = current ? palette::kYellow : palette::kFuchsia,
+        .chartStyle = {.title = current ? QCoreApplication::translate(
+                                              "TEASY", "Rotamind Graph - sessione attuale")
+                                        : QCoreApplication::translate(
+                                              "TEASY", "Rotamind Graph - sessione salvata"),
+                       .gradientEnd = current ? palette::kSilver : QColor(255, 0, 128),
+                       .pointColor = current ? palette::kRed : palette::kYellow,
+                       .seriesName =
+                           current ? QStringLiteral("Series1") : QStringLiteral("Series2")},
     };
 }
 } // namespace
@@ -94,8 +76,8 @@ TEASY::TEASY(QWidget* parent)
                            QCoreApplication::translate("TEASY", "della sessione salvata")}},
           parent),
       m_session(static_cast<EasySession&>(workingSession())) {
-    m_current = new SeriesBlock(this, m_session.current(), currentSetup());
-    m_saved = new SeriesBlock(this, m_session.saved(), savedSetup());
+    m_current = new SeriesBlock(this, m_session.current(), seriesSetup(true));
+    m_saved = new SeriesBlock(this, m_session.saved(), seriesSetup(false));
     addWheelPicture();
     buildCommandColumn();
     buildSessionArea();
