@@ -40,14 +40,18 @@ SeriesBlock::SeriesBlock(QWidget* window, Series& series, const SeriesBlockSetup
                                            .bold = true,
                                            .align = Qt::AlignCenter});
 
-    m_delete = controls::makeIconButton(window, setup.deleteName, setup.deleteIcon,
-                                        {368, top + 186, 33, 25}, setup.deleteHint);
-    m_previous = controls::makeIconButton(
-        window, setup.previousName, QStringLiteral("page-previous"), {368, top + 216, 16, 25},
-        QCoreApplication::translate("SeriesBlock", "Pagina del grafico precedente"));
-    m_next = controls::makeIconButton(
-        window, setup.nextName, QStringLiteral("page-next"), {385, top + 216, 16, 25},
-        QCoreApplication::translate("SeriesBlock", "Pagina del grafico successiva"));
+    connect(controls::makeIconButton(window, setup.deleteName, setup.deleteIcon,
+                                     {368, top + 186, 33, 25}, setup.deleteHint),
+            &QToolButton::clicked, this, &SeriesBlock::deleteClicked);
+    connect(controls::makeIconButton(
+                window, setup.previousName, QStringLiteral("page-previous"),
+                {368, top + 216, 16, 25},
+                QCoreApplication::translate("SeriesBlock", "Pagina del grafico precedente")),
+            &QToolButton::clicked, this, &SeriesBlock::previousPageClicked);
+    connect(controls::makeIconButton(
+                window, setup.nextName, QStringLiteral("page-next"), {385, top + 216, 16, 25},
+                QCoreApplication::translate("SeriesBlock", "Pagina del grafico successiva")),
+            &QToolButton::clicked, this, &SeriesBlock::nextPageClicked);
 
     connect(&series, &Series::statisticsChanged, this, &SeriesBlock::statisticsChanged);
     if (setup.lastPageAfterLaunch)

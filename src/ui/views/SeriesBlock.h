@@ -52,12 +52,13 @@ public:
     std::optional<qsizetype> selectedRow() const;
 
     DistanceChart* chart() const { return m_chart; }
-    QToolButton* deleteButton() const { return m_delete; }
-    QToolButton* previousButton() const { return m_previous; }
-    QToolButton* nextButton() const { return m_next; }
 
 signals:
     void itemDoubleClicked();
+    // The block's buttons: its window decides what each does.
+    void deleteClicked();
+    void previousPageClicked();
+    void nextPageClicked();
 
 private:
     void statisticsChanged();
@@ -66,9 +67,6 @@ private:
     SpinListView* m_list = nullptr;
     DistanceChart* m_chart = nullptr;
     QLabel* m_count = nullptr;
-    QToolButton* m_delete = nullptr;
-    QToolButton* m_previous = nullptr;
-    QToolButton* m_next = nullptr;
 };
 
 } // namespace rotamind

@@ -93,14 +93,14 @@ TEASY::TEASY(QWidget* parent)
 TEASY::~TEASY() = default;
 
 void TEASY::wire() {
-    connect(m_current->deleteButton(), &QToolButton::clicked, this, &TEASY::SpeedButton1Click);
-    connect(m_saved->deleteButton(), &QToolButton::clicked, this, &TEASY::SpeedButton8Click);
+    connect(m_current, &SeriesBlock::deleteClicked, this, &TEASY::SpeedButton1Click);
+    connect(m_saved, &SeriesBlock::deleteClicked, this, &TEASY::SpeedButton8Click);
     // List2 has no double-click action: the saved session is only ever loaded or cleared.
     connect(m_current, &SeriesBlock::itemDoubleClicked, this, &TEASY::List1DblClick);
-    connect(m_current->previousButton(), &QToolButton::clicked, this, &TEASY::SpeedButton14Click);
-    connect(m_current->nextButton(), &QToolButton::clicked, this, &TEASY::SpeedButton15Click);
-    connect(m_saved->previousButton(), &QToolButton::clicked, this, &TEASY::SpeedButton2Click);
-    connect(m_saved->nextButton(), &QToolButton::clicked, this, &TEASY::SpeedButton4Click);
+    connect(m_current, &SeriesBlock::previousPageClicked, this, &TEASY::SpeedButton14Click);
+    connect(m_current, &SeriesBlock::nextPageClicked, this, &TEASY::SpeedButton15Click);
+    connect(m_saved, &SeriesBlock::previousPageClicked, this, &TEASY::SpeedButton2Click);
+    connect(m_saved, &SeriesBlock::nextPageClicked, this, &TEASY::SpeedButton4Click);
     connect(m_aid->pictureButton(), &QToolButton::clicked, this, &TEASY::SpeedButton7Click);
 }
 

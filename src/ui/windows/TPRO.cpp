@@ -119,17 +119,14 @@ bool TPRO::timer2On() const {
 }
 
 void TPRO::wire() {
-    connect(m_clockwise->deleteButton(), &QToolButton::clicked, this, &TPRO::SpeedButton1Click);
-    connect(m_counterClockwise->deleteButton(), &QToolButton::clicked, this,
-            &TPRO::SpeedButton2Click);
+    connect(m_clockwise, &SeriesBlock::deleteClicked, this, &TPRO::SpeedButton1Click);
+    connect(m_counterClockwise, &SeriesBlock::deleteClicked, this, &TPRO::SpeedButton2Click);
     connect(m_clockwise, &SeriesBlock::itemDoubleClicked, this, &TPRO::List1DblClick);
     connect(m_counterClockwise, &SeriesBlock::itemDoubleClicked, this, &TPRO::List2DblClick);
-    connect(m_clockwise->previousButton(), &QToolButton::clicked, this, &TPRO::SpeedButton12Click);
-    connect(m_clockwise->nextButton(), &QToolButton::clicked, this, &TPRO::SpeedButton13Click);
-    connect(m_counterClockwise->previousButton(), &QToolButton::clicked, this,
-            &TPRO::SpeedButton14Click);
-    connect(m_counterClockwise->nextButton(), &QToolButton::clicked, this,
-            &TPRO::SpeedButton15Click);
+    connect(m_clockwise, &SeriesBlock::previousPageClicked, this, &TPRO::SpeedButton12Click);
+    connect(m_clockwise, &SeriesBlock::nextPageClicked, this, &TPRO::SpeedButton13Click);
+    connect(m_counterClockwise, &SeriesBlock::previousPageClicked, this, &TPRO::SpeedButton14Click);
+    connect(m_counterClockwise, &SeriesBlock::nextPageClicked, this, &TPRO::SpeedButton15Click);
     connect(m_aid->pictureButton(), &QToolButton::clicked, this, &TPRO::SpeedButton4Click);
 }
 
