@@ -51,11 +51,20 @@ public:
     const Series& series() const { return m_series; }
     std::optional<qsizetype> selectedRow() const;
 
+    // The window's handlers of the block's buttons: delete, page back, page on.
+    template <typename Window>
+    void connectButtons(Window* window, void (Window::*remove)(), void (Window::*previousPage)(),
+                        void (Window::*nextPage)()) {
+        connect(this, &SeriesBlock::deleteClicked, window, remove);
+        connect(this, &SeriesBlock::previousPageClicked, window, previousPage);
+        connect(this, &SeriesBlock::nextPageClicked, window, nextPage);
+    }
+
     DistanceChart* chart() const { return m_chart; }
 
 signals:
     void itemDoubleClicked();
-    // The block's buttons: its window decides what each does.
+    // The block's buttons: its window decides what each does (connectButtons).
     void deleteClicked();
     void previousPageClicked();
     void nextPageClicked();

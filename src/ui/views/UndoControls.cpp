@@ -35,8 +35,7 @@ QString keysOf(const QAction* action) {
 }
 } // namespace
 
-UndoControls::UndoControls(QWidget* window, SessionHistory& history, const QRect& undoRect,
-                           const QRect& redoRect)
+UndoControls::UndoControls(QWidget* window, SessionHistory& history, QPoint undoAt)
     : QObject(window), m_history(history) {
     m_undo = makeAction(window, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     m_redo = makeAction(window, {QKeySequence(Qt::CTRL | Qt::Key_Y),
@@ -44,8 +43,11 @@ UndoControls::UndoControls(QWidget* window, SessionHistory& history, const QRect
     // Written once: the hints change at every registration.
     m_undoKeys = keysOf(m_undo);
     m_redoKeys = keysOf(m_redo);
-    m_undoButton = controls::makeIconButton(window, u"UNDO"_s, u"undo"_s, undoRect, {});
-    m_redoButton = controls::makeIconButton(window, u"REDO"_s, u"redo"_s, redoRect, {});
+    // Two narrow buttons side by side, redo on the right.
+    m_undoButton =
+        controls::makeIconButton(window, u"UNDO"_s, u"undo"_s, {undoAt, QSize(16, 25)}, {});
+    m_redoButton = controls::makeIconButton(window, u"REDO"_s, u"redo"_s,
+                                            {undoAt + QPoint(17, 0), QSize(16, 25)}, {});
     connect(m_undo, &QAction::triggered, &history, &SessionHistory::undo);
     connect(m_redo, &QAction::triggered, &history, &SessionHistory::redo);
     connect(m_undoButton, &QToolButton::clicked, &history, &SessionHistory::undo);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QObject>
-#include <QRect>
+#include <QPoint>
 #include <QString>
 
 class QAction;
@@ -22,9 +22,9 @@ class UndoControls final : public QObject {
     Q_DISABLE_COPY_MOVE(UndoControls)
 
 public:
-    // Made once the window's fields exist; rects in client pixels.
-    UndoControls(QWidget* window, SessionHistory& history, const QRect& undoRect,
-                 const QRect& redoRect);
+    // Made once the window's fields exist; the undo button's corner in
+    // client pixels, the redo button beside it.
+    UndoControls(QWidget* window, SessionHistory& history, QPoint undoAt);
 
 signals:
     // An undo or redo was made, by key or button: the entry shows again what

@@ -80,6 +80,7 @@ const FilterField kFilters[] = {
      QT_TRANSLATE_NOOP("TARCHIVIO",
                        "Mostra solo le sessioni dei croupier che contengono questo testo")},
 };
+static_assert(std::size(kFilters) == 2, "the site's filter, then the croupier's");
 
 // Wide enough for "09-12-2026 21:14", a site name and five-digit counts.
 constexpr int kColumnWidths[ArchiveSessionModel::ColumnCount] = {112, 48, 136, 136, 64, 64};
@@ -131,7 +132,8 @@ void TARCHIVIO::buildControls() {
     commands::buildSessionButtons<TARCHIVIO>(this, kButtons);
     m_export = findChild<QPushButton*>(u"EsportaSessione"_s);
     m_load = findChild<QPushButton*>(u"CaricaInEasy"_s);
-    for (const FilterField& filter : kFilters) {
+    for (std::size_t i = 0; i < m_filters.size(); ++i) {
+        const FilterField& filter = kFilters[i];
         controls::makeLabel(this, {.name = QString::fromLatin1(filter.labelName),
                                    .text = QCoreApplication::translate("TARCHIVIO", filter.label),
                                    .rect = {filter.left, 8, filter.labelWidth, 21},
@@ -143,9 +145,8 @@ void TARCHIVIO::buildControls() {
         field->setToolTip(QCoreApplication::translate("TARCHIVIO", filter.hint));
         field->setClearButtonEnabled(true);
         connect(field, &QLineEdit::textChanged, this, &TARCHIVIO::EditChange);
+        m_filters[i] = field;
     }
-    m_site = findChild<QLineEdit*>(u"Edit1"_s);
-    m_croupier = findChild<QLineEdit*>(u"Edit2"_s);
 
     m_grid = new QTableView(this);
     m_grid->setObjectName(u"Grid1"_s);
@@ -212,7 +213,7 @@ void TARCHIVIO::showListing(ArchiveCatalog::Listing listing) {
 void TARCHIVIO::EditChange() {
     const StoredSession* chosen = chosenSession();
     const qint64 chosenId = chosen ? chosen->id : -1;
-    m_model->setFilter(m_site->text(), m_croupier->text());
+    m_model->setFilter(m_filters[0]->text(), m_filters[1]->text());
     // The chosen session stays chosen while it is still shown.
     const int row = m_model->rowOf(chosenId);
     m_grid->selectRow(row >= 0 ? row : 0);

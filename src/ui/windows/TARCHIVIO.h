@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -103,14 +104,14 @@ private:
     QString m_error;
     QStringList m_refused; // sessions left out of the listing, with the reason
 
-    QLineEdit* m_site = nullptr;
-    QLineEdit* m_croupier = nullptr;
+    // The controls, in the order they are made.
+    LazyFileDialog* m_folderDialog = nullptr;
+    QPushButton* m_export = nullptr;
+    QPushButton* m_load = nullptr;
+    std::array<QLineEdit*, 2> m_filters{}; // site, croupier
     QTableView* m_grid = nullptr;
     QLabel* m_state = nullptr;
     QComboBox* m_series = nullptr;
-    QPushButton* m_export = nullptr;
-    QPushButton* m_load = nullptr;
-    LazyFileDialog* m_folderDialog = nullptr;
 };
 
 } // namespace rotamind

@@ -86,21 +86,19 @@ TEASY::TEASY(QWidget* parent)
     buildKeys();
     wire();
     // In the same places as in PRO, between the two columns of session buttons.
-    addUndoControls({519, 45, 16, 25}, {536, 45, 16, 25});
+    addUndoControls();
     spoken::nameWindow(this);
 }
 
 TEASY::~TEASY() = default;
 
 void TEASY::wire() {
-    connect(m_current, &SeriesBlock::deleteClicked, this, &TEASY::SpeedButton1Click);
-    connect(m_saved, &SeriesBlock::deleteClicked, this, &TEASY::SpeedButton8Click);
+    m_current->connectButtons(this, &TEASY::SpeedButton1Click, &TEASY::SpeedButton14Click,
+                              &TEASY::SpeedButton15Click);
+    m_saved->connectButtons(this, &TEASY::SpeedButton8Click, &TEASY::SpeedButton2Click,
+                            &TEASY::SpeedButton4Click);
     // List2 has no double-click action: the saved session is only ever loaded or cleared.
     connect(m_current, &SeriesBlock::itemDoubleClicked, this, &TEASY::List1DblClick);
-    connect(m_current, &SeriesBlock::previousPageClicked, this, &TEASY::SpeedButton14Click);
-    connect(m_current, &SeriesBlock::nextPageClicked, this, &TEASY::SpeedButton15Click);
-    connect(m_saved, &SeriesBlock::previousPageClicked, this, &TEASY::SpeedButton2Click);
-    connect(m_saved, &SeriesBlock::nextPageClicked, this, &TEASY::SpeedButton4Click);
     connect(m_aid->pictureButton(), &QToolButton::clicked, this, &TEASY::SpeedButton7Click);
 }
 

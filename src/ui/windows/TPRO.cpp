@@ -97,7 +97,7 @@ TPRO::TPRO(QWidget* parent)
     buildKeys();
     wire();
     // Between the load and the chart-save buttons, round the automatic-save one.
-    addUndoControls({519, 45, 16, 25}, {536, 45, 16, 25});
+    addUndoControls();
     spoken::nameWindow(this);
 }
 
@@ -119,14 +119,12 @@ bool TPRO::timer2On() const {
 }
 
 void TPRO::wire() {
-    connect(m_clockwise, &SeriesBlock::deleteClicked, this, &TPRO::SpeedButton1Click);
-    connect(m_counterClockwise, &SeriesBlock::deleteClicked, this, &TPRO::SpeedButton2Click);
+    m_clockwise->connectButtons(this, &TPRO::SpeedButton1Click, &TPRO::SpeedButton12Click,
+                                &TPRO::SpeedButton13Click);
+    m_counterClockwise->connectButtons(this, &TPRO::SpeedButton2Click, &TPRO::SpeedButton14Click,
+                                       &TPRO::SpeedButton15Click);
     connect(m_clockwise, &SeriesBlock::itemDoubleClicked, this, &TPRO::List1DblClick);
     connect(m_counterClockwise, &SeriesBlock::itemDoubleClicked, this, &TPRO::List2DblClick);
-    connect(m_clockwise, &SeriesBlock::previousPageClicked, this, &TPRO::SpeedButton12Click);
-    connect(m_clockwise, &SeriesBlock::nextPageClicked, this, &TPRO::SpeedButton13Click);
-    connect(m_counterClockwise, &SeriesBlock::previousPageClicked, this, &TPRO::SpeedButton14Click);
-    connect(m_counterClockwise, &SeriesBlock::nextPageClicked, this, &TPRO::SpeedButton15Click);
     connect(m_aid->pictureButton(), &QToolButton::clicked, this, &TPRO::SpeedButton4Click);
 }
 

@@ -65,8 +65,9 @@ void WorkingWindow::addWheelPicture() {
     connect(m_picture->picture(), &ClickableLabel::clicked, this, &WorkingWindow::ImageXClick);
 }
 
-void WorkingWindow::addUndoControls(const QRect& undoRect, const QRect& redoRect) {
-    auto* controls = new UndoControls(this, *m_history, undoRect, redoRect);
+void WorkingWindow::addUndoControls() {
+    // Beside "Carica sessione" in both windows.
+    auto* controls = new UndoControls(this, *m_history, {519, 45});
     // The entry holds again what it held before the press taken back: selected,
     // the next digits replace it instead of being refused after it.
     connect(controls, &UndoControls::applied, m_keyboard, &KeyboardFlow::returnToEntry);

@@ -97,7 +97,7 @@ protected:
 
     WorkingSession& workingSession() const { return *m_session; }
     // The UNDO and REDO buttons and their keys; called once the fields exist.
-    void addUndoControls(const QRect& undoRect, const QRect& redoRect);
+    void addUndoControls();
     // Called once the window's charts exist, so that the picture lies above them.
     void addWheelPicture();
     // The site and croupier fields under their headings, coloured as the window wants.
