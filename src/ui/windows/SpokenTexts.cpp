@@ -306,7 +306,11 @@ std::span<const Control> controlsOf(const char* window) {
 
 void nameWindow(QWidget* window) {
     const char* windowClass = translationContext(window);
-    nameControls(window, windowClass, controlsOf(windowClass));
+    const std::span<const Control> controls = controlsOf(windowClass);
+    // A renamed class would leave its window unnamed without a word.
+    if (controls.empty())
+        qWarning("no accessible names for the controls of %s", windowClass);
+    nameControls(window, windowClass, controls);
 }
 
 } // namespace rotamind::spoken
